@@ -1,0 +1,54 @@
+#pragma once
+// Date-time values: a day count from 30 December 1899 held in a double. The integer
+// part is the date, the fraction the time of day (0.5 is noon). Times of day are
+// stored as bare fractions without a date.
+
+#include <cstdint>
+
+namespace nudgery {
+
+using TDateTime = double;
+
+struct CalendarDate {
+    int year = 1899;
+    int month = 12; // 1..12
+    int day = 30;   // 1..31
+};
+
+struct ClockTime {
+    int hour = 0; // 0..23
+    int minute = 0;
+    int second = 0;
+    int millisecond = 0;
+};
+
+// Date part by truncation toward zero; time part is what remains.
+TDateTime DatePartOf(TDateTime value);
+TDateTime TimePartOf(TDateTime value);
+
+bool IsLeapYear(int year);
+int DaysInMonth(int year, int month);
+
+// Whole day number of a calendar date (30 December 1899 is 0). The date must be valid.
+TDateTime EncodeDate(int year, int month, int day);
+TDateTime EncodeDate(const CalendarDate& date);
+// Fraction of a day for a time of day.
+TDateTime EncodeTime(int hour, int minute, int second = 0, int millisecond = 0);
+
+// Calendar fields of a value's date part (for values from year 1 to 9999).
+CalendarDate DecodeDate(TDateTime value);
+// Clock fields of a value's time part, rounded to the nearest millisecond.
+ClockTime DecodeTime(TDateTime value);
+
+// 0 Sunday .. 6 Saturday.
+int WeekdayOf(TDateTime value);
+// 1 for 1 January.
+int DayOfYear(TDateTime value);
+// The date of the last day of the value's month.
+TDateTime LastDayOfMonth(TDateTime value);
+
+// Value plus the given minutes, one minute being 0.000694445 day, the sum taken in
+// extended precision. A negative, NaN or otherwise failing result gives 0.
+TDateTime AddMinutes(std::int32_t minutes, TDateTime value) noexcept;
+
+} // namespace nudgery

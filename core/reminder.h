@@ -1,0 +1,88 @@
+#pragma once
+// The reminder record behind both lists, its two status rules and its list texts.
+
+#include "datetime.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace nudgery {
+
+class Clock;
+class DateFormats;
+
+enum ReminderStatus : std::uint8_t {
+    StatusPending = 0,
+    StatusDone = 1,
+    StatusExpired = 2,
+    StatusNotToday = 3,
+    StatusDeleteMark = 4, // lives only inside one check pass
+};
+
+enum ReminderEventType : std::uint8_t {
+    EventShowAndPlay = 0,
+    EventShowOnly = 1,
+    EventPlayOnly = 2,
+    EventDoNothing = 3,
+};
+
+enum ReminderKind : std::uint8_t {
+    KindOneTime = 0,
+    KindRepeating = 1,
+};
+
+class TReminder {
+public:
+    // The twelve fields, in this order. Texts are byte strings in the system's 8-bit
+    // encoding, stored in the data file unconverted.
+    std::uint8_t Kind = KindOneTime;
+    std::uint8_t EventType = EventShowAndPlay;
+    TDateTime When = 0;
+    TDateTime FirstTime = 0;
+    bool HasUntil = false;
+    TDateTime UntilTime = 0;
+    std::string Description;
+    std::string SoundFile;
+    std::string DaySpec;
+    std::int32_t RepeatMinutes = 0;
+    std::uint8_t Status = StatusPending;
+    bool ReservedFlag = false;
+
+    static std::unique_ptr<TReminder> Create();
+    static std::unique_ptr<TReminder> CreateNormal(std::uint8_t kind, TDateTime when,
+                                                   std::string description,
+                                                   std::string soundFile,
+                                                   std::uint8_t eventType);
+    static std::unique_ptr<TReminder> CreateRepeating(std::uint8_t kind, TDateTime firstTime,
+                                                      bool hasUntil, TDateTime untilTime,
+                                                      std::string daySpec,
+                                                      std::int32_t repeatMinutes,
+                                                      std::string description,
+                                                      std::string soundFile,
+                                                      std::uint8_t eventType);
+    std::unique_ptr<TReminder> Clone() const;
+
+    TDateTime DatePart() const;
+    TDateTime TimePart() const;
+
+    // The one-time status rule.
+    void UpdateNormalStatus(const Clock& clock);
+    // The repeating schedule rule; callers set When to 0 first.
+    void ScheduleToday(const Clock& clock);
+
+    std::string CompactWhenText(const DateFormats& formats) const;
+    std::string WhenText(const DateFormats& formats, const Clock& clock) const;
+    std::string FirstTimeText(const DateFormats& formats) const;
+    std::string RepeatText(const DateFormats& formats) const;
+    std::string DaySpecText() const;
+    // Leaves text unchanged for a status without a name.
+    void StatusText(std::string& text) const;
+
+    bool operator==(const TReminder&) const = default;
+};
+
+// The interval in words: "45 min", "Hour", "2 hrs", "1 hrs 30 mins".
+std::string IntervalText(std::int32_t minutes);
+
+} // namespace nudgery
