@@ -34,9 +34,9 @@ struct RegionalSettings {
     std::string pmString = "PM";
     std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::array<std::string, 12> longMonthNames{"January", "February", "March",     "April",
-                                               "May",     "June",     "July",      "August",
-                                               "September", "October", "November", "December"};
+    std::array<std::string, 12> longMonthNames{"January",   "February", "March",    "April",
+                                               "May",       "June",     "July",     "August",
+                                               "September", "October",  "November", "December"};
     std::array<std::string, 7> shortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     std::array<std::string, 7> longDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                             "Thursday", "Friday", "Saturday"};
@@ -50,10 +50,10 @@ public:
     // Keeps the user's regional settings aside (done once when the main window is made).
     void SaveUserDateFormats(const RegionalSettings& user);
     // Puts the program's fixed set in force.
-    void UseInternalDateFormats();
+    void UseInternalDateFormats() noexcept { userInForce_ = false; }
     // Puts the saved user's set in force; pair it with UseInternalDateFormats, or better
     // use UserFormatsScope, which cannot forget the switch back.
-    void UseUserDateFormats();
+    void UseUserDateFormats() noexcept { userInForce_ = true; }
 
     bool UserFormatsInForce() const { return userInForce_; }
     const RegionalSettings& User() const { return user_; }
@@ -62,18 +62,26 @@ public:
     std::string Format(std::string_view pattern, TDateTime value) const;
 
     // A typed time of day read under the set in force: the fraction of a day, or nothing
-    // when the text is not a time.
+    // when the text is not a time. An empty time separator never matches (only a bare hour
+    // can then be typed), and an empty AM or PM string is skipped in favour of "AM"/"PM".
     std::optional<TDateTime> ParseTime(std::string_view text) const;
     bool IsValidTime(std::string_view text) const { return ParseTime(text).has_value(); }
 
+    // The conventions that switch with the set in force.
+    struct Conventions {
+        std::string shortDateFormat;
+        std::string dateSeparator;
+        std::string timeSeparator;
+        std::string amString;
+        std::string pmString;
+    };
+    const Conventions& InForce() const { return userInForce_ ? userConventions_ : internal_; }
+
 private:
     RegionalSettings user_;
-    // The set in force: the fixed set, or the user's short date, separators and markers.
-    std::string shortDateFormat_;
-    std::string dateSeparator_;
-    std::string timeSeparator_;
-    std::string amString_;
-    std::string pmString_;
+    // Both sets are kept whole, so switching is a flag and cannot fail halfway.
+    Conventions internal_;
+    Conventions userConventions_;
     bool userInForce_ = false;
 };
 

@@ -1,0 +1,232 @@
+#include "core/date_formats.h"
+#include "regional_samples.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace nudgery {
+namespace {
+
+using test::TwelveHourSettings;
+using test::TwentyFourHourSettings;
+
+const TDateTime Dec7 = EncodeDate(2026, 12, 7); // a Monday
+
+DateFormats FormatsFor(const RegionalSettings& user) {
+    DateFormats formats;
+    formats.SaveUserDateFormats(user);
+    return formats;
+}
+
+struct FormatCase {
+    const char* pattern;
+    TDateTime value;
+    const char* expected;
+};
+
+TEST(DateFormatting, PatternsUnderTheFixedSet) {
+    const DateFormats formats = FormatsFor(TwentyFourHourSettings());
+    const FormatCase cases[] = {
+        {"yyyymmddhh:nn", Dec7 + EncodeTime(9, 5), "2026120709:05"},
+        {"h:mmam/pm", Dec7 + EncodeTime(9, 5), "9:05am"},
+        {"h:mmam/pm", Dec7 + EncodeTime(0, 5), "12:05am"},
+        {"h:mmam/pm", Dec7 + EncodeTime(12, 0), "12:00pm"},
+        {"h:mmam/pm", Dec7 + EncodeTime(18, 30), "6:30pm"},
+        {"h:mmam/pm", Dec7 + 0.9999999999, "12:00am"}, // rounds to the next midnight
+        {"hh:mm:ss.zzz", Dec7 + EncodeTime(7, 8, 9, 45), "07:08:09.045"},
+        {"h:n:s z", Dec7 + EncodeTime(7, 8, 9, 45), "7:8:9 45"},
+        {"hh:nn ampm", Dec7 + EncodeTime(18, 30), "06:30 PM"},
+        {"HH:NN AM/PM a/p A/P", Dec7 + EncodeTime(18, 30), "06:30 PM p P"},
+        {"mm/dd/yy", Dec7, "12/07/26"},
+        {"m/d/yyyy", EncodeDate(2001, 2, 3), "2/3/2001"},
+        {"ddddd", Dec7, "12/07/2026"},
+        {"mm/dd hh:mm", Dec7 + EncodeTime(18, 30), "12/07 18:30"},
+        {"h 'h:mm' \"yyyy\" mm", Dec7 + EncodeTime(18, 30), "18 h:mm yyyy 30"},
+        {"hh.xx q", Dec7, "00.xx q"},
+        {"yyyy", EncodeDate(987, 6, 5), "0987"},
+        {"'unclosed", Dec7, "unclosed"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(formats.Format(c.pattern, c.value), c.expected) << c.pattern;
+}
+
+TEST(DateFormatting, NamesAndUserFormatsAreAlwaysTheUsers) {
+    const DateFormats german = FormatsFor(TwentyFourHourSettings());
+    EXPECT_EQ(german.Format("mmm dd, yyyy", EncodeDate(2026, 3, 1)), "Mär 01, 2026");
+    EXPECT_EQ(german.Format("ddd dddd mmmm", Dec7), "Mo Montag Dezember");
+    EXPECT_EQ(german.Format("dddddd", Dec7), "Montag, 7. Dezember 2026");
+    EXPECT_EQ(german.Format("t", Dec7 + EncodeTime(18, 30)), "18:30"); // fixed ":" in force
+
+    const DateFormats us = FormatsFor(TwelveHourSettings());
+    EXPECT_EQ(us.Format("mmm dd, yyyy h:mmam/pm", EncodeDate(2026, 12, 24) + EncodeTime(18, 30)),
+              "Dec 24, 2026 6:30pm");
+    EXPECT_EQ(us.Format("dddddd", Dec7), "Monday, December 7, 2026");
+    EXPECT_EQ(us.Format("t", Dec7 + EncodeTime(0, 7)), "12:07 AM");
+}
+
+TEST(DateFormatting, UserSetChangesSeparatorsShortDateAndMarkers) {
+    RegionalSettings user = TwentyFourHourSettings();
+    user.amString = "vorm.";
+    user.pmString = "nachm.";
+    DateFormats formats = FormatsFor(user);
+    {
+        const UserFormatsScope scope(formats);
+        EXPECT_EQ(formats.Format("t", Dec7 + EncodeTime(18, 30)), "18.30");
+        EXPECT_EQ(formats.Format("ddddd", Dec7), "07.12.2026");
+        EXPECT_EQ(formats.Format("mm/dd", Dec7), "12.07");
+        EXPECT_EQ(formats.Format("h:nn ampm", Dec7 + EncodeTime(9, 0)), "9.00 vorm.");
+    }
+    EXPECT_EQ(formats.Format("h:nn ampm", Dec7 + EncodeTime(21, 0)), "9:00 PM");
+}
+
+TEST(DateFormatting, ShortTimeFormatNamingItselfEnds) {
+    RegionalSettings user = TwelveHourSettings();
+    user.shortTimeFormat = "t h";
+    user.longDateFormat = "dddddd";
+    const DateFormats formats = FormatsFor(user);
+    EXPECT_EQ(formats.Format("t", Dec7 + EncodeTime(15, 0)), " 15 15");
+    EXPECT_EQ(formats.Format("dddddd", Dec7), "");
+}
+
+TEST(DateFormats, FixedSetIsInForceFromTheStart) {
+    DateFormats formats = FormatsFor(TwentyFourHourSettings());
+    EXPECT_FALSE(formats.UserFormatsInForce());
+    EXPECT_EQ(formats.InForce().shortDateFormat, "mm/dd/yyyy");
+    EXPECT_EQ(formats.InForce().timeSeparator, ":");
+    formats.UseUserDateFormats();
+    EXPECT_EQ(formats.InForce().timeSeparator, ".");
+    EXPECT_EQ(formats.InForce().shortDateFormat, "dd.mm.yyyy");
+    formats.UseInternalDateFormats();
+    EXPECT_EQ(formats.InForce().amString, "AM");
+    EXPECT_EQ(formats.InForce().dateSeparator, "/");
+}
+
+TEST(DateFormats, ScopeRestoresTheFixedSetWhenTheStepThrowsOrFails) {
+    DateFormats formats = FormatsFor(TwentyFourHourSettings());
+    EXPECT_THROW(
+        {
+            const UserFormatsScope scope(formats);
+            EXPECT_TRUE(formats.UserFormatsInForce());
+            throw std::runtime_error("step failed");
+        },
+        std::runtime_error);
+    EXPECT_FALSE(formats.UserFormatsInForce());
+
+    std::optional<TDateTime> parsed;
+    {
+        const UserFormatsScope scope(formats);
+        parsed = formats.ParseTime("not a time");
+    }
+    EXPECT_FALSE(parsed);
+    EXPECT_FALSE(formats.UserFormatsInForce());
+    EXPECT_EQ(formats.Format("hh:nn", 0.5), "12:00");
+}
+
+struct ParseCase {
+    const char* text;
+    std::optional<TDateTime> expected;
+};
+
+void ExpectParses(const DateFormats& formats, std::initializer_list<ParseCase> cases) {
+    for (const auto& c : cases) {
+        const std::optional<TDateTime> parsed = formats.ParseTime(c.text);
+        EXPECT_EQ(parsed, c.expected) << '"' << c.text << '"';
+        EXPECT_EQ(formats.IsValidTime(c.text), c.expected.has_value()) << c.text;
+    }
+}
+
+TEST(TimeParsing, TwelveHourUser) {
+    DateFormats formats = FormatsFor(TwelveHourSettings());
+    const UserFormatsScope scope(formats);
+    ExpectParses(formats, {
+                              {"2:30 pm", EncodeTime(14, 30)},
+                              {"2:30PM", EncodeTime(14, 30)},
+                              {"  14:30  ", EncodeTime(14, 30)},
+                              {"14", EncodeTime(14, 0)},
+                              {"2:30:15 pm", EncodeTime(14, 30, 15)},
+                              {" 2 : 30 : 15  Am ", EncodeTime(2, 30, 15)},
+                              {"12:00 am", 0.0},
+                              {"12 PM", 0.5},
+                              {"0:00", 0.0},
+                              {"23:59:59", EncodeTime(23, 59, 59)},
+                              {"007:05", EncodeTime(7, 5)},
+                              {"24:00", std::nullopt},
+                              {"0 AM", std::nullopt},
+                              {"13 PM", std::nullopt},
+                              {"2:60", std::nullopt},
+                              {"2:30:60", std::nullopt},
+                              {"", std::nullopt},
+                              {"   ", std::nullopt},
+                              {"2:", std::nullopt},
+                              {"2:30:", std::nullopt},
+                              {"1:2:3:4", std::nullopt},
+                              {"PM 2:30", std::nullopt},
+                              {"2:30 xm", std::nullopt},
+                              {"2:30 pm x", std::nullopt},
+                              {"2.30", std::nullopt},
+                              {"-1", std::nullopt},
+                              {"\t2:30", std::nullopt},
+                              {"99999999999999999999999", std::nullopt},
+                              {"1000", std::nullopt},
+                          });
+}
+
+TEST(TimeParsing, TwentyFourHourUserWithDotSeparator) {
+    RegionalSettings user = TwentyFourHourSettings();
+    user.amString = "a.m.";
+    user.pmString = "p.m.";
+    DateFormats formats = FormatsFor(user);
+    const UserFormatsScope scope(formats);
+    ExpectParses(formats, {
+                              {"14.30", EncodeTime(14, 30)},
+                              {"14.30.05", EncodeTime(14, 30, 5)},
+                              {"2.30 p.m.", EncodeTime(14, 30)},
+                              {"2.30 P.M.", EncodeTime(14, 30)},
+                              {"2.30 PM", EncodeTime(14, 30)}, // the English markers always count
+                              {"2.30 a.m.", EncodeTime(2, 30)},
+                              {"2.30.p.m.", std::nullopt},
+                              {"14:30", std::nullopt},
+                              {"24.00", std::nullopt},
+                          });
+}
+
+TEST(TimeParsing, EmptySeparatorAndMarkersNeverMatchEmptiness) {
+    RegionalSettings user = TwentyFourHourSettings();
+    user.timeSeparator = "";
+    DateFormats formats = FormatsFor(user);
+    const UserFormatsScope scope(formats);
+    ExpectParses(formats, {
+                              {"14", EncodeTime(14, 0)},
+                              {"1430", std::nullopt},
+                              {"14:30", std::nullopt},
+                              {"2 pm", EncodeTime(14, 0)},
+                              {"2 am", EncodeTime(2, 0)},
+                              {"0", 0.0},
+                          });
+}
+
+TEST(TimeParsing, TheSetInForceDecides) {
+    DateFormats formats = FormatsFor(TwentyFourHourSettings());
+    EXPECT_EQ(formats.ParseTime("2:30 PM"), EncodeTime(14, 30));
+    EXPECT_FALSE(formats.ParseTime("14.30"));
+    const UserFormatsScope scope(formats);
+    EXPECT_EQ(formats.ParseTime("14.30"), EncodeTime(14, 30));
+    EXPECT_FALSE(formats.ParseTime("14:30"));
+}
+
+TEST(TimeParsing, ShortTimeTextReadsBackToTheSameMinute) {
+    for (const RegionalSettings& user : {TwelveHourSettings(), TwentyFourHourSettings()}) {
+        DateFormats formats = FormatsFor(user);
+        const UserFormatsScope scope(formats);
+        for (int minute = 0; minute < 24 * 60; ++minute) {
+            const TDateTime time = EncodeTime(minute / 60, minute % 60);
+            const std::string text = formats.Format("t", Dec7 + time);
+            ASSERT_EQ(formats.ParseTime(text), time) << text;
+        }
+    }
+}
+
+} // namespace
+} // namespace nudgery
