@@ -11,6 +11,8 @@ namespace nudgery {
 
 class Clock;
 class DateFormats;
+class TaggedReader;
+class TaggedWriter;
 
 enum ReminderStatus : std::uint8_t {
     StatusPending = 0,
@@ -51,16 +53,12 @@ public:
 
     static std::unique_ptr<TReminder> Create();
     static std::unique_ptr<TReminder> CreateNormal(std::uint8_t kind, TDateTime when,
-                                                   std::string description,
-                                                   std::string soundFile,
+                                                   std::string description, std::string soundFile,
                                                    std::uint8_t eventType);
-    static std::unique_ptr<TReminder> CreateRepeating(std::uint8_t kind, TDateTime firstTime,
-                                                      bool hasUntil, TDateTime untilTime,
-                                                      std::string daySpec,
-                                                      std::int32_t repeatMinutes,
-                                                      std::string description,
-                                                      std::string soundFile,
-                                                      std::uint8_t eventType);
+    static std::unique_ptr<TReminder>
+    CreateRepeating(std::uint8_t kind, TDateTime firstTime, bool hasUntil, TDateTime untilTime,
+                    std::string daySpec, std::int32_t repeatMinutes, std::string description,
+                    std::string soundFile, std::uint8_t eventType);
     std::unique_ptr<TReminder> Clone() const;
 
     TDateTime DatePart() const;
@@ -70,6 +68,13 @@ public:
     void UpdateNormalStatus(const Clock& clock);
     // The repeating schedule rule; callers set When to 0 first.
     void ScheduleToday(const Clock& clock);
+
+    // One record of the data file: the twelve values in file order (UntilTime before
+    // HasUntil).
+    void WriteToStream(TaggedWriter& writer) const;
+    // Reads one record. A value that cannot be read ends the record: the fields read
+    // before it keep what was read, the others keep their values.
+    void ReadFromStream(TaggedReader& reader);
 
     std::string CompactWhenText(const DateFormats& formats) const;
     std::string WhenText(const DateFormats& formats, const Clock& clock) const;

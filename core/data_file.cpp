@@ -1,0 +1,79 @@
+#include "data_file.h"
+
+#include "clock.h"
+#include "reminder.h"
+#include "tagged_reader.h"
+#include "tagged_writer.h"
+
+namespace nudgery {
+namespace {
+
+// The header's two values mark the format; readers skip them without comparing.
+constexpr std::int32_t HeaderMagic = 666;
+constexpr double HeaderVersion = 2.0;
+
+void WriteList(TaggedWriter& writer, std::span<const TReminder* const> reminders) {
+    writer.WriteListBegin();
+    for (const TReminder* reminder : reminders) {
+        reminder->WriteToStream(writer);
+    }
+    writer.WriteListEnd();
+}
+
+void ReadHeader(TaggedReader& reader) {
+    reader.ReadListBegin();
+    reader.ReadInteger();
+    reader.ReadFloat();
+    reader.ReadListEnd();
+}
+
+void ReadOneTimeList(TaggedReader& reader, ReminderListSink& sink, const Clock& clock) {
+    reader.ReadListBegin();
+    while (!reader.NextIsEndOfList()) {
+        TReminder& reminder = sink.AddOneTime(TReminder::Create());
+        reminder.ReadFromStream(reader);
+        reminder.UpdateNormalStatus(clock);
+    }
+    reader.ReadListEnd();
+}
+
+void ReadRepeatingList(TaggedReader& reader, ReminderListSink& sink, const Clock& clock) {
+    reader.ReadListBegin();
+    while (!reader.NextIsEndOfList()) {
+        TReminder& reminder = sink.AddRepeating(TReminder::Create());
+        reminder.ReadFromStream(reader);
+        reminder.When = 0;
+        reminder.ScheduleToday(clock);
+        sink.RepeatingLoaded(reminder);
+    }
+    reader.ReadListEnd();
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeDataFile(std::span<const TReminder* const> oneTime,
+                                         std::span<const TReminder* const> repeating) {
+    TaggedWriter writer;
+    writer.WriteListBegin();
+    writer.WriteInteger(HeaderMagic);
+    writer.WriteFloat(HeaderVersion);
+    writer.WriteListEnd();
+    WriteList(writer, oneTime);
+    WriteList(writer, repeating);
+    return std::move(writer).TakeBytes();
+}
+
+bool DecodeDataFile(std::span<const std::uint8_t> bytes, ReminderListSink& sink,
+                    const Clock& clock) {
+    TaggedReader reader(bytes);
+    try {
+        ReadHeader(reader);
+        ReadOneTimeList(reader, sink, clock);
+        ReadRepeatingList(reader, sink, clock);
+    } catch (const TaggedReadError&) {
+        return false;
+    }
+    return true;
+}
+
+} // namespace nudgery

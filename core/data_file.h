@@ -1,0 +1,45 @@
+#pragma once
+// The whole reminder data file: a 16-byte header list, the one-time list and the
+// repeating list, each a list of reminder records. Bytes only; no file access here.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace nudgery {
+
+class Clock;
+class TReminder;
+
+// Text the loader gives a new row's first cell before its reminder is read.
+inline constexpr const char* LoadingRowText = "description";
+
+// Where loaded reminders go: the two lists of the main window. Each Add call appends a
+// row, sets its first cell to LoadingRowText and makes the reminder the row's object.
+// It returns the reminder now owned by the row: the loader reads the record into it in
+// place, so a record read only in part still stays in its list.
+class ReminderListSink {
+public:
+    virtual ~ReminderListSink() = default;
+    virtual TReminder& AddOneTime(std::unique_ptr<TReminder> reminder) = 0;
+    virtual TReminder& AddRepeating(std::unique_ptr<TReminder> reminder) = 0;
+    // The repeating row last added is read and scheduled: its first cell shows the
+    // reminder's Description from now on.
+    virtual void RepeatingLoaded(TReminder& reminder) = 0;
+};
+
+// The file's bytes for both lists, each in its given order.
+std::vector<std::uint8_t> EncodeDataFile(std::span<const TReminder* const> oneTime,
+                                         std::span<const TReminder* const> repeating);
+
+// Rebuilds both lists from the bytes into an empty sink. Every one-time reminder gets
+// its status from UpdateNormalStatus; every repeating reminder gets When 0 and then
+// ScheduleToday. A damaged file ends the load where the damage is found: rows read
+// until then stay, a record read in part keeps the fields before the damage, a list not
+// reached stays empty. Returns whether both lists were read to their end; the program
+// itself ignores that (a damaged file is not reported).
+bool DecodeDataFile(std::span<const std::uint8_t> bytes, ReminderListSink& sink,
+                    const Clock& clock);
+
+} // namespace nudgery
