@@ -1,0 +1,94 @@
+#include "alerts/Settings.h"
+#include "platform/profile_file.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace nudgery {
+namespace {
+
+TEST(ReadSettings, NoFileGivesTheDefaults) {
+    TempFolder folder;
+    const auto settings = ReadSettings(ProfileFile(SettingsFileName(folder.Folder())));
+    EXPECT_EQ(settings.DefaultSoundFile, "");
+    EXPECT_FALSE(settings.UseTray);
+    EXPECT_EQ(settings.TimeoutSeconds, 0);
+    EXPECT_EQ(settings.TimeoutAction, 0);
+    EXPECT_EQ(settings.DefaultEventType, 0);
+    EXPECT_TRUE(settings.ShowHintsOn);
+    EXPECT_FALSE(settings.AnimateTrayIcon);
+}
+
+TEST(ReadSettings, HandWrittenValuesAndBadNumbers) {
+    TempFolder folder;
+    const auto settings = ReadSettings(ProfileFile(folder.Write(
+        "NUDGERY.INI", "[sounds]\nwavefile=/usr/share/sounds/bell.wav\n[TRAY]\nUSE=-1\n"
+                       "[Timeout]\nSeconds=abc\nAction=-$A\n[Events]\nType=0x2\n"
+                       "[Misc]\nHints=abc\nAnimateIcon=5\n")));
+    EXPECT_EQ(settings.DefaultSoundFile, "/usr/share/sounds/bell.wav");
+    EXPECT_TRUE(settings.UseTray);
+    EXPECT_EQ(settings.TimeoutSeconds, 0);
+    EXPECT_EQ(settings.TimeoutAction, -10);
+    // "0x2" is only three characters long, still more than two: hexadecimal.
+    EXPECT_EQ(settings.DefaultEventType, 2);
+    EXPECT_TRUE(settings.ShowHintsOn);
+    EXPECT_TRUE(settings.AnimateTrayIcon);
+}
+
+TEST(WriteSettings, FreshFileHoldsTheKeysInTheirOrder) {
+    TempFolder folder;
+    ProfileFile file(SettingsFileName(folder.Folder()));
+    Settings settings;
+    settings.DefaultSoundFile = "/home/u/ding.wav";
+    settings.UseTray = true;
+    settings.TimeoutSeconds = 600;
+    settings.TimeoutAction = -30;
+    settings.DefaultEventType = 3;
+    settings.ShowHintsOn = false;
+    settings.AnimateTrayIcon = true;
+    WriteSettings(settings, file);
+    EXPECT_EQ(folder.Read("NUDGERY.INI"), "[Sounds]\nWaveFile=/home/u/ding.wav\n"
+                                          "[Tray]\nUse=1\n"
+                                          "[Timeout]\nSeconds=600\nAction=-30\n"
+                                          "[Events]\nType=3\n"
+                                          "[Misc]\nHints=0\nAnimateIcon=1\n");
+    EXPECT_EQ(ReadSettings(file), settings);
+}
+
+TEST(WriteSettings, KeepsThePlacementSection) {
+    TempFolder folder;
+    const std::string placement = "[TMainForm_Placement]\nLeft=1\nTop=2\nRight=3\nBottom=4\n";
+    ProfileFile file(folder.Write("NUDGERY.INI", placement));
+    WriteSettings(Settings{}, file);
+    EXPECT_EQ(folder.Read("NUDGERY.INI").substr(0, placement.size()), placement);
+    EXPECT_EQ(ReadSettings(file), Settings{});
+}
+
+TEST(WriteSettings, StopsAtTheFirstFailure) {
+    TempFolder folder;
+    folder.Write("file", "");
+    ProfileFile file(folder.Path("file/NUDGERY.INI"));
+    EXPECT_THROW(WriteSettings(Settings{}, file), ProfileWriteError);
+}
+
+TEST(SettingsFileName, IsInTheProgramFolder) {
+    EXPECT_EQ(SettingsFileName("/opt/nudgery/"), "/opt/nudgery/NUDGERY.INI");
+}
+
+TEST(PlacementSectionName, CarriesTheResolutionOnlyAbove96) {
+    EXPECT_EQ(PlacementSectionName("TMainForm", 96), "TMainForm_Placement");
+    EXPECT_EQ(PlacementSectionName("TMainForm", 72), "TMainForm_Placement");
+    EXPECT_EQ(PlacementSectionName("TMainForm", 120), "TMainForm_Placement120");
+}
+
+TEST(PlacementSectionName, EachResolutionKeepsItsOwnPlacement) {
+    TempFolder folder;
+    ProfileFile file(SettingsFileName(folder.Folder()));
+    file.WriteInteger(PlacementSectionName("TMainForm", 96), "Left", 10);
+    file.WriteInteger(PlacementSectionName("TMainForm", 120), "Left", 20);
+    EXPECT_EQ(file.ReadInteger("TMainForm_Placement", "Left", 0), 10);
+    EXPECT_EQ(file.ReadInteger("TMainForm_Placement120", "Left", 0), 20);
+}
+
+} // namespace
+} // namespace nudgery
