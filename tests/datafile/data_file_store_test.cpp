@@ -1,0 +1,184 @@
+// The data file on disk: loading absent, unreadable and damaged files, and saves that
+// replace the old file only when complete, also when creating or writing fails.
+
+#include "core/clock.h"
+#include "core/reminder_lists.h"
+#include "platform/data_file_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace nudgery {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const SettableClock Clock(EncodeDate(2026, 12, 8) + 0.5);
+
+Bytes ReadAll(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QByteArray bytes = file.readAll();
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+void WriteAll(const QString& path, const Bytes& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+// Lowers a resource limit of this process for the scope of a test, and restores it.
+class ResourceLimit {
+public:
+    ResourceLimit(int resource, rlim_t soft) : resource_(resource) {
+        getrlimit(resource_, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = soft;
+        setrlimit(resource_, &lowered);
+    }
+    ~ResourceLimit() { setrlimit(resource_, &saved_); }
+    ResourceLimit(const ResourceLimit&) = delete;
+    ResourceLimit& operator=(const ResourceLimit&) = delete;
+
+private:
+    int resource_;
+    rlimit saved_{};
+};
+
+// Writing past the file-size limit raises SIGXFSZ; ignored, the write fails with EFBIG
+// like a write to a full disk.
+class IgnoreFileSizeSignal {
+public:
+    IgnoreFileSizeSignal() : previous_(std::signal(SIGXFSZ, SIG_IGN)) {}
+    ~IgnoreFileSizeSignal() { std::signal(SIGXFSZ, previous_); }
+    IgnoreFileSizeSignal(const IgnoreFileSizeSignal&) = delete;
+    IgnoreFileSizeSignal& operator=(const IgnoreFileSizeSignal&) = delete;
+
+private:
+    void (*previous_)(int);
+};
+
+class DataFileStoreTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        reminder_.When = EncodeDate(2026, 12, 9) + 0.5;
+        reminder_.Description = "Dentist at half past twelve";
+        reminder_.SoundFile = "/usr/share/sounds/ring.wav";
+    }
+
+    QString PathIn(const QString& name) const { return folder_.filePath(name); }
+
+    void SaveOne(const DataFileStore& store, std::size_t copies) const {
+        const std::vector<const TReminder*> oneTime(copies, &reminder_);
+        store.Save(oneTime, {});
+    }
+
+    // Only the data file itself: no temporary file left behind.
+    QStringList FolderEntries() const {
+        return QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+
+    QTemporaryDir folder_;
+    TReminder reminder_;
+};
+
+TEST_F(DataFileStoreTest, NoFileLoadsNothing) {
+    ReminderLists lists;
+    DataFileStore(PathIn("Nudgery.dat")).Load(lists, Clock);
+    EXPECT_TRUE(lists.oneTime.empty());
+    EXPECT_TRUE(lists.repeating.empty());
+}
+
+TEST_F(DataFileStoreTest, FileThatCannotBeReadLoadsNothing) {
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("Nudgery.dat"));
+    ReminderLists lists;
+    DataFileStore(PathIn("Nudgery.dat")).Load(lists, Clock);
+    EXPECT_TRUE(lists.oneTime.empty());
+}
+
+TEST_F(DataFileStoreTest, SaveThenLoadGivesTheSameBytesAndReminders) {
+    const DataFileStore store(PathIn("Nudgery.dat"));
+    SaveOne(store, 3);
+    const Bytes saved = ReadAll(store.Path());
+    const std::vector<const TReminder*> three(3, &reminder_);
+    EXPECT_EQ(saved, EncodeDataFile(three, {}));
+
+    ReminderLists lists;
+    store.Load(lists, Clock);
+    ASSERT_EQ(lists.oneTime.size(), 3u);
+    EXPECT_EQ(lists.oneTime[2].reminder->Description, reminder_.Description);
+    EXPECT_EQ(lists.oneTime[2].reminder->Status, StatusNotToday);
+    EXPECT_EQ(FolderEntries(), QStringList{"Nudgery.dat"});
+}
+
+TEST_F(DataFileStoreTest, SaveReplacesLongerOldFileWhole) {
+    const DataFileStore store(PathIn("Nudgery.dat"));
+    SaveOne(store, 50);
+    SaveOne(store, 1);
+    const std::vector<const TReminder*> one(1, &reminder_);
+    EXPECT_EQ(ReadAll(store.Path()), EncodeDataFile(one, {}));
+}
+
+TEST_F(DataFileStoreTest, DamagedFileLoadsWhatPrecedesTheDamage) {
+    const DataFileStore store(PathIn("Nudgery.dat"));
+    SaveOne(store, 2);
+    Bytes bytes = ReadAll(store.Path());
+    bytes.resize(bytes.size() - 30);
+    WriteAll(store.Path(), bytes);
+
+    ReminderLists lists;
+    store.Load(lists, Clock);
+    ASSERT_EQ(lists.oneTime.size(), 2u);
+    EXPECT_EQ(lists.oneTime[0].reminder->Description, reminder_.Description);
+    EXPECT_EQ(lists.oneTime[1].reminder->When, reminder_.When);
+}
+
+TEST_F(DataFileStoreTest, FolderThatCannotHoldFilesReportsCannotCreate) {
+    WriteAll(PathIn("plain"), {1, 2, 3});
+    const QString path = PathIn("plain") + "/Nudgery.dat";
+    try {
+        SaveOne(DataFileStore(path), 1);
+        FAIL() << "the save must fail";
+    } catch (const DataFileError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot create file " + path.toStdString());
+    }
+    EXPECT_EQ(ReadAll(PathIn("plain")), (Bytes{1, 2, 3}));
+}
+
+TEST_F(DataFileStoreTest, FailingCreateLeavesOldFileIntact) {
+    const DataFileStore store(PathIn("Nudgery.dat"));
+    SaveOne(store, 2);
+    const Bytes before = ReadAll(store.Path());
+    {
+        // No file can be opened at all (tests run as root, so permissions would not stop it).
+        const ResourceLimit noFiles(RLIMIT_NOFILE, 0);
+        EXPECT_THROW(SaveOne(store, 5), DataFileError);
+    }
+    EXPECT_EQ(ReadAll(store.Path()), before);
+    EXPECT_EQ(FolderEntries(), QStringList{"Nudgery.dat"});
+}
+
+TEST_F(DataFileStoreTest, FailingWriteLeavesOldFileIntact) {
+    const DataFileStore store(PathIn("Nudgery.dat"));
+    SaveOne(store, 2);
+    const Bytes before = ReadAll(store.Path());
+    try {
+        const IgnoreFileSizeSignal ignore;
+        const ResourceLimit smallFiles(RLIMIT_FSIZE, 1000);
+        SaveOne(store, 100); // about 10 kB, far beyond the limit
+        FAIL() << "the save must fail";
+    } catch (const DataFileError& error) {
+        EXPECT_EQ(std::string(error.what()), "Stream write error");
+    }
+    EXPECT_EQ(ReadAll(store.Path()), before);
+    EXPECT_EQ(FolderEntries(), QStringList{"Nudgery.dat"});
+}
+
+} // namespace
+} // namespace nudgery

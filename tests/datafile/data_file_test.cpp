@@ -1,0 +1,303 @@
+// The whole data file: exact layout, loading with statuses given anew, damaged files,
+// and random round trips.
+
+#include "core/clock.h"
+#include "core/data_file.h"
+#include "core/reminder_lists.h"
+#include "record_bytes.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace nudgery {
+namespace {
+
+using namespace testing_bytes;
+
+// Tuesday 8 December 2026, 10:00.
+const TDateTime Today = EncodeDate(2026, 12, 8);
+const TDateTime Now = Today + EncodeTime(10, 0);
+
+struct Loaded {
+    ReminderLists lists;
+    bool complete = false;
+};
+
+Loaded Load(const Bytes& bytes, TDateTime now = Now) {
+    SettableClock clock(now);
+    Loaded loaded;
+    loaded.complete = DecodeDataFile(bytes, loaded.lists, clock);
+    return loaded;
+}
+
+Bytes Save(const ReminderLists& lists) {
+    return EncodeDataFile(ReminderLists::View(lists.oneTime), ReminderLists::View(lists.repeating));
+}
+
+TEST(DataFile, TwoEmptyListsAre20Bytes) {
+    const Bytes expected{0x01, 0x03, 0x9A, 0x02, 0x05, 0x00, 0x00, 0x00, 0x00, 0x00,
+                         0x00, 0x00, 0x80, 0x00, 0x40, 0x00, 0x01, 0x00, 0x01, 0x00};
+    EXPECT_EQ(EncodeDataFile({}, {}), expected);
+
+    const Loaded loaded = Load(expected);
+    EXPECT_TRUE(loaded.complete);
+    EXPECT_TRUE(loaded.lists.oneTime.empty());
+    EXPECT_TRUE(loaded.lists.repeating.empty());
+}
+
+TEST(DataFile, ListsAreWrittenInTheirOrderAfterTheHeader) {
+    TReminder first;
+    first.When = 45406.25;
+    first.Description = "b";
+    TReminder second;
+    second.Description = "a";
+    second.Status = StatusDone;
+    TReminder repeating;
+    repeating.Kind = KindRepeating;
+    repeating.Description = std::string(300, 'r');
+
+    const TReminder* oneTime[] = {&first, &second};
+    const TReminder* repeatingList[] = {&repeating};
+    const Bytes longText = Join({{0x0C, 0x2C, 0x01, 0x00, 0x00}, Bytes(300, 'r')});
+    const Bytes expected = Join({Header, ListBegin, OneTimeRecord(0, Float45406_25, "b", 0),
+                                 OneTimeRecord(0, FloatZero, "a", 1), ListEnd, ListBegin,
+                                 Join({Int8(1),
+                                       Int8(0),
+                                       FloatZero,
+                                       FloatZero,
+                                       FloatZero,
+                                       {0x08},
+                                       longText,
+                                       ShortText(""),
+                                       ShortText(""),
+                                       Int8(0),
+                                       Int8(0),
+                                       {0x08}}),
+                                 ListEnd});
+    EXPECT_EQ(EncodeDataFile(oneTime, repeatingList), expected);
+}
+
+// A file written from reminders, for the loading tests below.
+Bytes FileOf(std::initializer_list<TReminder> oneTime, std::initializer_list<TReminder> repeating) {
+    std::vector<const TReminder*> oneTimeView;
+    for (const TReminder& reminder : oneTime) {
+        oneTimeView.push_back(&reminder);
+    }
+    std::vector<const TReminder*> repeatingView;
+    for (const TReminder& reminder : repeating) {
+        repeatingView.push_back(&reminder);
+    }
+    return EncodeDataFile(oneTimeView, repeatingView);
+}
+
+TReminder OneTime(TDateTime when, std::uint8_t status, std::string description = "") {
+    TReminder reminder;
+    reminder.When = when;
+    reminder.Status = status;
+    reminder.Description = std::move(description);
+    return reminder;
+}
+
+TReminder Repeating(std::string daySpec, TDateTime firstTime, TDateTime storedWhen,
+                    std::uint8_t storedStatus, std::string description = "") {
+    TReminder reminder;
+    reminder.Kind = KindRepeating;
+    reminder.DaySpec = std::move(daySpec);
+    reminder.FirstTime = firstTime;
+    reminder.When = storedWhen;
+    reminder.Status = storedStatus;
+    reminder.Description = std::move(description);
+    return reminder;
+}
+
+TEST(DataFile, LoadGivesEveryOneTimeReminderItsStatusAnew) {
+    const Loaded loaded = Load(
+        FileOf({OneTime(Today - 1 + 0.5, StatusPending), OneTime(Today + 1 + 0.5, StatusExpired),
+                OneTime(Today + EncodeTime(11, 0), StatusExpired), OneTime(Today - 30, StatusDone)},
+               {}));
+    ASSERT_TRUE(loaded.complete);
+    const std::uint8_t expected[] = {StatusExpired, StatusNotToday, StatusPending, StatusDone};
+    ASSERT_EQ(loaded.lists.oneTime.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(loaded.lists.oneTime[i].reminder->Status, expected[i]) << i;
+        EXPECT_EQ(loaded.lists.oneTime[i].firstCell, "description");
+    }
+}
+
+TEST(DataFile, LoadSchedulesEveryRepeatingReminderFromScratch) {
+    const TDateTime eleven = EncodeTime(11, 0);
+    const TDateTime nine = EncodeTime(9, 0);
+    const Loaded loaded =
+        Load(FileOf({}, {Repeating("0123456", eleven, 12345.5, StatusNotToday, "Stretch"),
+                         Repeating("0123456", nine, Today + nine, StatusPending, "Late"),
+                         Repeating("", nine, 777.25, StatusPending, "Never")}));
+    ASSERT_TRUE(loaded.complete);
+    ASSERT_EQ(loaded.lists.repeating.size(), 3u);
+    const TReminder& later = *loaded.lists.repeating[0].reminder;
+    EXPECT_EQ(later.Status, StatusPending);
+    EXPECT_DOUBLE_EQ(later.When, Today + eleven);
+    const TReminder& passed = *loaded.lists.repeating[1].reminder;
+    EXPECT_EQ(passed.Status, StatusNotToday);
+    EXPECT_EQ(passed.When, 0.0) << "the stored due time is dropped";
+    const TReminder& never = *loaded.lists.repeating[2].reminder;
+    EXPECT_EQ(never.Status, StatusNotToday);
+    EXPECT_EQ(never.When, 0.0);
+    EXPECT_EQ(loaded.lists.repeating[0].firstCell, "Stretch");
+    EXPECT_EQ(loaded.lists.repeating[2].firstCell, "Never");
+}
+
+TEST(DataFile, FileCutInsideThirdReminderKeepsWhatWasRead) {
+    const Bytes whole = FileOf({OneTime(Today + 0.5, StatusPending, "one"),
+                                OneTime(Today + 0.75, StatusPending, "two"),
+                                OneTime(Today + 1 + 0.5, StatusPending, "three")},
+                               {Repeating("0123456", EncodeTime(11, 0), 0, StatusPending, "rep")});
+    // Header 16, list mark 1, two records of 52 bytes, then into the third: Kind,
+    // EventType and When (15 bytes) and 5 bytes of FirstTime.
+    const std::size_t cut = 16 + 1 + 2 * 52 + 15 + 5;
+    const Loaded loaded = Load(Bytes(whole.begin(), whole.begin() + cut));
+    EXPECT_FALSE(loaded.complete);
+    ASSERT_EQ(loaded.lists.oneTime.size(), 3u);
+    EXPECT_EQ(loaded.lists.oneTime[0].reminder->Description, "one");
+    EXPECT_EQ(loaded.lists.oneTime[1].reminder->Description, "two");
+    const TReminder& third = *loaded.lists.oneTime[2].reminder;
+    EXPECT_EQ(third.When, Today + 1 + 0.5);
+    EXPECT_EQ(third.Status, StatusNotToday);
+    EXPECT_EQ(third.Description, "");
+    EXPECT_TRUE(loaded.lists.repeating.empty());
+}
+
+TEST(DataFile, DamageBeforeTheListsLeavesBothEmpty) {
+    const Bytes good = FileOf({OneTime(Today + 0.5, StatusPending)}, {});
+    Bytes noHeaderStart = good;
+    noHeaderStart[0] = 0x02;
+    Bytes headerNotClosed = good;
+    headerNotClosed[15] = 0x01;
+    Bytes noListStart = good;
+    noListStart[16] = 0x00;
+    for (const Bytes& bytes : {Bytes{}, Bytes{0x01}, noHeaderStart, headerNotClosed, noListStart,
+                               Bytes(good.begin(), good.begin() + 17)}) {
+        const Loaded loaded = Load(bytes);
+        EXPECT_FALSE(loaded.complete);
+        EXPECT_TRUE(loaded.lists.oneTime.empty()) << bytes.size();
+        EXPECT_TRUE(loaded.lists.repeating.empty());
+    }
+}
+
+TEST(DataFile, HeaderValuesAreNotCompared) {
+    const Bytes bytes = Join({{0x01, 0x02, 0x07, 0x02, 0x01, 0x00},
+                              ListBegin,
+                              OneTimeRecord(0, Float45406_25, "x", 0),
+                              ListEnd,
+                              ListBegin,
+                              ListEnd});
+    const Loaded loaded = Load(bytes);
+    EXPECT_TRUE(loaded.complete);
+    ASSERT_EQ(loaded.lists.oneTime.size(), 1u);
+    EXPECT_EQ(loaded.lists.oneTime[0].reminder->When, 45406.25);
+}
+
+TEST(DataFile, MissingRepeatingListKeepsOneTimeRows) {
+    const Bytes whole = FileOf({OneTime(Today + 0.5, StatusPending, "kept")},
+                               {Repeating("1", 0.5, 0, StatusPending)});
+    Bytes noRepeatingStart = whole;
+    noRepeatingStart[16 + 1 + 53 + 1] = 0x07;
+    for (const Bytes& bytes : {noRepeatingStart, Bytes(whole.begin(), whole.begin() + 71)}) {
+        const Loaded loaded = Load(bytes);
+        EXPECT_FALSE(loaded.complete);
+        ASSERT_EQ(loaded.lists.oneTime.size(), 1u);
+        EXPECT_EQ(loaded.lists.oneTime[0].reminder->Description, "kept");
+        EXPECT_TRUE(loaded.lists.repeating.empty());
+    }
+}
+
+TEST(DataFile, DamagedRecordsStayAndTheListGoesOnWithTheNextByte) {
+    // Three bytes that are no integer: each ends a record of its own after one byte.
+    const Bytes bytes = Join({Header, ListBegin, {0x07, 0x0A, 0xFF}, ListEnd, ListBegin, ListEnd});
+    const Loaded loaded = Load(bytes);
+    EXPECT_TRUE(loaded.complete);
+    ASSERT_EQ(loaded.lists.oneTime.size(), 3u);
+    TReminder blank;
+    blank.Status = StatusExpired; // When 0 lies in the past
+    for (const auto& row : loaded.lists.oneTime) {
+        EXPECT_EQ(*row.reminder, blank);
+    }
+}
+
+TEST(DataFile, WhatFollowsTheListsIsIgnored) {
+    Bytes bytes = FileOf({OneTime(Today + 0.5, StatusPending)}, {});
+    bytes.insert(bytes.end(), {0x01, 0x02, 0xFF, 0x0C});
+    const Loaded loaded = Load(bytes);
+    EXPECT_TRUE(loaded.complete);
+    EXPECT_EQ(loaded.lists.oneTime.size(), 1u);
+}
+
+TEST(DataFile, StoredReservedFlagSurvivesLoadAndSave) {
+    TReminder flagged = OneTime(Today + 0.5, StatusPending);
+    flagged.ReservedFlag = true;
+    const Bytes original = FileOf({flagged}, {});
+    ASSERT_EQ(original[original.size() - 4], 0x09);
+    EXPECT_EQ(Save(Load(original).lists), original);
+}
+
+std::string RandomText(std::mt19937& random, std::size_t maxLength) {
+    std::string text(std::uniform_int_distribution<std::size_t>(0, maxLength)(random), '\0');
+    for (char& c : text) {
+        c = static_cast<char>(random());
+    }
+    return text;
+}
+
+TReminder RandomReminder(std::mt19937& random, std::uint8_t kind) {
+    std::uniform_real_distribution<double> day(0, 60000);
+    std::uniform_real_distribution<double> fraction(0, 1);
+    TReminder reminder;
+    reminder.Kind = kind;
+    reminder.EventType = static_cast<std::uint8_t>(random() % 4);
+    reminder.When = random() % 5 == 0 ? Today + fraction(random) : day(random);
+    reminder.FirstTime = fraction(random);
+    reminder.HasUntil = random() % 2 == 0;
+    reminder.UntilTime = fraction(random);
+    reminder.Description = RandomText(random, random() % 10 == 0 ? 700 : 100);
+    reminder.SoundFile = RandomText(random, 40);
+    reminder.DaySpec = random() % 3 == 0 ? "0123456" : RandomText(random, 8);
+    reminder.RepeatMinutes =
+        static_cast<std::int32_t>(random() % 3 == 0 ? random() : random() % 300);
+    reminder.Status = static_cast<std::uint8_t>(random() % 4);
+    reminder.ReservedFlag = random() % 7 == 0;
+    return reminder;
+}
+
+TEST(DataFile, RandomRemindersRoundTripInOrder) {
+    std::mt19937 random(1208);
+    SettableClock clock(Now);
+    for (int round = 0; round < 20; ++round) {
+        ReminderLists original;
+        for (int i = static_cast<int>(random() % 40); i > 0; --i) {
+            original.AddOneTime(std::make_unique<TReminder>(RandomReminder(random, KindOneTime)));
+        }
+        for (int i = static_cast<int>(random() % 40); i > 0; --i) {
+            original.AddRepeating(
+                std::make_unique<TReminder>(RandomReminder(random, KindRepeating)));
+        }
+        const Loaded loaded = Load(Save(original));
+        ASSERT_TRUE(loaded.complete);
+        ASSERT_EQ(loaded.lists.oneTime.size(), original.oneTime.size());
+        ASSERT_EQ(loaded.lists.repeating.size(), original.repeating.size());
+
+        // Every field comes back; only what loading recomputes may differ.
+        for (std::size_t i = 0; i < original.oneTime.size(); ++i) {
+            TReminder expected = *original.oneTime[i].reminder;
+            expected.UpdateNormalStatus(clock);
+            EXPECT_EQ(*loaded.lists.oneTime[i].reminder, expected) << round << " " << i;
+        }
+        for (std::size_t i = 0; i < original.repeating.size(); ++i) {
+            TReminder expected = *original.repeating[i].reminder;
+            expected.When = 0;
+            expected.ScheduleToday(clock);
+            EXPECT_EQ(*loaded.lists.repeating[i].reminder, expected) << round << " " << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace nudgery
