@@ -18,7 +18,12 @@ public:
     // Today's date as a whole day number, and the current time of day as a fraction;
     // each is a separate reading of the clock.
     TDateTime Today() const { return DatePartOf(Now()); }
-    TDateTime TimeOfDay() const { return TimePartOf(Now()); }
+    // The time of day is rebuilt from its clock fields, so 08:00 reads exactly as a typed
+    // 08:00 does rather than as what is left after subtracting the date.
+    TDateTime TimeOfDay() const {
+        const ClockTime t = DecodeTime(Now());
+        return EncodeTime(t.hour, t.minute, t.second, t.millisecond);
+    }
 };
 
 // A clock that shows whatever the test sets; its tick count follows the changes of Now.

@@ -66,7 +66,9 @@ public:
 
     // The one-time status rule.
     void UpdateNormalStatus(const Clock& clock);
-    // The repeating schedule rule; callers set When to 0 first.
+    // The repeating schedule rule; callers set When to 0 first. Values only a damaged file
+    // holds: a negative interval counts as once a day; a FirstTime outside [0, 1) or not a
+    // number, or a non-finite UntilTime in use, gives Not Today.
     void ScheduleToday(const Clock& clock);
 
     // One record of the data file: the twelve values in file order (UntilTime before

@@ -1,3 +1,4 @@
+#include "core/clock.h"
 #include "core/datetime.h"
 
 #include <cmath>
@@ -83,6 +84,15 @@ TEST(DateTime, TimeFieldsRoundToTheMillisecond) {
     EXPECT_EQ(DecodeDate(almost).day, 8);
     EXPECT_EQ(DatePartOf(-1.25), -1);
     EXPECT_EQ(TimePartOf(-1.25), -0.25);
+}
+
+TEST(DateTime, ClockReadsTheTimeOfDayAsItsClockFields) {
+    for (const int minute : {1, 8 * 60, 12 * 60 + 34, 23 * 60 + 59}) {
+        const TDateTime time = EncodeTime(minute / 60, minute % 60);
+        const SettableClock clock(EncodeDate(2026, 12, 7) + time);
+        EXPECT_EQ(clock.TimeOfDay(), time) << minute;
+        EXPECT_EQ(clock.Today(), EncodeDate(2026, 12, 7)) << minute;
+    }
 }
 
 TEST(DateTime, AddMinutesUsesTheProgramsMinute) {
