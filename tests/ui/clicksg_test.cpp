@@ -1,0 +1,283 @@
+// The clickable string grid: its format record, what it draws, its rows and their
+// reminders, the auto-adjusting column and header clicks.
+#include "ui/controls/Clicksg.h"
+
+#include <QHeaderView>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace nudgery {
+namespace {
+
+std::unique_ptr<TReminder> Named(const std::string& description) {
+    auto reminder = std::make_unique<TReminder>();
+    reminder->Description = description;
+    return reminder;
+}
+
+// A grid of three columns with the given reminders, shown so that it paints.
+class GridTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid.SetColCount(3);
+        grid.SetHeaderStrings({"One", "Two", "Three"});
+        for (int c = 0; c < 3; ++c)
+            grid.SetColWidth(c, 100);
+        grid.resize(400, 200);
+    }
+    void Fill(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            grid.AddRow();
+            grid.SetObject(grid.RowCount() - 1, Named(name));
+        }
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (int r = 1; r < grid.RowCount(); ++r)
+            names.push_back(grid.Object(r) ? grid.Object(r)->Description : "(none)");
+        return names;
+    }
+    QImage Shot() { return grid.grab().toImage(); }
+    // The rectangle of a body cell in grab coordinates.
+    QRect CellRect(int col, int row) {
+        const QRect inViewport = grid.visualRect(grid.model()->index(row - 1, col));
+        return inViewport.translated(grid.viewport()->mapTo(&grid, QPoint(0, 0)));
+    }
+
+    TClickableStringGrid grid;
+};
+
+TEST_F(GridTest, FormatRecordOnEntryFollowsTheRowClass) {
+    Fill({"a", "b"});
+    grid.SetCell(1, 2, "stored");
+    grid.SetRow(1);
+    TControlFont selected{QFont("Arial", 11), QColor(1, 2, 3)};
+    grid.SetSelectedFont(selected);
+    grid.SetSelectedColor(QColor(10, 20, 30));
+    grid.SetAlignmentHorz(TAlignment::taRightJustify);
+    grid.SetAlignmentVert(TVertAlignment::taMiddle);
+
+    std::vector<std::tuple<int, int, TFormatOptions>> seen;
+    grid.OnGetHeaderCellFormat =
+        grid.OnGetCellFormat = [&](TClickableStringGrid&, int col, int row, TGridDrawState,
+                                   TFormatOptions& o) { seen.emplace_back(col, row, o); };
+    grid.PlanCell(2, 0, QRect(0, 0, 100, 19), {});
+    grid.PlanCell(0, 1, QRect(0, 0, 100, 19), {});
+    grid.PlanCell(1, 2, QRect(0, 0, 100, 19), {});
+    ASSERT_EQ(seen.size(), 3u);
+
+    const TFormatOptions& header = std::get<2>(seen[0]);
+    EXPECT_EQ(header.Text, "Three");
+    EXPECT_EQ(header.BackColor, grid.palette().color(QPalette::Button));
+    EXPECT_EQ(header.Font.Face, grid.HeaderFont().Face);
+    EXPECT_EQ(header.MarkColor, QColor(Qt::white));
+
+    const TFormatOptions& current = std::get<2>(seen[1]);
+    EXPECT_EQ(current.BackColor, QColor(10, 20, 30));
+    EXPECT_EQ(current.Font.Face, selected.Face);
+    EXPECT_EQ(current.FontColor, QColor(1, 2, 3));
+    EXPECT_EQ(current.AlignmentHorz, TAlignment::taRightJustify);
+    EXPECT_EQ(current.AlignmentVert, TVertAlignment::taMiddle);
+
+    const TFormatOptions& other = std::get<2>(seen[2]);
+    EXPECT_EQ(other.Text, "stored");
+    EXPECT_EQ(other.BackColor, grid.palette().color(QPalette::Base));
+    EXPECT_FALSE(other.Font.Face.bold());
+}
+
+TEST_F(GridTest, HeaderListShorterThanColumnsLeavesTheRestEmpty) {
+    grid.SetHeaderStrings({"Only"});
+    EXPECT_EQ(grid.PlanCell(0, 0, QRect(0, 0, 100, 19), {}).Text, "Only");
+    EXPECT_EQ(grid.PlanCell(1, 0, QRect(0, 0, 100, 19), {}).Text, "");
+    EXPECT_EQ(grid.PlanCell(2, 0, QRect(0, 0, 100, 19), {}).Text, "");
+}
+
+TEST_F(GridTest, MarkDecisionAndTextIndent) {
+    struct Case {
+        QColor mark;
+        bool hasMark;
+        int textLeft;
+    };
+    const QRect cell(50, 30, 100, 19);
+    for (const Case& c :
+         {Case{QColor(255, 0, 0), true, 50 + 14}, Case{QColor(Qt::white), false, 50 + 2},
+          Case{QColor(128, 128, 128), true, 50 + 14}}) {
+        grid.OnGetCellFormat = [&](TClickableStringGrid&, int, int, TGridDrawState,
+                                   TFormatOptions& o) { o.MarkColor = c.mark; };
+        Fill({"x"});
+        const TCellDrawing d = grid.PlanCell(0, 1, cell, {});
+        EXPECT_EQ(d.HasMark, c.hasMark) << c.mark.name().toStdString();
+        EXPECT_EQ(d.TextRect.left(), c.textLeft);
+        EXPECT_EQ(d.TextRect.top(), 32);
+        if (c.hasMark) {
+            EXPECT_EQ(d.MarkRect, QRect(54, 30 + 5, 6, 6));
+        }
+    }
+}
+
+TEST_F(GridTest, PaintsTheMarkSquareInItsColourAtItsPlace) {
+    Fill({"a", "b"});
+    grid.OnGetCellFormat = [](TClickableStringGrid&, int col, int, TGridDrawState,
+                              TFormatOptions& o) {
+        if (col == 2)
+            o.MarkColor = QColor(255, 255, 0);
+    };
+    grid.show();
+    const QImage shot = Shot();
+    const QRect cell = CellRect(2, 2);
+    const int top = cell.top() + (cell.height() - 8) / 2;
+    for (QPoint p : {QPoint(cell.left() + 4, top), QPoint(cell.left() + 9, top + 5)})
+        EXPECT_EQ(QColor(shot.pixel(p)), QColor(255, 255, 0)) << p.x() << "," << p.y();
+    // Just outside the square, and in a column without a mark: no yellow.
+    EXPECT_NE(QColor(shot.pixel(cell.left() + 3, top)), QColor(255, 255, 0));
+    EXPECT_NE(QColor(shot.pixel(cell.left() + 10, top)), QColor(255, 255, 0));
+    const QRect plain = CellRect(1, 2);
+    EXPECT_NE(QColor(shot.pixel(plain.left() + 4, top)), QColor(255, 255, 0));
+}
+
+TEST_F(GridTest, AmpersandIsDrawnLiterally) {
+    Fill({"a"});
+    grid.SetCell(0, 1, "&");
+    const TCellDrawing d = grid.PlanCell(0, 1, QRect(0, 0, 100, 19), {});
+    EXPECT_EQ(d.Text, "&");
+    EXPECT_FALSE(d.Flags & Qt::TextShowMnemonic);
+    EXPECT_FALSE(d.Flags & Qt::TextHideMnemonic);
+    // A lone "&" taken as a prefix would leave the cell blank: look for ink.
+    QImage image(100, 19, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    grid.DrawCell(painter, 0, 1, image.rect(), {});
+    painter.end();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 3);
+}
+
+TEST_F(GridTest, TextIsOneLineOfAtMost255Characters) {
+    Fill({"a"});
+    grid.SetCell(0, 1, QString(300, 'x'));
+    const TCellDrawing d = grid.PlanCell(0, 1, QRect(0, 0, 100, 19), {});
+    EXPECT_EQ(d.Text.size(), 255);
+    EXPECT_TRUE(d.Flags & Qt::TextSingleLine);
+}
+
+TEST_F(GridTest, AdjustColumnWidthGrowsAndShrinks) {
+    grid.SetAutoAdjustColumn(1);
+    grid.Loaded();
+    ASSERT_EQ(grid.DesignWidth(), 100);
+    grid.show();
+    grid.resize(300 + 100 + grid.width() - grid.ClientWidth(), 200);
+    grid.AdjustColumnWidth();
+    // Columns end 5 pixels short of the client edge.
+    EXPECT_EQ(grid.ColWidth(0) + 200, grid.ClientWidth() - 5);
+    EXPECT_EQ(grid.ColWidth(0), 195);
+    // Narrower than the columns: the first column goes back to its design width.
+    grid.resize(250 + grid.width() - grid.ClientWidth(), 200);
+    grid.AdjustColumnWidth();
+    EXPECT_EQ(grid.ColWidth(0), 100);
+    // Room again after the return: it grows into it.
+    grid.resize(320 + grid.width() - grid.ClientWidth(), 200);
+    grid.AdjustColumnWidth();
+    EXPECT_EQ(grid.ColWidth(0), 115);
+}
+
+TEST_F(GridTest, AdjustColumnWidthOffWhenNoAdjustColumn) {
+    grid.SetAutoAdjustColumn(0);
+    grid.show();
+    grid.resize(800, 200);
+    grid.AdjustColumnWidth();
+    EXPECT_EQ(grid.ColWidth(0), 100);
+}
+
+TEST_F(GridTest, DeleteRowMovesLaterRowsUp) {
+    Fill({"a", "b", "c"});
+    grid.DeleteRow(2);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a", "c"}));
+    grid.DeleteRow(2);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(grid.RowCount(), 2);
+    EXPECT_THROW(grid.DeleteRow(0), std::out_of_range);
+    EXPECT_THROW(grid.DeleteRow(2), std::out_of_range);
+}
+
+TEST_F(GridTest, FreeRowObjectsEmptiesRowsButKeepsTheCount) {
+    grid.FreeRowObjects(); // only the header: nothing to free
+    EXPECT_EQ(grid.RowCount(), 1);
+    Fill({"a", "b"});
+    grid.SetCell(0, 0, "header text");
+    grid.FreeRowObjects();
+    EXPECT_EQ(grid.RowCount(), 3);
+    EXPECT_EQ(grid.Object(1), nullptr);
+    EXPECT_EQ(grid.Object(2), nullptr);
+    EXPECT_EQ(grid.Cell(0, 0), "");
+    grid.SetFixedRows(1);
+    grid.SetRowCount(1);
+    EXPECT_EQ(grid.RowCount(), 1);
+    EXPECT_EQ(grid.FixedRows(), 0);
+}
+
+TEST_F(GridTest, MoveRowKeepsTheCurrentIndex) {
+    Fill({"a", "b", "c", "d"});
+    grid.SetRow(2);
+    grid.MoveRow(4, 1);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"d", "a", "b", "c"}));
+    EXPECT_EQ(grid.Row(), 2);
+    grid.MoveRow(1, 3);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a", "b", "d", "c"}));
+    EXPECT_EQ(grid.Row(), 2);
+}
+
+TEST_F(GridTest, UpdateBlockKeepsTheCurrentRow) {
+    Fill({"a", "b"});
+    grid.SetRow(2);
+    grid.BeginUpdate();
+    Fill({"c"});
+    grid.EndUpdate();
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.model()->rowCount(), 3);
+}
+
+TEST(GridHeaderClick, ReportedOnlyWithFocusAndNoModifier) {
+    QWidget window;
+    auto* grid = new TClickableStringGrid(&window);
+    auto* other = new QLineEdit(&window);
+    grid->setGeometry(0, 30, 400, 200);
+    grid->SetColCount(3);
+    for (int c = 0; c < 3; ++c)
+        grid->SetColWidth(c, 100);
+    grid->AddRow();
+    grid->SetFixedRows(1);
+    std::vector<int> clicked;
+    grid->OnClickHeader = [&](TClickableStringGrid&, int col, Qt::MouseButton,
+                              Qt::KeyboardModifiers, int, int) { clicked.push_back(col); };
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QWidget* header = grid->horizontalHeader()->viewport();
+    const QPoint second(150, 10);
+
+    // A click gives the grid the focus, unless it cannot take it.
+    grid->setFocusPolicy(Qt::NoFocus);
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    QTest::mouseClick(header, Qt::LeftButton, Qt::NoModifier, second);
+    EXPECT_TRUE(clicked.empty()) << "no focus";
+
+    grid->setFocusPolicy(Qt::StrongFocus);
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+    QTest::mouseClick(header, Qt::LeftButton, Qt::ShiftModifier, second);
+    EXPECT_TRUE(clicked.empty()) << "shift held";
+    QTest::mouseClick(header, Qt::LeftButton, Qt::NoModifier, second);
+    EXPECT_EQ(clicked, std::vector<int>{1});
+    QTest::mouseClick(header, Qt::RightButton, Qt::NoModifier, QPoint(250, 10));
+    EXPECT_EQ(clicked, (std::vector<int>{1, 2}));
+}
+
+} // namespace
+} // namespace nudgery

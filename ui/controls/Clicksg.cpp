@@ -1,0 +1,320 @@
+#include "Clicksg.h"
+
+#include "ClicksgModel.h"
+#include "ClicksgViews.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace nudgery {
+
+namespace {
+
+TControlFont DefaultGridFont(const QColor& color) {
+    QFont face(QStringLiteral("Arial"));
+    face.setPointSize(8);
+    return {face, color};
+}
+
+QFont PlainStyle(QFont font) {
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+int HorizontalFlag(TAlignment alignment) {
+    switch (alignment) {
+    case TAlignment::taRightJustify:
+        return Qt::AlignRight;
+    case TAlignment::taCenter:
+        return Qt::AlignHCenter;
+    case TAlignment::taLeftJustify:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+int VerticalFlag(TVertAlignment alignment) {
+    switch (alignment) {
+    case TVertAlignment::taBottomJustify:
+        return Qt::AlignBottom;
+    case TVertAlignment::taMiddle:
+        return Qt::AlignVCenter;
+    case TVertAlignment::taTopJustify:
+        break;
+    }
+    return Qt::AlignTop;
+}
+
+constexpr int MarkSize = 6;
+constexpr int MarkLeft = 4;
+constexpr int MarkedTextLeft = 14;
+
+} // namespace
+
+TClickableStringGrid::TClickableStringGrid(QWidget* parent)
+    : QTableView(parent), model_(new TClickableGridModel(this)),
+      header_(new TClickableGridHeader(*this)), headerFont_(DefaultGridFont(Qt::black)),
+      selectedFont_(DefaultGridFont(Qt::white)) {
+    setModel(model_);
+    setHorizontalHeader(header_);
+    setItemDelegate(new TClickableGridDelegate(*this));
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(DefaultRowHeight);
+    verticalHeader()->setMinimumSectionSize(1);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setShowGrid(true);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    SetColSizing(false);
+}
+
+TClickableStringGrid::~TClickableStringGrid() = default;
+
+int TClickableStringGrid::RowCount() const {
+    return model_->GridRowCount();
+}
+
+void TClickableStringGrid::SetRowCount(int count) {
+    model_->SetGridRowCount(count);
+}
+
+int TClickableStringGrid::ColCount() const {
+    return model_->ColCount();
+}
+
+void TClickableStringGrid::SetColCount(int count) {
+    model_->SetColCount(count);
+    SetColSizing(header_->sectionResizeMode(0) == QHeaderView::Interactive);
+}
+
+void TClickableStringGrid::SetFixedRows(int count) {
+    fixedRows_ = std::clamp(count, 0, RowCount() - 1);
+}
+
+void TClickableStringGrid::AddRow() {
+    model_->AppendRow();
+}
+
+void TClickableStringGrid::DeleteRow(int row) {
+    model_->RemoveRow(row);
+}
+
+void TClickableStringGrid::FreeRowObjects() {
+    model_->FreeRowObjects();
+}
+
+void TClickableStringGrid::MoveRow(int from, int to) {
+    model_->MoveRow(from, to);
+}
+
+void TClickableStringGrid::BeginUpdate() {
+    if (!model_->Updating())
+        rowBeforeUpdate_ = Row();
+    model_->BeginUpdate();
+}
+
+void TClickableStringGrid::EndUpdate() {
+    model_->EndUpdate();
+    // A model reset forgets the current row; the list keeps it.
+    if (!model_->Updating() && rowBeforeUpdate_ >= 1 && rowBeforeUpdate_ < RowCount())
+        SetRow(rowBeforeUpdate_);
+}
+
+TReminder* TClickableStringGrid::Object(int row) const {
+    return model_->Object(row);
+}
+
+void TClickableStringGrid::SetObject(int row, std::unique_ptr<TReminder> reminder) {
+    model_->SetObject(row, std::move(reminder));
+}
+
+QString TClickableStringGrid::Cell(int col, int row) const {
+    return model_->Cell(col, row);
+}
+
+void TClickableStringGrid::SetCell(int col, int row, const QString& text) {
+    model_->SetCell(col, row, text);
+}
+
+int TClickableStringGrid::Row() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+void TClickableStringGrid::SetRow(int row) {
+    if (row < 1 || row >= RowCount())
+        throw std::out_of_range("Grid index out of range");
+    const QModelIndex target = model_->index(row - 1, std::max(currentIndex().column(), 0));
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
+                                                  QItemSelectionModel::Rows);
+    scrollTo(target);
+}
+
+void TClickableStringGrid::Repaint() {
+    viewport()->update();
+    header_->viewport()->update();
+}
+
+void TClickableStringGrid::SetHeaderStrings(const QStringList& strings) {
+    headerStrings_ = strings;
+    Repaint();
+}
+
+void TClickableStringGrid::SetHeaderFont(const TControlFont& font) {
+    headerFont_ = font;
+    Repaint();
+}
+
+void TClickableStringGrid::SetSelectedFont(const TControlFont& font) {
+    selectedFont_ = font;
+    Repaint();
+}
+
+void TClickableStringGrid::SetSelectedColor(const QColor& color) {
+    selectedColor_ = color;
+    Repaint();
+}
+
+void TClickableStringGrid::SetTabChars(int chars) {
+    tabChars_ = chars;
+    Repaint();
+}
+
+void TClickableStringGrid::SetAlignmentHorz(TAlignment alignment) {
+    alignmentHorz_ = alignment;
+    Repaint();
+}
+
+void TClickableStringGrid::SetAlignmentVert(TVertAlignment alignment) {
+    alignmentVert_ = alignment;
+    Repaint();
+}
+
+void TClickableStringGrid::SetColSizing(bool on) {
+    header_->setSectionResizeMode(on ? QHeaderView::Interactive : QHeaderView::Fixed);
+}
+
+int TClickableStringGrid::ClientWidth() const {
+    return viewport()->width();
+}
+
+void TClickableStringGrid::Loaded() {
+    if (autoAdjustColumn_ > 0)
+        designWidth_ = ColWidth(autoAdjustColumn_ - 1);
+}
+
+void TClickableStringGrid::AdjustColumnWidth() {
+    if (autoAdjustColumn_ <= 0 || autoAdjustColumn_ > ColCount())
+        return;
+    const int col = autoAdjustColumn_ - 1;
+    const auto sumOfWidths = [this] {
+        int sum = 0;
+        for (int c = 0; c < ColCount(); ++c)
+            sum += ColWidth(c);
+        return sum;
+    };
+    const int client = ClientWidth();
+    int sum = sumOfWidths();
+    if (sum < client)
+        SetColWidth(col, ColWidth(col) + client - sum - 5);
+    else if (sum > client)
+        SetColWidth(col, designWidth_);
+    sum = sumOfWidths();
+    if (sum < client)
+        SetColWidth(col, ColWidth(col) + client - sum - 5);
+}
+
+TCellDrawing TClickableStringGrid::PlanCell(int col, int row, const QRect& cell,
+                                            TGridDrawState state) {
+    TCellDrawing drawing;
+    TFormatOptions& options = drawing.Options;
+    const bool header = row == 0;
+    const bool selected = !header && row == Row();
+
+    options.Font = {PlainStyle(font()), palette().color(QPalette::Text)};
+    options.AlignmentHorz = alignmentHorz_;
+    options.AlignmentVert = alignmentVert_;
+    if (header) {
+        options.BackColor = palette().color(QPalette::Button);
+        options.Font = headerFont_;
+        options.Text = col < headerStrings_.size() ? headerStrings_[col] : QString();
+    } else {
+        options.BackColor = selected ? selectedColor_ : palette().color(QPalette::Base);
+        if (selected)
+            options.Font = selectedFont_;
+        options.Text = Cell(col, row);
+    }
+    options.FontColor = options.Font.Color;
+    options.MarkColor = Qt::white;
+
+    if (header && OnGetHeaderCellFormat)
+        OnGetHeaderCellFormat(*this, col, row, state, options);
+    else if (!header && OnGetCellFormat)
+        OnGetCellFormat(*this, col, row, state, options);
+
+    drawing.FillCell = header;
+    drawing.BaseColor = header     ? options.BackColor
+                        : selected ? palette().color(QPalette::Highlight)
+                                   : palette().color(QPalette::Base);
+    QRect textRect = cell.adjusted(2, 2, 0, 0);
+    const QColor white(Qt::white);
+    drawing.HasMark = options.MarkColor.rgb() != white.rgb();
+    if (drawing.HasMark) {
+        drawing.MarkRect =
+            QRect(cell.left() + MarkLeft, cell.top() + (cell.height() - 8) / 2, MarkSize, MarkSize);
+        textRect.setLeft(cell.left() + MarkedTextLeft);
+    }
+    drawing.TextRect = textRect;
+    drawing.Text = options.Text.left(MaxCellChars);
+    drawing.Flags = Qt::TextSingleLine | HorizontalFlag(options.AlignmentHorz) |
+                    VerticalFlag(options.AlignmentVert);
+    return drawing;
+}
+
+void TClickableStringGrid::DrawCell(QPainter& painter, int col, int row, const QRect& cell,
+                                    TGridDrawState state) {
+    const TCellDrawing drawing = PlanCell(col, row, cell, state);
+    painter.fillRect(cell, drawing.BaseColor);
+    if (drawing.HasMark)
+        painter.fillRect(drawing.MarkRect, drawing.Options.MarkColor);
+    painter.setClipRect(drawing.TextRect);
+    painter.setFont(drawing.Options.Font.Face);
+    // The text stands on BackColor, as a mark or a selection may leave another colour around.
+    const QRect textBounds =
+        painter.boundingRect(drawing.TextRect, drawing.Flags, drawing.Text) & drawing.TextRect;
+    painter.fillRect(textBounds, drawing.Options.BackColor);
+    painter.setPen(drawing.Options.Font.Color);
+    painter.drawText(drawing.TextRect, drawing.Flags, drawing.Text);
+}
+
+void TClickableStringGrid::HeaderMouseReleased(int col, Qt::MouseButton button,
+                                               Qt::MouseButtons stillDown,
+                                               Qt::KeyboardModifiers shift, QPoint position,
+                                               bool resized) {
+    if (!hasFocus() || resized || fixedRows_ < 1 || stillDown != Qt::NoButton ||
+        shift != Qt::NoModifier)
+        return;
+    if (col < 0 || col >= ColCount() || !OnClickHeader)
+        return;
+    OnClickHeader(*this, col, button, shift, position.x(), position.y());
+}
+
+void TClickableStringGrid::keyPressEvent(QKeyEvent* event) {
+    emit KeyDown(event->key(), event->modifiers());
+    QTableView::keyPressEvent(event);
+}
+
+void TClickableStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    emit DblClick();
+}
+
+} // namespace nudgery

@@ -1,0 +1,65 @@
+#pragma once
+// The rows behind a clickable string grid: per-cell texts and the reminder each row owns.
+// Row 0 is the header row; the Qt model shows rows 1 and up as its rows 0 and up, because
+// the header is painted by the grid's header view.
+
+#include "core/reminder.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace nudgery {
+
+class TClickableGridModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit TClickableGridModel(QObject* parent = nullptr);
+    ~TClickableGridModel() override;
+
+    // Grid rows, the header counted as row 0; never below 1.
+    int GridRowCount() const { return static_cast<int>(rows_.size()); }
+    // Lowering the count destroys the reminders of the rows cut off.
+    void SetGridRowCount(int count);
+    int ColCount() const { return cols_; }
+    void SetColCount(int count);
+
+    void AppendRow();
+    void RemoveRow(int row);
+    // Moves a row to another index; the rows between shift by one.
+    void MoveRow(int from, int to);
+
+    TReminder* Object(int row) const;
+    void SetObject(int row, std::unique_ptr<TReminder> object);
+    // Destroys the reminders of rows 1 and up and clears the texts of row 0.
+    void FreeRowObjects();
+
+    QString Cell(int col, int row) const;
+    void SetCell(int col, int row, const QString& text);
+
+    // Between these the model announces one reset instead of a change per row, which
+    // keeps filling a list of many thousand rows fast. Calls nest.
+    void BeginUpdate();
+    void EndUpdate();
+    bool Updating() const { return updateDepth_ > 0; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    struct Row {
+        std::vector<QString> cells; // grown on the first text set, to keep empty rows small
+        std::unique_ptr<TReminder> object;
+    };
+    bool Announcing() const { return !Updating(); }
+    const Row& RowAt(int row) const;
+    Row& RowAt(int row);
+
+    std::vector<Row> rows_;
+    int cols_ = 5;
+    int updateDepth_ = 0;
+};
+
+} // namespace nudgery
