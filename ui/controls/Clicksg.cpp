@@ -84,6 +84,12 @@ int TClickableStringGrid::RowCount() const {
 
 void TClickableStringGrid::SetRowCount(int count) {
     model_->SetGridRowCount(count);
+    KeepFixedRowsBelowRowCount();
+}
+
+void TClickableStringGrid::KeepFixedRowsBelowRowCount() {
+    // As in any string grid, at least one row stays non-fixed.
+    fixedRows_ = std::min(fixedRows_, RowCount() - 1);
 }
 
 int TClickableStringGrid::ColCount() const {
@@ -105,6 +111,7 @@ void TClickableStringGrid::AddRow() {
 
 void TClickableStringGrid::DeleteRow(int row) {
     model_->RemoveRow(row);
+    KeepFixedRowsBelowRowCount();
 }
 
 void TClickableStringGrid::FreeRowObjects() {
