@@ -1,0 +1,43 @@
+#include "platform/help_viewer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace nudgery {
+
+HelpWindowViewer::HelpWindowViewer(QString helpFile) : helpFile_(std::move(helpFile)) {}
+
+HelpWindowViewer::~HelpWindowViewer() = default;
+
+void HelpWindowViewer::ShowTopic(int topic) {
+    if (!window_) {
+        window_ = std::make_unique<QTextBrowser>();
+        window_->setObjectName(QStringLiteral("HelpWindow"));
+        window_->setWindowTitle(QStringLiteral("Nudgery! Help"));
+        window_->setOpenExternalLinks(true);
+        window_->resize(560, 640);
+    }
+    if (QFileInfo(helpFile_).isFile()) {
+        QUrl address = QUrl::fromLocalFile(helpFile_);
+        address.setFragment(QString::number(topic));
+        // The file's suffix says nothing of its format: it is always HTML.
+        window_->setSource(address, QTextDocument::HtmlResource);
+    } else {
+        window_->setSource(QUrl());
+        window_->setPlainText(
+            QStringLiteral("The help file %1 cannot be found.\n\nHelp topic %2 cannot be shown.")
+                .arg(QDir::toNativeSeparators(helpFile_))
+                .arg(topic));
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+QString HelpFileName(const QString& programFolder) {
+    return programFolder + QStringLiteral("NUDGERY.HLP");
+}
+
+} // namespace nudgery

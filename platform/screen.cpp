@@ -1,0 +1,33 @@
+#include "platform/screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
+
+namespace nudgery {
+
+namespace {
+
+// Without a screen (no display yet) windows are placed as on a common 96-dpi desktop.
+constexpr QRect FallbackGeometry{0, 0, 1024, 768};
+constexpr int NormalPixelsPerInch = 96;
+
+} // namespace
+
+QRect DesktopScreen::Geometry() const {
+    const auto* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : FallbackGeometry;
+}
+
+QRect DesktopScreen::AvailableGeometry() const {
+    const auto* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : FallbackGeometry;
+}
+
+int DesktopScreen::PixelsPerInch() const {
+    const auto* screen = QGuiApplication::primaryScreen();
+    return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch()))
+                  : NormalPixelsPerInch;
+}
+
+} // namespace nudgery

@@ -1,0 +1,70 @@
+#include "platform/help_viewer.h"
+#include "temp_folder.h"
+
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace nudgery {
+namespace {
+
+// Two topics far apart, so the window must scroll to reach the second.
+std::string TwoTopicHelp() {
+    std::string html = "<html><body><h1><a name=\"1009\"></a>Main window</h1>";
+    for (int i = 0; i < 200; ++i)
+        html += "<p>Line " + std::to_string(i) + "</p>";
+    html += "<h1><a name=\"1004\"></a>Editor</h1><p>Editor text</p>";
+    for (int i = 0; i < 200; ++i)
+        html += "<p>More " + std::to_string(i) + "</p>";
+    return html + "</body></html>";
+}
+
+TEST(HelpWindowViewer, OpensAtTheTopicAndReusesOneWindow) {
+    TempFolder folder;
+    const QString helpFile = folder.Write("NUDGERY.HLP", TwoTopicHelp());
+    HelpWindowViewer viewer(helpFile);
+    EXPECT_EQ(viewer.Window(), nullptr);
+
+    viewer.ShowTopic(1004);
+    QTextBrowser* window = viewer.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->source().fragment(), "1004");
+    EXPECT_TRUE(window->toPlainText().contains("Editor text"));
+    QTRY_VERIFY(window->verticalScrollBar()->value() > 0);
+
+    viewer.ShowTopic(1009);
+    EXPECT_EQ(viewer.Window(), window);
+    EXPECT_EQ(window->source().fragment(), "1009");
+    QTRY_COMPARE(window->verticalScrollBar()->value(), 0);
+}
+
+TEST(HelpWindowViewer, MissingFileIsReportedInTheWindow) {
+    TempFolder folder;
+    const QString helpFile = HelpFileName(folder.Folder());
+    HelpWindowViewer viewer(helpFile);
+    viewer.ShowTopic(1009);
+    ASSERT_NE(viewer.Window(), nullptr);
+    EXPECT_TRUE(viewer.Window()->isVisible());
+    const QString text = viewer.Window()->toPlainText();
+    EXPECT_TRUE(text.contains("cannot be found")) << text.toStdString();
+    EXPECT_TRUE(text.contains(helpFile)) << text.toStdString();
+
+    // Once the file is there the same window shows it.
+    folder.Write("NUDGERY.HLP", TwoTopicHelp());
+    viewer.ShowTopic(1009);
+    EXPECT_TRUE(viewer.Window()->toPlainText().contains("Main window"));
+}
+
+TEST(HelpWindowViewer, TheShippedHelpFileHasTheMainWindowTopic) {
+    HelpWindowViewer viewer(QStringLiteral(NUDGERY_HELP_FILE));
+    viewer.ShowTopic(1009);
+    const QString text = viewer.Window()->toPlainText();
+    EXPECT_TRUE(text.contains("Repeat Reminders"));
+    EXPECT_TRUE(text.contains("NUDGERY.INI"));
+    EXPECT_FALSE(text.contains("cannot be found"));
+}
+
+} // namespace
+} // namespace nudgery
