@@ -1,0 +1,11 @@
+#include "beeper.h"
+
+#include <QApplication>
+
+namespace nudgery {
+
+void SystemBeeper::Beep() {
+    QApplication::beep();
+}
+
+} // namespace nudgery
