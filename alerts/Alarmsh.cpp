@@ -1,0 +1,185 @@
+#include "Alarmsh.h"
+
+#include "core/clock.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace nudgery {
+
+namespace {
+
+constexpr int kSnoozeWidth = 83;
+constexpr int kSnoozeHeight = 23;
+constexpr int kLargeHeight = 35;
+// Left edges of the four button columns inside the panel.
+constexpr int kColumns[] = {8, 95, 182, 269};
+constexpr int kFirstRowTop = 28;
+constexpr int kSecondRowTop = 56;
+constexpr int kLargeTop = 100;
+
+struct SnoozeAnswer {
+    const char* caption;
+    int minutes;
+    const char* tooltip;
+};
+
+// In tab order; the first four make the upper row, the rest the lower.
+constexpr SnoozeAnswer kSnoozeAnswers[] = {
+    {"5 minutes", 5, "Add 5 minutes to reminder time"},
+    {"10 minutes", 10, "Add 10 minutes to reminder time"},
+    {"30 minutes", 30, "Add 30 minutes to reminder time"},
+    {"1 hour", 60, "Add 60 minutes to reminder time"},
+    {"2 hours", 120, "Add 2 hours to reminder time"},
+    {"4 hours", 240, "Add 4 hours to reminder time"},
+    {"24 hours", 1440, "Add 24 hours (one full day) to reminder time"},
+    {"1 week", 10080, "Add one full week  to reminder time"},
+};
+
+void SetTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+QFont BoldArial(int pointSize) {
+    QFont font("Arial", pointSize);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TAlarmShow::TAlarmShow(const Clock& clock, std::function<void()> stopSound)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowStaysOnTopHint),
+      clock_(clock), stopSound_(std::move(stopSound)) {
+    setWindowTitle("Reminder Notification");
+    setFont(QFont("Arial", 8));
+    setFixedSize(384, 239);
+
+    AlarmMsg = new QLabel(this);
+    AlarmMsg->setGeometry(8, 8, 368, 44);
+    AlarmMsg->setWordWrap(true);
+    // The reminder's own words: no markup, no accelerators.
+    AlarmMsg->setTextFormat(Qt::PlainText);
+    AlarmMsg->setFont(BoldArial(10));
+    SetTextColor(AlarmMsg, QPalette::WindowText, Qt::black);
+
+    Panel = new QFrame(this);
+    Panel->setFrameShape(QFrame::Panel);
+    Panel->setFrameShadow(QFrame::Raised);
+    Panel->setGeometry(12, 60, 361, 147);
+
+    auto* prompt = new QLabel("Remind me again in:", Panel);
+    prompt->setGeometry(kColumns[0], 8, 200, 16);
+
+    QPushButton** snoozeButtons[] = {&b5min, &b10min, &b30min, &b1hour,
+                                     &b2hr,  &b4hr,   &b24hr,  &OneWeek};
+    for (int i = 0; i < 8; ++i) {
+        const SnoozeAnswer& answer = kSnoozeAnswers[i];
+        const QRect geometry(kColumns[i % 4], i < 4 ? kFirstRowTop : kSecondRowTop, kSnoozeWidth,
+                             kSnoozeHeight);
+        *snoozeButtons[i] =
+            AddAnswerButton(answer.caption, -answer.minutes, answer.tooltip, geometry);
+    }
+
+    DeleteButton = AddAnswerButton("Delete", 2, "Delete this reminder",
+                                   QRect(kColumns[0], kLargeTop, kSnoozeWidth, kLargeHeight));
+    DeleteButton->setFont(BoldArial(8));
+    SetTextColor(DeleteButton, QPalette::ButtonText, Qt::red);
+
+    OkButton = AddAnswerButton("Ok", 1, "Terminate this alarm",
+                               QRect(kColumns[3], kLargeTop, kSnoozeWidth, kLargeHeight));
+    OkButton->setFont(BoldArial(8));
+    SetTextColor(OkButton, QPalette::ButtonText, Qt::black);
+    OkButton->setDefault(true);
+
+    CountDown = new QLabel(Panel);
+    CountDown->setGeometry((361 - 157) / 2, kLargeTop + 7, 157, 21);
+    CountDown->setAlignment(Qt::AlignCenter);
+
+    QWidget* tabOrder[] = {b5min, b10min, b30min,  b1hour,       b2hr,
+                           b4hr,  b24hr,  OneWeek, DeleteButton, OkButton};
+    for (int i = 1; i < 10; ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TAlarmShow::Timer1Timer);
+}
+
+QPushButton* TAlarmShow::AddAnswerButton(const QString& caption, int result, const QString& tooltip,
+                                         const QRect& geometry) {
+    auto* button = new QPushButton(caption, Panel);
+    button->setGeometry(geometry);
+    button->setToolTip(tooltip);
+    connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+    return button;
+}
+
+int TAlarmShow::ShowNotification(const QString& message, bool allowDelete, int timeoutSeconds,
+                                 int timeoutAction) {
+    AlarmMsg->setText(message);
+    DeleteButton->setVisible(allowDelete);
+    TimeoutSeconds = timeoutSeconds;
+    TimeoutAction = timeoutAction;
+    return exec();
+}
+
+void TAlarmShow::done(int result) {
+    stopSound_();
+    QDialog::done(result);
+}
+
+void TAlarmShow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    OkButton->setFocus();
+    Timer1->stop();
+    CountDown->clear();
+    if (TimeoutSeconds > 0) {
+        StartTick = clock_.TickCount();
+        Timer1->start();
+    }
+    // The user may be working in another program: the notification must be seen.
+    raise();
+    activateWindow();
+}
+
+void TAlarmShow::hideEvent(QHideEvent* event) {
+    CountDown->clear();
+    Timer1->stop();
+    QDialog::hideEvent(event);
+}
+
+void TAlarmShow::closeEvent(QCloseEvent* event) {
+    if (isVisible())
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void TAlarmShow::Timer1Timer() {
+    Timer1->stop();
+    // Unsigned 32-bit difference: a wrap of the tick count between the readings does no harm.
+    const std::uint32_t elapsed = clock_.TickCount() - StartTick;
+    // 64 bits, so a huge time-out from a hand-edited settings file cannot overflow.
+    const std::int64_t limit = std::int64_t{TimeoutSeconds} * 1000;
+    if (limit < elapsed) {
+        // An action of 0 leaves the window open, its countdown frozen, until a click.
+        if (TimeoutAction != 0)
+            done(TimeoutAction);
+        return;
+    }
+    const std::int64_t seconds = (limit - elapsed) / 1000;
+    const std::int64_t minutes = seconds / 60;
+    const QString secondsText = QString("%1").arg(seconds % 60, 2, 10, QChar('0'));
+    CountDown->setText(minutes > 0 ? QString("Timeout in   %1:%2").arg(minutes).arg(secondsText)
+                                   : "Timeout in   :" + secondsText);
+    Timer1->start();
+}
+
+} // namespace nudgery

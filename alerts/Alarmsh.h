@@ -1,0 +1,71 @@
+#pragma once
+// The notification window: tells the user that a reminder has fallen due and returns the
+// answer as its modal result (1 OK, 2 Delete, -N snooze by N minutes, or the time-out
+// action). Created once and reused for every notification.
+
+#include <QDialog>
+#include <cstdint>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace nudgery {
+
+class Clock;
+
+class TAlarmShow : public QDialog {
+    Q_OBJECT
+public:
+    // `stopSound` runs whenever the window closes, so the reminder's sound ends with it.
+    TAlarmShow(const Clock& clock, std::function<void()> stopSound);
+
+    // Fills the window for one notification, shows it modally and returns its result.
+    int ShowNotification(const QString& message, bool allowDelete, int timeoutSeconds,
+                         int timeoutAction);
+
+    // Seconds after which the window answers by itself (0 or less: never), and the answer.
+    int TimeoutSeconds = 0;
+    int TimeoutAction = 0;
+
+    // Ends the window with `result`, stopping the sound: every way of closing goes here.
+    void done(int result) override;
+    // Esc: the window has no cancel answer, so nothing happens.
+    void reject() override {}
+
+    // One step of the countdown; driven by Timer1 every 100 ms while a time-out runs.
+    void Timer1Timer();
+
+    QLabel* AlarmMsg;
+    QFrame* Panel;
+    QPushButton* b5min;
+    QPushButton* b10min;
+    QPushButton* b30min;
+    QPushButton* b1hour;
+    QPushButton* b2hr;
+    QPushButton* b4hr;
+    QPushButton* b24hr;
+    QPushButton* OneWeek;
+    QPushButton* DeleteButton;
+    QPushButton* OkButton;
+    QLabel* CountDown;
+    QTimer* Timer1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    // A close asked by the window manager is refused: the window ends only with an answer.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPushButton* AddAnswerButton(const QString& caption, int result, const QString& tooltip,
+                                 const QRect& geometry);
+
+    const Clock& clock_;
+    std::function<void()> stopSound_;
+    std::uint32_t StartTick = 0;
+};
+
+} // namespace nudgery
