@@ -1,0 +1,42 @@
+#include "Justone.h"
+
+#include <QFileInfo>
+#include <QWidget>
+
+namespace nudgery {
+
+namespace {
+
+// A program started with an empty argument 0 still needs a claim name.
+const QString kFallbackName = "nudgery";
+
+} // namespace
+
+TPreviousInstance::TPreviousInstance(const QString& programPath, const QString& claimFolder,
+                                     QObject* parent)
+    : QObject(parent), claim_(ClaimName(programPath), claimFolder) {
+    connect(&claim_, &InstanceClaim::ComeForwardRequested, this,
+            &TPreviousInstance::BringForwardRequested);
+}
+
+QString TPreviousInstance::ClaimName(const QString& programPath) {
+    const QString name = QFileInfo(programPath).fileName();
+    return name.isEmpty() ? kFallbackName : name;
+}
+
+int TPreviousInstance::RunSecondCopyStep() {
+    // A first copy that cannot be reached is left alone; this copy ends all the same.
+    claim_.AskHolderToComeForward();
+    return 0;
+}
+
+void BringWindowForward(QWidget& window) {
+    if (window.isMinimized())
+        window.showNormal();
+    else
+        window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace nudgery
