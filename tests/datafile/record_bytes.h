@@ -1,6 +1,7 @@
 #pragma once
 // Hand-written byte sequences of data-file values, independent of the writer under test.
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -26,8 +27,10 @@ inline Bytes Int8(std::int8_t value) {
 }
 
 inline Bytes ShortText(const std::string& text) {
-    Bytes bytes{0x06, static_cast<std::uint8_t>(text.size())};
-    bytes.insert(bytes.end(), text.begin(), text.end());
+    Bytes bytes(2 + text.size());
+    bytes[0] = 0x06;
+    bytes[1] = static_cast<std::uint8_t>(text.size());
+    std::copy(text.begin(), text.end(), bytes.begin() + 2);
     return bytes;
 }
 
