@@ -16,7 +16,8 @@ public:
     virtual void ShowTopic(int topic) = 0;
 };
 
-// One help window, made on first use and reused for every later topic.
+// One help window, made on first use and reused for every later topic. The window is a
+// top-level widget owned here, so the viewer must end before the application object.
 class HelpWindowViewer final : public HelpViewer {
 public:
     explicit HelpWindowViewer(QString helpFile);
