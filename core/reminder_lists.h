@@ -1,6 +1,6 @@
 #pragma once
 // Both reminder lists held in plain vectors: a ReminderListSink for loading outside the
-// main window (tools, tests, benchmarks), and the views that saving takes.
+// main window (tests, benchmark, fuzzer), and the views that saving takes.
 
 #include "data_file.h"
 #include "reminder.h"
