@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program into build/ and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+ensure_packages
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --target nudgery
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "Nudgery! is built (build/nudgery) but cannot start: it needs a graphical desktop," >&2
+    echo "and neither DISPLAY nor WAYLAND_DISPLAY is set." >&2
+    exit 1
+fi
+exec build/nudgery

@@ -1,0 +1,206 @@
+#include "Main.h"
+
+#include "MainAbout.h"
+#include "MainArt.h"
+#include "MainTabSet.h"
+#include "alerts/Settings.h"
+#include "core/clock.h"
+#include "core/date_formats.h"
+#include "platform/help_viewer.h"
+#include "platform/message_boxes.h"
+#include "platform/profile_file.h"
+#include "platform/shell.h"
+#include "ui/controls/Graphp.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace nudgery {
+
+const char* const TMainForm::WebAddress = "https://nudgery.sourceforge.io/";
+
+namespace {
+
+constexpr int ClientWidth = 599;
+constexpr int ClientHeight = 362;
+
+} // namespace
+
+TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Nudgery!"));
+    setWindowIcon(ProgramIcon());
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(11);
+    setFont(arial);
+
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(client);
+    CreateButtonBar();
+    CreateLists();
+    CreateBottomBar();
+    CreateMenus();
+    CreatePopupMenus();
+    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FormCreate() {
+    services_.formats.SaveUserDateFormats(services_.userFormats);
+    services_.formats.UseInternalDateFormats();
+    FirstActivation = true;
+    TimePanel->SetCaption(
+        QString::fromLocal8Bit(services_.formats.Format("hh:mm:ssam/pm", services_.clock.Now())));
+    services_.settings = ReadSettings(ProfileFile(SettingsFileName(services_.programFolder)));
+    EmptyLists();
+    LoadFromDisk();
+    SelectFirstRows();
+    TabSet->setCurrentIndex(0);
+    TabSetClick();
+    CheckCounter = 0;
+    mnuOnLine->menuAction()->setVisible(true);
+    Closing = false;
+}
+
+void TMainForm::FormActivate() {
+    if (!FirstActivation)
+        return;
+    try {
+        RestorePlacement();
+    } catch (const std::exception& error) {
+        services_.messages.ShowError(this, QString::fromLocal8Bit(error.what()));
+    }
+    if (!isVisible())
+        show();
+    raise();
+    activateWindow();
+    SetButtons();
+    Timer1->start();
+    FirstActivation = false;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    Closing = true;
+    // A settings file that cannot be written must not keep the lists from being saved.
+    try {
+        SavePlacement();
+    } catch (const std::exception& error) {
+        services_.messages.ShowError(this, QString::fromLocal8Bit(error.what()));
+    }
+    if (!SaveToDisk()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit Closed();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TMainForm::FormResize() {
+    if (Closing)
+        return;
+    for (TClickableStringGrid* grid : findChildren<TClickableStringGrid*>())
+        grid->AdjustColumnWidth();
+}
+
+void TMainForm::TabSetClick() {
+    Notebook->setCurrentIndex(TabSet->currentIndex());
+}
+
+void TMainForm::NotebookPageChanged() {
+    if (Notebook->currentIndex() == 0)
+        AlarmGrid->AdjustColumnWidth();
+    else
+        RepeatingAlarmGrid->AdjustColumnWidth();
+    SetButtons();
+}
+
+void TMainForm::SetButtons() {
+    const int page = Notebook->currentIndex();
+    CloneButton->setVisible(page == 0);
+    AdjustTimeButton->setVisible(page == 0);
+    const TClickableStringGrid* shown = page == 0 ? AlarmGrid : RepeatingAlarmGrid;
+    const bool any = shown->RowCount() > 1;
+    for (QPushButton* button : {EditAlarmButton, DeleteAlarmButton, CloneButton, AdjustTimeButton})
+        button->setEnabled(any);
+    for (TClickableStringGrid* grid : {AlarmGrid, RepeatingAlarmGrid})
+        if (grid->RowCount() > 1)
+            grid->SetFixedRows(1);
+}
+
+void TMainForm::AlarmGridKeyDown(int key) {
+    if (key == Qt::Key_Delete)
+        DeleteAlarmButtonClick();
+}
+
+void TMainForm::AlarmGridKeyPress(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        EditAlarmButtonClick();
+}
+
+void TMainForm::AlarmGridDblClick() {
+    EditAlarmButtonClick();
+}
+
+void TMainForm::RepeatingAlarmGridDblClick() {
+    EditAlarmButtonClick();
+}
+
+void TMainForm::MinimizebuttonClick() {
+    showMinimized();
+}
+
+void TMainForm::mnuExitClick() {
+    close();
+}
+
+void TMainForm::Exit1Click() {
+    close();
+}
+
+void TMainForm::Exit2Click() {
+    close();
+}
+
+void TMainForm::mnuContentsClick() {
+    services_.help.ShowTopic(ContentsHelpTopic);
+}
+
+void TMainForm::mnuAboutClick() {
+    // No reminder may fall due while the box is open.
+    Timer1->stop();
+    TAboutBox about(this);
+    CenterForm(about);
+    about.exec();
+    Timer1->start();
+}
+
+void TMainForm::VisitOurInternetWebsite1Click() {
+    services_.shell.OpenWebAddress(QString::fromLatin1(WebAddress));
+}
+
+void TMainForm::AdjustTimeButtonClick() {
+    PopupMenuBelow(*AdjustTimeButton, *AdjustItemTimeMenu);
+}
+
+} // namespace nudgery

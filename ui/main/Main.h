@@ -1,0 +1,191 @@
+#pragma once
+// TMainForm: the program's main window. Two reminder lists on two notebook pages switched
+// by a tab set, a button bar for the list operations, a clock panel, the menus, and the
+// window placement kept in the settings file.
+
+#include "core/date_formats.h"
+#include "ui/controls/Clicksg.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QFrame;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QTimer;
+
+namespace nudgery {
+
+class Clock;
+class HelpViewer;
+class MessageBoxes;
+class Screen;
+class Shell;
+class TGraphicPanel;
+class TTabSet;
+struct Settings;
+
+// What the main window needs of the rest of the program; all outlive the window.
+struct MainFormServices {
+    const Clock& clock;
+    DateFormats& formats;
+    // The user's own date and time conventions, kept aside when the window is made.
+    RegionalSettings userFormats;
+    // Where the data file and the settings file live; ends in a path separator.
+    QString programFolder;
+    Settings& settings;
+    MessageBoxes& messages;
+    HelpViewer& help;
+    Shell& shell;
+    const Screen& screen;
+};
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int ContentsHelpTopic = 1009;
+    static constexpr const char* PlacementClassName = "TMainForm";
+
+    // Builds the window and runs FormCreate: fixed date formats in force, settings read,
+    // both lists loaded from the data file, the one-time page shown.
+    explicit TMainForm(const MainFormServices& services, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The first activation: restores the placement, shows the window, sets the buttons and
+    // starts Timer1. Later calls do nothing.
+    void FormActivate();
+
+    // Handlers of the window.
+    void TabSetClick();
+    void NotebookPageChanged();
+    void FormResize();
+    void SetButtons();
+    void AlarmGridGetCellFormat(TClickableStringGrid& sender, int col, int row,
+                                TGridDrawState state, TFormatOptions& options);
+    void RepeatingAlarmGridGetCellFormat(TClickableStringGrid& sender, int col, int row,
+                                         TGridDrawState state, TFormatOptions& options);
+    void AlarmGridGetHeaderCellFormat(TClickableStringGrid& sender, int col, int row,
+                                      TGridDrawState state, TFormatOptions& options);
+    void RepeatingAlarmGridGetHeaderCellFormat(TClickableStringGrid& sender, int col, int row,
+                                               TGridDrawState state, TFormatOptions& options);
+    void AlarmGridKeyDown(int key);
+    void AlarmGridKeyPress(int key);
+    void AlarmGridDblClick();
+    void RepeatingAlarmGridDblClick();
+    void MinimizebuttonClick();
+    void mnuExitClick();
+    void Exit1Click();
+    void Exit2Click();
+    void mnuContentsClick();
+    void mnuAboutClick();
+    void VisitOurInternetWebsite1Click();
+    void AdjustTimeButtonClick();
+
+    // The list operations; each is a step of its own, built with the reminder editors.
+    void AddAlarmButtonClick();
+    void EditAlarmButtonClick();
+    void DeleteAlarmButtonClick();
+    void CloneButtonClick();
+    void AdjustTime(QAction* item);
+    void mnuSetPreferencesClick();
+    void mnuDeleteremindersmarkedasdoneClick();
+    void Deleteremindersmarkedasexpired1Click();
+    void mnuShowNudgeryClick();
+
+    // Placement of dialogs and popup menus.
+    void CenterForm(QWidget& form) const;
+    static void PopupMenuBelow(QWidget& button, QMenu& menu);
+    // The window's placement in the settings file; a failed write throws ProfileWriteError.
+    void SavePlacement();
+    void RestorePlacement();
+    QString PlacementSection() const;
+
+    // List order and reload.
+    void MoveGridRowToCorrectDateTimeSlot(int row, bool select);
+    void Reload();
+    // Writes both lists to the data file; a failure is shown in an error box and gives
+    // false, and the operation that asked for the save goes no further.
+    bool SaveToDisk();
+    // Rebuilds both lists from the data file; the callers have cut them to their header.
+    void LoadFromDisk();
+    QString DataFileName() const;
+
+    // The address that "Visit Our Internet Website" opens.
+    static const char* const WebAddress;
+
+    // Controls, by their names (also their Qt object names).
+    QWidget* Panel1;
+    QWidget* Panel2;
+    QWidget* Panel3;
+    QWidget* Panel4;
+    QPushButton* AddAlarmButton;
+    QPushButton* EditAlarmButton;
+    QPushButton* DeleteAlarmButton;
+    QPushButton* CloneButton;
+    QPushButton* AdjustTimeButton;
+    QPushButton* Minimizebutton;
+    QPushButton* Exitbutton;
+    TGraphicPanel* TimePanel;
+    QStackedWidget* Notebook;
+    QFrame* Bevel1;
+    TTabSet* TabSet;
+    TClickableStringGrid* AlarmGrid;
+    TClickableStringGrid* RepeatingAlarmGrid;
+    QMenu* File1;
+    QMenu* mnuHelp;
+    QMenu* mnuOnLine;
+    QAction* mnuSetPreferences;
+    QAction* mnuDeleteremindersmarkedasdone;
+    QAction* Deleteremindersmarkedasexpired1;
+    QAction* Exit2;
+    QAction* mnuContents;
+    QAction* mnuAbout;
+    QAction* VisitOurInternetWebsite1;
+    QMenu* TrayMenu;
+    QAction* mnuShowNudgery;
+    QAction* Exit1;
+    QMenu* AdjustItemTimeMenu;
+    QMenu* WhatsThisMenu;
+    // The check timer (1000 ms, stopped until the first activation); the check cycle
+    // connects its tick.
+    QTimer* Timer1;
+
+    // Fields of the window.
+    bool FirstActivation = true;
+    int CheckCounter = 0;
+    TDateTime LoadedDate = 0;
+    bool Closing = false;
+
+    const MainFormServices& Services() const { return services_; }
+
+signals:
+    // The window has closed after saving: the program ends with it.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FormCreate();
+    // Building the window, by area.
+    void CreateButtonBar();
+    void CreateLists();
+    void CreateBottomBar();
+    void CreateMenus();
+    void CreatePopupMenus();
+    TClickableStringGrid* CreateGrid(const char* name, const QStringList& headers,
+                                     std::initializer_list<int> widths);
+    // Cuts both lists to their header row, destroying their reminders.
+    void EmptyLists();
+    void SelectFirstRows();
+    void SetHeaderFontSize(TFormatOptions& options) const;
+    // Every list's reminders in row order, for saving.
+    static std::vector<const TReminder*> Reminders(const TClickableStringGrid& grid);
+
+    MainFormServices services_;
+};
+
+} // namespace nudgery

@@ -1,0 +1,50 @@
+#include "MainAbout.h"
+
+#include "MainArt.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace nudgery {
+
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("About Nudgery!"));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(11);
+    setFont(arial);
+    setFixedSize(434, 236);
+
+    ProgramIcon = new QLabel(this);
+    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    ProgramIcon->setPixmap(ProgramLogo(96));
+    ProgramIcon->setGeometry(16, 16, 96, 96);
+
+    QFont title = arial;
+    title.setPixelSize(20);
+    title.setBold(true);
+    auto* name = new QLabel(QStringLiteral("Nudgery!"), this);
+    name->setFont(title);
+    name->setGeometry(136, 20, 280, 28);
+
+    Version = new QLabel(QStringLiteral("Version 2.8"), this);
+    Version->setObjectName(QStringLiteral("Version"));
+    Version->setGeometry(136, 60, 280, 18);
+    Bitness = new QLabel(BitnessText(), this);
+    Bitness->setObjectName(QStringLiteral("Bitness"));
+    Bitness->setGeometry(136, 80, 280, 18);
+
+    OkButton = new QPushButton(QStringLiteral("Ok"), this);
+    OkButton->setObjectName(QStringLiteral("OkButton"));
+    OkButton->setGeometry(434 - 16 - 76, 236 - 12 - 35, 76, 35);
+    OkButton->setDefault(true);
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString TAboutBox::BitnessText() {
+    return QStringLiteral("%1-bit version").arg(sizeof(void*) * 8);
+}
+
+} // namespace nudgery

@@ -1,0 +1,225 @@
+// The two reminder lists of the main window: what their cells show, their order, and
+// their way to and from the data file.
+#include "Main.h"
+#include "core/clock.h"
+#include "core/data_file.h"
+#include "platform/data_file_store.h"
+#include "platform/message_boxes.h"
+
+namespace nudgery {
+
+namespace {
+
+const QColor NoMark(255, 255, 255);
+const QColor Red(255, 0, 0);
+const QColor Yellow(255, 255, 0);
+const QColor Blue(0, 0, 255);
+const QColor Grey(128, 128, 128);
+
+QString Shown(const std::string& bytes) {
+    return QString::fromLocal8Bit(bytes);
+}
+
+QColor StatusMark(std::uint8_t status) {
+    switch (status) {
+    case StatusPending:
+        return Red;
+    case StatusDone:
+        return Yellow;
+    case StatusExpired:
+        return Blue;
+    case StatusNotToday:
+        return Grey;
+    default:
+        return NoMark;
+    }
+}
+
+// Loads straight into the two grids: each row owns the reminder read into it.
+class GridListSink final : public ReminderListSink {
+public:
+    GridListSink(TClickableStringGrid& oneTime, TClickableStringGrid& repeating)
+        : oneTime_(oneTime), repeating_(repeating) {}
+
+    TReminder& AddOneTime(std::unique_ptr<TReminder> reminder) override {
+        return Add(oneTime_, std::move(reminder));
+    }
+    TReminder& AddRepeating(std::unique_ptr<TReminder> reminder) override {
+        return Add(repeating_, std::move(reminder));
+    }
+    void RepeatingLoaded(TReminder& reminder) override {
+        repeating_.SetCell(0, repeating_.RowCount() - 1, Shown(reminder.Description));
+    }
+
+private:
+    static TReminder& Add(TClickableStringGrid& grid, std::unique_ptr<TReminder> reminder) {
+        grid.AddRow();
+        const int row = grid.RowCount() - 1;
+        grid.SetCell(0, row, QString::fromLatin1(LoadingRowText));
+        grid.SetObject(row, std::move(reminder));
+        return *grid.Object(row);
+    }
+
+    TClickableStringGrid& oneTime_;
+    TClickableStringGrid& repeating_;
+};
+
+} // namespace
+
+void TMainForm::SetHeaderFontSize(TFormatOptions& options) const {
+    if (font().pixelSize() > 0)
+        options.Font.Face.setPixelSize(font().pixelSize());
+    else
+        options.Font.Face.setPointSizeF(font().pointSizeF());
+}
+
+void TMainForm::AlarmGridGetCellFormat(TClickableStringGrid& sender, int col, int row,
+                                       TGridDrawState, TFormatOptions& options) {
+    SetHeaderFontSize(options);
+    const TReminder* reminder = sender.Object(row);
+    if (!reminder)
+        return;
+    switch (col) {
+    case 0:
+        options.Text = Shown(reminder->Description);
+        break;
+    case 1:
+        options.Text = Shown(reminder->WhenText(services_.formats, services_.clock));
+        break;
+    case 2: {
+        std::string status;
+        reminder->StatusText(status);
+        options.Text = Shown(status);
+        options.MarkColor = StatusMark(reminder->Status);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TMainForm::RepeatingAlarmGridGetCellFormat(TClickableStringGrid& sender, int col, int row,
+                                                TGridDrawState, TFormatOptions& options) {
+    SetHeaderFontSize(options);
+    const TReminder* reminder = sender.Object(row);
+    if (!reminder)
+        return;
+    switch (col) {
+    case 0:
+        options.Text = Shown(reminder->Description);
+        break;
+    case 1:
+        options.Text = Shown(reminder->DaySpecText());
+        break;
+    case 2:
+        options.Text = Shown(reminder->FirstTimeText(services_.formats));
+        break;
+    case 3:
+        options.Text = Shown(reminder->RepeatText(services_.formats));
+        break;
+    case 4: {
+        const std::string next = reminder->WhenText(services_.formats, services_.clock);
+        options.Text = next.empty() ? QStringLiteral("Not today") : Shown(next);
+        options.MarkColor = options.Text.contains(QStringLiteral("Today")) ? Red : Grey;
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TMainForm::AlarmGridGetHeaderCellFormat(TClickableStringGrid&, int, int, TGridDrawState,
+                                             TFormatOptions& options) {
+    SetHeaderFontSize(options);
+}
+
+void TMainForm::RepeatingAlarmGridGetHeaderCellFormat(TClickableStringGrid&, int, int,
+                                                      TGridDrawState, TFormatOptions& options) {
+    SetHeaderFontSize(options);
+}
+
+void TMainForm::MoveGridRowToCorrectDateTimeSlot(int row, bool select) {
+    TClickableStringGrid& grid = *AlarmGrid;
+    const int last = grid.RowCount() - 1;
+    if (last < 1 || row < 1 || row > last || !grid.Object(row))
+        return;
+    const TDateTime when = grid.Object(row)->When;
+    const auto moveTo = [&](int target) {
+        grid.MoveRow(row, target);
+        if (select)
+            grid.SetRow(target);
+    };
+    for (int i = 1; i <= last; ++i) {
+        if (i == row)
+            continue;
+        const TReminder* other = grid.Object(i);
+        if (other && !(other->When < when)) {
+            // Among equal due times the moved reminder comes first.
+            moveTo(i > row ? i - 1 : i);
+            return;
+        }
+        if (i == last) {
+            moveTo(last);
+            return;
+        }
+    }
+}
+
+void TMainForm::EmptyLists() {
+    for (TClickableStringGrid* grid : {AlarmGrid, RepeatingAlarmGrid})
+        grid->SetRowCount(1);
+}
+
+void TMainForm::SelectFirstRows() {
+    for (TClickableStringGrid* grid : {AlarmGrid, RepeatingAlarmGrid})
+        if (grid->RowCount() > 1)
+            grid->SetRow(1);
+}
+
+void TMainForm::Reload() {
+    EmptyLists();
+    LoadFromDisk();
+    SelectFirstRows();
+}
+
+QString TMainForm::DataFileName() const {
+    return services_.programFolder + QStringLiteral("Nudgery.dat");
+}
+
+void TMainForm::LoadFromDisk() {
+    LoadedDate = services_.clock.Today();
+    AlarmGrid->FreeRowObjects();
+    RepeatingAlarmGrid->FreeRowObjects();
+    GridListSink sink(*AlarmGrid, *RepeatingAlarmGrid);
+    // One model reset per list instead of a change per row keeps big files fast.
+    AlarmGrid->BeginUpdate();
+    RepeatingAlarmGrid->BeginUpdate();
+    try {
+        DataFileStore(DataFileName()).Load(sink, services_.clock);
+    } catch (const std::exception&) {
+        // A data file that cannot be read leaves what was read; nothing is shown.
+    }
+    RepeatingAlarmGrid->EndUpdate();
+    AlarmGrid->EndUpdate();
+}
+
+std::vector<const TReminder*> TMainForm::Reminders(const TClickableStringGrid& grid) {
+    std::vector<const TReminder*> reminders;
+    reminders.reserve(static_cast<std::size_t>(grid.RowCount()));
+    for (int row = 1; row < grid.RowCount(); ++row)
+        if (const TReminder* reminder = grid.Object(row))
+            reminders.push_back(reminder);
+    return reminders;
+}
+
+bool TMainForm::SaveToDisk() {
+    try {
+        DataFileStore(DataFileName()).Save(Reminders(*AlarmGrid), Reminders(*RepeatingAlarmGrid));
+        return true;
+    } catch (const std::exception& error) {
+        services_.messages.ShowError(this, QString::fromLocal8Bit(error.what()));
+        return false;
+    }
+}
+
+} // namespace nudgery
