@@ -28,7 +28,12 @@ public:
             return nullptr;
         if (!soundFont.empty() && QFileInfo::exists(QString::fromStdString(soundFont)))
             Mix_SetSoundFonts(soundFont.c_str());
-        Music music(Mix_LoadMUS(path.c_str()));
+        // Recognised by content, not by name: a file named like a sound that holds
+        // something else fails here rather than playing silence.
+        SDL_RWops* source = SDL_RWFromFile(path.c_str(), "rb");
+        if (!source)
+            return nullptr;
+        Music music(Mix_LoadMUS_RW(source, SDL_TRUE));
         if (!music)
             return nullptr;
         return std::unique_ptr<Session>(new Session(std::move(device), std::move(music)));
