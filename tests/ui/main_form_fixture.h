@@ -1,0 +1,104 @@
+#pragma once
+// A main window over fakes: a settable clock, a scratch program folder, a fixed screen,
+// and message boxes, help and shell that record what they were asked.
+
+#include "alerts/Settings.h"
+#include "core/clock.h"
+#include "core/date_formats.h"
+#include "core/datetime.h"
+#include "core/reminder.h"
+#include "platform/data_file_store.h"
+#include "platform/help_viewer.h"
+#include "platform/message_boxes.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+#include "ui/main/Main.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace nudgery::testing {
+
+class RecordingMessageBoxes final : public MessageBoxes {
+public:
+    void ShowError(QWidget*, const QString& text) override { errors << text; }
+    void ShowInfo(QWidget*, const QString& text) override { infos << text; }
+    bool AskConfirm(QWidget*, const QString& text) override {
+        questions << text;
+        return confirmAnswer;
+    }
+    QStringList errors, infos, questions;
+    bool confirmAnswer = true;
+};
+
+class RecordingHelp final : public HelpViewer {
+public:
+    void ShowTopic(int topic) override { topics.push_back(topic); }
+    std::vector<int> topics;
+};
+
+class RecordingShell final : public Shell {
+public:
+    void OpenWebAddress(const QString& address) override { addresses << address; }
+    QStringList addresses;
+};
+
+// 15 March 2024, 10:00.
+inline TDateTime TestNow() {
+    return EncodeDate(2024, 3, 15) + EncodeTime(10, 0);
+}
+
+inline std::unique_ptr<TReminder> OneTime(const std::string& text, TDateTime when,
+                                          std::uint8_t status = StatusPending) {
+    auto reminder = TReminder::Create();
+    reminder->Kind = KindOneTime;
+    reminder->Description = text;
+    reminder->When = when;
+    reminder->Status = status;
+    return reminder;
+}
+
+class MainFormTest : public ::testing::Test {
+protected:
+    MainFormTest() : clock(TestNow()), screen(QRect(0, 0, 1280, 1024), 96) {}
+
+    QString Folder() const { return folder.path() + '/'; }
+    MainFormServices Services() {
+        return {clock, formats, RegionalSettings{}, Folder(), settings, messages, help,
+                shell, screen};
+    }
+    // A fresh main window over the scratch folder, as the program makes it.
+    TMainForm& Make() {
+        form = std::make_unique<TMainForm>(Services());
+        return *form;
+    }
+    static void Append(TClickableStringGrid& grid, std::unique_ptr<TReminder> reminder) {
+        grid.AddRow();
+        grid.SetObject(grid.RowCount() - 1, std::move(reminder));
+    }
+    static std::vector<std::string> Descriptions(const TClickableStringGrid& grid) {
+        std::vector<std::string> texts;
+        for (int r = 1; r < grid.RowCount(); ++r)
+            texts.push_back(grid.Object(r)->Description);
+        return texts;
+    }
+    // What a cell shows, through the grid's own drawing decisions.
+    static TCellDrawing Cell(TClickableStringGrid& grid, int col, int row) {
+        return grid.PlanCell(col, row, QRect(0, 0, 100, 19), {});
+    }
+
+    QTemporaryDir folder;
+    SettableClock clock;
+    DateFormats formats;
+    Settings settings;
+    RecordingMessageBoxes messages;
+    RecordingHelp help;
+    RecordingShell shell;
+    FixedScreen screen;
+    std::unique_ptr<TMainForm> form;
+};
+
+} // namespace nudgery::testing
