@@ -1,0 +1,138 @@
+// The main window over a big data file: loading 100,000 reminders into the two lists and
+// showing the window (goal: under a second), and a repaint of the visible rows, which must
+// not grow with the number of rows.
+#include "alerts/Settings.h"
+#include "core/clock.h"
+#include "core/date_formats.h"
+#include "core/reminder.h"
+#include "platform/data_file_store.h"
+#include "platform/help_viewer.h"
+#include "platform/message_boxes.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+#include "ui/main/Main.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <vector>
+
+namespace nudgery {
+namespace {
+
+class SilentMessageBoxes final : public MessageBoxes {
+public:
+    void ShowError(QWidget*, const QString&) override {}
+    void ShowInfo(QWidget*, const QString&) override {}
+    bool AskConfirm(QWidget*, const QString&) override { return false; }
+};
+
+class NoHelp final : public HelpViewer {
+public:
+    void ShowTopic(int) override {}
+};
+
+class NoShell final : public Shell {
+public:
+    void OpenWebAddress(const QString&) override {}
+};
+
+const TDateTime Now = EncodeDate(2024, 3, 15) + EncodeTime(10, 0);
+
+// A program folder holding a data file of the given numbers of reminders.
+class Setup {
+public:
+    Setup(int oneTime, int repeating) : screen_(QRect(0, 0, 1280, 1024), 96) {
+        std::vector<std::unique_ptr<TReminder>> owned;
+        std::vector<const TReminder*> once, repeat;
+        for (int i = 0; i < oneTime; ++i) {
+            owned.push_back(TReminder::CreateNormal(KindOneTime, Now + (i - oneTime / 2) * 0.01,
+                                                    "One-time reminder number " + std::to_string(i),
+                                                    "", EventShowAndPlay));
+            once.push_back(owned.back().get());
+        }
+        for (int i = 0; i < repeating; ++i) {
+            owned.push_back(TReminder::CreateRepeating(
+                KindRepeating, EncodeTime(i % 24, i % 60), i % 3 == 0, EncodeTime(23, 0),
+                i % 2 ? "12345" : "0123456", i % 4 ? 0 : 45,
+                "Repeating reminder number " + std::to_string(i), "", EventShowOnly));
+            repeat.push_back(owned.back().get());
+        }
+        DataFileStore(Folder() + "Nudgery.dat").Save(once, repeat);
+    }
+
+    QString Folder() const { return dir_.path() + '/'; }
+    MainFormServices Services() {
+        return {clock_, formats_, RegionalSettings{}, Folder(), settings_, messages_, help_,
+                shell_, screen_};
+    }
+
+private:
+    QTemporaryDir dir_;
+    SettableClock clock_{Now};
+    DateFormats formats_;
+    Settings settings_;
+    SilentMessageBoxes messages_;
+    NoHelp help_;
+    NoShell shell_;
+    FixedScreen screen_;
+};
+
+void LoadAndShow(benchmark::State& state) {
+    Setup setup(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    int loaded = 0;
+    for (auto _ : state) {
+        auto form = std::make_unique<TMainForm>(setup.Services());
+        form->FormActivate();
+        form->repaint();
+        QApplication::processEvents();
+        state.PauseTiming();
+        loaded = form->AlarmGrid->RowCount() - 1 + form->RepeatingAlarmGrid->RowCount() - 1;
+        form.reset();
+        state.ResumeTiming();
+    }
+    if (loaded != state.range(0) + state.range(1))
+        state.SkipWithError("the lists do not hold every reminder of the file");
+    state.counters["loaded"] = loaded;
+}
+BENCHMARK(LoadAndShow)
+    ->Args({50000, 50000})
+    ->Args({90000, 10000})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void RepaintVisibleRows(benchmark::State& state) {
+    Setup setup(static_cast<int>(state.range(0)), 0);
+    TMainForm form(setup.Services());
+    form.FormActivate();
+    form.AlarmGrid->SetRow(form.AlarmGrid->RowCount() / 2);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        form.AlarmGrid->viewport()->repaint();
+        form.AlarmGrid->horizontalHeader()->viewport()->repaint();
+    }
+    state.counters["rows"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(RepaintVisibleRows)
+    ->Arg(100)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
+
+} // namespace
+} // namespace nudgery
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
