@@ -161,6 +161,23 @@ TEST_F(MainWindow, SetButtonsFollowsTheShownList) {
     EXPECT_TRUE(f.AdjustTimeButton->isEnabled());
 }
 
+TEST_F(MainWindow, ResizingRelaysBothListsUntilClosing) {
+    TMainForm& f = Make();
+    f.show();
+    f.resize(f.width() + 200, f.height());
+    for (TClickableStringGrid* grid : {f.AlarmGrid, f.RepeatingAlarmGrid}) {
+        int others = 0;
+        for (int c = 1; c < grid->ColCount(); ++c)
+            others += grid->ColWidth(c);
+        EXPECT_EQ(grid->ColWidth(0), grid->ClientWidth() - others - 5)
+            << grid->objectName().toStdString();
+    }
+    f.Closing = true;
+    const int before = f.AlarmGrid->ColWidth(0);
+    f.resize(f.width() + 100, f.height());
+    EXPECT_EQ(f.AlarmGrid->ColWidth(0), before);
+}
+
 TEST_F(MainWindow, TabsAreSizedForBoldAndDrawnRegular) {
     TMainForm& f = Make();
     QFont bold = f.TabSet->font();

@@ -267,7 +267,6 @@ TCellDrawing TClickableStringGrid::PlanCell(int col, int row, const QRect& cell,
     else if (!header && OnGetCellFormat)
         OnGetCellFormat(*this, col, row, state, options);
 
-    drawing.FillCell = header;
     drawing.BaseColor = header     ? options.BackColor
                         : selected ? palette().color(QPalette::Highlight)
                                    : palette().color(QPalette::Base);

@@ -41,8 +41,9 @@ struct TGridDrawState {
 // What drawing one cell comes to; DrawCell paints it.
 struct TCellDrawing {
     TFormatOptions Options;
-    bool FillCell = false; // header cells are filled with BackColor
-    QColor BaseColor;      // what the base grid paints under a body cell
+    // What fills the cell first: BackColor for a header cell, the grid or selection colour
+    // for a body cell.
+    QColor BaseColor;
     bool HasMark = false;
     QRect MarkRect;
     QRect TextRect;
