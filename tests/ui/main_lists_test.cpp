@@ -233,7 +233,7 @@ TEST_F(MainLists, ScreenshotWithRemindersOfEveryStatus) {
     f.show();
     f.SetButtons();
     const QImage shot = f.grab().toImage();
-    EXPECT_TRUE(shot.save("main_window.png"));
+    EXPECT_TRUE(shot.save(QStringLiteral(QT_TESTCASE_BUILDDIR "/main_window.png")));
     f.TabSet->setCurrentIndex(1);
     auto daily = TReminder::Create();
     daily->Kind = KindRepeating;
@@ -244,7 +244,8 @@ TEST_F(MainLists, ScreenshotWithRemindersOfEveryStatus) {
     daily->When = Today(11, 0);
     Append(*f.RepeatingAlarmGrid, std::move(daily));
     f.RepeatingAlarmGrid->SetRow(1);
-    EXPECT_TRUE(f.grab().toImage().save("main_window_repeating.png"));
+    EXPECT_TRUE(
+        f.grab().toImage().save(QStringLiteral(QT_TESTCASE_BUILDDIR "/main_window_repeating.png")));
     // The Done row's mark is yellow where the grid draws it.
     TClickableStringGrid& grid = *f.AlarmGrid;
     f.TabSet->setCurrentIndex(0);
