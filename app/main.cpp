@@ -1,25 +1,47 @@
-// The program's entry: builds the services of the desktop, the main window over them, and
-// runs until the main window has closed (closing saves placement and lists).
+// The program's entry: the single-instance guard first, then the services of the desktop,
+// the main window over them and the notification window; runs until the main window has
+// closed (closing saves placement and lists).
 #include "ui/main/Main.h"
 
+#include "alerts/Alarmsh.h"
 #include "alerts/Settings.h"
+#include "alerts/SoundPlayback.h"
 #include "core/date_formats.h"
+#include "platform/beeper.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/program_folder.h"
 #include "platform/regional_settings.h"
 #include "platform/screen.h"
+#include "platform/sdl_media_player.h"
 #include "platform/shell.h"
+#include "platform/startup_info.h"
 #include "platform/system_clock.h"
+#include "platform/termination_signals.h"
+#include "ui/main/Justone.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    using namespace nudgery;
+    // Installed first, so a signal that comes during start-up waits for the event loop and
+    // then ends the program the normal way.
+    TerminationSignals termination;
+
+    // A second copy asks the first to come forward and ends before it makes any window or
+    // touches the data file.
+    TPreviousInstance previousInstance(QString::fromLocal8Bit(argv[0]));
+    if (previousInstance.Exists())
+        return previousInstance.RunSecondCopyStep();
+
+    const DesktopStartupInfo startup;
+    // Names the user's data folder, which holds the files when the program's folder is
+    // read-only.
     QApplication::setApplicationName(QStringLiteral("Nudgery"));
     QApplication::setApplicationDisplayName(QStringLiteral("Nudgery!"));
 
-    using namespace nudgery;
     const QString programFolder = ProgramFolder();
     SystemClock clock;
     DateFormats formats;
@@ -28,11 +50,24 @@ int main(int argc, char** argv) {
     HelpWindowViewer help(HelpFileName(programFolder));
     DesktopShell shell;
     DesktopScreen screen;
+    SdlMediaPlayer player;
+    SystemBeeper beeper;
+    SoundPlayback sound(player, beeper);
     const MainFormServices services{clock,         formats,  SystemRegionalSettings(),
                                     programFolder, settings, messages,
-                                    help,          shell,    screen};
+                                    help,          shell,    screen,
+                                    sound,         startup};
 
     TMainForm mainForm(services);
+    TAlarmShow alarmShow(clock, [&mainForm] { mainForm.Shutup(); });
+    mainForm.SetNotificationWindow(alarmShow);
+
+    QObject::connect(&previousInstance, &TPreviousInstance::BringForwardRequested, &mainForm,
+                     [&mainForm] { BringWindowForward(mainForm); });
+    QObject::connect(&termination, &TerminationSignals::TerminationRequested, &mainForm,
+                     &TMainForm::EndSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
+                     [&mainForm](QSessionManager&) { mainForm.EndSession(); });
     // The help window may still be open: the program ends with the main window anyway.
     QObject::connect(&mainForm, &TMainForm::Closed, &app, &QApplication::quit,
                      Qt::QueuedConnection);

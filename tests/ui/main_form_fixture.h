@@ -2,18 +2,24 @@
 // A main window over fakes: a settable clock, a scratch program folder, a fixed screen,
 // and message boxes, help and shell that record what they were asked.
 
+#include "alerts/Alarmsh.h"
 #include "alerts/Settings.h"
+#include "alerts/SoundPlayback.h"
 #include "core/clock.h"
 #include "core/date_formats.h"
 #include "core/datetime.h"
 #include "core/reminder.h"
+#include "platform/beeper.h"
 #include "platform/data_file_store.h"
 #include "platform/help_viewer.h"
+#include "platform/media_player.h"
 #include "platform/message_boxes.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
+#include "platform/startup_info.h"
 #include "ui/main/Main.h"
 
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -46,6 +52,47 @@ public:
     QStringList addresses;
 };
 
+// A player that plays nothing and records what it was asked; a file opens unless its name
+// ends in ".bad".
+class RecordingMediaPlayer final : public MediaPlayer {
+public:
+    SoundId Open(const std::string& path) override {
+        opened.push_back(path);
+        open_ = !path.ends_with(".bad");
+        return open_ ? ++lastId_ : 0;
+    }
+    void Play() override { ++plays; }
+    void Close() override {
+        if (open_)
+            ++closes;
+        open_ = false;
+    }
+    bool IsOpen() const override { return open_; }
+
+    std::vector<std::string> opened;
+    int plays = 0;
+    int closes = 0;
+
+private:
+    bool open_ = false;
+    SoundId lastId_ = 0;
+};
+
+class CountingBeeper final : public Beeper {
+public:
+    void Beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+// Answers as the test sets.
+class FakeStartupInfo final : public StartupInfo {
+public:
+    bool StartMinimized() const override { return minimized; }
+    bool HasNotificationArea() const override { return notificationArea; }
+    bool minimized = false;
+    bool notificationArea = false;
+};
+
 // 15 March 2024, 10:00.
 inline TDateTime TestNow() {
     return EncodeDate(2024, 3, 15) + EncodeTime(10, 0);
@@ -67,12 +114,16 @@ protected:
 
     QString Folder() const { return folder.path() + '/'; }
     MainFormServices Services() {
-        return {clock, formats, RegionalSettings{}, Folder(), settings, messages, help,
-                shell, screen};
+        return {
+            clock, formats, RegionalSettings{}, Folder(), settings, messages, help, shell, screen,
+            sound, startup};
     }
-    // A fresh main window over the scratch folder, as the program makes it.
+    // A fresh main window over the scratch folder, as the program makes it, with its
+    // notification window.
     TMainForm& Make() {
         form = std::make_unique<TMainForm>(Services());
+        alarmShow = std::make_unique<TAlarmShow>(clock, [this] { form->Shutup(); });
+        form->SetNotificationWindow(*alarmShow);
         return *form;
     }
     static void Append(TClickableStringGrid& grid, std::unique_ptr<TReminder> reminder) {
@@ -98,7 +149,12 @@ protected:
     RecordingHelp help;
     RecordingShell shell;
     FixedScreen screen;
+    RecordingMediaPlayer player;
+    CountingBeeper beeper;
+    SoundPlayback sound{player, beeper};
+    FakeStartupInfo startup;
     std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TAlarmShow> alarmShow;
 };
 
 } // namespace nudgery::testing

@@ -3,13 +3,17 @@
 #include "MainAbout.h"
 #include "MainArt.h"
 #include "MainTabSet.h"
+#include "TimerPause.h"
+#include "alerts/Alarmsh.h"
 #include "alerts/Settings.h"
+#include "alerts/SoundPlayback.h"
 #include "core/clock.h"
 #include "core/date_formats.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/profile_file.h"
 #include "platform/shell.h"
+#include "platform/startup_info.h"
 #include "ui/controls/Graphp.h"
 
 #include <QApplication>
@@ -55,18 +59,20 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
 
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    FormDestroy();
+}
 
 void TMainForm::FormCreate() {
     services_.formats.SaveUserDateFormats(services_.userFormats);
     services_.formats.UseInternalDateFormats();
     FirstActivation = true;
-    TimePanel->SetCaption(
-        QString::fromLocal8Bit(services_.formats.Format("hh:mm:ssam/pm", services_.clock.Now())));
+    ShowTime();
     services_.settings = ReadSettings(ProfileFile(SettingsFileName(services_.programFolder)));
     EmptyLists();
     LoadFromDisk();
@@ -84,31 +90,69 @@ void TMainForm::FormActivate() {
     try {
         RestorePlacement();
     } catch (const std::exception& error) {
-        services_.messages.ShowError(this, QString::fromLocal8Bit(error.what()));
+        ReportError(error);
     }
-    if (!isVisible())
-        show();
-    raise();
-    activateWindow();
+    if (!services_.startup.StartMinimized()) {
+        if (!isVisible())
+            show();
+        raise();
+        activateWindow();
+    } else {
+        // When StartsInTray(), the tray icon takes over from here (its HideApplication
+        // removes the task-bar button, AddIcon shows the icon); until the tray exists the
+        // window is only minimised, with its task-bar button.
+        showMinimized();
+    }
     SetButtons();
     Timer1->start();
     FirstActivation = false;
 }
 
+bool TMainForm::StartsInTray() const {
+    return services_.startup.HasNotificationArea() && services_.settings.UseTray;
+}
+
+void TMainForm::EndSession() {
+    if (alarmShow_ && alarmShow_->isVisible()) {
+        EndRequested = true;
+        alarmShow_->done(1);
+        return;
+    }
+    close();
+}
+
 void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    FormClose();
+}
+
+bool TMainForm::FormCloseQuery() {
     Closing = true;
     // A settings file that cannot be written must not keep the lists from being saved.
     try {
         SavePlacement();
     } catch (const std::exception& error) {
-        services_.messages.ShowError(this, QString::fromLocal8Bit(error.what()));
+        ReportError(error);
     }
-    if (!SaveToDisk()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
+    return SaveToDisk();
+}
+
+void TMainForm::FormClose() {
+    hide();
     emit Closed();
+}
+
+void TMainForm::FormDestroy() {
+    Shutup();
+}
+
+void TMainForm::ReportError(const std::exception& error) {
+    const TimerPause pause(*Timer1);
+    services_.messages.ShowError(this, QString::fromLocal8Bit(error.what()));
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
@@ -187,12 +231,10 @@ void TMainForm::mnuContentsClick() {
 }
 
 void TMainForm::mnuAboutClick() {
-    // No reminder may fall due while the box is open.
-    Timer1->stop();
+    const TimerPause pause(*Timer1);
     TAboutBox about(this);
     CenterForm(about);
     about.exec();
-    Timer1->start();
 }
 
 void TMainForm::VisitOurInternetWebsite1Click() {

@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <exception>
+#include <string>
 
 class QAction;
 class QFrame;
@@ -23,6 +25,9 @@ class HelpViewer;
 class MessageBoxes;
 class Screen;
 class Shell;
+class SoundPlayback;
+class StartupInfo;
+class TAlarmShow;
 class TGraphicPanel;
 class TTabSet;
 struct Settings;
@@ -40,6 +45,10 @@ struct MainFormServices {
     HelpViewer& help;
     Shell& shell;
     const Screen& screen;
+    // All sound of the program; the window forwards its sound calls here.
+    SoundPlayback& sound;
+    // How the desktop started the program.
+    const StartupInfo& startup;
 };
 
 class TMainForm : public QMainWindow {
@@ -53,9 +62,35 @@ public:
     explicit TMainForm(const MainFormServices& services, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // The first activation: restores the placement, shows the window, sets the buttons and
-    // starts Timer1. Later calls do nothing.
+    // The notification window the check cycle shows; made after this window, because it
+    // stops this window's sound when it closes. Must be set before FormActivate.
+    void SetNotificationWindow(TAlarmShow& window) { alarmShow_ = &window; }
+
+    // The first activation: restores the placement, shows the window or starts minimised,
+    // sets the buttons and starts Timer1. Later calls do nothing.
     void FormActivate();
+    // A minimised start goes into the tray when the tray is in use and the desktop has one.
+    bool StartsInTray() const;
+    // The program is asked to end from outside (a signal, the end of the desktop session):
+    // an open notification is answered with Ok first, then the window closes the normal way.
+    void EndSession();
+
+    // Closing: placement and lists saved; false keeps the window open (a failed save).
+    bool FormCloseQuery();
+    void FormClose();
+    void FormDestroy();
+
+    // The check cycle: a tick of Timer1, the passes over both lists and the snoozes.
+    void Timer1Timer();
+    void CheckNormalAlarms();
+    void CheckRepeatAlarms();
+    void AdjustForSnooze(int row, int minutes);
+    void AdjustRepeatForSnooze(int row, int minutes);
+
+    // Sound, forwarded to the program's one player.
+    void PlaySoundNow(const std::string& path);
+    void PlayTheSound(const std::string& path);
+    void Shutup();
 
     // Handlers of the window.
     void TabSetClick();
@@ -148,8 +183,8 @@ public:
     QAction* Exit1;
     QMenu* AdjustItemTimeMenu;
     QMenu* WhatsThisMenu;
-    // The check timer (1000 ms, stopped until the first activation); the check cycle
-    // connects its tick.
+    // The check timer (1000 ms, stopped until the first activation and during every tick
+    // and modal dialog).
     QTimer* Timer1;
 
     // Fields of the window.
@@ -157,6 +192,9 @@ public:
     int CheckCounter = 0;
     TDateTime LoadedDate = 0;
     bool Closing = false;
+    // Set by EndSession while a notification is open: the tick closes the window once the
+    // answer has been applied.
+    bool EndRequested = false;
 
     const MainFormServices& Services() const { return services_; }
 
@@ -182,10 +220,21 @@ private:
     void EmptyLists();
     void SelectFirstRows();
     void SetHeaderFontSize(TFormatOptions& options) const;
+    // Shows the time of day on TimePanel.
+    void ShowTime();
+    // A failure's text in the error box, with Timer1 stopped while the box is open.
+    void ReportError(const std::exception& error);
+    // One pass over a list; only the one-time list offers Delete and moves snoozed rows.
+    void CheckAlarms(TClickableStringGrid& grid, bool oneTime);
+    // The first tick of a new date: the lists saved, then judged afresh for the new day.
+    void StartNewDay();
+    // Every reminder's status computed anew for today, as loading the lists would.
+    void JudgeListsAfresh();
     // Every list's reminders in row order, for saving.
     static std::vector<const TReminder*> Reminders(const TClickableStringGrid& grid);
 
     MainFormServices services_;
+    TAlarmShow* alarmShow_ = nullptr;
 };
 
 } // namespace nudgery

@@ -4,7 +4,6 @@
 #include "core/clock.h"
 #include "core/data_file.h"
 #include "platform/data_file_store.h"
-#include "platform/message_boxes.h"
 
 namespace nudgery {
 
@@ -217,7 +216,7 @@ bool TMainForm::SaveToDisk() {
         DataFileStore(DataFileName()).Save(Reminders(*AlarmGrid), Reminders(*RepeatingAlarmGrid));
         return true;
     } catch (const std::exception& error) {
-        services_.messages.ShowError(this, QString::fromLocal8Bit(error.what()));
+        ReportError(error);
         return false;
     }
 }

@@ -1,0 +1,461 @@
+// The check cycle of the main window with the real notification window, answered by the
+// test: the clock panel, the fifth-tick checks, every event type and answer, several
+// reminders in one pass, snoozes, and the first tick of a new day.
+#include "core/dayspec.h"
+#include "main_form_fixture.h"
+#include "ui/controls/Graphp.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+namespace nudgery::testing {
+namespace {
+
+TDateTime On15th(int hour, int minute, int second = 0) {
+    return EncodeDate(2024, 3, 15) + EncodeTime(hour, minute, second);
+}
+
+TDateTime On16th(int hour, int minute, int second = 0) {
+    return EncodeDate(2024, 3, 16) + EncodeTime(hour, minute, second);
+}
+
+// A reminder repeating every day from `first`, every `minutes` minutes until 20:00.
+std::unique_ptr<TReminder> Daily(const std::string& text, TDateTime first, int minutes,
+                                 std::uint8_t eventType = EventShowAndPlay) {
+    return TReminder::CreateRepeating(KindRepeating, first, true, EncodeTime(20, 0), "0123456",
+                                      minutes, text, "", eventType);
+}
+
+// What one shown notification looked like, and what the sound player had been asked by then.
+struct Shown {
+    std::string message;
+    bool deleteVisible;
+    std::size_t soundsOpened;
+};
+
+// Answers each notification when it is shown, with the next answer in line, through a click
+// queued for the window's own event loop.
+class Answerer : public QObject {
+public:
+    using Answer = std::function<void(TAlarmShow&)>;
+    Answerer(TAlarmShow& window, const RecordingMediaPlayer& player)
+        : window_(window), player_(player) {
+        window_.installEventFilter(this);
+    }
+    void Then(QPushButton* TAlarmShow::*button) {
+        answers_.push_back([button](TAlarmShow& w) { (w.*button)->click(); });
+    }
+    void Then(Answer answer) { answers_.push_back(std::move(answer)); }
+
+    std::vector<Shown> shown;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Show)
+            return false;
+        shown.push_back({window_.AlarmMsg->text().toStdString(), !window_.DeleteButton->isHidden(),
+                         player_.opened.size()});
+        // A window nobody expected is answered Ok, so the test ends and fails on the count.
+        Answer answer = answers_.empty() ? Answer([](TAlarmShow& w) { w.OkButton->click(); })
+                                         : std::move(answers_.front());
+        if (!answers_.empty())
+            answers_.pop_front();
+        QTimer::singleShot(0, &window_, [this, answer] { answer(window_); });
+        return false;
+    }
+
+private:
+    TAlarmShow& window_;
+    const RecordingMediaPlayer& player_;
+    std::deque<Answer> answers_;
+};
+
+class CheckCycle : public MainFormTest {
+protected:
+    // A window whose first activation has run, with sound files in the scratch folder.
+    TMainForm& Start() {
+        TMainForm& f = Make();
+        f.FormActivate();
+        answerer = std::make_unique<Answerer>(*alarmShow, player);
+        return f;
+    }
+    std::string SoundFile(const char* name) const {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        return path.toStdString();
+    }
+    // Five ticks: one check.
+    void Check(TMainForm& f) {
+        for (int i = 0; i < 5; ++i)
+            f.Timer1Timer();
+    }
+
+    std::unique_ptr<Answerer> answerer;
+};
+
+TEST_F(CheckCycle, ClockTextOnTheTwelveHourClock) {
+    const struct {
+        TDateTime now;
+        const char* text;
+    } cases[] = {
+        {On15th(12, 0), "12:00:00pm"},      {On15th(0, 0), "12:00:00am"},
+        {On15th(21, 5, 7), "09:05:07pm"},   {On15th(9, 5, 7), "09:05:07am"},
+        {On15th(11, 59, 59), "11:59:59am"}, {On15th(12, 0, 1), "12:00:01pm"},
+    };
+    clock.SetNow(EncodeDate(2024, 3, 15));
+    TMainForm& f = Start();
+    for (const auto& c : cases) {
+        clock.SetNow(c.now);
+        f.Timer1Timer();
+        EXPECT_EQ(f.TimePanel->Caption(), c.text);
+    }
+}
+
+TEST_F(CheckCycle, EveryFifthTickChecksAndTheTimerRunsOn) {
+    TMainForm& f = Start();
+    Append(*f.AlarmGrid, OneTime("Due", On15th(10, 0)));
+    f.AlarmGrid->Object(1)->EventType = EventDoNothing;
+    for (int tick = 1; tick <= 4; ++tick) {
+        f.Timer1Timer();
+        EXPECT_EQ(f.CheckCounter, tick);
+        EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusPending) << tick;
+        EXPECT_TRUE(f.Timer1->isActive());
+    }
+    f.Timer1Timer();
+    EXPECT_EQ(f.CheckCounter, 0);
+    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusDone);
+    EXPECT_TRUE(f.Timer1->isActive());
+}
+
+TEST_F(CheckCycle, TheTimerIsStoppedWhileANotificationIsOpen) {
+    TMainForm& f = Start();
+    Append(*f.AlarmGrid, OneTime("Due", On15th(10, 0)));
+    bool timerActive = true;
+    answerer->Then([&](TAlarmShow& w) {
+        timerActive = f.Timer1->isActive();
+        w.OkButton->click();
+    });
+    Check(f);
+    ASSERT_EQ(answerer->shown.size(), 1u);
+    EXPECT_FALSE(timerActive);
+    EXPECT_TRUE(f.Timer1->isActive());
+}
+
+TEST_F(CheckCycle, EveryEventTypeOfAOneTimeReminder) {
+    const struct {
+        std::uint8_t type;
+        bool sound;
+        bool window;
+    } cases[] = {{EventShowAndPlay, true, true},
+                 {EventShowOnly, false, true},
+                 {EventPlayOnly, true, false},
+                 {EventDoNothing, false, false}};
+    for (const auto& c : cases) {
+        TMainForm& f = Start();
+        const std::size_t opened = player.opened.size();
+        const int closed = player.closes;
+        Append(*f.AlarmGrid, OneTime("Call Ann & Bob", On15th(9, 58)));
+        f.AlarmGrid->Object(1)->EventType = c.type;
+        f.AlarmGrid->Object(1)->SoundFile = SoundFile("ring.wav");
+        answerer->Then(&TAlarmShow::OkButton);
+        Check(f);
+        const int type = c.type;
+        EXPECT_EQ(player.opened.size() - opened, c.sound ? 1u : 0u) << type;
+        ASSERT_EQ(answerer->shown.size(), c.window ? 1u : 0u) << type;
+        if (c.window) {
+            EXPECT_EQ(answerer->shown[0].message, "Call Ann & Bob");
+            EXPECT_TRUE(answerer->shown[0].deleteVisible);
+            // The window's answer stops the sound.
+            EXPECT_EQ(player.closes - closed, c.sound ? 1 : 0) << type;
+        } else {
+            // A sound without a window plays on.
+            EXPECT_EQ(player.IsOpen(), c.sound) << type;
+        }
+        EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusDone) << type;
+        EXPECT_EQ(f.AlarmGrid->Object(1)->When, On15th(9, 58)) << type;
+        sound.Shutup();
+    }
+}
+
+TEST_F(CheckCycle, EveryEventTypeOfARepeatingReminderMovesItOn) {
+    for (std::uint8_t type : {EventShowAndPlay, EventShowOnly, EventPlayOnly, EventDoNothing}) {
+        TMainForm& f = Start();
+        Append(*f.RepeatingAlarmGrid, Daily("Stretch", EncodeTime(8, 0), 30, type));
+        TReminder& r = *f.RepeatingAlarmGrid->Object(1);
+        r.SoundFile = SoundFile("ring.mid");
+        r.When = On15th(10, 0);
+        answerer->Then(&TAlarmShow::OkButton);
+        const std::size_t opened = player.opened.size();
+        // A few seconds late, as a check on the five-second beat is.
+        clock.SetNow(On15th(10, 0, 3));
+        Check(f);
+        const bool window = type == EventShowAndPlay || type == EventShowOnly;
+        const bool plays = type == EventShowAndPlay || type == EventPlayOnly;
+        ASSERT_EQ(answerer->shown.size(), window ? 1u : 0u) << int{type};
+        if (window) {
+            EXPECT_FALSE(answerer->shown[0].deleteVisible);
+        }
+        EXPECT_EQ(player.opened.size() - opened, plays ? 1u : 0u) << int{type};
+        EXPECT_EQ(r.Status, StatusPending);
+        EXPECT_NEAR(r.When, On15th(10, 30), 1e-6) << int{type};
+        sound.Shutup();
+    }
+}
+
+TEST_F(CheckCycle, OnlyPendingRemindersOfTodayWhoseTimeHasComeFire) {
+    TMainForm& f = Start();
+    const struct {
+        const char* text;
+        TDateTime when;
+        std::uint8_t status;
+    } rows[] = {
+        {"yesterday", EncodeDate(2024, 3, 14) + EncodeTime(10, 0), StatusPending},
+        {"done", On15th(9, 0), StatusDone},
+        {"expired", On15th(8, 0), StatusExpired},
+        {"later", On15th(10, 1), StatusPending},
+        {"tomorrow", On16th(9, 0), StatusPending},
+        {"now", On15th(10, 0), StatusPending},
+    };
+    for (const auto& r : rows)
+        Append(*f.AlarmGrid, OneTime(r.text, r.when, r.status));
+    answerer->Then(&TAlarmShow::OkButton);
+    Check(f);
+    ASSERT_EQ(answerer->shown.size(), 1u);
+    EXPECT_EQ(answerer->shown[0].message, "now");
+}
+
+TEST_F(CheckCycle, TwoDueRemindersOneAfterTheOther) {
+    TMainForm& f = Start();
+    Append(*f.AlarmGrid, OneTime("first", On15th(9, 59)));
+    Append(*f.AlarmGrid, OneTime("second", On15th(9, 59)));
+    Append(*f.RepeatingAlarmGrid, Daily("third", EncodeTime(9, 0), 60));
+    for (int row = 1; row <= 2; ++row)
+        f.AlarmGrid->Object(row)->SoundFile = SoundFile("ring.wav");
+    f.RepeatingAlarmGrid->Object(1)->When = On15th(10, 0);
+    f.RepeatingAlarmGrid->Object(1)->SoundFile = SoundFile("ring.wav");
+    std::vector<std::string> answered;
+    for (int i = 0; i < 3; ++i)
+        answerer->Then([&](TAlarmShow& w) {
+            answered.push_back(w.AlarmMsg->text().toStdString());
+            w.OkButton->click();
+        });
+    Check(f);
+    ASSERT_EQ(answerer->shown.size(), 3u);
+    // Each sound starts only after the window before it was answered; the one-time list
+    // comes first.
+    const char* order[] = {"first", "second", "third"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(answerer->shown[i].message, order[i]);
+        EXPECT_EQ(answerer->shown[i].soundsOpened, i + 1);
+    }
+    EXPECT_EQ(answered, (std::vector<std::string>{"first", "second", "third"}));
+}
+
+TEST_F(CheckCycle, SnoozeOfOneWeekMovesTheReminderAndShowsItNotToday) {
+    TMainForm& f = Start();
+    Append(*f.AlarmGrid, OneTime("snoozed", On15th(10, 0)));
+    Append(*f.AlarmGrid, OneTime("tomorrow", On16th(9, 0), StatusNotToday));
+    Append(*f.AlarmGrid, OneTime("in a month", EncodeDate(2024, 4, 15), StatusNotToday));
+    f.AlarmGrid->SetRow(1);
+    answerer->Then(&TAlarmShow::OneWeek);
+    Check(f);
+    EXPECT_EQ(Descriptions(*f.AlarmGrid),
+              (std::vector<std::string>{"tomorrow", "snoozed", "in a month"}));
+    const TReminder& r = *f.AlarmGrid->Object(2);
+    EXPECT_EQ(r.When, AddMinutes(10080, On15th(10, 0)));
+    EXPECT_EQ(r.Status, StatusNotToday);
+    // The selection does not follow the moved row.
+    EXPECT_EQ(f.AlarmGrid->Row(), 1);
+}
+
+TEST_F(CheckCycle, SnoozeOfTenMinutesFiresAgainTenMinutesLater) {
+    TMainForm& f = Start();
+    Append(*f.AlarmGrid, OneTime("tea", On15th(10, 0)));
+    answerer->Then(&TAlarmShow::b10min);
+    Check(f);
+    EXPECT_EQ(f.AlarmGrid->Object(1)->When, AddMinutes(10, On15th(10, 0)));
+    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusPending);
+    clock.SetNow(On15th(10, 9, 59));
+    Check(f);
+    EXPECT_EQ(answerer->shown.size(), 1u);
+    clock.SetNow(On15th(10, 10, 1));
+    answerer->Then(&TAlarmShow::OkButton);
+    Check(f);
+    EXPECT_EQ(answerer->shown.size(), 2u);
+    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusDone);
+}
+
+TEST_F(CheckCycle, RepeatingSnoozeOfTwentyFourHoursHoldsUntilTheNewDay) {
+    TMainForm& f = Start();
+    Append(*f.RepeatingAlarmGrid, Daily("once a day", EncodeTime(10, 0), 0));
+    Append(*f.RepeatingAlarmGrid, Daily("other", EncodeTime(23, 0), 0));
+    f.RepeatingAlarmGrid->Object(1)->When = On15th(10, 0);
+    answerer->Then(&TAlarmShow::b24hr);
+    Check(f);
+    TReminder& r = *f.RepeatingAlarmGrid->Object(1);
+    EXPECT_EQ(r.When, AddMinutes(1440, On15th(10, 0)));
+    EXPECT_EQ(r.Status, StatusPending);
+    EXPECT_EQ(Descriptions(*f.RepeatingAlarmGrid),
+              (std::vector<std::string>{"once a day", "other"}));
+    clock.SetNow(On15th(22, 0));
+    Check(f);
+    EXPECT_EQ(answerer->shown.size(), 1u);
+    // The new day's schedule follows the day rule.
+    clock.SetNow(On16th(0, 0, 1));
+    f.Timer1Timer();
+    clock.SetNow(On16th(10, 0, 2));
+    answerer->Then(&TAlarmShow::OkButton);
+    Check(f);
+    ASSERT_EQ(answerer->shown.size(), 2u);
+    EXPECT_EQ(answerer->shown[1].message, "once a day");
+}
+
+TEST_F(CheckCycle, DeleteFromTheNotificationRemovesOnlyThatReminder) {
+    TMainForm& f = Start();
+    Append(*f.AlarmGrid, OneTime("keep", On15th(9, 0), StatusDone));
+    Append(*f.AlarmGrid, OneTime("drop one", On15th(10, 0)));
+    Append(*f.AlarmGrid, OneTime("drop two", On15th(10, 0)));
+    Append(*f.AlarmGrid, OneTime("keep too", On15th(10, 0)));
+    answerer->Then(&TAlarmShow::DeleteButton);
+    answerer->Then(&TAlarmShow::DeleteButton);
+    answerer->Then(&TAlarmShow::OkButton);
+    Check(f);
+    EXPECT_EQ(answerer->shown.size(), 3u);
+    EXPECT_EQ(Descriptions(*f.AlarmGrid), (std::vector<std::string>{"keep", "keep too"}));
+}
+
+TEST_F(CheckCycle, TheTimeOutAnswersWithTheSettingsAction) {
+    TMainForm& f = Start();
+    // After the window read the (empty) settings file.
+    settings.TimeoutSeconds = 2;
+    settings.TimeoutAction = -30;
+    Append(*f.AlarmGrid, OneTime("unattended", On15th(10, 0)));
+    answerer->Then([&](TAlarmShow& w) {
+        EXPECT_EQ(w.TimeoutSeconds, 2);
+        // The countdown reads the tick count, which the test moves past the time-out.
+        clock.SetTickCount(clock.TickCount() + 2001);
+    });
+    Check(f);
+    ASSERT_EQ(answerer->shown.size(), 1u);
+    EXPECT_EQ(f.AlarmGrid->Object(1)->When, AddMinutes(30, On15th(10, 0)));
+}
+
+class NewDay : public CheckCycle {
+protected:
+    // A window started on the 15th whose lists were saved, ticking first at 00:00:01 on
+    // the 16th with four ticks counted.
+    TMainForm& StartAndSave() {
+        TMainForm& f = Start();
+        Append(*f.AlarmGrid, OneTime("answered", On15th(10, 0)));
+        Append(*f.AlarmGrid, OneTime("deleted", On15th(10, 0)));
+        Append(*f.AlarmGrid, OneTime("snoozed", On15th(10, 0)));
+        Append(*f.AlarmGrid, OneTime("tomorrow", On16th(0, 0), StatusNotToday));
+        EXPECT_TRUE(f.SaveToDisk());
+        return f;
+    }
+    void AnswerBeforeMidnight(TMainForm& f) {
+        answerer->Then(&TAlarmShow::OkButton);
+        answerer->Then(&TAlarmShow::DeleteButton);
+        answerer->Then(&TAlarmShow::b4hr);
+        Check(f);
+        ASSERT_EQ(answerer->shown.size(), 3u);
+    }
+};
+
+TEST_F(NewDay, TheFirstTickReloadsWithoutCheckingAndKeepsTheCounter) {
+    TMainForm& f = StartAndSave();
+    f.CheckCounter = 4;
+    clock.SetNow(On16th(0, 0, 1));
+    f.Timer1Timer();
+    EXPECT_EQ(f.LoadedDate, EncodeDate(2024, 3, 16));
+    EXPECT_EQ(f.CheckCounter, 4);
+    EXPECT_TRUE(answerer->shown.empty());
+    EXPECT_TRUE(f.Timer1->isActive());
+    // Judged afresh: yesterday's pending reminders expired, today's now pending.
+    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusExpired);
+    EXPECT_EQ(f.AlarmGrid->Object(4)->Status, StatusPending);
+    // The next tick is the fifth: it checks.
+    answerer->Then(&TAlarmShow::OkButton);
+    f.Timer1Timer();
+    ASSERT_EQ(answerer->shown.size(), 1u);
+    EXPECT_EQ(answerer->shown[0].message, "tomorrow");
+    EXPECT_EQ(f.CheckCounter, 0);
+}
+
+TEST_F(NewDay, AnswersGivenBeforeMidnightSurviveTheReload) {
+    TMainForm& f = StartAndSave();
+    AnswerBeforeMidnight(f);
+    clock.SetNow(On16th(0, 0, 1));
+    f.Timer1Timer();
+    EXPECT_TRUE(messages.errors.isEmpty());
+    EXPECT_EQ(f.LoadedDate, EncodeDate(2024, 3, 16));
+    EXPECT_EQ(Descriptions(*f.AlarmGrid),
+              (std::vector<std::string>{"answered", "snoozed", "tomorrow"}));
+    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusDone);
+    EXPECT_EQ(f.AlarmGrid->Object(2)->When, AddMinutes(240, On15th(10, 0)));
+    EXPECT_EQ(f.AlarmGrid->Object(2)->Status, StatusExpired);
+    // And the file holds them too.
+    EXPECT_EQ(Descriptions(*Make().AlarmGrid),
+              (std::vector<std::string>{"answered", "snoozed", "tomorrow"}));
+}
+
+TEST_F(NewDay, AFailedSaveKeepsTheAnswersAndJudgesTheListsAfresh) {
+    TMainForm& f = StartAndSave();
+    Append(*f.RepeatingAlarmGrid, Daily("daily", EncodeTime(8, 0), 0));
+    f.RepeatingAlarmGrid->Object(1)->When = On15th(8, 0);
+    f.RepeatingAlarmGrid->Object(1)->Status = StatusNotToday;
+    AnswerBeforeMidnight(f);
+    // The data file's name taken by a folder: the file cannot be created.
+    ASSERT_TRUE(QFile::remove(folder.filePath("Nudgery.dat")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Nudgery.dat"));
+    clock.SetNow(On16th(0, 0, 1));
+    f.Timer1Timer();
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_EQ(messages.errors[0], "Cannot create file " + folder.filePath("Nudgery.dat"));
+    EXPECT_EQ(Descriptions(*f.AlarmGrid),
+              (std::vector<std::string>{"answered", "snoozed", "tomorrow"}));
+    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusDone);
+    EXPECT_EQ(f.AlarmGrid->Object(2)->When, AddMinutes(240, On15th(10, 0)));
+    EXPECT_EQ(f.AlarmGrid->Object(2)->Status, StatusExpired);
+    EXPECT_EQ(f.AlarmGrid->Object(3)->Status, StatusPending);
+    EXPECT_EQ(f.RepeatingAlarmGrid->Object(1)->When, On16th(8, 0));
+    EXPECT_EQ(f.RepeatingAlarmGrid->Object(1)->Status, StatusPending);
+    EXPECT_EQ(f.LoadedDate, EncodeDate(2024, 3, 16));
+    EXPECT_TRUE(f.Timer1->isActive());
+    // Not again on the next tick.
+    f.Timer1Timer();
+    EXPECT_EQ(messages.errors.size(), 1);
+}
+
+TEST_F(CheckCycle, SettingTheDateBackDoesNotReload) {
+    TMainForm& f = Start();
+    Append(*f.AlarmGrid, OneTime("in memory only", On15th(9, 0), StatusDone));
+    clock.SetNow(EncodeDate(2024, 3, 14) + EncodeTime(10, 0));
+    f.Timer1Timer();
+    EXPECT_EQ(Descriptions(*f.AlarmGrid), std::vector<std::string>{"in memory only"});
+    EXPECT_EQ(f.LoadedDate, EncodeDate(2024, 3, 15));
+}
+
+TEST_F(CheckCycle, AMissingSoundFileFiresSilentlyAndABadOneBeeps) {
+    TMainForm& f = Start();
+    Append(*f.AlarmGrid, OneTime("missing", On15th(10, 0)));
+    Append(*f.AlarmGrid, OneTime("bad", On15th(10, 0)));
+    f.AlarmGrid->Object(1)->SoundFile = folder.filePath("none.wav").toStdString();
+    f.AlarmGrid->Object(2)->SoundFile = SoundFile("noise.bad");
+    answerer->Then(&TAlarmShow::OkButton);
+    answerer->Then(&TAlarmShow::OkButton);
+    Check(f);
+    EXPECT_EQ(answerer->shown.size(), 2u);
+    EXPECT_EQ(player.opened.size(), 1u);
+    EXPECT_EQ(beeper.beeps, 1);
+}
+
+} // namespace
+} // namespace nudgery::testing

@@ -1,0 +1,179 @@
+// The check cycle of the main window: each tick of Timer1 shows the time, starts a new day
+// when the date has moved on, and every fifth tick fires the reminders that have fallen due
+// and applies the user's answers to them.
+#include "Main.h"
+#include "alerts/Alarmsh.h"
+#include "alerts/Settings.h"
+#include "alerts/SoundPlayback.h"
+#include "core/clock.h"
+#include "ui/controls/Graphp.h"
+
+#include <QTimer>
+
+namespace nudgery {
+
+namespace {
+
+constexpr int kTicksPerCheck = 5;
+
+// Answers of the notification window.
+constexpr int kNoWindow = 0;
+constexpr int kOk = 1;
+constexpr int kDelete = 2;
+
+void Redraw(TClickableStringGrid& grid) {
+    grid.viewport()->update();
+}
+
+} // namespace
+
+void TMainForm::ShowTime() {
+    TimePanel->SetCaption(
+        QString::fromLocal8Bit(services_.formats.Format("hh:mm:ssam/pm", services_.clock.Now())));
+}
+
+void TMainForm::Timer1Timer() {
+    // Stopped for the whole tick, so neither the painting below nor a notification's own
+    // event loop can start another tick.
+    Timer1->stop();
+    ShowTime();
+    TimePanel->repaint();
+    if (services_.clock.Today() > LoadedDate) {
+        // No check on this tick, and the counter keeps its value.
+        StartNewDay();
+        Timer1->start();
+        return;
+    }
+    if (++CheckCounter >= kTicksPerCheck) {
+        CheckCounter = 0;
+        CheckNormalAlarms();
+        CheckRepeatAlarms();
+    }
+    if (EndRequested) {
+        EndRequested = false;
+        if (close())
+            return;
+    }
+    Timer1->start();
+}
+
+void TMainForm::StartNewDay() {
+    // The answers given since the last save would be lost by reloading the file, so they
+    // are saved first. When that fails the file is stale: the lists in memory are judged
+    // for the new day instead, as a load would judge them.
+    if (SaveToDisk()) {
+        Reload();
+    } else {
+        JudgeListsAfresh();
+        LoadedDate = services_.clock.Today();
+    }
+    Redraw(*AlarmGrid);
+    Redraw(*RepeatingAlarmGrid);
+}
+
+void TMainForm::JudgeListsAfresh() {
+    const Clock& clock = services_.clock;
+    for (int row = 1; row < AlarmGrid->RowCount(); ++row)
+        if (TReminder* reminder = AlarmGrid->Object(row))
+            reminder->UpdateNormalStatus(clock);
+    for (int row = 1; row < RepeatingAlarmGrid->RowCount(); ++row)
+        if (TReminder* reminder = RepeatingAlarmGrid->Object(row)) {
+            reminder->When = 0;
+            reminder->ScheduleToday(clock);
+        }
+}
+
+void TMainForm::CheckNormalAlarms() {
+    CheckAlarms(*AlarmGrid, true);
+}
+
+void TMainForm::CheckRepeatAlarms() {
+    CheckAlarms(*RepeatingAlarmGrid, false);
+}
+
+void TMainForm::CheckAlarms(TClickableStringGrid& grid, bool oneTime) {
+    const Clock& clock = services_.clock;
+    const int count = grid.RowCount() - 1;
+    bool anyMarked = false;
+    // The clock is read again only after a reminder fired: time passes only while a
+    // notification waits for its answer, and a pass over a long list stays cheap.
+    TDateTime today = clock.Today();
+    TDateTime timeOfDay = clock.TimeOfDay();
+    // A request to end the program stops the pass: no further notification is shown.
+    for (int row = 1; row <= count && !EndRequested; ++row) {
+        TReminder* reminder = grid.Object(row);
+        if (!reminder || reminder->Status != StatusPending)
+            continue;
+        if (reminder->DatePart() != today)
+            continue;
+        if (timeOfDay < reminder->TimePart())
+            continue;
+        const std::uint8_t type = reminder->EventType;
+        if (type == EventShowAndPlay || type == EventPlayOnly)
+            PlaySoundNow(reminder->SoundFile);
+        int result = kNoWindow;
+        if (type == EventShowAndPlay || type == EventShowOnly) {
+            Q_ASSERT(alarmShow_);
+            result = alarmShow_->ShowNotification(QString::fromLocal8Bit(reminder->Description),
+                                                  oneTime, services_.settings.TimeoutSeconds,
+                                                  services_.settings.TimeoutAction);
+        }
+        if (result < 0) {
+            if (oneTime)
+                AdjustForSnooze(row, -result);
+            else
+                AdjustRepeatForSnooze(row, -result);
+        } else if (result == kNoWindow || result == kOk) {
+            if (oneTime) {
+                reminder->Status = StatusDone;
+                reminder->UpdateNormalStatus(clock);
+            } else {
+                reminder->When = 0;
+                reminder->ScheduleToday(clock);
+            }
+            Redraw(grid);
+        } else if (result == kDelete) {
+            reminder->Status = StatusDeleteMark;
+            anyMarked = true;
+        }
+        today = clock.Today();
+        timeOfDay = clock.TimeOfDay();
+    }
+    if (!anyMarked)
+        return;
+    for (int row = grid.RowCount() - 1; row >= 1; --row) {
+        const TReminder* reminder = grid.Object(row);
+        if (reminder && reminder->Status == StatusDeleteMark)
+            grid.DeleteRow(row);
+    }
+    Redraw(grid);
+}
+
+void TMainForm::AdjustForSnooze(int row, int minutes) {
+    TReminder& reminder = *AlarmGrid->Object(row);
+    reminder.When = AddMinutes(minutes, services_.clock.Now());
+    reminder.UpdateNormalStatus(services_.clock);
+    MoveGridRowToCorrectDateTimeSlot(row, false);
+    Redraw(*AlarmGrid);
+}
+
+void TMainForm::AdjustRepeatForSnooze(int row, int minutes) {
+    // The status stays Pending and the row stays where it is; a time on a later day never
+    // fires, and the new day's schedule replaces it.
+    RepeatingAlarmGrid->Object(row)->When = AddMinutes(minutes, services_.clock.Now());
+    Redraw(*RepeatingAlarmGrid);
+}
+
+void TMainForm::PlaySoundNow(const std::string& path) {
+    services_.sound.PlaySoundNow(path);
+}
+
+void TMainForm::PlayTheSound(const std::string& path) {
+    services_.sound.PlayTheSound(path);
+}
+
+void TMainForm::Shutup() {
+    services_.sound.Shutup();
+}
+
+} // namespace nudgery
