@@ -114,6 +114,7 @@ bool TMainForm::StartsInTray() const {
 
 void TMainForm::EndSession() {
     if (alarmShow_ && alarmShow_->isVisible()) {
+        // Answered Ok; the tick that showed it applies the answer and then closes.
         EndRequested = true;
         alarmShow_->done(1);
         return;
