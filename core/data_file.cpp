@@ -42,8 +42,7 @@ void ReadRepeatingList(TaggedReader& reader, ReminderListSink& sink, const Clock
     while (!reader.NextIsEndOfList()) {
         TReminder& reminder = sink.AddRepeating(TReminder::Create());
         reminder.ReadFromStream(reader);
-        reminder.When = 0;
-        reminder.ScheduleToday(clock);
+        reminder.ScheduleTodayAfresh(clock);
         sink.RepeatingLoaded(reminder);
     }
     reader.ReadListEnd();

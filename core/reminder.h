@@ -70,6 +70,12 @@ public:
     // holds: a negative interval counts as once a day; a FirstTime outside [0, 1) or not a
     // number, or a non-finite UntilTime in use, gives Not Today.
     void ScheduleToday(const Clock& clock);
+    // When cleared, then ScheduleToday: how a loaded, added or acknowledged repeating
+    // reminder gets its next occurrence from its day rule alone.
+    void ScheduleTodayAfresh(const Clock& clock) {
+        When = 0;
+        ScheduleToday(clock);
+    }
 
     // One record of the data file: the twelve values in file order (UntilTime before
     // HasUntil).

@@ -77,10 +77,8 @@ void TMainForm::JudgeListsAfresh() {
         if (TReminder* reminder = AlarmGrid->Object(row))
             reminder->UpdateNormalStatus(clock);
     for (int row = 1; row < RepeatingAlarmGrid->RowCount(); ++row)
-        if (TReminder* reminder = RepeatingAlarmGrid->Object(row)) {
-            reminder->When = 0;
-            reminder->ScheduleToday(clock);
-        }
+        if (TReminder* reminder = RepeatingAlarmGrid->Object(row))
+            reminder->ScheduleTodayAfresh(clock);
 }
 
 void TMainForm::CheckNormalAlarms() {
@@ -128,8 +126,7 @@ void TMainForm::CheckAlarms(TClickableStringGrid& grid, bool oneTime) {
                 reminder->Status = StatusDone;
                 reminder->UpdateNormalStatus(clock);
             } else {
-                reminder->When = 0;
-                reminder->ScheduleToday(clock);
+                reminder->ScheduleTodayAfresh(clock);
             }
             Redraw(grid);
         } else if (result == kDelete) {
