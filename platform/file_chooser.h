@@ -1,0 +1,27 @@
+#pragma once
+// Asking the user for a file, behind one small interface, so that tests can give the answer.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace nudgery {
+
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // Asks for one existing sound file (.wav or .mid), starting in `initialFolder` with
+    // `initialFile` preselected when it is not empty. Nothing when the user cancels.
+    virtual std::optional<QString> ChooseSoundFile(QWidget* parent, const QString& initialFolder,
+                                                   const QString& initialFile) = 0;
+};
+
+// The desktop's file-open dialog.
+class DesktopFileChooser final : public FileChooser {
+public:
+    std::optional<QString> ChooseSoundFile(QWidget* parent, const QString& initialFolder,
+                                           const QString& initialFile) override;
+};
+
+} // namespace nudgery
