@@ -1,0 +1,131 @@
+#include "ActionSoundFrame.h"
+
+#include "EditorStyle.h"
+#include "alerts/SoundFileChoice.h"
+#include "alerts/SoundPlayback.h"
+#include "core/reminder.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace nudgery {
+
+namespace {
+
+constexpr int Left = 10;
+
+// In the order of the EventType numbers.
+constexpr const char* EventTypeItems[] = {"Show message and play sound", "Only show message",
+                                          "Only play sound", "Do Nothing"};
+
+QLabel* AddLabel(QWidget& parent, const char* name, const char* text, QRect geometry) {
+    auto* label = new QLabel(QString::fromLatin1(text), &parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+bool PlaysSound(int eventType) {
+    return eventType == EventShowAndPlay || eventType == EventPlayOnly;
+}
+
+} // namespace
+
+TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape& shape,
+                                     QWidget* parent)
+    : QFrame(parent), services_(services), soundFileFollowsEdit_(shape.soundFileFollowsEdit) {
+    setObjectName(QStringLiteral("ActionSoundFrame"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    resize(shape.size);
+    const int inner = shape.size.width() - 2 * Left;
+
+    AddLabel(*this, "EventTypeLabel", "When this reminder is triggered:",
+             QRect(Left, 4, inner, 16));
+    eventTypeCombo_ = new QComboBox(this);
+    eventTypeCombo_->setObjectName(QStringLiteral("EventTypeCombo"));
+    for (const char* item : EventTypeItems)
+        eventTypeCombo_->addItem(QString::fromLatin1(item));
+    eventTypeCombo_->setToolTip(
+        QStringLiteral("Select the action to take when a reminder\nis triggered"));
+    eventTypeCombo_->setGeometry(Left, 20, 230, 22);
+    connect(eventTypeCombo_, &QComboBox::currentIndexChanged, this,
+            &TActionSoundFrame::EventTypeComboClick);
+
+    QLabel* soundLabel = AddLabel(*this, "SoundFileLabel",
+                                  "Specify &Sound File to play (*.wav or *.mid): ",
+                                  QRect(Left, 48, inner, 16));
+    waveFileEdit_ = new QLineEdit(this);
+    waveFileEdit_->setObjectName(QStringLiteral("WaveFileEdit"));
+    waveFileEdit_->setToolTip(QString::fromLatin1(shape.soundEditTooltip));
+    waveFileEdit_->setGeometry(Left, 64, inner, 22);
+    soundLabel->setBuddy(waveFileEdit_);
+    if (soundFileFollowsEdit_)
+        connect(waveFileEdit_, &QLineEdit::textChanged, this,
+                [this] { soundFile_ = EditedPath().toLocal8Bit().toStdString(); });
+
+    constexpr int buttonsTop = 90;
+    selectWavButton_ =
+        AddButton(*this, "SelectWavButton", "&Choose",
+                  "Select the sound file from a Windows\nFile Open dialog", QPoint(Left, buttonsTop));
+    connect(selectWavButton_, &QPushButton::clicked, this,
+            &TActionSoundFrame::SelectWavButtonClick);
+    QPushButton* playNow =
+        AddButton(*this, "PlayNowButton", "Play &Now", "Play the sound file you have selected",
+                  QPoint(Left + 81, buttonsTop));
+    connect(playNow, &QPushButton::clicked, this, &TActionSoundFrame::PlayNowButtonClick);
+    QPushButton* shhhh = AddButton(*this, "BitBtn1", "Shhhh", "Stop a sound file from playing",
+                                   QPoint(Left + 162, buttonsTop));
+    connect(shhhh, &QPushButton::clicked, this, &TActionSoundFrame::BitBtn1Click);
+
+    EventTypeComboClick();
+}
+
+std::uint8_t TActionSoundFrame::EventType() const {
+    return static_cast<std::uint8_t>(eventTypeCombo_->currentIndex());
+}
+
+void TActionSoundFrame::SetEventType(std::uint8_t type) {
+    eventTypeCombo_->setCurrentIndex(type < eventTypeCombo_->count() ? type : 0);
+    EventTypeComboClick();
+}
+
+void TActionSoundFrame::SetSoundFile(const std::string& path) {
+    soundFile_ = path;
+    waveFileEdit_->setText(QString::fromLocal8Bit(path));
+}
+
+QString TActionSoundFrame::EditedPath() const { return waveFileEdit_->text(); }
+
+void TActionSoundFrame::TakeSoundFileForSave() {
+    const QString path = EditedPath();
+    // A reminder keeps no sound file that is not there; it then fires without sound.
+    soundFile_ = !path.isEmpty() && QFileInfo(path).isFile() ? path.toLocal8Bit().toStdString()
+                                                             : std::string();
+}
+
+void TActionSoundFrame::EventTypeComboClick() {
+    // The path stays whatever the action: it is kept with the reminder.
+    const bool sound = PlaysSound(eventTypeCombo_->currentIndex());
+    waveFileEdit_->setEnabled(sound);
+    selectWavButton_->setEnabled(sound);
+}
+
+void TActionSoundFrame::SelectWavButtonClick() {
+    const std::optional<QString> chosen =
+        ChooseSoundFile(services_.files, window(), QString::fromLocal8Bit(soundFile_),
+                        services_.programFolder);
+    if (!chosen)
+        return;
+    soundFile_ = chosen->toLocal8Bit().toStdString();
+    waveFileEdit_->setText(*chosen);
+}
+
+void TActionSoundFrame::PlayNowButtonClick() {
+    services_.sound.PlaySoundNow(EditedPath().toLocal8Bit().toStdString());
+}
+
+void TActionSoundFrame::BitBtn1Click() { services_.sound.Shutup(); }
+
+} // namespace nudgery

@@ -1,0 +1,138 @@
+#include "Editex.h"
+
+#include "Calendar.h"
+#include "EditorStyle.h"
+#include "TimeEntry.h"
+#include "core/clock.h"
+#include "core/date_formats.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+
+namespace nudgery {
+
+namespace {
+
+constexpr int FrameBorder = 5;
+constexpr int DatePartWidth = 256;
+constexpr int TimePartWidth = 150;
+
+// Values a damaged data file may hold that no calendar can show.
+bool CanShow(TDateTime when) {
+    return std::isfinite(when) && when >= EncodeDate(1, 1, 1) && when < EncodeDate(9999, 12, 31) + 1;
+}
+
+} // namespace
+
+TEditAlarmExact::TEditAlarmExact(const EditorServices& services, QWidget* parent)
+    : TReminderEditor(services, {"Reminder Description", QSize(511, 408), HelpTopic, 484, 48},
+                      parent) {
+    setObjectName(QStringLiteral("EditAlarmExact"));
+    AddDateAndTimeFrame(QPoint(13, 52));
+    AddActionFrameAndButtons(QPoint(12, 224),
+                             {QSize(487, 118), "Path and name of the sound file (*.wav or *.mid)",
+                              /*soundFileFollowsEdit=*/true});
+    CalendarChange();
+}
+
+QWidget* TEditAlarmExact::AddDateAndTimeFrame(QPoint at) {
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("DateTimeFrame"));
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setGeometry(QRect(at, QSize(485, 162)));
+
+    const int left = FrameBorder;
+    AddCalendarButtons(*frame, QPoint(left, FrameBorder));
+
+    dateLabel_ = new QLabel(frame);
+    dateLabel_->setObjectName(QStringLiteral("DateLabel"));
+    dateLabel_->setAlignment(Qt::AlignCenter);
+    QFont italic = dateLabel_->font();
+    italic.setItalic(true);
+    dateLabel_->setFont(italic);
+    dateLabel_->setGeometry(left, 30, DatePartWidth, 16);
+
+    calendar_ = new TCalendar(Services().clock, Services().formats, frame);
+    calendar_->setObjectName(QStringLiteral("Calendar"));
+    calendar_->setToolTip(QStringLiteral("Click on the reminder date"));
+    calendar_->SetStartOfWeek(0);
+    QPalette white = calendar_->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    calendar_->setPalette(white);
+    calendar_->setGeometry(left, 48, DatePartWidth, frame->height() - FrameBorder - 48);
+    connect(calendar_, &TCalendar::OnChange, this, &TEditAlarmExact::CalendarChange);
+
+    const int right = frame->width() - FrameBorder - TimePartWidth;
+    auto* timeLabel = new QLabel(QStringLiteral("&Time"), frame);
+    timeLabel->setObjectName(QStringLiteral("TimeLabel"));
+    timeLabel->setFont(BoldFont(timeLabel->font()));
+    timeLabel->setGeometry(right, FrameBorder, TimePartWidth, 16);
+    timeEntry_ = new TTimeEntry(
+        Services(), {"TimeEdit", "ExplorerButton1", "Enter the reminder time here", 79, 10}, frame);
+    timeEntry_->move(right, FrameBorder + 18);
+    timeLabel->setBuddy(timeEntry_->Edit());
+    return frame;
+}
+
+void TEditAlarmExact::AddCalendarButtons(QWidget& frame, QPoint at) {
+    struct CalendarButton {
+        const char* name;
+        const char* caption; // UTF-8
+        const char* tooltip;
+        int width;
+        void (TCalendar::*step)();
+    };
+    static constexpr CalendarButton buttons[] = {
+        {"PrevYear", "\u00ab", "Show the previous year", 40, &TCalendar::PrevYear},
+        {"PrevMonth", "\u2039", "Show the previous month", 40, &TCalendar::PrevMonth},
+        {"CurrentDate", "Today", "Show today's date", 80, nullptr},
+        {"NextMonth", "\u203a", "Show the next month", 40, &TCalendar::NextMonth},
+        {"NextYear", "\u00bb", "Show the next year", 40, &TCalendar::NextYear},
+    };
+    int x = at.x();
+    for (const CalendarButton& b : buttons) {
+        QPushButton* button = AddButton(frame, b.name, "", b.tooltip, QPoint(x, at.y()),
+                                        QSize(b.width, 22));
+        button->setText(QString::fromUtf8(b.caption));
+        const auto step = b.step;
+        connect(button, &QPushButton::clicked, this, [this, step] {
+            if (step)
+                (calendar_->*step)();
+            else
+                calendar_->SetSelectedDate(Services().clock.Today());
+        });
+        x += b.width + 4;
+    }
+}
+
+void TEditAlarmExact::SetWhen(TDateTime when) {
+    if (!CanShow(when)) {
+        calendar_->SetSelectedDate(Services().clock.Today());
+        timeEntry_->ShowCurrentTime();
+        return;
+    }
+    calendar_->SetSelectedDate(DatePartOf(when));
+    timeEntry_->ShowTime(when);
+}
+
+void TEditAlarmExact::SetWhenForNewReminder() { SetWhen(AddMinutes(5, Services().clock.Now())); }
+
+void TEditAlarmExact::CalendarChange() {
+    dateLabel_->setText(
+        QString::fromLocal8Bit(Services().formats.Format("dddddd", calendar_->SelectedDate())));
+}
+
+void TEditAlarmExact::SetAlarmButtonClick() {
+    ActionFrame().TakeSoundFileForSave();
+    const std::optional<TDateTime> time = timeEntry_->CheckValidTime();
+    if (!time) {
+        timeEntry_->ShowCurrentTime();
+        return;
+    }
+    editorWhen_ = calendar_->SelectedDate() + *time;
+    accept();
+}
+
+} // namespace nudgery

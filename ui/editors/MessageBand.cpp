@@ -1,0 +1,34 @@
+#include "MessageBand.h"
+
+#include "EditorStyle.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace nudgery {
+
+TMessageBand::TMessageBand(int editWidth, int height, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("MessageBand"));
+    constexpr int left = 12;
+    auto* label = new QLabel(QStringLiteral("&Message"), this);
+    label->setObjectName(QStringLiteral("MessageLabel"));
+    label->setFont(BoldFont(label->font()));
+    label->setGeometry(left, 4, 120, 16);
+
+    descript_ = new QLineEdit(QStringLiteral("[Type reminder message here]"), this);
+    descript_->setObjectName(QStringLiteral("Descript"));
+    descript_->setFont(EditFont(10));
+    descript_->setMaxLength(MaxMessageLength);
+    descript_->setToolTip(QStringLiteral("Type your reminder message here"));
+    descript_->setGeometry(left, 21, editWidth, 24);
+    label->setBuddy(descript_);
+
+    resize(left + editWidth + left, height);
+}
+
+void TMessageBand::FocusMessage() {
+    descript_->setFocus();
+    descript_->selectAll();
+}
+
+} // namespace nudgery

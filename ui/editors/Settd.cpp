@@ -1,0 +1,158 @@
+#include "Settd.h"
+
+#include "EditorStyle.h"
+#include "core/date_formats.h"
+#include "platform/help_viewer.h"
+#include "ui/controls/Graphp.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace nudgery {
+
+namespace {
+
+constexpr QSize TileSize(24, 19);
+constexpr int HeaderHeight = 16;
+// Where the first row of tiles starts inside a panel.
+constexpr int TilesTop = HeaderHeight + 6;
+// The afternoon block sits below the morning one, this far apart.
+constexpr int BlockGap = 16;
+constexpr int HoursPerRow = 6;
+constexpr int MinutesPerRow = 10;
+
+constexpr char HourTooltip[] = "Click to set the hours portion of the time";
+constexpr char MinuteTooltip[] = "Click to set the minutes portion of the time";
+
+} // namespace
+
+TSetTimeDialog::TSetTimeDialog(const DateFormats& formats, HelpViewer& help, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      formats_(formats), help_(help) {
+    setObjectName(QStringLiteral("SetTimeDialog"));
+    setFont(DialogFont());
+    setFixedSize(306, 334);
+    AddHourTiles(*AddPanel("HourPanel", "  Hour", QRect(17, 8, 271, 125)));
+    AddMinuteTiles(*AddPanel("MinutePanel", "  Minute", QRect(18, 141, 270, 144)));
+    AddButtons();
+    ShowDateTime();
+}
+
+QFrame* TSetTimeDialog::AddPanel(const char* name, const char* header, QRect geometry) {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(geometry);
+    // The strip wears the colours of an active title bar.
+    auto* strip = new QLabel(QString::fromLatin1(header), panel);
+    strip->setObjectName(QString::fromLatin1(name) + QStringLiteral("Header"));
+    strip->setGeometry(1, 1, geometry.width() - 2, HeaderHeight);
+    strip->setFont(BoldFont(strip->font()));
+    strip->setAutoFillBackground(true);
+    QPalette colours = strip->palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Active, QPalette::Highlight));
+    colours.setColor(QPalette::WindowText,
+                     colours.color(QPalette::Active, QPalette::HighlightedText));
+    strip->setPalette(colours);
+    return panel;
+}
+
+void TSetTimeDialog::AddHourTiles(QFrame& panel) {
+    constexpr int left = 12;
+    const int blockHeight = 2 * TileSize.height() + BlockGap;
+    for (int hour = 0; hour < 24; ++hour) {
+        const int block = hour / 12;
+        const int row = hour % 12 / HoursPerRow;
+        const QPoint at(left + hour % HoursPerRow * TileSize.width(),
+                        TilesTop + block * blockHeight + row * TileSize.height());
+        // Both blocks read 12, 1 .. 11 on the clock face.
+        const int shown = hour % 12 == 0 ? 12 : hour % 12;
+        TGraphicPanel* tile = AddTile(panel, QStringLiteral("Hour%1").arg(hour),
+                                      QString::number(shown), at, HourTooltip);
+        connect(tile, &TGraphicPanel::Click, this, [this, hour] { HourClick(hour); });
+        hourTiles_.push_back(tile);
+    }
+    const char* const markers[] = {"AM", "PM"};
+    for (int block = 0; block < 2; ++block) {
+        auto* label = new QLabel(QString::fromLatin1(markers[block]), &panel);
+        label->setObjectName(QString::fromLatin1(markers[block]) + QStringLiteral("Label"));
+        label->setGeometry(left + HoursPerRow * TileSize.width() + 8,
+                           TilesTop + block * blockHeight, 30, TileSize.height());
+    }
+}
+
+void TSetTimeDialog::AddMinuteTiles(QFrame& panel) {
+    const int left = (panel.width() - MinutesPerRow * TileSize.width()) / 2;
+    for (int minute = 0; minute < 60; ++minute) {
+        const QPoint at(left + minute % MinutesPerRow * TileSize.width(),
+                        TilesTop + minute / MinutesPerRow * TileSize.height());
+        TGraphicPanel* tile =
+            AddTile(panel, QStringLiteral("Minute%1").arg(minute),
+                    QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0')), at, MinuteTooltip);
+        connect(tile, &TGraphicPanel::Click, this, [this, minute] { MinuteClick(minute); });
+        minuteTiles_.push_back(tile);
+    }
+}
+
+TGraphicPanel* TSetTimeDialog::AddTile(QFrame& panel, const QString& name, const QString& caption,
+                                       QPoint at, const char* tooltip) {
+    auto* tile = new TGraphicPanel(&panel);
+    tile->setObjectName(name);
+    tile->setGeometry(QRect(at, TileSize));
+    tile->SetCaption(caption);
+    tile->SetParentColor(true);
+    tile->setToolTip(QString::fromLatin1(tooltip));
+    return tile;
+}
+
+void TSetTimeDialog::AddButtons() {
+    constexpr int top = 297;
+    QPushButton* ok = AddButton(*this, "Okbutton", "Ok", "Save this time", QPoint(17, top));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* cancel = AddButton(*this, "CancelButton", "&Cancel", "Cancel all changes made",
+                                    QPoint(100, top));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    QPushButton* help = AddButton(*this, "Helpbutton", "&Help", "Get Windows help for Nudgery!",
+                                  QPoint(214, top));
+    connect(help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpTopic); });
+}
+
+void TSetTimeDialog::SetPickedTime(TDateTime time) {
+    const ClockTime clock = DecodeTime(time);
+    pickedHour_ = clock.hour;
+    pickedMinute_ = clock.minute;
+    ShowDateTime();
+}
+
+void TSetTimeDialog::HourClick(int tag) {
+    pickedHour_ = tag;
+    ShowDateTime();
+}
+
+void TSetTimeDialog::MinuteClick(int tag) {
+    pickedMinute_ = tag;
+    ShowDateTime();
+}
+
+void TSetTimeDialog::ShowDateTime() {
+    pickedTime_ = EncodeTime(pickedHour_, pickedMinute_);
+    setWindowTitle(QStringLiteral("Set Time As: ") +
+                   QString::fromLocal8Bit(formats_.Format("hh:mm am/pm", pickedTime_)));
+    Highlight(hourTiles_, pickedHour_);
+    Highlight(minuteTiles_, pickedMinute_);
+}
+
+void TSetTimeDialog::Highlight(const std::vector<TGraphicPanel*>& tiles, int picked) {
+    for (std::size_t tag = 0; tag < tiles.size(); ++tag) {
+        TGraphicPanel& tile = *tiles[tag];
+        const bool on = static_cast<int>(tag) == picked;
+        const QPalette& colours = tile.palette();
+        tile.SetColor(colours.color(on ? QPalette::Highlight : QPalette::Button));
+        tile.SetFont({tile.Font().Face, colours.color(on ? QPalette::HighlightedText
+                                                         : QPalette::ButtonText)});
+    }
+}
+
+} // namespace nudgery

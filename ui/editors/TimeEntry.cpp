@@ -1,0 +1,90 @@
+#include "TimeEntry.h"
+
+#include "EditorStyle.h"
+#include "Settd.h"
+#include "core/clock.h"
+#include "platform/message_boxes.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QToolButton>
+
+namespace nudgery {
+
+namespace {
+
+constexpr QSize ButtonSize(26, 22);
+
+// A small clock face: the button's glyph.
+QIcon ClockGlyph(const QPalette& colours) {
+    QPixmap glyph(16, 16);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colours.color(QPalette::ButtonText), 1.2));
+    painter.setBrush(colours.color(QPalette::Base));
+    painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    painter.drawLine(QPointF(8, 8), QPointF(8, 4));
+    painter.drawLine(QPointF(8, 8), QPointF(11, 9.5));
+    return QIcon(glyph);
+}
+
+} // namespace
+
+TTimeEntry::TTimeEntry(const EditorServices& services, const Shape& shape, QWidget* parent)
+    : QWidget(parent), services_(services) {
+    edit_ = new QLineEdit(this);
+    edit_->setObjectName(QString::fromLatin1(shape.editName));
+    edit_->setToolTip(QString::fromLatin1(shape.editTooltip));
+    edit_->setFont(EditFont(shape.pointSize));
+    edit_->setGeometry(0, 0, shape.editWidth, ButtonSize.height());
+
+    button_ = new QToolButton(this);
+    button_->setObjectName(QString::fromLatin1(shape.buttonName));
+    button_->setToolTip(QStringLiteral("Click for Quick Time Set"));
+    button_->setIcon(ClockGlyph(palette()));
+    button_->setGeometry(QRect(QPoint(shape.editWidth + 2, 0), ButtonSize));
+    connect(button_, &QToolButton::clicked, this, &TTimeEntry::QuickSetClick);
+
+    setFixedSize(shape.editWidth + 2 + ButtonSize.width(), ButtonSize.height());
+    setFocusProxy(edit_);
+    quickSetCheck_ = [this] { return CheckValidTime().has_value(); };
+}
+
+QString TTimeEntry::Text() const { return edit_->text(); }
+
+void TTimeEntry::SetText(const QString& text) { edit_->setText(text); }
+
+void TTimeEntry::ShowTime(TDateTime time) { SetText(FormatUserTime(services_.formats, time)); }
+
+void TTimeEntry::ShowCurrentTime() { ShowTime(services_.clock.Now()); }
+
+std::optional<TDateTime> TTimeEntry::Time() const {
+    return ParseUserTime(services_.formats, Text());
+}
+
+std::optional<TDateTime> TTimeEntry::CheckValidTime(const QString& lead) {
+    const std::optional<TDateTime> typed = Time();
+    if (!typed) {
+        services_.messages.ShowInfo(window(),
+                                    InvalidTimeMessage(services_.formats, services_.clock, lead));
+        return std::nullopt;
+    }
+    ShowTime(*typed);
+    // The shown text is what counts (no seconds when the user's format shows none); should
+    // the user's format not read back, the typed time stands.
+    return Time().value_or(*typed);
+}
+
+void TTimeEntry::QuickSetClick() {
+    if (!quickSetCheck_())
+        ShowCurrentTime();
+    TSetTimeDialog dialog(services_.formats, services_.help, window());
+    dialog.SetPickedTime(Time().value_or(services_.clock.TimeOfDay()));
+    if (services_.placeDialog)
+        services_.placeDialog(dialog);
+    if (dialog.exec() == QDialog::Accepted)
+        ShowTime(dialog.PickedTime());
+}
+
+} // namespace nudgery

@@ -1,0 +1,23 @@
+#include "UserTimeText.h"
+
+#include "core/clock.h"
+#include "core/date_formats.h"
+
+namespace nudgery {
+
+QString FormatUserTime(DateFormats& formats, TDateTime time) {
+    const UserFormatsScope user(formats);
+    return QString::fromLocal8Bit(formats.Format("t", time));
+}
+
+std::optional<TDateTime> ParseUserTime(DateFormats& formats, const QString& text) {
+    const UserFormatsScope user(formats);
+    // The parser compares letters without regard to case itself.
+    return formats.ParseTime(text.toLocal8Bit().toStdString());
+}
+
+QString InvalidTimeMessage(DateFormats& formats, const Clock& clock, const QString& lead) {
+    return lead + FormatUserTime(formats, clock.Now());
+}
+
+} // namespace nudgery
