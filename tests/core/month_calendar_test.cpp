@@ -16,8 +16,8 @@ TEST(MonthLayout, EveryDaySitsUnderItsWeekdayAndTheWeeksFollowRowByRow) {
     for (int year = 1899; year <= 2101; ++year) {
         for (int month = 1; month <= 12; ++month) {
             for (int startOfWeek = 0; startOfWeek < 7; ++startOfWeek) {
-                SCOPED_TRACE(::testing::Message() << year << "-" << month << " start "
-                                                  << startOfWeek);
+                SCOPED_TRACE(::testing::Message()
+                             << year << "-" << month << " start " << startOfWeek);
                 const TDateTime first = EncodeDate(year, month, 1);
                 const MonthLayout layout(first + 9, startOfWeek);
                 ASSERT_EQ(layout.MonthLength(), DaysInMonth(year, month));

@@ -41,8 +41,8 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
     resize(shape.size);
     const int inner = shape.size.width() - 2 * Left;
 
-    AddLabel(*this, "EventTypeLabel", "When this reminder is triggered:",
-             QRect(Left, 4, inner, 16));
+    AddLabel(*this, "EventTypeLabel",
+             "When this reminder is triggered:", QRect(Left, 4, inner, 16));
     eventTypeCombo_ = new QComboBox(this);
     eventTypeCombo_->setObjectName(QStringLiteral("EventTypeCombo"));
     for (const char* item : EventTypeItems)
@@ -53,9 +53,9 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
     connect(eventTypeCombo_, &QComboBox::currentIndexChanged, this,
             &TActionSoundFrame::EventTypeComboClick);
 
-    QLabel* soundLabel = AddLabel(*this, "SoundFileLabel",
-                                  "Specify &Sound File to play (*.wav or *.mid): ",
-                                  QRect(Left, 48, inner, 16));
+    QLabel* soundLabel =
+        AddLabel(*this, "SoundFileLabel",
+                 "Specify &Sound File to play (*.wav or *.mid): ", QRect(Left, 48, inner, 16));
     waveFileEdit_ = new QLineEdit(this);
     waveFileEdit_->setObjectName(QStringLiteral("WaveFileEdit"));
     waveFileEdit_->setToolTip(QString::fromLatin1(shape.soundEditTooltip));
@@ -66,9 +66,9 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
                 [this] { soundFile_ = EditedPath().toLocal8Bit().toStdString(); });
 
     constexpr int buttonsTop = 90;
-    selectWavButton_ =
-        AddButton(*this, "SelectWavButton", "&Choose",
-                  "Select the sound file from a Windows\nFile Open dialog", QPoint(Left, buttonsTop));
+    selectWavButton_ = AddButton(*this, "SelectWavButton", "&Choose",
+                                 "Select the sound file from a Windows\nFile Open dialog",
+                                 QPoint(Left, buttonsTop));
     connect(selectWavButton_, &QPushButton::clicked, this,
             &TActionSoundFrame::SelectWavButtonClick);
     QPushButton* playNow =
@@ -96,7 +96,9 @@ void TActionSoundFrame::SetSoundFile(const std::string& path) {
     waveFileEdit_->setText(QString::fromLocal8Bit(path));
 }
 
-QString TActionSoundFrame::EditedPath() const { return waveFileEdit_->text(); }
+QString TActionSoundFrame::EditedPath() const {
+    return waveFileEdit_->text();
+}
 
 void TActionSoundFrame::TakeSoundFileForSave() {
     const QString path = EditedPath();
@@ -113,9 +115,8 @@ void TActionSoundFrame::EventTypeComboClick() {
 }
 
 void TActionSoundFrame::SelectWavButtonClick() {
-    const std::optional<QString> chosen =
-        ChooseSoundFile(services_.files, window(), QString::fromLocal8Bit(soundFile_),
-                        services_.programFolder);
+    const std::optional<QString> chosen = ChooseSoundFile(
+        services_.files, window(), QString::fromLocal8Bit(soundFile_), services_.programFolder);
     if (!chosen)
         return;
     soundFile_ = chosen->toLocal8Bit().toStdString();
@@ -126,6 +127,8 @@ void TActionSoundFrame::PlayNowButtonClick() {
     services_.sound.PlaySoundNow(EditedPath().toLocal8Bit().toStdString());
 }
 
-void TActionSoundFrame::BitBtn1Click() { services_.sound.Shutup(); }
+void TActionSoundFrame::BitBtn1Click() {
+    services_.sound.Shutup();
+}
 
 } // namespace nudgery

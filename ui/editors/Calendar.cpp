@@ -18,13 +18,21 @@ TCalendar::TCalendar(const Clock& clock, const DateFormats& formats, QWidget* pa
     RebuildGrid();
 }
 
-int TCalendar::Year() const { return DecodeDate(date_).year; }
+int TCalendar::Year() const {
+    return DecodeDate(date_).year;
+}
 
-int TCalendar::Month() const { return DecodeDate(date_).month; }
+int TCalendar::Month() const {
+    return DecodeDate(date_).month;
+}
 
-int TCalendar::Day() const { return DecodeDate(date_).day; }
+int TCalendar::Day() const {
+    return DecodeDate(date_).day;
+}
 
-void TCalendar::SetSelectedDate(TDateTime date) { ChangeTo(DatePartOf(date)); }
+void TCalendar::SetSelectedDate(TDateTime date) {
+    ChangeTo(DatePartOf(date));
+}
 
 void TCalendar::ChangeTo(TDateTime date) {
     date_ = date;
@@ -37,34 +45,40 @@ void TCalendar::ChangeToIf(const std::optional<TDateTime>& date) {
         ChangeTo(*date);
 }
 
+void TCalendar::ChangeByWrite(const std::optional<TDateTime>& date) {
+    if (!date)
+        return;
+    useCurrentDate_ = false;
+    ChangeTo(*date);
+}
+
 void TCalendar::SetYear(int year) {
-    if (const auto date = WithYear(date_, year)) {
-        useCurrentDate_ = false;
-        ChangeTo(*date);
-    }
+    ChangeByWrite(WithYear(date_, year));
 }
 
 void TCalendar::SetMonth(int month) {
-    if (const auto date = WithMonth(date_, month)) {
-        useCurrentDate_ = false;
-        ChangeTo(*date);
-    }
+    ChangeByWrite(WithMonth(date_, month));
 }
 
 void TCalendar::SetDay(int day) {
-    if (const auto date = WithDay(date_, day)) {
-        useCurrentDate_ = false;
-        ChangeTo(*date);
-    }
+    ChangeByWrite(WithDay(date_, day));
 }
 
-void TCalendar::NextMonth() { ChangeToIf(StepMonth(date_, 1)); }
+void TCalendar::NextMonth() {
+    ChangeToIf(StepMonth(date_, 1));
+}
 
-void TCalendar::PrevMonth() { ChangeToIf(StepMonth(date_, -1)); }
+void TCalendar::PrevMonth() {
+    ChangeToIf(StepMonth(date_, -1));
+}
 
-void TCalendar::NextYear() { ChangeToIf(StepYear(date_, 1)); }
+void TCalendar::NextYear() {
+    ChangeToIf(StepYear(date_, 1));
+}
 
-void TCalendar::PrevYear() { ChangeToIf(StepYear(date_, -1)); }
+void TCalendar::PrevYear() {
+    ChangeToIf(StepYear(date_, -1));
+}
 
 void TCalendar::SetStartOfWeek(int weekday) {
     if (weekday < 0 || weekday > 6 || weekday == startOfWeek_)
@@ -112,8 +126,8 @@ int TCalendar::RowHeight() const {
 }
 
 QRect TCalendar::CellRect(GridCell cell) const {
-    return QRect(cell.col * (ColWidth() + gridLineWidth_), cell.row * (RowHeight() + gridLineWidth_),
-                 ColWidth(), RowHeight());
+    return QRect(cell.col * (ColWidth() + gridLineWidth_),
+                 cell.row * (RowHeight() + gridLineWidth_), ColWidth(), RowHeight());
 }
 
 void TCalendar::SelectCell(GridCell cell) {

@@ -68,6 +68,8 @@ protected:
 private:
     void ChangeTo(TDateTime date);
     void ChangeToIf(const std::optional<TDateTime>& date);
+    // A write of Year, Month or Day: the date is no longer today's by default.
+    void ChangeByWrite(const std::optional<TDateTime>& date);
     // A user's pick: only a day of the shown month, and only when not read-only.
     void SelectCell(GridCell cell);
     void RebuildGrid();

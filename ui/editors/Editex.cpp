@@ -21,7 +21,8 @@ constexpr int TimePartWidth = 150;
 
 // Values a damaged data file may hold that no calendar can show.
 bool CanShow(TDateTime when) {
-    return std::isfinite(when) && when >= EncodeDate(1, 1, 1) && when < EncodeDate(9999, 12, 31) + 1;
+    return std::isfinite(when) && when >= EncodeDate(1, 1, 1) &&
+           when < EncodeDate(9999, 12, 31) + 1;
 }
 
 } // namespace
@@ -37,7 +38,7 @@ TEditAlarmExact::TEditAlarmExact(const EditorServices& services, QWidget* parent
     CalendarChange();
 }
 
-QWidget* TEditAlarmExact::AddDateAndTimeFrame(QPoint at) {
+void TEditAlarmExact::AddDateAndTimeFrame(QPoint at) {
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("DateTimeFrame"));
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -73,7 +74,6 @@ QWidget* TEditAlarmExact::AddDateAndTimeFrame(QPoint at) {
         Services(), {"TimeEdit", "ExplorerButton1", "Enter the reminder time here", 79, 10}, frame);
     timeEntry_->move(right, FrameBorder + 18);
     timeLabel->setBuddy(timeEntry_->Edit());
-    return frame;
 }
 
 void TEditAlarmExact::AddCalendarButtons(QWidget& frame, QPoint at) {
@@ -93,9 +93,8 @@ void TEditAlarmExact::AddCalendarButtons(QWidget& frame, QPoint at) {
     };
     int x = at.x();
     for (const CalendarButton& b : buttons) {
-        QPushButton* button = AddButton(frame, b.name, "", b.tooltip, QPoint(x, at.y()),
-                                        QSize(b.width, 22));
-        button->setText(QString::fromUtf8(b.caption));
+        QPushButton* button = AddButton(frame, b.name, QString::fromUtf8(b.caption), b.tooltip,
+                                        QPoint(x, at.y()), QSize(b.width, 22));
         const auto step = b.step;
         connect(button, &QPushButton::clicked, this, [this, step] {
             if (step)
@@ -117,7 +116,9 @@ void TEditAlarmExact::SetWhen(TDateTime when) {
     timeEntry_->ShowTime(when);
 }
 
-void TEditAlarmExact::SetWhenForNewReminder() { SetWhen(AddMinutes(5, Services().clock.Now())); }
+void TEditAlarmExact::SetWhenForNewReminder() {
+    SetWhen(AddMinutes(5, Services().clock.Now()));
+}
 
 void TEditAlarmExact::CalendarChange() {
     dateLabel_->setText(

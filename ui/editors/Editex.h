@@ -36,7 +36,7 @@ public:
     void CalendarChange();
 
 private:
-    QWidget* AddDateAndTimeFrame(QPoint at);
+    void AddDateAndTimeFrame(QPoint at);
     void AddCalendarButtons(QWidget& frame, QPoint at);
 
     TCalendar* calendar_;

@@ -11,10 +11,14 @@ namespace nudgery {
 inline constexpr QSize EditorButtonSize(75, 25);
 
 // Every editor dialog writes in Arial 8 point.
-inline QFont DialogFont() { return QFont(QStringLiteral("Arial"), 8); }
+inline QFont DialogFont() {
+    return QFont(QStringLiteral("Arial"), 8);
+}
 
 // Where a message or a time is typed: Arial in a larger size.
-inline QFont EditFont(int pointSize) { return QFont(QStringLiteral("Arial"), pointSize); }
+inline QFont EditFont(int pointSize) {
+    return QFont(QStringLiteral("Arial"), pointSize);
+}
 
 inline QFont BoldFont(QFont font) {
     font.setBold(true);
@@ -22,9 +26,9 @@ inline QFont BoldFont(QFont font) {
 }
 
 // A push button of the usual size, named for tests and tooltipped.
-inline QPushButton* AddButton(QWidget& parent, const char* name, const char* caption,
+inline QPushButton* AddButton(QWidget& parent, const char* name, const QString& caption,
                               const char* tooltip, QPoint at, QSize size = EditorButtonSize) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), &parent);
+    auto* button = new QPushButton(caption, &parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(QString::fromLatin1(tooltip));
     button->setGeometry(QRect(at, size));

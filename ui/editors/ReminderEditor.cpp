@@ -51,18 +51,18 @@ void TReminderEditor::AddActionFrameAndButtons(QPoint at,
 }
 
 void TReminderEditor::AddButtonBand() {
-    const int top = height() - ButtonBandHeight + (ButtonBandHeight - EditorButtonSize.height()) / 2;
-    QPushButton* save = AddButton(*this, "SetAlarmButton", "&Save",
-                                  "Save and Set the reminder as specified", QPoint(ButtonMargin, top));
+    const int top =
+        height() - ButtonBandHeight + (ButtonBandHeight - EditorButtonSize.height()) / 2;
+    QPushButton* save =
+        AddButton(*this, "SetAlarmButton", "&Save", "Save and Set the reminder as specified",
+                  QPoint(ButtonMargin, top));
     save->setDefault(true);
     connect(save, &QPushButton::clicked, this, [this] { SetAlarmButtonClick(); });
-    QPushButton* cancel =
-        AddButton(*this, "CancelButton", "&Cancel", "Cancel all changes made",
-                  QPoint(ButtonMargin + EditorButtonSize.width() + 6, top));
+    QPushButton* cancel = AddButton(*this, "CancelButton", "&Cancel", "Cancel all changes made",
+                                    QPoint(ButtonMargin + EditorButtonSize.width() + 6, top));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    QPushButton* help =
-        AddButton(*this, "Helpbutton", "&Help", "Get Windows help for Nudgery!",
-                  QPoint(width() - ButtonMargin - EditorButtonSize.width(), top));
+    QPushButton* help = AddButton(*this, "Helpbutton", "&Help", "Get Windows help for Nudgery!",
+                                  QPoint(width() - ButtonMargin - EditorButtonSize.width(), top));
     connect(help, &QPushButton::clicked, this, [this] { services_.help.ShowTopic(helpTopic_); });
 }
 
@@ -71,7 +71,9 @@ void TReminderEditor::done(int result) {
     QDialog::done(result);
 }
 
-void TReminderEditor::FormActivate() { messageBand_->FocusMessage(); }
+void TReminderEditor::FormActivate() {
+    messageBand_->FocusMessage();
+}
 
 void TReminderEditor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

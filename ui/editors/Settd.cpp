@@ -111,11 +111,11 @@ void TSetTimeDialog::AddButtons() {
     QPushButton* ok = AddButton(*this, "Okbutton", "Ok", "Save this time", QPoint(17, top));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    QPushButton* cancel = AddButton(*this, "CancelButton", "&Cancel", "Cancel all changes made",
-                                    QPoint(100, top));
+    QPushButton* cancel =
+        AddButton(*this, "CancelButton", "&Cancel", "Cancel all changes made", QPoint(100, top));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    QPushButton* help = AddButton(*this, "Helpbutton", "&Help", "Get Windows help for Nudgery!",
-                                  QPoint(214, top));
+    QPushButton* help =
+        AddButton(*this, "Helpbutton", "&Help", "Get Windows help for Nudgery!", QPoint(214, top));
     connect(help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpTopic); });
 }
 
@@ -150,8 +150,8 @@ void TSetTimeDialog::Highlight(const std::vector<TGraphicPanel*>& tiles, int pic
         const bool on = static_cast<int>(tag) == picked;
         const QPalette& colours = tile.palette();
         tile.SetColor(colours.color(on ? QPalette::Highlight : QPalette::Button));
-        tile.SetFont({tile.Font().Face, colours.color(on ? QPalette::HighlightedText
-                                                         : QPalette::ButtonText)});
+        tile.SetFont({tile.Font().Face,
+                      colours.color(on ? QPalette::HighlightedText : QPalette::ButtonText)});
     }
 }
 

@@ -51,13 +51,21 @@ TTimeEntry::TTimeEntry(const EditorServices& services, const Shape& shape, QWidg
     quickSetCheck_ = [this] { return CheckValidTime().has_value(); };
 }
 
-QString TTimeEntry::Text() const { return edit_->text(); }
+QString TTimeEntry::Text() const {
+    return edit_->text();
+}
 
-void TTimeEntry::SetText(const QString& text) { edit_->setText(text); }
+void TTimeEntry::SetText(const QString& text) {
+    edit_->setText(text);
+}
 
-void TTimeEntry::ShowTime(TDateTime time) { SetText(FormatUserTime(services_.formats, time)); }
+void TTimeEntry::ShowTime(TDateTime time) {
+    SetText(FormatUserTime(services_.formats, time));
+}
 
-void TTimeEntry::ShowCurrentTime() { ShowTime(services_.clock.Now()); }
+void TTimeEntry::ShowCurrentTime() {
+    ShowTime(services_.clock.Now());
+}
 
 std::optional<TDateTime> TTimeEntry::Time() const {
     return ParseUserTime(services_.formats, Text());

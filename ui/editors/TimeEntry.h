@@ -41,7 +41,8 @@ public:
 
     // A valid time is shown again in the user's format and returned; anything else is
     // reported with `lead` and the user's format by example, and left as typed.
-    std::optional<TDateTime> CheckValidTime(const QString& lead = QString::fromLatin1(InvalidTimeLead));
+    std::optional<TDateTime>
+    CheckValidTime(const QString& lead = QString::fromLatin1(InvalidTimeLead));
 
     // What the quick-set button checks first; CheckValidTime unless replaced.
     void SetQuickSetCheck(std::function<bool()> check) { quickSetCheck_ = std::move(check); }

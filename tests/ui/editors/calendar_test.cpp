@@ -94,9 +94,8 @@ TEST_F(CalendarTest, EachStepRaisesOneChangeAndMarksTheNewDay) {
         void (TCalendar::*step)();
         TDateTime from, to;
     } cases[] = {
-        {&TCalendar::NextMonth, EncodeDate(2023, 1, 31), EncodeDate(2023, 2, 28)},
-        {&TCalendar::PrevMonth, EncodeDate(2024, 3, 31), EncodeDate(2024, 2, 29)},
-        {&TCalendar::NextMonth, EncodeDate(2024, 12, 15), EncodeDate(2025, 1, 15)},
+        {&TCalendar::NextMonth, EncodeDate(2024, 1, 31), EncodeDate(2024, 2, 29)},
+        {&TCalendar::PrevMonth, EncodeDate(2024, 12, 15), EncodeDate(2024, 11, 15)},
         {&TCalendar::NextYear, EncodeDate(2024, 2, 29), EncodeDate(2025, 2, 28)},
         {&TCalendar::PrevYear, EncodeDate(2024, 2, 29), EncodeDate(2023, 2, 28)},
     };

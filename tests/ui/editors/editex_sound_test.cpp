@@ -12,7 +12,9 @@ namespace {
 
 using EditAlarmExactSoundTest = testing::EditAlarmExactTest;
 
-std::string Bytes(const QString& path) { return path.toLocal8Bit().toStdString(); }
+std::string Bytes(const QString& path) {
+    return path.toLocal8Bit().toStdString();
+}
 
 TEST_F(EditAlarmExactSoundTest, SaveKeepsAnExistingSoundFileAndDropsAMissingOne) {
     const QString bell = MakeFile(QString::fromUtf8("glöckchen.wav"));
@@ -32,6 +34,15 @@ TEST_F(EditAlarmExactSoundTest, SaveKeepsAnExistingSoundFileAndDropsAMissingOne)
         EXPECT_EQ(Run(*editor, [this] { Click("SetAlarmButton"); }).result, QDialog::Accepted);
         EXPECT_EQ(editor->EditorSoundFile(), c.saved) << c.path.toStdString();
     }
+}
+
+TEST_F(EditAlarmExactSoundTest, ANewReminderIsOfferedTheDefaultSoundOnlyWhenItExists) {
+    const QString bell = MakeFile("bell.wav");
+    editor->OfferDefaultSoundFile(Bytes(bell));
+    EXPECT_EQ(WaveFileEdit().text(), bell);
+    editor->OfferDefaultSoundFile(Bytes(folder.filePath("gone.wav")));
+    EXPECT_EQ(WaveFileEdit().text(), "");
+    EXPECT_EQ(editor->EditorSoundFile(), "");
 }
 
 TEST_F(EditAlarmExactSoundTest, OnlyTheActionsThatPlayASoundEnableItsEditAndChooseButton) {

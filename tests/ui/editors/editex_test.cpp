@@ -45,14 +45,21 @@ protected:
 
 TEST_F(TimeRules, TwelveHourClockWithColonAndAmPm) {
     const TypedTime cases[] = {
-        {"2:30 pm", "2:30 PM", 14, 30},  {"2:30PM", "2:30 PM", 14, 30},
-        {"  14:30  ", "2:30 PM", 14, 30}, {"14", "2:00 PM", 14, 0},
-        {"12 am", "12:00 AM", 0, 0},      {"12:15 PM", "12:15 PM", 12, 15},
+        {"2:30 pm", "2:30 PM", 14, 30},
+        {"2:30PM", "2:30 PM", 14, 30},
+        {"  14:30  ", "2:30 PM", 14, 30},
+        {"14", "2:00 PM", 14, 0},
+        {"12 am", "12:00 AM", 0, 0},
+        {"12:15 PM", "12:15 PM", 12, 15},
         {"2:30:45 pm", "2:30 PM", 14, 30}, // seconds are dropped with the shown text
-        {"24:00", nullptr, 0, 0},         {"0 AM", nullptr, 0, 0},
-        {"13 PM", nullptr, 0, 0},         {"2:60", nullptr, 0, 0},
-        {"", nullptr, 0, 0},              {"2.30", nullptr, 0, 0},
-        {"half past two", nullptr, 0, 0}, {"2:30 pm x", nullptr, 0, 0},
+        {"24:00", nullptr, 0, 0},
+        {"0 AM", nullptr, 0, 0},
+        {"13 PM", nullptr, 0, 0},
+        {"2:60", nullptr, 0, 0},
+        {"", nullptr, 0, 0},
+        {"2.30", nullptr, 0, 0},
+        {"half past two", nullptr, 0, 0},
+        {"2:30 pm x", nullptr, 0, 0},
     };
     for (const TypedTime& c : cases)
         Check(c, "10:00 AM");
@@ -61,9 +68,9 @@ TEST_F(TimeRules, TwelveHourClockWithColonAndAmPm) {
 TEST_F(TimeRules, TwentyFourHourClockWithDotAndNoAmPmStrings) {
     formats.SaveUserDateFormats(test::TwentyFourHourSettings());
     const TypedTime cases[] = {
-        {"14.30", "14.30", 14, 30},  {" 9 ", "09.00", 9, 0},      {"2.30 pm", "14.30", 14, 30},
-        {"0.05", "00.05", 0, 5},     {"23.59.59", "23.59", 23, 59}, {"14:30", nullptr, 0, 0},
-        {"24.00", nullptr, 0, 0},    {"7.5.", nullptr, 0, 0},
+        {"14.30", "14.30", 14, 30}, {" 9 ", "09.00", 9, 0},        {"2.30 pm", "14.30", 14, 30},
+        {"0.05", "00.05", 0, 5},    {"23.59.59", "23.59", 23, 59}, {"14:30", nullptr, 0, 0},
+        {"24.00", nullptr, 0, 0},   {"7.5.", nullptr, 0, 0},
     };
     for (const TypedTime& c : cases)
         Check(c, "10.00");
@@ -178,10 +185,10 @@ TEST_F(EditAlarmExactTest, CancelEscAndTheCloseBoxReturnCancelAndHelpShowsItsTop
 
 TEST_F(EditAlarmExactTest, TabVisitsEveryControlFromTopToBottomAndLabelsLeadToTheirEdits) {
     const QStringList expected = {
-        "Descript",       "PrevYear",     "PrevMonth",      "CurrentDate",   "NextMonth",
-        "NextYear",       "Calendar",     "TimeEdit",       "ExplorerButton1", "EventTypeCombo",
-        "WaveFileEdit",   "SelectWavButton", "PlayNowButton", "BitBtn1",     "SetAlarmButton",
-        "CancelButton",   "Helpbutton"};
+        "Descript",     "PrevYear",        "PrevMonth",     "CurrentDate",     "NextMonth",
+        "NextYear",     "Calendar",        "TimeEdit",      "ExplorerButton1", "EventTypeCombo",
+        "WaveFileEdit", "SelectWavButton", "PlayNowButton", "BitBtn1",         "SetAlarmButton",
+        "CancelButton", "Helpbutton"};
     QStringList visited;
     QWidget* widget = &Descript();
     do {
@@ -194,8 +201,9 @@ TEST_F(EditAlarmExactTest, TabVisitsEveryControlFromTopToBottomAndLabelsLeadToTh
     const struct {
         const char* label;
         const char* buddy;
-    } accelerators[] = {
-        {"MessageLabel", "Descript"}, {"TimeLabel", "TimeEdit"}, {"SoundFileLabel", "WaveFileEdit"}};
+    } accelerators[] = {{"MessageLabel", "Descript"},
+                        {"TimeLabel", "TimeEdit"},
+                        {"SoundFileLabel", "WaveFileEdit"}};
     for (const auto& a : accelerators) {
         EXPECT_EQ(Control<QLabel>(a.label).buddy(), &Control(a.buddy)) << a.label;
         EXPECT_TRUE(Control<QLabel>(a.label).text().contains('&')) << a.label;
@@ -230,10 +238,21 @@ TEST_F(EditAlarmExactTest, SizesAndMultiLineTooltips) {
               "Select the action to take when a reminder\nis triggered");
     EXPECT_EQ(Control("SelectWavButton").toolTip(),
               "Select the sound file from a Windows\nFile Open dialog");
-    // Everything lies inside the window.
-    for (QWidget* child : editor->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        EXPECT_TRUE(editor->rect().contains(child->geometry())) << child->objectName().toStdString();
+    // Every named control lies whole inside its parent, so nothing is cut off.
+    for (QWidget* child : editor->findChildren<QWidget*>()) {
+        if (child->objectName().isEmpty() || child->isWindow())
+            continue;
+        EXPECT_TRUE(child->parentWidget()->rect().contains(child->geometry()))
+            << child->objectName().toStdString();
     }
+}
+
+TEST(EditorHelp, TheShippedHelpFileHasATopicForEachEditorWindow) {
+    QFile file(QStringLiteral(NUDGERY_HELP_FILE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(file.readAll());
+    for (const int topic : {TEditAlarmExact::HelpTopic, TSetTimeDialog::HelpTopic})
+        EXPECT_TRUE(help.contains(QStringLiteral("<a name=\"%1\"></a>").arg(topic))) << topic;
 }
 
 TEST_F(EditAlarmExactTest, Screenshot) {

@@ -72,12 +72,19 @@ inline TDateTime EditorTestNow() {
 
 class EditorFixture : public ::testing::Test {
 protected:
-    EditorFixture() : clock(EditorTestNow()) { formats.SaveUserDateFormats(test::TwelveHourSettings()); }
+    EditorFixture() : clock(EditorTestNow()) {
+        formats.SaveUserDateFormats(test::TwelveHourSettings());
+    }
 
     EditorServices Services() {
-        return {clock, formats,         messages,
-                help,  sound,           files,
-                folder.path() + '/', [this](QWidget& dialog) { placed << dialog.objectName(); }};
+        return {clock,
+                formats,
+                messages,
+                help,
+                sound,
+                files,
+                folder.path() + '/',
+                [this](QWidget& dialog) { placed << dialog.objectName(); }};
     }
 
     // A file in the scratch folder, so that it exists.

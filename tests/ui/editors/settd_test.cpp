@@ -102,13 +102,16 @@ TEST_F(SetTimeDialogTest, TilesSitInRowsOfTheirSizeWithTheAfternoonBlockBelowAGa
     EXPECT_EQ(Hour(18).y() - Hour(12).y(), 19);
     for (int minute = 0; minute < 60; ++minute) {
         SCOPED_TRACE(minute);
-        EXPECT_EQ(Minute(minute).pos(), Minute(0).pos() + QPoint(24 * (minute % 10), 19 * (minute / 10)));
-        EXPECT_EQ(Minute(minute).Caption(), QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0')));
+        EXPECT_EQ(Minute(minute).pos(),
+                  Minute(0).pos() + QPoint(24 * (minute % 10), 19 * (minute / 10)));
+        EXPECT_EQ(Minute(minute).Caption(),
+                  QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0')));
         EXPECT_EQ(Minute(minute).parentWidget()->objectName(), "MinutePanel");
     }
     // Every tile lies inside its panel.
     for (auto* tile : dialog.findChildren<TGraphicPanel*>())
-        EXPECT_TRUE(tile->parentWidget()->rect().contains(tile->geometry())) << tile->objectName().toStdString();
+        EXPECT_TRUE(tile->parentWidget()->rect().contains(tile->geometry()))
+            << tile->objectName().toStdString();
 }
 
 TEST_F(SetTimeDialogTest, Screenshot) {
