@@ -35,7 +35,7 @@ bool PlaysSound(int eventType) {
 
 TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape& shape,
                                      QWidget* parent)
-    : QFrame(parent), services_(services), soundFileFollowsEdit_(shape.soundFileFollowsEdit) {
+    : QFrame(parent), services_(services) {
     setObjectName(QStringLiteral("ActionSoundFrame"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     resize(shape.size);
@@ -61,7 +61,7 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
     waveFileEdit_->setToolTip(QString::fromLatin1(shape.soundEditTooltip));
     waveFileEdit_->setGeometry(Left, 64, inner, 22);
     soundLabel->setBuddy(waveFileEdit_);
-    if (soundFileFollowsEdit_)
+    if (shape.soundFileFollowsEdit)
         connect(waveFileEdit_, &QLineEdit::textChanged, this,
                 [this] { soundFile_ = EditedPath().toLocal8Bit().toStdString(); });
 

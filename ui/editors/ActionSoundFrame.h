@@ -49,7 +49,6 @@ private:
     QString EditedPath() const;
 
     const EditorServices services_;
-    const bool soundFileFollowsEdit_;
     std::string soundFile_;
     QComboBox* eventTypeCombo_;
     QLineEdit* waveFileEdit_;

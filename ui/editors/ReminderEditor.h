@@ -13,8 +13,6 @@
 #include <cstdint>
 #include <string>
 
-class QPushButton;
-
 namespace nudgery {
 
 class TMessageBand;
