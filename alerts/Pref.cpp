@@ -79,7 +79,6 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
                     const QString& tooltip, QStyle::StandardPixmap glyph, const QRect& geometry) {
     auto* button = Named(new QPushButton(caption, parent), name, tooltip);
     button->setIcon(parent->style()->standardIcon(glyph));
-    button->setAutoDefault(false);
     button->setGeometry(geometry);
     return button;
 }
@@ -197,25 +196,33 @@ void TPreferences::CreateTimeoutPanel() {
 
 void TPreferences::CreateOptionsPanel() {
     QFrame* panel = Panel(this, "OptionsPanel", QRect(0, 236, ClientWidth, 116));
-    ShowHints = Named(new QCheckBox(QStringLiteral("Show Hints"), panel), "ShowHints",
-                      QStringLiteral("Show popup help hints when the mouse\npasses over a screen "
-                                     "item (like this!)"));
-    ShowHints->setGeometry(16, 8, 240, 18);
-    ItalicLabel(panel,
-                QStringLiteral("Show popup help hints when the mouse passes over a screen item"),
-                QRect(34, 26, 462, 14));
+    // Each box under the one before, with its explanation in italics under it.
+    int top = 8;
+    const auto option = [&](const char* name, const QString& caption, const QString& tooltip,
+                            const QString& explanation) {
+        auto* box = Named(new QCheckBox(caption, panel), name, tooltip);
+        box->setGeometry(Margin, top, 240, 18);
+        top += 18;
+        if (!explanation.isEmpty()) {
+            ItalicLabel(panel, explanation, QRect(Margin + 18, top, 462, 14));
+            top += 20;
+        }
+        top += 2;
+        return box;
+    };
+    ShowHints = option(
+        "ShowHints", QStringLiteral("Show Hints"),
+        QStringLiteral("Show popup help hints when the mouse\npasses over a screen item (like "
+                       "this!)"),
+        QStringLiteral("Show popup help hints when the mouse passes over a screen item"));
     MiniMizeToTray =
-        Named(new QCheckBox(QStringLiteral("Minimize to System Tray"), panel), "MiniMizeToTray",
-              QStringLiteral("Nudgery will place its icon in the System \nTray when minimized"));
-    MiniMizeToTray->setGeometry(16, 46, 240, 18);
-    ItalicLabel(panel,
-                QStringLiteral("Nudgery will place its icon in the System Tray when minimized"),
-                QRect(34, 64, 462, 14));
-    AnimateIcon =
-        Named(new QCheckBox(QStringLiteral("Animate Tray Icon"), panel), "AnimateIcon",
-              QStringLiteral("Check here if you want a ticking clock for\nNudgery!'s tray icon "
-                             "(Windows 95 only)"));
-    AnimateIcon->setGeometry(16, 88, 240, 18);
+        option("MiniMizeToTray", QStringLiteral("Minimize to System Tray"),
+               QStringLiteral("Nudgery will place its icon in the System \nTray when minimized"),
+               QStringLiteral("Nudgery will place its icon in the System Tray when minimized"));
+    AnimateIcon = option("AnimateIcon", QStringLiteral("Animate Tray Icon"),
+                         QStringLiteral("Check here if you want a ticking clock for\nNudgery!'s "
+                                        "tray icon (Windows 95 only)"),
+                         {});
 }
 
 void TPreferences::CreateButtonBand() {

@@ -304,6 +304,11 @@ TEST_F(PreferencesTest, CancelEscapeAndCloseChangeNothing) {
         [&] { Button("CancelButton")->click(); },
         [&] { QTest::keyClick(&dialog_, Qt::Key_Escape); },
         [&] { dialog_.close(); },
+        // Enter presses the button that has the focus, not always Ok.
+        [&] {
+            Button("CancelButton")->setFocus();
+            QTest::keyClick(Button("CancelButton"), Qt::Key_Return);
+        },
     };
     for (const auto& close : ways) {
         const int result = Edit([&] {
