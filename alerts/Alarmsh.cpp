@@ -1,5 +1,6 @@
 #include "Alarmsh.h"
 
+#include "art/ProgramArt.h"
 #include "core/clock.h"
 
 #include <QCloseEvent>
@@ -58,6 +59,7 @@ TAlarmShow::TAlarmShow(const Clock& clock, std::function<void()> stopSound)
                            Qt::WindowStaysOnTopHint),
       clock_(clock), stopSound_(std::move(stopSound)) {
     setWindowTitle("Reminder Notification");
+    setWindowIcon(ProgramIcon());
     setFont(QFont("Arial", 8));
     setFixedSize(384, 239);
 

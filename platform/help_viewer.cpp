@@ -1,5 +1,6 @@
 #include "platform/help_viewer.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -30,6 +31,16 @@ void HelpWindowViewer::ShowTopic(int topic) {
             QStringLiteral("The help file %1 cannot be found.\n\nHelp topic %2 cannot be shown.")
                 .arg(QDir::toNativeSeparators(helpFile_))
                 .arg(topic));
+    }
+    // A modal dialog (Preferences, an editor) blocks every other window, so help asked for
+    // from one must itself be modal to be read and closed; from elsewhere it is not.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality modality =
+        modal && modal != window_.get() ? Qt::ApplicationModal : Qt::NonModal;
+    if (window_->windowModality() != modality) {
+        // The modality of a window takes effect only when it is shown.
+        window_->hide();
+        window_->setWindowModality(modality);
     }
     window_->show();
     window_->raise();

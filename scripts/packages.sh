@@ -3,7 +3,9 @@
 
 NUDGERY_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev
+    # Liberation Sans stands in for Arial, whose metrics the windows' fixed layouts assume.
+    fonts-liberation2
     libsdl2-mixer-dev fluid-soundfont-gm
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev

@@ -1,9 +1,12 @@
 #include "platform/help_viewer.h"
 #include "temp_folder.h"
 
+#include <QDialog>
+#include <QFile>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace nudgery {
@@ -64,6 +67,39 @@ TEST(HelpWindowViewer, TheShippedHelpFileHasTheMainWindowTopic) {
     EXPECT_TRUE(text.contains("Repeat Reminders"));
     EXPECT_TRUE(text.contains("NUDGERY.INI"));
     EXPECT_FALSE(text.contains("cannot be found"));
+}
+
+TEST(HelpWindowViewer, TheShippedHelpFileHasThePreferencesTopic) {
+    QFile file(QStringLiteral(NUDGERY_HELP_FILE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray html = file.readAll();
+    EXPECT_TRUE(html.contains("<a name=\"1015\"></a>Preferences"));
+
+    HelpWindowViewer viewer(QStringLiteral(NUDGERY_HELP_FILE));
+    viewer.ShowTopic(1015);
+    EXPECT_TRUE(viewer.Window()->toPlainText().contains("Animate Tray Icon"));
+    // The topic is the last one, far down the page.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return viewer.Window()->verticalScrollBar()->value() > 0; }));
+}
+
+TEST(HelpWindowViewer, HelpAskedForFromAModalDialogCanBeUsed) {
+    TempFolder folder;
+    HelpWindowViewer viewer(folder.Write("NUDGERY.HLP", TwoTopicHelp()));
+    QDialog dialog;
+    Qt::WindowModality fromDialog = Qt::NonModal;
+    QTimer::singleShot(0, &dialog, [&] {
+        viewer.ShowTopic(1004);
+        fromDialog = viewer.Window()->windowModality();
+        viewer.Window()->close();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(fromDialog, Qt::ApplicationModal);
+
+    // From the main window the help stays open beside it.
+    viewer.ShowTopic(1009);
+    EXPECT_EQ(viewer.Window()->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(viewer.Window()->isVisible());
 }
 
 } // namespace

@@ -1,13 +1,4 @@
 #pragma once
-// The program's pictures, drawn in code: the window icon and the About box's logo.
+// The program's pictures are shared with the notification window and the tray icon.
 
-#include <QIcon>
-#include <QPixmap>
-
-namespace nudgery {
-
-// An alarm clock face.
-QPixmap ProgramLogo(int size);
-QIcon ProgramIcon();
-
-} // namespace nudgery
+#include "art/ProgramArt.h"

@@ -1,0 +1,361 @@
+#include "Pref.h"
+
+#include "alerts/Settings.h"
+#include "alerts/SoundFileChoice.h"
+#include "alerts/SoundPlayback.h"
+#include "platform/help_viewer.h"
+#include "ui/controls/SpinEdit.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace nudgery {
+
+namespace {
+
+constexpr int ClientWidth = 512;
+constexpr int ClientHeight = 400;
+constexpr int MinutesMin = 1;
+constexpr int MinutesMax = 60;
+constexpr int MinutesDesignValue = 10;
+// Left and right margin of the panels' contents, and the height of one-line controls.
+constexpr int Margin = 16;
+constexpr int RowHeight = 22;
+
+// The notification's answer at the time-out, by item of the Action list.
+constexpr std::array<std::int32_t, 5> TimeoutActions = {1, -5, -10, -30, -60};
+
+// The Action item for a stored answer: OK is stored as 1, and as 0 when no time-out was
+// ever set; -1 (no item) for any answer the list does not offer.
+int ActionIndexOf(std::int32_t timeoutAction) {
+    if (timeoutAction == 0)
+        return 0;
+    const auto* found = std::find(TimeoutActions.begin(), TimeoutActions.end(), timeoutAction);
+    return found == TimeoutActions.end() ? -1 : static_cast<int>(found - TimeoutActions.begin());
+}
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name, const QString& tooltip = {}) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setToolTip(tooltip);
+    return widget;
+}
+
+QFrame* Panel(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* panel = Named(new QFrame(parent), name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QLabel* Label(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* ItalicLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+    QLabel* label = Label(parent, text, geometry);
+    QFont italic = label->font();
+    italic.setItalic(true);
+    label->setFont(italic);
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& tooltip, QStyle::StandardPixmap glyph, const QRect& geometry) {
+    auto* button = Named(new QPushButton(caption, parent), name, tooltip);
+    button->setIcon(parent->style()->standardIcon(glyph));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QComboBox* DropDownList(QWidget* parent, const char* name, const QStringList& items,
+                        const QString& tooltip, const QRect& geometry) {
+    auto* list = Named(new QComboBox(parent), name, tooltip);
+    list->addItems(items);
+    list->setGeometry(geometry);
+    return list;
+}
+
+} // namespace
+
+TPreferences::TPreferences(const PreferencesServices& services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      services_(services) {
+    setObjectName(QStringLiteral("Preferences"));
+    setWindowTitle(QStringLiteral("Preferences"));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(11);
+    setFont(arial);
+    setFixedSize(ClientWidth, ClientHeight);
+
+    CreateDefaultActionPanel();
+    CreateDefaultSoundPanel();
+    CreateTimeoutPanel();
+    CreateOptionsPanel();
+    CreateButtonBand();
+    SetTabOrder();
+}
+
+TPreferences::~TPreferences() = default;
+
+void TPreferences::CreateDefaultActionPanel() {
+    QFrame* panel = Panel(this, "DefaultActionPanel", QRect(0, 0, ClientWidth, 56));
+    Label(panel, QStringLiteral("Default action when a reminder is triggered"),
+          QRect(16, 9, 480, 14));
+    EventTypeCombo = DropDownList(
+        panel, "EventTypeCombo",
+        {QStringLiteral("Show message and play sound"), QStringLiteral("Only show message"),
+         QStringLiteral("Only play sound"), QStringLiteral("Do Nothing")},
+        QStringLiteral("Select the default action to take when a reminder\nis triggered"),
+        QRect(16, 27, 260, 22));
+}
+
+void TPreferences::CreateDefaultSoundPanel() {
+    QFrame* panel = Panel(this, "DefaultSoundPanel", QRect(0, 56, ClientWidth, 92));
+    QLabel* label =
+        Label(panel, QStringLiteral("Default Sound File (*.wav or *.mid)"), QRect(16, 8, 480, 14));
+    WaveFileEdit = Named(new QLineEdit(panel), "WaveFileEdit",
+                         QStringLiteral("Path and name of the sound file (*.wav or *.mid)"));
+    WaveFileEdit->setGeometry(16, 25, 480, 22);
+    label->setBuddy(WaveFileEdit);
+    SelectWavButton =
+        Button(panel, "SelectWavButton", QStringLiteral("&Choose"),
+               QStringLiteral("Select the sound file from a Windows\nFile Open dialog"),
+               QStyle::SP_DialogOpenButton, QRect(16, 56, 96, 26));
+    PlayNowButton = Button(panel, "PlayNowButton", QStringLiteral("Play &Now"),
+                           QStringLiteral("Play the sound file you have selected"),
+                           QStyle::SP_MediaPlay, QRect(120, 56, 96, 26));
+    BitBtn1 = Button(panel, "BitBtn1", QStringLiteral("Shhhh"),
+                     QStringLiteral("Stop a sound file from playing"), QStyle::SP_MediaStop,
+                     QRect(224, 56, 96, 26));
+    connect(SelectWavButton, &QPushButton::clicked, this, &TPreferences::SelectWavButtonClick);
+    connect(PlayNowButton, &QPushButton::clicked, this, &TPreferences::PlayNowButtonClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TPreferences::BitBtn1Click);
+}
+
+void TPreferences::CreateTimeoutPanel() {
+    QFrame* panel = Panel(this, "TimeoutPanel", QRect(0, 148, ClientWidth, 88));
+    QLabel* explanation = Label(
+        panel,
+        QStringLiteral("When Nudgery! shows a reminder,  there may be times when you are not at "
+                       "your desk and cannot respond by clicking one of the buttons. In this "
+                       "situation, Nudgery should:"),
+        QRect(16, 8, 480, 30));
+    explanation->setWordWrap(true);
+    Continue = Named(new QRadioButton(QStringLiteral("Continue waiting "), panel), "Continue",
+                     QStringLiteral("Select here to have Nudgery! continue waiting\nindefinately"));
+    Continue->setChecked(true);
+    WaitFor = Named(new QRadioButton(QStringLiteral("Wait for"), panel), "WaitFor",
+                    QStringLiteral("Select here to have Nudgery! timeout after a\ncertain number "
+                                   "of minutes"));
+    Minutes = Named(new TSpinEdit(MinutesMin, MinutesMax, panel), "Minutes",
+                    QStringLiteral("Select the number of minutes Nudgery! should\nwait before a "
+                                   "timeout"));
+    Minutes->SetValue(MinutesDesignValue);
+    Minutes->resize(48, RowHeight);
+    auto* minutesLabel = new QLabel(QStringLiteral("minutes, then:"), panel);
+    Action = DropDownList(panel, "Action",
+                          {QStringLiteral("Click the OK button"),
+                           QStringLiteral("Click the 5 minutes button"),
+                           QStringLiteral("Click the 10 minutes button"),
+                           QStringLiteral("Click the 30 minutes button"),
+                           QStringLiteral("Click the 60 minutes button")},
+                          QStringLiteral("Nudgery should take the following action when\na "
+                                         "time-out is reached"),
+                          {});
+    // One line, each part as wide as its text, so that it reads as one sentence in any
+    // font; the list takes what is left, and its drop-down is never narrower than its items.
+    int left = Margin;
+    for (QWidget* part : {static_cast<QWidget*>(Continue), static_cast<QWidget*>(WaitFor),
+                          static_cast<QWidget*>(Minutes), static_cast<QWidget*>(minutesLabel)}) {
+        const int width = part == Minutes ? Minutes->width() : part->sizeHint().width();
+        part->setGeometry(left, 50, width, RowHeight);
+        left += width + 4;
+    }
+    Action->setGeometry(left, 50, std::min(Action->sizeHint().width(), ClientWidth - Margin - left),
+                        RowHeight);
+    Action->view()->setMinimumWidth(Action->sizeHint().width());
+    connect(Continue, &QRadioButton::clicked, this, &TPreferences::ContinueClick);
+    connect(WaitFor, &QRadioButton::clicked, this, &TPreferences::ContinueClick);
+}
+
+void TPreferences::CreateOptionsPanel() {
+    QFrame* panel = Panel(this, "OptionsPanel", QRect(0, 236, ClientWidth, 116));
+    // Each box under the one before, with its explanation in italics under it.
+    int top = 8;
+    const auto option = [&](const char* name, const QString& caption, const QString& tooltip,
+                            const QString& explanation) {
+        auto* box = Named(new QCheckBox(caption, panel), name, tooltip);
+        box->setGeometry(Margin, top, 240, 18);
+        top += 18;
+        if (!explanation.isEmpty()) {
+            ItalicLabel(panel, explanation, QRect(Margin + 18, top, 462, 14));
+            top += 20;
+        }
+        top += 2;
+        return box;
+    };
+    ShowHints = option(
+        "ShowHints", QStringLiteral("Show Hints"),
+        QStringLiteral("Show popup help hints when the mouse\npasses over a screen item (like "
+                       "this!)"),
+        QStringLiteral("Show popup help hints when the mouse passes over a screen item"));
+    MiniMizeToTray =
+        option("MiniMizeToTray", QStringLiteral("Minimize to System Tray"),
+               QStringLiteral("Nudgery will place its icon in the System \nTray when minimized"),
+               QStringLiteral("Nudgery will place its icon in the System Tray when minimized"));
+    AnimateIcon = option("AnimateIcon", QStringLiteral("Animate Tray Icon"),
+                         QStringLiteral("Check here if you want a ticking clock for\nNudgery!'s "
+                                        "tray icon (Windows 95 only)"),
+                         {});
+}
+
+void TPreferences::CreateButtonBand() {
+    QFrame* band = Panel(this, "ButtonBand", QRect(0, 352, ClientWidth, 48));
+    Okbutton = Button(band, "Okbutton", QStringLiteral("Ok"), QStringLiteral("Save this time"),
+                      QStyle::SP_DialogOkButton, QRect(16, 11, 88, 27));
+    Okbutton->setDefault(true);
+    CancelButton = Button(band, "CancelButton", QStringLiteral("&Cancel"),
+                          QStringLiteral("Cancel all changes made"), QStyle::SP_DialogCancelButton,
+                          QRect(112, 11, 88, 27));
+    Helpbutton = Button(band, "Helpbutton", QStringLiteral("&Help"),
+                        QStringLiteral("Get Windows help for Nudgery!"),
+                        QStyle::SP_DialogHelpButton, QRect(408, 11, 88, 27));
+    connect(Okbutton, &QPushButton::clicked, this, &TPreferences::OkbuttonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TPreferences::CancelButtonClick);
+    connect(Helpbutton, &QPushButton::clicked, this, &TPreferences::HelpbuttonClick);
+}
+
+void TPreferences::SetTabOrder() {
+    // By panel: the buttons, the time-out, the sound, the default action, the options.
+    QWidget* const order[] = {Okbutton,        CancelButton,   Helpbutton, Continue,
+                              WaitFor,         Minutes,        Action,     WaveFileEdit,
+                              SelectWavButton, PlayNowButton,  BitBtn1,    EventTypeCombo,
+                              ShowHints,       MiniMizeToTray, AnimateIcon};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TPreferences::FillFrom(const Settings& settings) {
+    TimeoutSeconds = settings.TimeoutSeconds;
+    TimeoutAction = settings.TimeoutAction;
+    DefaultSoundFile = settings.DefaultSoundFile;
+    EventTypeCombo->setCurrentIndex(settings.DefaultEventType);
+    MiniMizeToTray->setChecked(settings.UseTray);
+    ShowHints->setChecked(settings.ShowHintsOn);
+    AnimateIcon->setChecked(settings.AnimateTrayIcon);
+}
+
+void TPreferences::CopyTo(Settings& settings) const {
+    settings.TimeoutSeconds = TimeoutSeconds;
+    settings.TimeoutAction = TimeoutAction;
+    settings.DefaultSoundFile = DefaultSoundFile;
+    // A hand-edited action that the list does not offer stays as it was.
+    if (EventTypeCombo->currentIndex() >= 0)
+        settings.DefaultEventType = EventTypeCombo->currentIndex();
+    settings.UseTray = MiniMizeToTray->isChecked();
+    settings.ShowHintsOn = ShowHints->isChecked();
+    settings.AnimateTrayIcon = AnimateIcon->isChecked();
+}
+
+void TPreferences::SetAnimateIconOffered(bool offered) {
+    AnimateIcon->setVisible(offered);
+}
+
+void TPreferences::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Only when the dialog opens: coming back from the file-open dialog or another program
+    // must not undo what the user has changed.
+    if (!event->spontaneous())
+        FormActivate();
+}
+
+void TPreferences::FormActivate() {
+    (TimeoutSeconds > 0 ? WaitFor : Continue)->setChecked(true);
+    Minutes->SetValue(TimeoutSeconds / 60);
+    Action->setCurrentIndex(ActionIndexOf(TimeoutAction));
+    ContinueClick();
+    WaveFileEdit->setText(QFile::decodeName(DefaultSoundFile.c_str()));
+}
+
+void TPreferences::ContinueClick() {
+    const bool waits = WaitFor->isChecked();
+    Action->setEnabled(waits);
+    Minutes->setEnabled(waits);
+}
+
+void TPreferences::OkbuttonClick() {
+    if (Continue->isChecked()) {
+        TimeoutAction = 0;
+        TimeoutSeconds = 0;
+    } else {
+        const int item = Action->currentIndex();
+        if (item >= 0)
+            TimeoutAction = TimeoutActions.at(static_cast<std::size_t>(item));
+        // The number typed is taken as it stands while the focus is still in the box, so
+        // it can be large; the seconds saturate rather than wrap.
+        const long long seconds = static_cast<long long>(Minutes->Value()) * 60;
+        TimeoutSeconds = static_cast<std::int32_t>(
+            std::clamp<long long>(seconds, std::numeric_limits<std::int32_t>::min(),
+                                  std::numeric_limits<std::int32_t>::max()));
+    }
+    done(ResultOk);
+}
+
+void TPreferences::CancelButtonClick() {
+    done(ResultCancel);
+}
+
+void TPreferences::reject() {
+    CancelButtonClick();
+}
+
+void TPreferences::done(int result) {
+    FormCloseQuery();
+    QDialog::done(result);
+}
+
+void TPreferences::HelpbuttonClick() {
+    services_.help.ShowTopic(HelpTopic);
+}
+
+void TPreferences::SelectWavButtonClick() {
+    const std::optional<QString> chosen =
+        ChooseSoundFile(services_.chooser, this, QFile::decodeName(DefaultSoundFile.c_str()),
+                        services_.programFolder);
+    if (!chosen)
+        return;
+    DefaultSoundFile = QFile::encodeName(*chosen).toStdString();
+    WaveFileEdit->setText(*chosen);
+}
+
+void TPreferences::PlayNowButtonClick() {
+    const QString path = WaveFileEdit->text();
+    if (QFileInfo(path).isFile())
+        services_.sound.PlayTheSound(QFile::encodeName(path).toStdString());
+}
+
+void TPreferences::BitBtn1Click() {
+    services_.sound.Shutup();
+}
+
+void TPreferences::FormCloseQuery() {
+    services_.sound.Shutup();
+}
+
+} // namespace nudgery

@@ -1,0 +1,97 @@
+// The program's pictures: they load from the resources through the SVG plugins, are drawn
+// at every size asked for, and the tray's frames differ one from the next. Each picture is
+// also saved at 16, 32 and 64 pixels in the build folder, with a sheet of them all, to look at.
+#include "art/ProgramArt.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace nudgery {
+namespace {
+
+constexpr int kSizes[] = {16, 32, 64};
+
+QImage Picture(const QIcon& icon, int size) {
+    return icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// Pixels that are not fully transparent.
+int PaintedPixels(const QImage& image) {
+    int painted = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            painted += qAlpha(image.pixel(x, y)) > 0;
+    return painted;
+}
+
+TEST(ProgramArt, TheSvgImagePluginIsThere) {
+    EXPECT_TRUE(QImageReader::supportedImageFormats().contains("svg"));
+}
+
+TEST(ProgramArt, TheProgramIconIsDrawnAtEverySize) {
+    const QIcon icon = ProgramIcon();
+    ASSERT_FALSE(icon.isNull());
+    for (int size : kSizes) {
+        SCOPED_TRACE(size);
+        const QImage image = Picture(icon, size);
+        EXPECT_EQ(image.size(), QSize(size, size));
+        // A round clock with bells covers well over half the square, and not all of it.
+        const int painted = PaintedPixels(image);
+        EXPECT_GT(painted, size * size / 2);
+        EXPECT_LT(painted, size * size);
+    }
+    const QPixmap logo = ProgramLogo(96);
+    EXPECT_EQ(logo.size(), QSize(96, 96));
+    EXPECT_EQ(logo.toImage().convertToFormat(QImage::Format_ARGB32), Picture(icon, 96));
+}
+
+TEST(ProgramArt, ElevenFramesWhoseHandMovesEachStep) {
+    const QStringList names = TrayAnimationFrameNames();
+    ASSERT_EQ(names.size(), 11);
+    EXPECT_EQ(names.first(), "ICON1");
+    EXPECT_EQ(names.last(), "ICON11");
+    QImage previous = Picture(ResourceIcon(names.last()), 16);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QImage frame = Picture(ResourceIcon(name), 16);
+        EXPECT_GT(PaintedPixels(frame), 16 * 16 / 2);
+        EXPECT_NE(frame, previous);
+        EXPECT_NE(frame, Picture(ProgramIcon(), 16));
+        previous = frame;
+    }
+}
+
+TEST(ProgramArt, ResourceIconsAreNamedWithoutRegardToCase) {
+    EXPECT_EQ(Picture(ResourceIcon("icon7"), 32), Picture(ResourceIcon("ICON7"), 32));
+    EXPECT_TRUE(ResourceIcon("ICON12").isNull());
+    EXPECT_TRUE(ResourceIcon("").isNull());
+}
+
+TEST(ProgramArt, SavesEveryPictureToLookAt) {
+    QList<QPair<QString, QIcon>> pictures{{QStringLiteral("program"), ProgramIcon()}};
+    for (const QString& name : TrayAnimationFrameNames())
+        pictures.append({name, ResourceIcon(name)});
+
+    // One row per size, and a last row with the 16-pixel pictures magnified four times.
+    const int cell = 72;
+    QImage sheet(cell * int(pictures.size()), cell * 4, QImage::Format_ARGB32);
+    sheet.fill(QColor(0xd8, 0xd8, 0xd8));
+    QPainter painter(&sheet);
+    for (int column = 0; column < pictures.size(); ++column) {
+        const auto& [name, icon] = pictures.at(column);
+        for (int row = 0; row < 3; ++row) {
+            const int size = kSizes[row];
+            const QImage image = Picture(icon, size);
+            EXPECT_TRUE(image.save(
+                QStringLiteral(QT_TESTCASE_BUILDDIR "/%1_%2.png").arg(name.toLower()).arg(size)));
+            painter.drawImage(column * cell + 4, row * cell + 4, image);
+        }
+        painter.drawImage(QRect(column * cell + 4, 3 * cell + 4, 64, 64), Picture(icon, 16));
+    }
+    painter.end();
+    EXPECT_TRUE(sheet.save(QStringLiteral(QT_TESTCASE_BUILDDIR "/tray_frames.png")));
+}
+
+} // namespace
+} // namespace nudgery
