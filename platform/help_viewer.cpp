@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -19,11 +20,19 @@ void HelpWindowViewer::ShowTopic(int topic) {
         window_->setOpenExternalLinks(true);
         window_->resize(560, 640);
     }
+    // Shown first, so that the scroll to the topic below is made at once, at the window's size.
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
     if (QFileInfo(helpFile_).isFile()) {
         QUrl address = QUrl::fromLocalFile(helpFile_);
         address.setFragment(QString::number(topic));
         // The file's suffix says nothing of its format: it is always HTML.
         window_->setSource(address, QTextDocument::HtmlResource);
+        // The browser puts the topic's anchor at the very top edge, cutting off the margin
+        // above its heading (and the top of the document for the first topic): give it back.
+        QScrollBar* bar = window_->verticalScrollBar();
+        bar->setValue(bar->value() - qRound(window_->document()->documentMargin()));
     } else {
         window_->setSource(QUrl());
         window_->setPlainText(
@@ -31,9 +40,6 @@ void HelpWindowViewer::ShowTopic(int topic) {
                 .arg(QDir::toNativeSeparators(helpFile_))
                 .arg(topic));
     }
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
 }
 
 QString HelpFileName(const QString& programFolder) {

@@ -264,13 +264,13 @@ TEST(GridHeaderClick, ReportedOnlyWithFocusAndNoModifier) {
     // A click gives the grid the focus, unless it cannot take it.
     grid->setFocusPolicy(Qt::NoFocus);
     other->setFocus();
-    QTRY_VERIFY(other->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other->hasFocus(); }));
     QTest::mouseClick(header, Qt::LeftButton, Qt::NoModifier, second);
     EXPECT_TRUE(clicked.empty()) << "no focus";
 
     grid->setFocusPolicy(Qt::StrongFocus);
     grid->setFocus();
-    QTRY_VERIFY(grid->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->hasFocus(); }));
     QTest::mouseClick(header, Qt::LeftButton, Qt::ShiftModifier, second);
     EXPECT_TRUE(clicked.empty()) << "shift held";
     QTest::mouseClick(header, Qt::LeftButton, Qt::NoModifier, second);

@@ -1,5 +1,5 @@
 #include "platform/profile_file.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <QDir>
 #include <QFile>
