@@ -1,5 +1,6 @@
 // The clickable string grid: its format record, what it draws, its rows and their
 // reminders, the auto-adjusting column and header clicks.
+#include "support/qt_printers.h"
 #include "ui/controls/Clicksg.h"
 
 #include <QHeaderView>

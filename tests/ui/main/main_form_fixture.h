@@ -17,11 +17,15 @@
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/startup_info.h"
+#include "main_form_access.h"
+#include "support/modal_watchdog.h"
+#include "support/qt_printers.h"
 #include "ui/main/Main.h"
 
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -126,6 +130,13 @@ protected:
         form->SetNotificationWindow(*alarmShow);
         return *form;
     }
+    static TClickableStringGrid& AlarmGrid(TMainForm& f) {
+        return Find<TClickableStringGrid>(f, "AlarmGrid");
+    }
+    static TClickableStringGrid& RepeatingAlarmGrid(TMainForm& f) {
+        return Find<TClickableStringGrid>(f, "RepeatingAlarmGrid");
+    }
+    static QTimer& Timer1(TMainForm& f) { return Find<QTimer>(f, "Timer1"); }
     static void Append(TClickableStringGrid& grid, std::unique_ptr<TReminder> reminder) {
         grid.AddRow();
         grid.SetObject(grid.RowCount() - 1, std::move(reminder));
@@ -141,6 +152,8 @@ protected:
         return grid.PlanCell(col, row, QRect(0, 0, 100, 19), {});
     }
 
+    // A notification or dialog that a regression leaves open fails the test in seconds.
+    ModalWatchdog watchdog;
     QTemporaryDir folder;
     SettableClock clock;
     DateFormats formats;
