@@ -144,8 +144,8 @@ private:
     void VisitOurInternetWebsite1Click();
     void AdjustTimeButtonClick();
 
-    // The list operations; they open the reminder editors and the preferences, which are
-    // not wired in yet, and do nothing so far.
+    // The list operations and the preferences command. Empty: the reminder editors and the
+    // preferences dialog are not connected to the window.
     void AddAlarmButtonClick();
     void EditAlarmButtonClick();
     void DeleteAlarmButtonClick();

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's test hook: the check cycle stepped tick by tick, the window's fields,
-// and the list and placement operations that the commands not yet wired in will call.
-// Controls are found by their object names instead (Find below).
+// and the list operations that no command reaches. Controls are found by their object
+// names instead (Find below).
 
 #include "ui/main/Main.h"
 
