@@ -53,9 +53,9 @@ struct Answer {
 };
 
 const Answer kAnswers[] = {
-    {&TAlarmShow::b5min, -5},     {&TAlarmShow::b10min, -10},    {&TAlarmShow::b30min, -30},
-    {&TAlarmShow::b1hour, -60},   {&TAlarmShow::b2hr, -120},     {&TAlarmShow::b4hr, -240},
-    {&TAlarmShow::b24hr, -1440},  {&TAlarmShow::OneWeek, -10080}, {&TAlarmShow::DeleteButton, 2},
+    {&TAlarmShow::b5min, -5},    {&TAlarmShow::b10min, -10},     {&TAlarmShow::b30min, -30},
+    {&TAlarmShow::b1hour, -60},  {&TAlarmShow::b2hr, -120},      {&TAlarmShow::b4hr, -240},
+    {&TAlarmShow::b24hr, -1440}, {&TAlarmShow::OneWeek, -10080}, {&TAlarmShow::DeleteButton, 2},
     {&TAlarmShow::OkButton, 1},
 };
 

@@ -40,14 +40,15 @@ TEST_P(RegionalSettingsTest, TranslatesFormatsIntoTheProgramsLetters) {
 // "H:mm 'ч'.".
 INSTANTIATE_TEST_SUITE_P(
     Locales, RegionalSettingsTest,
-    ::testing::Values(
-        LocaleCase{"en_US", "m/d/yy", "dddd, mmmm d, yyyy", "h:nn ampm", "/", ":"},
-        LocaleCase{"de_DE", "dd/mm/yy", "dddd, d. mmmm yyyy", "hh:nn", ".", ":"},
-        LocaleCase{"en_GB", "dd/mm/yyyy", "dddd, d mmmm yyyy", "hh:nn", "/", ":"},
-        LocaleCase{"fi_FI", "d/m/yyyy", "dddd d. mmmm yyyy", "h.nn", ".", "."},
-        // Quoted words stay literal, so their letters are not read as fields.
-        LocaleCase{"es_ES", "d/m/yy", "dddd, d \"de\" mmmm \"de\" yyyy", "h:nn", "/", ":"},
-        LocaleCase{"bg_BG", "d/mm/yy \"г\"/", "dddd, d mmmm yyyy \"г\".", "h:nn \"ч\".", ".", ":"}));
+    ::testing::Values(LocaleCase{"en_US", "m/d/yy", "dddd, mmmm d, yyyy", "h:nn ampm", "/", ":"},
+                      LocaleCase{"de_DE", "dd/mm/yy", "dddd, d. mmmm yyyy", "hh:nn", ".", ":"},
+                      LocaleCase{"en_GB", "dd/mm/yyyy", "dddd, d mmmm yyyy", "hh:nn", "/", ":"},
+                      LocaleCase{"fi_FI", "d/m/yyyy", "dddd d. mmmm yyyy", "h.nn", ".", "."},
+                      // Quoted words stay literal, so their letters are not read as fields.
+                      LocaleCase{"es_ES", "d/m/yy", "dddd, d \"de\" mmmm \"de\" yyyy", "h:nn", "/",
+                                 ":"},
+                      LocaleCase{"bg_BG", "d/mm/yy \"г\"/", "dddd, d mmmm yyyy \"г\".",
+                                 "h:nn \"ч\".", ".", ":"}));
 
 TEST(RegionalSettings, NamesCountWeekdaysFromSunday) {
     const auto german = RegionalSettingsFromLocale(QLocale(QLocale::German, QLocale::Germany));

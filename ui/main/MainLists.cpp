@@ -120,8 +120,8 @@ void TMainForm::RepeatingAlarmGridGetCellFormat(TClickableStringGrid& sender, in
         const std::string next = reminder->WhenText(services_.formats, services_.clock);
         options.Text = next.empty() ? QStringLiteral("Not today") : Shown(next);
         // Red for an occurrence still due today, as in the one-time list; grey otherwise.
-        const bool dueToday = reminder->Status == StatusPending &&
-                              reminder->DatePart() == services_.clock.Today();
+        const bool dueToday =
+            reminder->Status == StatusPending && reminder->DatePart() == services_.clock.Today();
         options.MarkColor = dueToday ? Red : Grey;
         break;
     }

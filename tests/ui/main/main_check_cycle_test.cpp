@@ -267,7 +267,9 @@ TEST_F(CheckCycle, ASnoozedRowMovingDownTheListLeavesTheOthersTheirTurn) {
     for (int i = 0; i < 3; ++i)
         answerer->Then([](TAlarmShow& w) {
             const QString message = w.AlarmMsg->text();
-            (message == "snoozed" ? w.b10min : message == "deleted" ? w.DeleteButton : w.OkButton)
+            (message == "snoozed"   ? w.b10min
+             : message == "deleted" ? w.DeleteButton
+                                    : w.OkButton)
                 ->click();
         });
     Check(f);

@@ -74,11 +74,11 @@ TEST_F(MainLists, RepeatingCellsAndNextReminderColours) {
         std::uint8_t status;
         const char* text;
         QColor mark;
-    } next[] = {{Today(15, 15), StatusPending, "Today at 3:15pm", Red},
-                {EncodeDate(2024, 3, 16) + EncodeTime(8, 0), StatusPending, "Mar 16, 2024 8:00am",
-                 Grey},
-                {0, StatusPending, "Not today", Grey},
-                {Today(19, 40), StatusNotToday, "Today at 7:40pm", Grey}};
+    } next[] = {
+        {Today(15, 15), StatusPending, "Today at 3:15pm", Red},
+        {EncodeDate(2024, 3, 16) + EncodeTime(8, 0), StatusPending, "Mar 16, 2024 8:00am", Grey},
+        {0, StatusPending, "Not today", Grey},
+        {Today(19, 40), StatusNotToday, "Today at 7:40pm", Grey}};
     for (const auto& n : next) {
         auto reminder = daily->Clone();
         reminder->When = n.when;

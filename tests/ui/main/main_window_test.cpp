@@ -144,7 +144,8 @@ TEST_F(MainWindow, TabsAreWideEnoughForBoldCaptionsAndDrawnRegular) {
     QFont bold = tabs.font();
     bold.setBold(true);
     for (int tab = 0; tab < tabs.count(); ++tab)
-        EXPECT_GE(tabs.tabRect(tab).width(), QFontMetrics(bold).horizontalAdvance(tabs.tabText(tab)))
+        EXPECT_GE(tabs.tabRect(tab).width(),
+                  QFontMetrics(bold).horizontalAdvance(tabs.tabText(tab)))
             << tab;
     // The selected caption is the regular font: its ink is as wide as the regular text.
     QImage image(200, 22, QImage::Format_RGB32);
