@@ -29,13 +29,6 @@ TDateTime On16th(int hour, int minute, int second = 0) {
     return EncodeDate(2024, 3, 16) + EncodeTime(hour, minute, second);
 }
 
-// A reminder repeating every day from `first`, every `minutes` minutes until 20:00.
-std::unique_ptr<TReminder> Daily(const std::string& text, TDateTime first, int minutes,
-                                 std::uint8_t eventType = EventShowAndPlay) {
-    return TReminder::CreateRepeating(KindRepeating, first, true, EncodeTime(20, 0), "0123456",
-                                      minutes, text, "", eventType);
-}
-
 // What one shown notification looked like, and what the sound player had been asked by then.
 struct Shown {
     std::string message;

@@ -112,6 +112,13 @@ inline std::unique_ptr<TReminder> OneTime(const std::string& text, TDateTime whe
     return reminder;
 }
 
+// A reminder repeating every day from `first`, every `minutes` minutes until 20:00.
+inline std::unique_ptr<TReminder> Daily(const std::string& text, TDateTime first, int minutes,
+                                        std::uint8_t eventType = EventShowAndPlay) {
+    return TReminder::CreateRepeating(KindRepeating, first, true, EncodeTime(20, 0), "0123456",
+                                      minutes, text, "", eventType);
+}
+
 class MainFormTest : public ::testing::Test {
 protected:
     MainFormTest() : clock(TestNow()), screen(QRect(0, 0, 1280, 1024), 96) {}

@@ -59,14 +59,7 @@ TEST_F(MainLists, OneTimeCellsOfEveryStatus) {
 
 TEST_F(MainLists, RepeatingCellsAndNextReminderColours) {
     TMainForm& f = Make();
-    auto daily = TReminder::Create();
-    daily->Kind = KindRepeating;
-    daily->Description = "Pills";
-    daily->DaySpec = "0123456";
-    daily->FirstTime = EncodeTime(8, 0);
-    daily->RepeatMinutes = 90;
-    daily->HasUntil = true;
-    daily->UntilTime = EncodeTime(20, 0);
+    const auto daily = Daily("Pills", EncodeTime(8, 0), 90);
     // Due later today; snoozed into tomorrow; nothing left today; and judged Not Today
     // though its last time lies today.
     const struct {
@@ -222,12 +215,7 @@ TEST_F(MainLists, ScreenshotWithRemindersOfEveryStatus) {
     const QImage shot = f.grab().toImage();
     EXPECT_TRUE(shot.save(QStringLiteral(QT_TESTCASE_BUILDDIR "/main_window.png")));
     Find<TTabSet>(f, "TabSet").setCurrentIndex(1);
-    auto daily = TReminder::Create();
-    daily->Kind = KindRepeating;
-    daily->Description = "Stretch";
-    daily->DaySpec = "12345";
-    daily->FirstTime = EncodeTime(9, 0);
-    daily->RepeatMinutes = 60;
+    auto daily = Daily("Stretch", EncodeTime(9, 0), 60);
     daily->When = Today(11, 0);
     Append(RepeatingAlarmGrid(f), std::move(daily));
     RepeatingAlarmGrid(f).SetRow(1);
