@@ -3,7 +3,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
-ensure_packages
+ensure_packages "${NUDGERY_RUN_PACKAGES[@]}" "${NUDGERY_TEST_PACKAGES[@]}"
+
+# A Qt test macro in a GoogleTest body would hide its own failure.
+scripts/check_test_macros.sh tests
 
 # The data-file loader's fuzzer is built with clang under AddressSanitizer and UBSan;
 # CTest runs it for a bounded time beside the other tests.
@@ -15,7 +18,8 @@ if command -v clang++-14 >/dev/null; then
     fuzzer=(-DNUDGERY_DATA_FILE_FUZZER="$PWD/build-fuzz/fuzz/data_file_fuzzer")
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${fuzzer[@]}"
+# BUILD_TESTING is given every time: run.sh turns it off in the same build folder.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON "${fuzzer[@]}"
 cmake --build build
 
 cd build

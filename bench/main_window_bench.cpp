@@ -15,6 +15,7 @@
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/startup_info.h"
+#include "tests/ui/main/main_form_access.h"
 #include "ui/main/Main.h"
 
 #include <QApplication>
@@ -26,6 +27,10 @@
 
 namespace nudgery {
 namespace {
+
+TClickableStringGrid& Grid(TMainForm& form, const char* name) {
+    return testing::Find<TClickableStringGrid>(form, name);
+}
 
 class SilentMessageBoxes final : public MessageBoxes {
 public:
@@ -120,7 +125,8 @@ void LoadAndShow(benchmark::State& state) {
         form->repaint();
         QApplication::processEvents();
         state.PauseTiming();
-        loaded = form->AlarmGrid->RowCount() - 1 + form->RepeatingAlarmGrid->RowCount() - 1;
+        loaded = Grid(*form, "AlarmGrid").RowCount() - 1 +
+                 Grid(*form, "RepeatingAlarmGrid").RowCount() - 1;
         form.reset();
         state.ResumeTiming();
     }
@@ -138,11 +144,12 @@ void RepaintVisibleRows(benchmark::State& state) {
     Setup setup(static_cast<int>(state.range(0)), 0);
     TMainForm form(setup.Services());
     form.FormActivate();
-    form.AlarmGrid->SetRow(form.AlarmGrid->RowCount() / 2);
+    TClickableStringGrid& grid = Grid(form, "AlarmGrid");
+    grid.SetRow(grid.RowCount() / 2);
     QApplication::processEvents();
     for (auto _ : state) {
-        form.AlarmGrid->viewport()->repaint();
-        form.AlarmGrid->horizontalHeader()->viewport()->repaint();
+        grid.viewport()->repaint();
+        grid.horizontalHeader()->viewport()->repaint();
     }
     state.counters["rows"] = static_cast<double>(state.range(0));
 }
@@ -160,21 +167,22 @@ void CheckPassNoneDue(benchmark::State& state) {
     TMainForm form(setup.Services());
     TAlarmShow alarmShow(setup.TestClock(), [&form] { form.Shutup(); });
     form.SetNotificationWindow(alarmShow);
+    TClickableStringGrid& oneTime = Grid(form, "AlarmGrid");
+    TClickableStringGrid& repeating = Grid(form, "RepeatingAlarmGrid");
     const int each = static_cast<int>(state.range(0)) / 2;
     for (int i = 0; i < each; ++i) {
         const TDateTime later = Now + 0.001 + i * 1e-7;
-        for (TClickableStringGrid* grid : {form.AlarmGrid, form.RepeatingAlarmGrid}) {
+        for (TClickableStringGrid* grid : {&oneTime, &repeating}) {
             auto reminder = TReminder::CreateNormal(KindOneTime, later, "Later", "", EventShowOnly);
-            reminder->Kind = grid == form.AlarmGrid ? KindOneTime : KindRepeating;
+            reminder->Kind = grid == &oneTime ? KindOneTime : KindRepeating;
             grid->AddRow();
             grid->SetObject(grid->RowCount() - 1, std::move(reminder));
         }
     }
-    for (auto _ : state) {
-        form.CheckNormalAlarms();
-        form.CheckRepeatAlarms();
-    }
-    if (form.AlarmGrid->Object(1)->Status != StatusPending)
+    testing::MainFormAccess access(form);
+    for (auto _ : state)
+        access.CheckBothLists();
+    if (oneTime.Object(1)->Status != StatusPending)
         state.SkipWithError("a reminder fired");
     state.counters["reminders"] = 2.0 * each;
 }

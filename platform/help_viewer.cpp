@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -20,18 +21,6 @@ void HelpWindowViewer::ShowTopic(int topic) {
         window_->setOpenExternalLinks(true);
         window_->resize(560, 640);
     }
-    if (QFileInfo(helpFile_).isFile()) {
-        QUrl address = QUrl::fromLocalFile(helpFile_);
-        address.setFragment(QString::number(topic));
-        // The file's suffix says nothing of its format: it is always HTML.
-        window_->setSource(address, QTextDocument::HtmlResource);
-    } else {
-        window_->setSource(QUrl());
-        window_->setPlainText(
-            QStringLiteral("The help file %1 cannot be found.\n\nHelp topic %2 cannot be shown.")
-                .arg(QDir::toNativeSeparators(helpFile_))
-                .arg(topic));
-    }
     // A modal dialog (Preferences, an editor) blocks every other window, so help asked for
     // from one must itself be modal to be read and closed; from elsewhere it is not.
     QWidget* modal = QApplication::activeModalWidget();
@@ -42,9 +31,26 @@ void HelpWindowViewer::ShowTopic(int topic) {
         window_->hide();
         window_->setWindowModality(modality);
     }
+    // Shown first, so that the scroll to the topic below is made at once, at the window's size.
     window_->show();
     window_->raise();
     window_->activateWindow();
+    if (QFileInfo(helpFile_).isFile()) {
+        QUrl address = QUrl::fromLocalFile(helpFile_);
+        address.setFragment(QString::number(topic));
+        // The file's suffix says nothing of its format: it is always HTML.
+        window_->setSource(address, QTextDocument::HtmlResource);
+        // The browser puts the topic's anchor at the very top edge, cutting off the margin
+        // above its heading (and the top of the document for the first topic): give it back.
+        QScrollBar* bar = window_->verticalScrollBar();
+        bar->setValue(bar->value() - qRound(window_->document()->documentMargin()));
+    } else {
+        window_->setSource(QUrl());
+        window_->setPlainText(
+            QStringLiteral("The help file %1 cannot be found.\n\nHelp topic %2 cannot be shown.")
+                .arg(QDir::toNativeSeparators(helpFile_))
+                .arg(topic));
+    }
 }
 
 QString HelpFileName(const QString& programFolder) {

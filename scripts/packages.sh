@@ -1,12 +1,17 @@
-# Installs the Debian packages the build, the tests and the program need, only those missing.
-# Sourced by run.sh and test.sh.
+# Installs the Debian packages named, only those missing. Sourced by run.sh and test.sh.
 
-NUDGERY_PACKAGES=(
+# What building and running the program needs.
+NUDGERY_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     # Liberation Sans stands in for Arial, whose metrics the windows' fixed layouts assume.
     fonts-liberation2
     libsdl2-mixer-dev fluid-soundfont-gm
+)
+
+# What the tests, the benchmarks and the fuzzer need besides; xvfb is for looking at the
+# windows on a machine without a desktop.
+NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth
@@ -14,7 +19,7 @@ NUDGERY_PACKAGES=(
 
 ensure_packages() {
     local missing=() pkg
-    for pkg in "${NUDGERY_PACKAGES[@]}" "$@"; do
+    for pkg in "$@"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$pkg")
     done

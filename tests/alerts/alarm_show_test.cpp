@@ -2,6 +2,9 @@
 // it takes and refuses, and the message shown as the user wrote it.
 #include "alerts/Alarmsh.h"
 #include "core/clock.h"
+#include "support/caption_minutes.h"
+#include "support/modal_watchdog.h"
+#include "support/qt_printers.h"
 
 #include <QFrame>
 #include <QImage>
@@ -36,38 +39,36 @@ protected:
         window_.Timer1Timer();
     }
 
+    // A window that a regression leaves open fails the test in seconds.
+    testing::ModalWatchdog watchdog_;
     SettableClock clock_;
     int soundStops_ = 0;
     TAlarmShow window_{clock_, [this] { ++soundStops_; }};
 };
 
+// The answer buttons in their tab order, with the result each ends the window with.
 struct Answer {
     QPushButton* TAlarmShow::*button;
-    const char* caption;
     int result;
-    const char* tooltip;
 };
 
 const Answer kAnswers[] = {
-    {&TAlarmShow::b5min, "5 minutes", -5, "Add 5 minutes to reminder time"},
-    {&TAlarmShow::b10min, "10 minutes", -10, "Add 10 minutes to reminder time"},
-    {&TAlarmShow::b30min, "30 minutes", -30, "Add 30 minutes to reminder time"},
-    {&TAlarmShow::b1hour, "1 hour", -60, "Add 60 minutes to reminder time"},
-    {&TAlarmShow::b2hr, "2 hours", -120, "Add 2 hours to reminder time"},
-    {&TAlarmShow::b4hr, "4 hours", -240, "Add 4 hours to reminder time"},
-    {&TAlarmShow::b24hr, "24 hours", -1440, "Add 24 hours (one full day) to reminder time"},
-    {&TAlarmShow::OneWeek, "1 week", -10080, "Add one full week  to reminder time"},
-    {&TAlarmShow::DeleteButton, "Delete", 2, "Delete this reminder"},
-    {&TAlarmShow::OkButton, "Ok", 1, "Terminate this alarm"},
+    {&TAlarmShow::b5min, -5},    {&TAlarmShow::b10min, -10},     {&TAlarmShow::b30min, -30},
+    {&TAlarmShow::b1hour, -60},  {&TAlarmShow::b2hr, -120},      {&TAlarmShow::b4hr, -240},
+    {&TAlarmShow::b24hr, -1440}, {&TAlarmShow::OneWeek, -10080}, {&TAlarmShow::DeleteButton, 2},
+    {&TAlarmShow::OkButton, 1},
 };
 
 TEST_F(AlarmShowTest, EveryButtonEndsTheWindowWithItsAnswerAndStopsTheSound) {
     int shownAnswers = 0;
     for (const Answer& answer : kAnswers) {
-        SCOPED_TRACE(answer.caption);
         QPushButton* button = window_.*answer.button;
-        EXPECT_EQ(button->text(), answer.caption);
-        EXPECT_EQ(button->toolTip(), answer.tooltip);
+        const std::string caption = button->text().toStdString();
+        SCOPED_TRACE(caption);
+        // A snooze button snoozes by what its caption says.
+        if (answer.result < 0) {
+            EXPECT_EQ(testing::SignedMinutesIn(caption), -answer.result);
+        }
         EXPECT_EQ(ShowAndAnswer([button] { button->click(); }), answer.result);
         EXPECT_FALSE(window_.isVisible());
         EXPECT_EQ(soundStops_, ++shownAnswers);
@@ -77,7 +78,6 @@ TEST_F(AlarmShowTest, EveryButtonEndsTheWindowWithItsAnswerAndStopsTheSound) {
 TEST_F(AlarmShowTest, TabOrderRunsThroughTheAnswersInTheirOrder) {
     QWidget* next = window_.b5min;
     for (const Answer& answer : kAnswers) {
-        SCOPED_TRACE(answer.caption);
         EXPECT_EQ(next, window_.*answer.button);
         next = next->nextInFocusChain();
     }
@@ -85,18 +85,12 @@ TEST_F(AlarmShowTest, TabOrderRunsThroughTheAnswersInTheirOrder) {
 
 TEST_F(AlarmShowTest, FixedSizeTopmostWindowWithoutTitleBarButtons) {
     EXPECT_EQ(window_.windowTitle(), "Reminder Notification");
-    EXPECT_EQ(window_.size(), QSize(384, 239));
     EXPECT_EQ(window_.minimumSize(), window_.maximumSize());
     const Qt::WindowFlags flags = window_.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint |
                           Qt::WindowSystemMenuHint));
     EXPECT_EQ(window_.parentWidget(), nullptr);
-    EXPECT_EQ(window_.AlarmMsg->size(), QSize(368, 44));
-    EXPECT_EQ(window_.Panel->size(), QSize(361, 147));
-    EXPECT_EQ(window_.b5min->size(), QSize(83, 23));
-    EXPECT_EQ(window_.OkButton->size(), QSize(83, 35));
-    EXPECT_EQ(window_.CountDown->size(), QSize(157, 21));
     EXPECT_TRUE(window_.OkButton->isDefault());
 }
 

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace nudgery {
 namespace {
@@ -58,6 +59,11 @@ struct PlayableFile {
     void (*write)(const QString& path, double seconds);
 };
 
+// Names the case in test names and failure messages by its file name.
+void PrintTo(const PlayableFile& file, std::ostream* out) {
+    *out << file.name;
+}
+
 class PlayableFileTest : public SoundPlaybackTest,
                          public ::testing::WithParamInterface<PlayableFile> {};
 
@@ -76,10 +82,7 @@ TEST_P(PlayableFileTest, PlaysToItsEndAndReleasesTheDevice) {
 
 INSTANTIATE_TEST_SUITE_P(WaveAndMidi, PlayableFileTest,
                          ::testing::Values(PlayableFile{"chime.WAV", test::WriteSineWav},
-                                           PlayableFile{"tune.MID", test::WriteChordMidi}),
-                         [](const auto& info) {
-                             return std::string(info.index ? "Midi" : "Wave");
-                         });
+                                           PlayableFile{"tune.MID", test::WriteChordMidi}));
 
 TEST_F(SoundPlaybackTest, ShutupStopsTheSoundAtOnce) {
     const QString file = Path("long.wav");

@@ -1,12 +1,12 @@
 #include "Main.h"
 
 #include "MainAbout.h"
-#include "MainArt.h"
 #include "MainTabSet.h"
 #include "TimerPause.h"
 #include "alerts/Alarmsh.h"
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
+#include "art/ProgramArt.h"
 #include "core/clock.h"
 #include "core/date_formats.h"
 #include "platform/help_viewer.h"
@@ -113,6 +113,10 @@ bool TMainForm::StartsInTray() const {
 }
 
 void TMainForm::EndSession() {
+    // An end asked again before the tick has closed: closing now would save the lists
+    // before the answer is applied, and the tick's own close would find the window gone.
+    if (EndRequested)
+        return;
     if (alarmShow_ && alarmShow_->isVisible()) {
         // Answered Ok; the tick that showed it applies the answer and then closes.
         EndRequested = true;
@@ -139,7 +143,11 @@ bool TMainForm::FormCloseQuery() {
     } catch (const std::exception& error) {
         ReportError(error);
     }
-    return SaveToDisk();
+    if (SaveToDisk())
+        return true;
+    // The window stays open, and goes on re-laying its lists when resized.
+    Closing = false;
+    return false;
 }
 
 void TMainForm::FormClose() {

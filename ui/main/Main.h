@@ -10,6 +10,7 @@
 #include <QString>
 #include <exception>
 #include <string>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -51,11 +52,17 @@ struct MainFormServices {
     const StartupInfo& startup;
 };
 
+namespace testing {
+class MainFormAccess;
+}
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int ContentsHelpTopic = 1009;
     static constexpr const char* PlacementClassName = "TMainForm";
+    // The address that "Visit Our Internet Website" opens.
+    static const char* const WebAddress;
 
     // Builds the window and runs FormCreate: fixed date formats in force, settings read,
     // both lists loaded from the data file, the one-time page shown.
@@ -75,7 +82,31 @@ public:
     // an open notification is answered with Ok first, then the window closes the normal way.
     void EndSession();
 
-    // Closing: placement and lists saved; false keeps the window open (a failed save).
+    // Sound, forwarded to the program's one player; the dialogs play and stop sounds here.
+    void PlaySoundNow(const std::string& path);
+    void PlayTheSound(const std::string& path);
+    void Shutup();
+
+    // Placement of the program's dialogs and popup menus.
+    void CenterForm(QWidget& form) const;
+    static void PopupMenuBelow(QWidget& button, QMenu& menu);
+
+signals:
+    // The window has closed after saving: the program ends with it.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Tests and benchmarks drive the check cycle and reach the window's state through this
+    // class alone; they find the controls by their object names.
+    friend class testing::MainFormAccess;
+
+    // Start-up and shutdown. FormCloseQuery saves placement and lists; false keeps the
+    // window open (a failed save).
+    void FormCreate();
     bool FormCloseQuery();
     void FormClose();
     void FormDestroy();
@@ -86,11 +117,6 @@ public:
     void CheckRepeatAlarms();
     void AdjustForSnooze(int row, int minutes);
     void AdjustRepeatForSnooze(int row, int minutes);
-
-    // Sound, forwarded to the program's one player.
-    void PlaySoundNow(const std::string& path);
-    void PlayTheSound(const std::string& path);
-    void Shutup();
 
     // Handlers of the window.
     void TabSetClick();
@@ -118,7 +144,8 @@ public:
     void VisitOurInternetWebsite1Click();
     void AdjustTimeButtonClick();
 
-    // The list operations; each is a step of its own, built with the reminder editors.
+    // The list operations and the preferences command. Empty: the reminder editors and the
+    // preferences dialog are not connected to the window.
     void AddAlarmButtonClick();
     void EditAlarmButtonClick();
     void DeleteAlarmButtonClick();
@@ -129,9 +156,6 @@ public:
     void Deleteremindersmarkedasexpired1Click();
     void mnuShowNudgeryClick();
 
-    // Placement of dialogs and popup menus.
-    void CenterForm(QWidget& form) const;
-    static void PopupMenuBelow(QWidget& button, QMenu& menu);
     // The window's placement in the settings file; a failed write throws ProfileWriteError.
     void SavePlacement();
     void RestorePlacement();
@@ -147,67 +171,6 @@ public:
     void LoadFromDisk();
     QString DataFileName() const;
 
-    // The address that "Visit Our Internet Website" opens.
-    static const char* const WebAddress;
-
-    // Controls, by their names (also their Qt object names).
-    QWidget* Panel1;
-    QWidget* Panel2;
-    QWidget* Panel3;
-    QWidget* Panel4;
-    QPushButton* AddAlarmButton;
-    QPushButton* EditAlarmButton;
-    QPushButton* DeleteAlarmButton;
-    QPushButton* CloneButton;
-    QPushButton* AdjustTimeButton;
-    QPushButton* Minimizebutton;
-    QPushButton* Exitbutton;
-    TGraphicPanel* TimePanel;
-    QStackedWidget* Notebook;
-    QFrame* Bevel1;
-    TTabSet* TabSet;
-    TClickableStringGrid* AlarmGrid;
-    TClickableStringGrid* RepeatingAlarmGrid;
-    QMenu* File1;
-    QMenu* mnuHelp;
-    QMenu* mnuOnLine;
-    QAction* mnuSetPreferences;
-    QAction* mnuDeleteremindersmarkedasdone;
-    QAction* Deleteremindersmarkedasexpired1;
-    QAction* Exit2;
-    QAction* mnuContents;
-    QAction* mnuAbout;
-    QAction* VisitOurInternetWebsite1;
-    QMenu* TrayMenu;
-    QAction* mnuShowNudgery;
-    QAction* Exit1;
-    QMenu* AdjustItemTimeMenu;
-    QMenu* WhatsThisMenu;
-    // The check timer (1000 ms, stopped until the first activation and during every tick
-    // and modal dialog).
-    QTimer* Timer1;
-
-    // Fields of the window.
-    bool FirstActivation = true;
-    int CheckCounter = 0;
-    TDateTime LoadedDate = 0;
-    bool Closing = false;
-    // Set by EndSession while a notification is open: the tick closes the window once the
-    // answer has been applied.
-    bool EndRequested = false;
-
-    const MainFormServices& Services() const { return services_; }
-
-signals:
-    // The window has closed after saving: the program ends with it.
-    void Closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void FormCreate();
     // Building the window, by area.
     void CreateButtonBar();
     void CreateLists();
@@ -235,6 +198,52 @@ private:
 
     MainFormServices services_;
     TAlarmShow* alarmShow_ = nullptr;
+
+    // Controls, by their names (also their Qt object names); all owned by the window.
+    QWidget* Panel1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QWidget* Panel3 = nullptr;
+    QWidget* Panel4 = nullptr;
+    QPushButton* AddAlarmButton = nullptr;
+    QPushButton* EditAlarmButton = nullptr;
+    QPushButton* DeleteAlarmButton = nullptr;
+    QPushButton* CloneButton = nullptr;
+    QPushButton* AdjustTimeButton = nullptr;
+    QPushButton* Minimizebutton = nullptr;
+    QPushButton* Exitbutton = nullptr;
+    TGraphicPanel* TimePanel = nullptr;
+    QStackedWidget* Notebook = nullptr;
+    QFrame* Bevel1 = nullptr;
+    TTabSet* TabSet = nullptr;
+    TClickableStringGrid* AlarmGrid = nullptr;
+    TClickableStringGrid* RepeatingAlarmGrid = nullptr;
+    QMenu* File1 = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QMenu* mnuOnLine = nullptr;
+    QAction* mnuSetPreferences = nullptr;
+    QAction* mnuDeleteremindersmarkedasdone = nullptr;
+    QAction* Deleteremindersmarkedasexpired1 = nullptr;
+    QAction* Exit2 = nullptr;
+    QAction* mnuContents = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* VisitOurInternetWebsite1 = nullptr;
+    QMenu* TrayMenu = nullptr;
+    QAction* mnuShowNudgery = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* AdjustItemTimeMenu = nullptr;
+    QMenu* WhatsThisMenu = nullptr;
+    // The check timer (1000 ms, stopped until the first activation and during every tick
+    // and modal dialog).
+    QTimer* Timer1 = nullptr;
+
+    // Fields of the window.
+    bool FirstActivation = true;
+    int CheckCounter = 0;
+    TDateTime LoadedDate = 0;
+    bool Closing = false;
+    // Set by EndSession while a notification is open: the tick closes the window once the
+    // answer has been applied.
+    bool EndRequested = false;
 };
 
 } // namespace nudgery

@@ -1,6 +1,6 @@
 #include "MainAbout.h"
 
-#include "MainArt.h"
+#include "art/ProgramArt.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -16,10 +16,11 @@ public:
     // "64-bit version" or "32-bit version": the build this program is.
     static QString BitnessText();
 
-    QLabel* ProgramIcon;
-    QLabel* Version;
-    QLabel* Bitness;
-    QPushButton* OkButton;
+private:
+    QLabel* ProgramIcon = nullptr;
+    QLabel* Version = nullptr;
+    QLabel* Bitness = nullptr;
+    QPushButton* OkButton = nullptr;
 };
 
 } // namespace nudgery

@@ -119,7 +119,10 @@ void TMainForm::RepeatingAlarmGridGetCellFormat(TClickableStringGrid& sender, in
     case 4: {
         const std::string next = reminder->WhenText(services_.formats, services_.clock);
         options.Text = next.empty() ? QStringLiteral("Not today") : Shown(next);
-        options.MarkColor = options.Text.contains(QStringLiteral("Today")) ? Red : Grey;
+        // Red for an occurrence still due today, as in the one-time list; grey otherwise.
+        const bool dueToday =
+            reminder->Status == StatusPending && reminder->DatePart() == services_.clock.Today();
+        options.MarkColor = dueToday ? Red : Grey;
         break;
     }
     default:

@@ -1,5 +1,6 @@
-// The list operations of the main window. They open the reminder editors and the
-// preferences, which are built in steps of their own; until then these do nothing.
+// The list operations of the main window: adding, editing, cloning, deleting and shifting
+// reminders, and the preferences. They do nothing while the editors and the preferences
+// dialog are not wired in.
 #include "Main.h"
 
 namespace nudgery {

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace nudgery {
 namespace {
@@ -14,6 +15,11 @@ struct LocaleCase {
     const char* dateSeparator;
     const char* timeSeparator;
 };
+
+// Names the case in test names and failure messages by its locale.
+void PrintTo(const LocaleCase& c, std::ostream* out) {
+    *out << c.locale;
+}
 
 class RegionalSettingsTest : public ::testing::TestWithParam<LocaleCase> {};
 
@@ -34,15 +40,15 @@ TEST_P(RegionalSettingsTest, TranslatesFormatsIntoTheProgramsLetters) {
 // "H:mm 'ч'.".
 INSTANTIATE_TEST_SUITE_P(
     Locales, RegionalSettingsTest,
-    ::testing::Values(
-        LocaleCase{"en_US", "m/d/yy", "dddd, mmmm d, yyyy", "h:nn ampm", "/", ":"},
-        LocaleCase{"de_DE", "dd/mm/yy", "dddd, d. mmmm yyyy", "hh:nn", ".", ":"},
-        LocaleCase{"en_GB", "dd/mm/yyyy", "dddd, d mmmm yyyy", "hh:nn", "/", ":"},
-        LocaleCase{"fi_FI", "d/m/yyyy", "dddd d. mmmm yyyy", "h.nn", ".", "."},
-        // Quoted words stay literal, so their letters are not read as fields.
-        LocaleCase{"es_ES", "d/m/yy", "dddd, d \"de\" mmmm \"de\" yyyy", "h:nn", "/", ":"},
-        LocaleCase{"bg_BG", "d/mm/yy \"г\"/", "dddd, d mmmm yyyy \"г\".", "h:nn \"ч\".", ".", ":"}),
-    [](const auto& info) { return std::string(info.param.locale); });
+    ::testing::Values(LocaleCase{"en_US", "m/d/yy", "dddd, mmmm d, yyyy", "h:nn ampm", "/", ":"},
+                      LocaleCase{"de_DE", "dd/mm/yy", "dddd, d. mmmm yyyy", "hh:nn", ".", ":"},
+                      LocaleCase{"en_GB", "dd/mm/yyyy", "dddd, d mmmm yyyy", "hh:nn", "/", ":"},
+                      LocaleCase{"fi_FI", "d/m/yyyy", "dddd d. mmmm yyyy", "h.nn", ".", "."},
+                      // Quoted words stay literal, so their letters are not read as fields.
+                      LocaleCase{"es_ES", "d/m/yy", "dddd, d \"de\" mmmm \"de\" yyyy", "h:nn", "/",
+                                 ":"},
+                      LocaleCase{"bg_BG", "d/mm/yy \"г\"/", "dddd, d mmmm yyyy \"г\".",
+                                 "h:nn \"ч\".", ".", ":"}));
 
 TEST(RegionalSettings, NamesCountWeekdaysFromSunday) {
     const auto german = RegionalSettingsFromLocale(QLocale(QLocale::German, QLocale::Germany));

@@ -1,6 +1,6 @@
 #include "alerts/Settings.h"
 #include "platform/profile_file.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -14,16 +14,6 @@ QImage Shot(TGraphicPanel& panel) {
     return panel.grab().toImage();
 }
 
-TEST(GraphicPanel, DefaultsAndSize) {
-    TGraphicPanel panel;
-    EXPECT_EQ(panel.size(), QSize(185, 41));
-    EXPECT_EQ(panel.Alignment(), TAlignment::taCenter);
-    EXPECT_EQ(panel.BevelOuter(), TPanelBevel::bvRaised);
-    EXPECT_EQ(panel.BevelInner(), TPanelBevel::bvNone);
-    EXPECT_EQ(panel.BevelWidth(), 1);
-    EXPECT_EQ(panel.BorderWidth(), 0);
-}
-
 TEST(GraphicPanel, FramesShrinkTheContent) {
     struct Case {
         TBorderStyle border;

@@ -1,5 +1,6 @@
 // The main window's start-up and shutdown: the first activation's show state, closing with
 // its saves, the sound stopped when the window goes, and an end asked from outside.
+#include "core/data_file.h"
 #include "main_form_fixture.h"
 #include "platform/profile_file.h"
 
@@ -29,7 +30,7 @@ TEST_F(StartUp, ShowStateOfTheFirstActivation) {
         TMainForm& f = Make();
         // After the window read the (empty) settings file.
         settings.UseTray = c.useTray;
-        EXPECT_FALSE(f.Timer1->isActive());
+        EXPECT_FALSE(Timer1(f).isActive());
         f.FormActivate();
         const std::string what = std::string(c.minimized ? "minimised" : "normal") +
                                  (c.notificationArea ? " tray" : "") +
@@ -37,8 +38,7 @@ TEST_F(StartUp, ShowStateOfTheFirstActivation) {
         EXPECT_TRUE(f.isVisible()) << what;
         EXPECT_EQ(f.isMinimized(), c.minimized) << what;
         EXPECT_EQ(f.StartsInTray(), c.intoTray) << what;
-        EXPECT_TRUE(f.Timer1->isActive()) << what;
-        EXPECT_FALSE(f.FirstActivation);
+        EXPECT_TRUE(Timer1(f).isActive()) << what;
         // Later activations change nothing.
         f.showNormal();
         f.FormActivate();
@@ -50,14 +50,14 @@ TEST_F(StartUp, ClosingSavesPlacementAndLists) {
     TMainForm& f = Make();
     f.FormActivate();
     f.setGeometry(30, 40, 620, 410);
-    Append(*f.AlarmGrid, OneTime("kept", TestNow()));
+    Append(AlarmGrid(f), OneTime("kept", TestNow()));
     QSignalSpy closed(&f, &TMainForm::Closed);
     ASSERT_TRUE(f.close());
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(closed.count(), 1);
     EXPECT_EQ(ProfileFile(Folder() + "NUDGERY.INI").ReadInteger("TMainForm_Placement", "Left", 0),
               30);
-    EXPECT_EQ(Descriptions(*Make().AlarmGrid), std::vector<std::string>{"kept"});
+    EXPECT_EQ(Descriptions(AlarmGrid(Make())), std::vector<std::string>{"kept"});
 }
 
 TEST_F(StartUp, AFolderThatCannotBeWrittenKeepsTheWindowOpen) {
@@ -71,7 +71,7 @@ TEST_F(StartUp, AFolderThatCannotBeWrittenKeepsTheWindowOpen) {
     ASSERT_FALSE(messages.errors.isEmpty());
     EXPECT_EQ(messages.errors.back(), "Cannot create file " + Folder() + "Nudgery.dat");
     // The check cycle runs on.
-    EXPECT_TRUE(f.Timer1->isActive());
+    EXPECT_TRUE(Timer1(f).isActive());
 }
 
 TEST_F(StartUp, TheSoundStopsWhenTheWindowIsDestroyed) {
@@ -89,17 +89,17 @@ TEST_F(StartUp, TheSoundStopsWhenTheWindowIsDestroyed) {
 TEST_F(StartUp, AnEndAskedFromOutsideClosesAndSaves) {
     TMainForm& f = Make();
     f.FormActivate();
-    Append(*f.AlarmGrid, OneTime("saved", TestNow(), StatusDone));
+    Append(AlarmGrid(f), OneTime("saved", TestNow(), StatusDone));
     f.EndSession();
     EXPECT_FALSE(f.isVisible());
-    EXPECT_EQ(Descriptions(*Make().AlarmGrid), std::vector<std::string>{"saved"});
+    EXPECT_EQ(Descriptions(AlarmGrid(Make())), std::vector<std::string>{"saved"});
 }
 
 TEST_F(StartUp, AnEndAskedWhileANotificationIsOpenAnswersItFirst) {
     TMainForm& f = Make();
     f.FormActivate();
-    Append(*f.AlarmGrid, OneTime("first", TestNow()));
-    Append(*f.AlarmGrid, OneTime("second", TestNow()));
+    Append(AlarmGrid(f), OneTime("first", TestNow()));
+    Append(AlarmGrid(f), OneTime("second", TestNow()));
     QSignalSpy closed(&f, &TMainForm::Closed);
     int shown = 0;
     QTimer::singleShot(0, &f, [&] {
@@ -107,16 +107,58 @@ TEST_F(StartUp, AnEndAskedWhileANotificationIsOpenAnswersItFirst) {
         f.EndSession();
     });
     for (int i = 0; i < 5; ++i)
-        f.Timer1Timer();
+        MainFormAccess(f).Tick();
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(f.isVisible());
-    EXPECT_FALSE(f.Timer1->isActive());
+    EXPECT_FALSE(Timer1(f).isActive());
     // The answer was applied before the save, and the second reminder was not shown.
     TMainForm& loaded = Make();
-    ASSERT_EQ(Descriptions(*loaded.AlarmGrid), (std::vector<std::string>{"first", "second"}));
-    EXPECT_EQ(loaded.AlarmGrid->Object(1)->Status, StatusDone);
-    EXPECT_EQ(loaded.AlarmGrid->Object(2)->Status, StatusPending);
+    ASSERT_EQ(Descriptions(AlarmGrid(loaded)), (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(AlarmGrid(loaded).Object(1)->Status, StatusDone);
+    EXPECT_EQ(AlarmGrid(loaded).Object(2)->Status, StatusPending);
+}
+
+// The statuses of the one-time reminders in a data file, as loading it judges them.
+std::vector<std::uint8_t> OneTimeStatuses(const QString& dataFile, const Clock& clock) {
+    struct Statuses final : ReminderListSink {
+        TReminder& AddOneTime(std::unique_ptr<TReminder> reminder) override {
+            return *kept.emplace_back(std::move(reminder));
+        }
+        TReminder& AddRepeating(std::unique_ptr<TReminder> reminder) override {
+            return *kept.emplace_back(std::move(reminder));
+        }
+        void RepeatingLoaded(TReminder&) override {}
+        std::vector<std::unique_ptr<TReminder>> kept;
+    } sink;
+    DataFileStore(dataFile).Load(sink, clock);
+    std::vector<std::uint8_t> statuses;
+    for (const auto& reminder : sink.kept)
+        if (reminder->Kind == KindOneTime)
+            statuses.push_back(reminder->Status);
+    return statuses;
+}
+
+TEST_F(StartUp, ASecondEndAskedWhileTheFirstIsUnderWayClosesOnceWithTheAnswerSaved) {
+    TMainForm& f = Make();
+    f.FormActivate();
+    Append(AlarmGrid(f), OneTime("first", TestNow()));
+    Append(AlarmGrid(f), OneTime("second", TestNow()));
+    // What the data file holds each time the window reports that it has closed.
+    std::vector<std::vector<std::uint8_t>> savedAtClose;
+    QObject::connect(&f, &TMainForm::Closed, [&] {
+        savedAtClose.push_back(OneTimeStatuses(folder.filePath("Nudgery.dat"), clock));
+    });
+    // Two signals in a row, the second before the first has closed the window.
+    QTimer::singleShot(0, &f, [&] {
+        f.EndSession();
+        f.EndSession();
+    });
+    for (int i = 0; i < 5; ++i)
+        MainFormAccess(f).Tick();
+    EXPECT_FALSE(f.isVisible());
+    ASSERT_EQ(savedAtClose.size(), 1u);
+    EXPECT_EQ(savedAtClose[0], (std::vector<std::uint8_t>{StatusDone, StatusPending}));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "core/date_formats.h"
 #include "core/datetime.h"
 #include "core/reminder.h"
+#include "main_form_access.h"
 #include "platform/beeper.h"
 #include "platform/data_file_store.h"
 #include "platform/help_viewer.h"
@@ -17,11 +18,14 @@
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/startup_info.h"
+#include "support/modal_watchdog.h"
+#include "support/qt_printers.h"
 #include "ui/main/Main.h"
 
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -108,6 +112,13 @@ inline std::unique_ptr<TReminder> OneTime(const std::string& text, TDateTime whe
     return reminder;
 }
 
+// A reminder repeating every day from `first`, every `minutes` minutes until 20:00.
+inline std::unique_ptr<TReminder> Daily(const std::string& text, TDateTime first, int minutes,
+                                        std::uint8_t eventType = EventShowAndPlay) {
+    return TReminder::CreateRepeating(KindRepeating, first, true, EncodeTime(20, 0), "0123456",
+                                      minutes, text, "", eventType);
+}
+
 class MainFormTest : public ::testing::Test {
 protected:
     MainFormTest() : clock(TestNow()), screen(QRect(0, 0, 1280, 1024), 96) {}
@@ -126,6 +137,13 @@ protected:
         form->SetNotificationWindow(*alarmShow);
         return *form;
     }
+    static TClickableStringGrid& AlarmGrid(TMainForm& f) {
+        return Find<TClickableStringGrid>(f, "AlarmGrid");
+    }
+    static TClickableStringGrid& RepeatingAlarmGrid(TMainForm& f) {
+        return Find<TClickableStringGrid>(f, "RepeatingAlarmGrid");
+    }
+    static QTimer& Timer1(TMainForm& f) { return Find<QTimer>(f, "Timer1"); }
     static void Append(TClickableStringGrid& grid, std::unique_ptr<TReminder> reminder) {
         grid.AddRow();
         grid.SetObject(grid.RowCount() - 1, std::move(reminder));
@@ -141,6 +159,8 @@ protected:
         return grid.PlanCell(col, row, QRect(0, 0, 100, 19), {});
     }
 
+    // A notification or dialog that a regression leaves open fails the test in seconds.
+    ModalWatchdog watchdog;
     QTemporaryDir folder;
     SettableClock clock;
     DateFormats formats;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,11 @@ struct IntegerCase {
     std::int32_t value;
     Bytes bytes;
 };
+
+// Names the case in test names and failure messages by its value.
+void PrintTo(const IntegerCase& c, std::ostream* out) {
+    *out << c.value;
+}
 
 class IntegerEncoding : public testing::TestWithParam<IntegerCase> {};
 

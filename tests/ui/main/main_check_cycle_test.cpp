@@ -11,11 +11,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 #include <functional>
 
 namespace nudgery::testing {
 namespace {
+
+// Snoozed times are exact to the second (a minute is a shade more than 1/1440 day).
+constexpr double kOneSecond = 1.0 / 86400;
 
 TDateTime On15th(int hour, int minute, int second = 0) {
     return EncodeDate(2024, 3, 15) + EncodeTime(hour, minute, second);
@@ -23,13 +27,6 @@ TDateTime On15th(int hour, int minute, int second = 0) {
 
 TDateTime On16th(int hour, int minute, int second = 0) {
     return EncodeDate(2024, 3, 16) + EncodeTime(hour, minute, second);
-}
-
-// A reminder repeating every day from `first`, every `minutes` minutes until 20:00.
-std::unique_ptr<TReminder> Daily(const std::string& text, TDateTime first, int minutes,
-                                 std::uint8_t eventType = EventShowAndPlay) {
-    return TReminder::CreateRepeating(KindRepeating, first, true, EncodeTime(20, 0), "0123456",
-                                      minutes, text, "", eventType);
 }
 
 // What one shown notification looked like, and what the sound player had been asked by then.
@@ -94,7 +91,7 @@ protected:
     // Five ticks: one check.
     void Check(TMainForm& f) {
         for (int i = 0; i < 5; ++i)
-            f.Timer1Timer();
+            MainFormAccess(f).Tick();
     }
 
     std::unique_ptr<Answerer> answerer;
@@ -113,39 +110,39 @@ TEST_F(CheckCycle, ClockTextOnTheTwelveHourClock) {
     TMainForm& f = Start();
     for (const auto& c : cases) {
         clock.SetNow(c.now);
-        f.Timer1Timer();
-        EXPECT_EQ(f.TimePanel->Caption(), c.text);
+        MainFormAccess(f).Tick();
+        EXPECT_EQ(Find<TGraphicPanel>(f, "TimePanel").Caption(), c.text);
     }
 }
 
 TEST_F(CheckCycle, EveryFifthTickChecksAndTheTimerRunsOn) {
     TMainForm& f = Start();
-    Append(*f.AlarmGrid, OneTime("Due", On15th(10, 0)));
-    f.AlarmGrid->Object(1)->EventType = EventDoNothing;
+    Append(AlarmGrid(f), OneTime("Due", On15th(10, 0)));
+    AlarmGrid(f).Object(1)->EventType = EventDoNothing;
     for (int tick = 1; tick <= 4; ++tick) {
-        f.Timer1Timer();
-        EXPECT_EQ(f.CheckCounter, tick);
-        EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusPending) << tick;
-        EXPECT_TRUE(f.Timer1->isActive());
+        MainFormAccess(f).Tick();
+        EXPECT_EQ(MainFormAccess(f).CheckCounter(), tick);
+        EXPECT_EQ(AlarmGrid(f).Object(1)->Status, StatusPending) << tick;
+        EXPECT_TRUE(Timer1(f).isActive());
     }
-    f.Timer1Timer();
-    EXPECT_EQ(f.CheckCounter, 0);
-    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusDone);
-    EXPECT_TRUE(f.Timer1->isActive());
+    MainFormAccess(f).Tick();
+    EXPECT_EQ(MainFormAccess(f).CheckCounter(), 0);
+    EXPECT_EQ(AlarmGrid(f).Object(1)->Status, StatusDone);
+    EXPECT_TRUE(Timer1(f).isActive());
 }
 
 TEST_F(CheckCycle, TheTimerIsStoppedWhileANotificationIsOpen) {
     TMainForm& f = Start();
-    Append(*f.AlarmGrid, OneTime("Due", On15th(10, 0)));
+    Append(AlarmGrid(f), OneTime("Due", On15th(10, 0)));
     bool timerActive = true;
     answerer->Then([&](TAlarmShow& w) {
-        timerActive = f.Timer1->isActive();
+        timerActive = Timer1(f).isActive();
         w.OkButton->click();
     });
     Check(f);
     ASSERT_EQ(answerer->shown.size(), 1u);
     EXPECT_FALSE(timerActive);
-    EXPECT_TRUE(f.Timer1->isActive());
+    EXPECT_TRUE(Timer1(f).isActive());
 }
 
 TEST_F(CheckCycle, EveryEventTypeOfAOneTimeReminder) {
@@ -161,9 +158,9 @@ TEST_F(CheckCycle, EveryEventTypeOfAOneTimeReminder) {
         TMainForm& f = Start();
         const std::size_t opened = player.opened.size();
         const int closed = player.closes;
-        Append(*f.AlarmGrid, OneTime("Call Ann & Bob", On15th(9, 58)));
-        f.AlarmGrid->Object(1)->EventType = c.type;
-        f.AlarmGrid->Object(1)->SoundFile = SoundFile("ring.wav");
+        Append(AlarmGrid(f), OneTime("Call Ann & Bob", On15th(9, 58)));
+        AlarmGrid(f).Object(1)->EventType = c.type;
+        AlarmGrid(f).Object(1)->SoundFile = SoundFile("ring.wav");
         answerer->Then(&TAlarmShow::OkButton);
         Check(f);
         const int type = c.type;
@@ -178,8 +175,8 @@ TEST_F(CheckCycle, EveryEventTypeOfAOneTimeReminder) {
             // A sound without a window plays on.
             EXPECT_EQ(player.IsOpen(), c.sound) << type;
         }
-        EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusDone) << type;
-        EXPECT_EQ(f.AlarmGrid->Object(1)->When, On15th(9, 58)) << type;
+        EXPECT_EQ(AlarmGrid(f).Object(1)->Status, StatusDone) << type;
+        EXPECT_EQ(AlarmGrid(f).Object(1)->When, On15th(9, 58)) << type;
         sound.Shutup();
     }
 }
@@ -187,8 +184,8 @@ TEST_F(CheckCycle, EveryEventTypeOfAOneTimeReminder) {
 TEST_F(CheckCycle, EveryEventTypeOfARepeatingReminderMovesItOn) {
     for (std::uint8_t type : {EventShowAndPlay, EventShowOnly, EventPlayOnly, EventDoNothing}) {
         TMainForm& f = Start();
-        Append(*f.RepeatingAlarmGrid, Daily("Stretch", EncodeTime(8, 0), 30, type));
-        TReminder& r = *f.RepeatingAlarmGrid->Object(1);
+        Append(RepeatingAlarmGrid(f), Daily("Stretch", EncodeTime(8, 0), 30, type));
+        TReminder& r = *RepeatingAlarmGrid(f).Object(1);
         r.SoundFile = SoundFile("ring.mid");
         r.When = On15th(10, 0);
         answerer->Then(&TAlarmShow::OkButton);
@@ -224,7 +221,7 @@ TEST_F(CheckCycle, OnlyPendingRemindersOfTodayWhoseTimeHasComeFire) {
         {"now", On15th(10, 0), StatusPending},
     };
     for (const auto& r : rows)
-        Append(*f.AlarmGrid, OneTime(r.text, r.when, r.status));
+        Append(AlarmGrid(f), OneTime(r.text, r.when, r.status));
     answerer->Then(&TAlarmShow::OkButton);
     Check(f);
     ASSERT_EQ(answerer->shown.size(), 1u);
@@ -233,19 +230,15 @@ TEST_F(CheckCycle, OnlyPendingRemindersOfTodayWhoseTimeHasComeFire) {
 
 TEST_F(CheckCycle, TwoDueRemindersOneAfterTheOther) {
     TMainForm& f = Start();
-    Append(*f.AlarmGrid, OneTime("first", On15th(9, 59)));
-    Append(*f.AlarmGrid, OneTime("second", On15th(9, 59)));
-    Append(*f.RepeatingAlarmGrid, Daily("third", EncodeTime(9, 0), 60));
+    Append(AlarmGrid(f), OneTime("first", On15th(9, 59)));
+    Append(AlarmGrid(f), OneTime("second", On15th(9, 59)));
+    Append(RepeatingAlarmGrid(f), Daily("third", EncodeTime(9, 0), 60));
     for (int row = 1; row <= 2; ++row)
-        f.AlarmGrid->Object(row)->SoundFile = SoundFile("ring.wav");
-    f.RepeatingAlarmGrid->Object(1)->When = On15th(10, 0);
-    f.RepeatingAlarmGrid->Object(1)->SoundFile = SoundFile("ring.wav");
-    std::vector<std::string> answered;
+        AlarmGrid(f).Object(row)->SoundFile = SoundFile("ring.wav");
+    RepeatingAlarmGrid(f).Object(1)->When = On15th(10, 0);
+    RepeatingAlarmGrid(f).Object(1)->SoundFile = SoundFile("ring.wav");
     for (int i = 0; i < 3; ++i)
-        answerer->Then([&](TAlarmShow& w) {
-            answered.push_back(w.AlarmMsg->text().toStdString());
-            w.OkButton->click();
-        });
+        answerer->Then(&TAlarmShow::OkButton);
     Check(f);
     ASSERT_EQ(answerer->shown.size(), 3u);
     // Each sound starts only after the window before it was answered; the one-time list
@@ -255,33 +248,62 @@ TEST_F(CheckCycle, TwoDueRemindersOneAfterTheOther) {
         EXPECT_EQ(answerer->shown[i].message, order[i]);
         EXPECT_EQ(answerer->shown[i].soundsOpened, i + 1);
     }
-    EXPECT_EQ(answered, (std::vector<std::string>{"first", "second", "third"}));
+}
+
+TEST_F(CheckCycle, ASnoozedRowMovingDownTheListLeavesTheOthersTheirTurn) {
+    TMainForm& f = Start();
+    Append(AlarmGrid(f), OneTime("snoozed", On15th(9, 58)));
+    Append(AlarmGrid(f), OneTime("answered", On15th(9, 59)));
+    Append(AlarmGrid(f), OneTime("deleted", On15th(10, 0)));
+    Append(AlarmGrid(f), OneTime("later", On15th(10, 20)));
+    // Each reminder gets its own answer, whichever order they come in.
+    for (int i = 0; i < 3; ++i)
+        answerer->Then([](TAlarmShow& w) {
+            const QString message = w.AlarmMsg->text();
+            (message == "snoozed"   ? w.b10min
+             : message == "deleted" ? w.DeleteButton
+                                    : w.OkButton)
+                ->click();
+        });
+    Check(f);
+    clock.SetNow(On15th(10, 0, 5));
+    Check(f);
+    std::vector<std::string> shown;
+    for (const Shown& s : answerer->shown)
+        shown.push_back(s.message);
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (std::vector<std::string>{"answered", "deleted", "snoozed"}));
+    EXPECT_EQ(Descriptions(AlarmGrid(f)),
+              (std::vector<std::string>{"answered", "snoozed", "later"}));
+    EXPECT_EQ(AlarmGrid(f).Object(1)->Status, StatusDone);
+    EXPECT_EQ(AlarmGrid(f).Object(2)->Status, StatusPending);
+    EXPECT_NEAR(AlarmGrid(f).Object(2)->When, On15th(10, 10), kOneSecond);
 }
 
 TEST_F(CheckCycle, SnoozeOfOneWeekMovesTheReminderAndShowsItNotToday) {
     TMainForm& f = Start();
-    Append(*f.AlarmGrid, OneTime("snoozed", On15th(10, 0)));
-    Append(*f.AlarmGrid, OneTime("tomorrow", On16th(9, 0), StatusNotToday));
-    Append(*f.AlarmGrid, OneTime("in a month", EncodeDate(2024, 4, 15), StatusNotToday));
-    f.AlarmGrid->SetRow(1);
+    Append(AlarmGrid(f), OneTime("snoozed", On15th(10, 0)));
+    Append(AlarmGrid(f), OneTime("tomorrow", On16th(9, 0), StatusNotToday));
+    Append(AlarmGrid(f), OneTime("in a month", EncodeDate(2024, 4, 15), StatusNotToday));
+    AlarmGrid(f).SetRow(1);
     answerer->Then(&TAlarmShow::OneWeek);
     Check(f);
-    EXPECT_EQ(Descriptions(*f.AlarmGrid),
+    EXPECT_EQ(Descriptions(AlarmGrid(f)),
               (std::vector<std::string>{"tomorrow", "snoozed", "in a month"}));
-    const TReminder& r = *f.AlarmGrid->Object(2);
-    EXPECT_EQ(r.When, AddMinutes(10080, On15th(10, 0)));
+    const TReminder& r = *AlarmGrid(f).Object(2);
+    EXPECT_NEAR(r.When, EncodeDate(2024, 3, 22) + EncodeTime(10, 0), kOneSecond);
     EXPECT_EQ(r.Status, StatusNotToday);
     // The selection does not follow the moved row.
-    EXPECT_EQ(f.AlarmGrid->Row(), 1);
+    EXPECT_EQ(AlarmGrid(f).Row(), 1);
 }
 
 TEST_F(CheckCycle, SnoozeOfTenMinutesFiresAgainTenMinutesLater) {
     TMainForm& f = Start();
-    Append(*f.AlarmGrid, OneTime("tea", On15th(10, 0)));
+    Append(AlarmGrid(f), OneTime("tea", On15th(10, 0)));
     answerer->Then(&TAlarmShow::b10min);
     Check(f);
-    EXPECT_EQ(f.AlarmGrid->Object(1)->When, AddMinutes(10, On15th(10, 0)));
-    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusPending);
+    EXPECT_NEAR(AlarmGrid(f).Object(1)->When, On15th(10, 10), kOneSecond);
+    EXPECT_EQ(AlarmGrid(f).Object(1)->Status, StatusPending);
     clock.SetNow(On15th(10, 9, 59));
     Check(f);
     EXPECT_EQ(answerer->shown.size(), 1u);
@@ -289,27 +311,27 @@ TEST_F(CheckCycle, SnoozeOfTenMinutesFiresAgainTenMinutesLater) {
     answerer->Then(&TAlarmShow::OkButton);
     Check(f);
     EXPECT_EQ(answerer->shown.size(), 2u);
-    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusDone);
+    EXPECT_EQ(AlarmGrid(f).Object(1)->Status, StatusDone);
 }
 
 TEST_F(CheckCycle, RepeatingSnoozeOfTwentyFourHoursHoldsUntilTheNewDay) {
     TMainForm& f = Start();
-    Append(*f.RepeatingAlarmGrid, Daily("once a day", EncodeTime(10, 0), 0));
-    Append(*f.RepeatingAlarmGrid, Daily("other", EncodeTime(23, 0), 0));
-    f.RepeatingAlarmGrid->Object(1)->When = On15th(10, 0);
+    Append(RepeatingAlarmGrid(f), Daily("once a day", EncodeTime(10, 0), 0));
+    Append(RepeatingAlarmGrid(f), Daily("other", EncodeTime(23, 0), 0));
+    RepeatingAlarmGrid(f).Object(1)->When = On15th(10, 0);
     answerer->Then(&TAlarmShow::b24hr);
     Check(f);
-    TReminder& r = *f.RepeatingAlarmGrid->Object(1);
-    EXPECT_EQ(r.When, AddMinutes(1440, On15th(10, 0)));
+    TReminder& r = *RepeatingAlarmGrid(f).Object(1);
+    EXPECT_NEAR(r.When, On16th(10, 0), kOneSecond);
     EXPECT_EQ(r.Status, StatusPending);
-    EXPECT_EQ(Descriptions(*f.RepeatingAlarmGrid),
+    EXPECT_EQ(Descriptions(RepeatingAlarmGrid(f)),
               (std::vector<std::string>{"once a day", "other"}));
     clock.SetNow(On15th(22, 0));
     Check(f);
     EXPECT_EQ(answerer->shown.size(), 1u);
     // The new day's schedule follows the day rule.
     clock.SetNow(On16th(0, 0, 1));
-    f.Timer1Timer();
+    MainFormAccess(f).Tick();
     clock.SetNow(On16th(10, 0, 2));
     answerer->Then(&TAlarmShow::OkButton);
     Check(f);
@@ -317,18 +339,35 @@ TEST_F(CheckCycle, RepeatingSnoozeOfTwentyFourHoursHoldsUntilTheNewDay) {
     EXPECT_EQ(answerer->shown[1].message, "once a day");
 }
 
+TEST_F(CheckCycle, OkOnTheLastTimeOfTheDayLeavesARepeatingReminderQuietUntilTomorrow) {
+    TMainForm& f = Start();
+    // Every 40 minutes from 9:00 until 20:00: 19:40 is the last time of the day.
+    Append(RepeatingAlarmGrid(f), Daily("stretch", EncodeTime(9, 0), 40));
+    RepeatingAlarmGrid(f).Object(1)->When = On15th(19, 40);
+    clock.SetNow(On15th(19, 40, 3));
+    answerer->Then(&TAlarmShow::OkButton);
+    Check(f);
+    ASSERT_EQ(answerer->shown.size(), 1u);
+    for (TDateTime later : {On15th(19, 40, 8), On15th(19, 59), On15th(20, 20), On15th(23, 59)}) {
+        clock.SetNow(later);
+        Check(f);
+    }
+    EXPECT_EQ(answerer->shown.size(), 1u);
+    EXPECT_EQ(Cell(RepeatingAlarmGrid(f), 4, 1).Text, "Not today");
+}
+
 TEST_F(CheckCycle, DeleteFromTheNotificationRemovesOnlyThatReminder) {
     TMainForm& f = Start();
-    Append(*f.AlarmGrid, OneTime("keep", On15th(9, 0), StatusDone));
-    Append(*f.AlarmGrid, OneTime("drop one", On15th(10, 0)));
-    Append(*f.AlarmGrid, OneTime("drop two", On15th(10, 0)));
-    Append(*f.AlarmGrid, OneTime("keep too", On15th(10, 0)));
+    Append(AlarmGrid(f), OneTime("keep", On15th(9, 0), StatusDone));
+    Append(AlarmGrid(f), OneTime("drop one", On15th(10, 0)));
+    Append(AlarmGrid(f), OneTime("drop two", On15th(10, 0)));
+    Append(AlarmGrid(f), OneTime("keep too", On15th(10, 0)));
     answerer->Then(&TAlarmShow::DeleteButton);
     answerer->Then(&TAlarmShow::DeleteButton);
     answerer->Then(&TAlarmShow::OkButton);
     Check(f);
     EXPECT_EQ(answerer->shown.size(), 3u);
-    EXPECT_EQ(Descriptions(*f.AlarmGrid), (std::vector<std::string>{"keep", "keep too"}));
+    EXPECT_EQ(Descriptions(AlarmGrid(f)), (std::vector<std::string>{"keep", "keep too"}));
 }
 
 TEST_F(CheckCycle, TheTimeOutAnswersWithTheSettingsAction) {
@@ -336,7 +375,7 @@ TEST_F(CheckCycle, TheTimeOutAnswersWithTheSettingsAction) {
     // After the window read the (empty) settings file.
     settings.TimeoutSeconds = 2;
     settings.TimeoutAction = -30;
-    Append(*f.AlarmGrid, OneTime("unattended", On15th(10, 0)));
+    Append(AlarmGrid(f), OneTime("unattended", On15th(10, 0)));
     answerer->Then([&](TAlarmShow& w) {
         EXPECT_EQ(w.TimeoutSeconds, 2);
         // The countdown reads the tick count, which the test moves past the time-out.
@@ -344,7 +383,7 @@ TEST_F(CheckCycle, TheTimeOutAnswersWithTheSettingsAction) {
     });
     Check(f);
     ASSERT_EQ(answerer->shown.size(), 1u);
-    EXPECT_EQ(f.AlarmGrid->Object(1)->When, AddMinutes(30, On15th(10, 0)));
+    EXPECT_NEAR(AlarmGrid(f).Object(1)->When, On15th(10, 30), kOneSecond);
 }
 
 class NewDay : public CheckCycle {
@@ -353,11 +392,11 @@ protected:
     // the 16th with four ticks counted.
     TMainForm& StartAndSave() {
         TMainForm& f = Start();
-        Append(*f.AlarmGrid, OneTime("answered", On15th(10, 0)));
-        Append(*f.AlarmGrid, OneTime("deleted", On15th(10, 0)));
-        Append(*f.AlarmGrid, OneTime("snoozed", On15th(10, 0)));
-        Append(*f.AlarmGrid, OneTime("tomorrow", On16th(0, 0), StatusNotToday));
-        EXPECT_TRUE(f.SaveToDisk());
+        Append(AlarmGrid(f), OneTime("answered", On15th(10, 0)));
+        Append(AlarmGrid(f), OneTime("deleted", On15th(10, 0)));
+        Append(AlarmGrid(f), OneTime("snoozed", On15th(10, 0)));
+        Append(AlarmGrid(f), OneTime("tomorrow", On16th(0, 0), StatusNotToday));
+        EXPECT_TRUE(MainFormAccess(f).SaveToDisk());
         return f;
     }
     void AnswerBeforeMidnight(TMainForm& f) {
@@ -371,84 +410,84 @@ protected:
 
 TEST_F(NewDay, TheFirstTickReloadsWithoutCheckingAndKeepsTheCounter) {
     TMainForm& f = StartAndSave();
-    f.CheckCounter = 4;
+    MainFormAccess(f).CheckCounter() = 4;
     clock.SetNow(On16th(0, 0, 1));
-    f.Timer1Timer();
-    EXPECT_EQ(f.LoadedDate, EncodeDate(2024, 3, 16));
-    EXPECT_EQ(f.CheckCounter, 4);
+    MainFormAccess(f).Tick();
+    EXPECT_EQ(MainFormAccess(f).LoadedDate(), EncodeDate(2024, 3, 16));
+    EXPECT_EQ(MainFormAccess(f).CheckCounter(), 4);
     EXPECT_TRUE(answerer->shown.empty());
-    EXPECT_TRUE(f.Timer1->isActive());
+    EXPECT_TRUE(Timer1(f).isActive());
     // Judged afresh: yesterday's pending reminders expired, today's now pending.
-    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusExpired);
-    EXPECT_EQ(f.AlarmGrid->Object(4)->Status, StatusPending);
+    EXPECT_EQ(AlarmGrid(f).Object(1)->Status, StatusExpired);
+    EXPECT_EQ(AlarmGrid(f).Object(4)->Status, StatusPending);
     // The next tick is the fifth: it checks.
     answerer->Then(&TAlarmShow::OkButton);
-    f.Timer1Timer();
+    MainFormAccess(f).Tick();
     ASSERT_EQ(answerer->shown.size(), 1u);
     EXPECT_EQ(answerer->shown[0].message, "tomorrow");
-    EXPECT_EQ(f.CheckCounter, 0);
+    EXPECT_EQ(MainFormAccess(f).CheckCounter(), 0);
 }
 
 TEST_F(NewDay, AnswersGivenBeforeMidnightSurviveTheReload) {
     TMainForm& f = StartAndSave();
     AnswerBeforeMidnight(f);
     clock.SetNow(On16th(0, 0, 1));
-    f.Timer1Timer();
+    MainFormAccess(f).Tick();
     EXPECT_TRUE(messages.errors.isEmpty());
-    EXPECT_EQ(f.LoadedDate, EncodeDate(2024, 3, 16));
-    EXPECT_EQ(Descriptions(*f.AlarmGrid),
+    EXPECT_EQ(MainFormAccess(f).LoadedDate(), EncodeDate(2024, 3, 16));
+    EXPECT_EQ(Descriptions(AlarmGrid(f)),
               (std::vector<std::string>{"answered", "snoozed", "tomorrow"}));
-    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusDone);
-    EXPECT_EQ(f.AlarmGrid->Object(2)->When, AddMinutes(240, On15th(10, 0)));
-    EXPECT_EQ(f.AlarmGrid->Object(2)->Status, StatusExpired);
+    EXPECT_EQ(AlarmGrid(f).Object(1)->Status, StatusDone);
+    EXPECT_NEAR(AlarmGrid(f).Object(2)->When, On15th(14, 0), kOneSecond);
+    EXPECT_EQ(AlarmGrid(f).Object(2)->Status, StatusExpired);
     // And the file holds them too.
-    EXPECT_EQ(Descriptions(*Make().AlarmGrid),
+    EXPECT_EQ(Descriptions(AlarmGrid(Make())),
               (std::vector<std::string>{"answered", "snoozed", "tomorrow"}));
 }
 
 TEST_F(NewDay, AFailedSaveKeepsTheAnswersAndJudgesTheListsAfresh) {
     TMainForm& f = StartAndSave();
-    Append(*f.RepeatingAlarmGrid, Daily("daily", EncodeTime(8, 0), 0));
-    f.RepeatingAlarmGrid->Object(1)->When = On15th(8, 0);
-    f.RepeatingAlarmGrid->Object(1)->Status = StatusNotToday;
+    Append(RepeatingAlarmGrid(f), Daily("daily", EncodeTime(8, 0), 0));
+    RepeatingAlarmGrid(f).Object(1)->When = On15th(8, 0);
+    RepeatingAlarmGrid(f).Object(1)->Status = StatusNotToday;
     AnswerBeforeMidnight(f);
     // The data file's name taken by a folder: the file cannot be created.
     ASSERT_TRUE(QFile::remove(folder.filePath("Nudgery.dat")));
     ASSERT_TRUE(QDir(folder.path()).mkdir("Nudgery.dat"));
     clock.SetNow(On16th(0, 0, 1));
-    f.Timer1Timer();
+    MainFormAccess(f).Tick();
     ASSERT_EQ(messages.errors.size(), 1);
     EXPECT_EQ(messages.errors[0], "Cannot create file " + folder.filePath("Nudgery.dat"));
-    EXPECT_EQ(Descriptions(*f.AlarmGrid),
+    EXPECT_EQ(Descriptions(AlarmGrid(f)),
               (std::vector<std::string>{"answered", "snoozed", "tomorrow"}));
-    EXPECT_EQ(f.AlarmGrid->Object(1)->Status, StatusDone);
-    EXPECT_EQ(f.AlarmGrid->Object(2)->When, AddMinutes(240, On15th(10, 0)));
-    EXPECT_EQ(f.AlarmGrid->Object(2)->Status, StatusExpired);
-    EXPECT_EQ(f.AlarmGrid->Object(3)->Status, StatusPending);
-    EXPECT_EQ(f.RepeatingAlarmGrid->Object(1)->When, On16th(8, 0));
-    EXPECT_EQ(f.RepeatingAlarmGrid->Object(1)->Status, StatusPending);
-    EXPECT_EQ(f.LoadedDate, EncodeDate(2024, 3, 16));
-    EXPECT_TRUE(f.Timer1->isActive());
+    EXPECT_EQ(AlarmGrid(f).Object(1)->Status, StatusDone);
+    EXPECT_NEAR(AlarmGrid(f).Object(2)->When, On15th(14, 0), kOneSecond);
+    EXPECT_EQ(AlarmGrid(f).Object(2)->Status, StatusExpired);
+    EXPECT_EQ(AlarmGrid(f).Object(3)->Status, StatusPending);
+    EXPECT_EQ(RepeatingAlarmGrid(f).Object(1)->When, On16th(8, 0));
+    EXPECT_EQ(RepeatingAlarmGrid(f).Object(1)->Status, StatusPending);
+    EXPECT_EQ(MainFormAccess(f).LoadedDate(), EncodeDate(2024, 3, 16));
+    EXPECT_TRUE(Timer1(f).isActive());
     // Not again on the next tick.
-    f.Timer1Timer();
+    MainFormAccess(f).Tick();
     EXPECT_EQ(messages.errors.size(), 1);
 }
 
 TEST_F(CheckCycle, SettingTheDateBackDoesNotReload) {
     TMainForm& f = Start();
-    Append(*f.AlarmGrid, OneTime("in memory only", On15th(9, 0), StatusDone));
+    Append(AlarmGrid(f), OneTime("in memory only", On15th(9, 0), StatusDone));
     clock.SetNow(EncodeDate(2024, 3, 14) + EncodeTime(10, 0));
-    f.Timer1Timer();
-    EXPECT_EQ(Descriptions(*f.AlarmGrid), std::vector<std::string>{"in memory only"});
-    EXPECT_EQ(f.LoadedDate, EncodeDate(2024, 3, 15));
+    MainFormAccess(f).Tick();
+    EXPECT_EQ(Descriptions(AlarmGrid(f)), std::vector<std::string>{"in memory only"});
+    EXPECT_EQ(MainFormAccess(f).LoadedDate(), EncodeDate(2024, 3, 15));
 }
 
 TEST_F(CheckCycle, AMissingSoundFileFiresSilentlyAndABadOneBeeps) {
     TMainForm& f = Start();
-    Append(*f.AlarmGrid, OneTime("missing", On15th(10, 0)));
-    Append(*f.AlarmGrid, OneTime("bad", On15th(10, 0)));
-    f.AlarmGrid->Object(1)->SoundFile = folder.filePath("none.wav").toStdString();
-    f.AlarmGrid->Object(2)->SoundFile = SoundFile("noise.bad");
+    Append(AlarmGrid(f), OneTime("missing", On15th(10, 0)));
+    Append(AlarmGrid(f), OneTime("bad", On15th(10, 0)));
+    AlarmGrid(f).Object(1)->SoundFile = folder.filePath("none.wav").toStdString();
+    AlarmGrid(f).Object(2)->SoundFile = SoundFile("noise.bad");
     answerer->Then(&TAlarmShow::OkButton);
     answerer->Then(&TAlarmShow::OkButton);
     Check(f);

@@ -1,5 +1,6 @@
 // The clickable string grid: its format record, what it draws, its rows and their
 // reminders, the auto-adjusting column and header clicks.
+#include "support/qt_printers.h"
 #include "ui/controls/Clicksg.h"
 
 #include <QHeaderView>
@@ -264,13 +265,13 @@ TEST(GridHeaderClick, ReportedOnlyWithFocusAndNoModifier) {
     // A click gives the grid the focus, unless it cannot take it.
     grid->setFocusPolicy(Qt::NoFocus);
     other->setFocus();
-    QTRY_VERIFY(other->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other->hasFocus(); }));
     QTest::mouseClick(header, Qt::LeftButton, Qt::NoModifier, second);
     EXPECT_TRUE(clicked.empty()) << "no focus";
 
     grid->setFocusPolicy(Qt::StrongFocus);
     grid->setFocus();
-    QTRY_VERIFY(grid->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->hasFocus(); }));
     QTest::mouseClick(header, Qt::LeftButton, Qt::ShiftModifier, second);
     EXPECT_TRUE(clicked.empty()) << "shift held";
     QTest::mouseClick(header, Qt::LeftButton, Qt::NoModifier, second);

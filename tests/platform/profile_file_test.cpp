@@ -1,10 +1,11 @@
 #include "platform/profile_file.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace nudgery {
 namespace {
@@ -14,10 +15,15 @@ struct IntegerCase {
     std::optional<std::int32_t> expected;
 };
 
+// Names the case in test names and failure messages by the text it parses.
+void PrintTo(const IntegerCase& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
+
 class ProfileIntegerTest : public ::testing::TestWithParam<IntegerCase> {};
 
 TEST_P(ProfileIntegerTest, ParsesLikeTheProfileFunctions) {
-    EXPECT_EQ(ParseProfileInteger(GetParam().text), GetParam().expected) << GetParam().text;
+    EXPECT_EQ(ParseProfileInteger(GetParam().text), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,48 @@
+#pragma once
+// The main window's test hook: the check cycle stepped tick by tick, the window's fields,
+// and the list operations that no command reaches. Controls are found by their object
+// names instead (Find below).
+
+#include "ui/main/Main.h"
+
+#include <QObject>
+#include <stdexcept>
+
+namespace nudgery::testing {
+
+class MainFormAccess {
+public:
+    explicit MainFormAccess(TMainForm& form) : form_(form) {}
+
+    // One tick of Timer1; five make one check.
+    void Tick() { form_.Timer1Timer(); }
+    void CheckBothLists() {
+        form_.CheckNormalAlarms();
+        form_.CheckRepeatAlarms();
+    }
+
+    int& CheckCounter() { return form_.CheckCounter; }
+    bool& Closing() { return form_.Closing; }
+    TDateTime LoadedDate() const { return form_.LoadedDate; }
+
+    void SetButtons() { form_.SetButtons(); }
+    bool SaveToDisk() { return form_.SaveToDisk(); }
+    void Reload() { form_.Reload(); }
+    void MoveGridRowToCorrectDateTimeSlot(int row, bool select) {
+        form_.MoveGridRowToCorrectDateTimeSlot(row, select);
+    }
+
+private:
+    TMainForm& form_;
+};
+
+// The window's child of type T named `name`; throws when there is none, so a renamed
+// control fails the test at once instead of crashing it.
+template <typename T> T& Find(const QObject& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        throw std::logic_error(std::string("no child named ") + name);
+    return *found;
+}
+
+} // namespace nudgery::testing
