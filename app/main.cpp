@@ -8,6 +8,7 @@
 #include "alerts/SoundPlayback.h"
 #include "core/date_formats.h"
 #include "platform/beeper.h"
+#include "platform/file_chooser.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/program_folder.h"
@@ -53,10 +54,11 @@ int main(int argc, char** argv) {
     SdlMediaPlayer player;
     SystemBeeper beeper;
     SoundPlayback sound(player, beeper);
+    DesktopFileChooser files;
     const MainFormServices services{clock,         formats,  SystemRegionalSettings(),
                                     programFolder, settings, messages,
                                     help,          shell,    screen,
-                                    sound,         startup};
+                                    sound,         startup,  files};
 
     TMainForm mainForm(services);
     TAlarmShow alarmShow(clock, [&mainForm] { mainForm.Shutup(); });

@@ -15,6 +15,7 @@
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/startup_info.h"
+#include "tests/support/fake_file_chooser.h"
 #include "tests/ui/main/main_form_access.h"
 #include "ui/main/Main.h"
 
@@ -95,10 +96,9 @@ public:
     QString Folder() const { return dir_.path() + '/'; }
     const SettableClock& TestClock() const { return clock_; }
     MainFormServices Services() {
-        return {clock_,   formats_,  RegionalSettings{},
-                Folder(), settings_, messages_,
-                help_,    shell_,    screen_,
-                sound_,   startup_};
+        return {
+            clock_,  formats_, RegionalSettings{}, Folder(), settings_, messages_, help_, shell_,
+            screen_, sound_,   startup_,           files_};
     }
 
 private:
@@ -114,6 +114,7 @@ private:
     NoBeeper beeper_;
     SoundPlayback sound_{player_, beeper_};
     ShownStartup startup_;
+    testing::FakeFileChooser files_;
 };
 
 void LoadAndShow(benchmark::State& state) {

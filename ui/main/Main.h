@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <cstdint>
 #include <exception>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ class QTimer;
 namespace nudgery {
 
 class Clock;
+class FileChooser;
 class HelpViewer;
 class MessageBoxes;
 class Screen;
@@ -32,6 +34,7 @@ class TAlarmShow;
 class TGraphicPanel;
 class TTabSet;
 struct Settings;
+struct EditorServices;
 
 // What the main window needs of the rest of the program; all outlive the window.
 struct MainFormServices {
@@ -50,6 +53,8 @@ struct MainFormServices {
     SoundPlayback& sound;
     // How the desktop started the program.
     const StartupInfo& startup;
+    // The reminder editors ask for sound files through it.
+    FileChooser& files;
 };
 
 namespace testing {
@@ -144,16 +149,26 @@ private:
     void VisitOurInternetWebsite1Click();
     void AdjustTimeButtonClick();
 
-    // The list operations and the preferences command. Empty: the reminder editors and the
-    // preferences dialog are not connected to the window.
+    // The list operations: each change is saved to the data file at once.
     void AddAlarmButtonClick();
     void EditAlarmButtonClick();
     void DeleteAlarmButtonClick();
     void CloneButtonClick();
     void AdjustTime(QAction* item);
-    void mnuSetPreferencesClick();
     void mnuDeleteremindersmarkedasdoneClick();
     void Deleteremindersmarkedasexpired1Click();
+    void AddNormal();
+    void EditNormal();
+    void AddRepeating();
+    void EditRepeating();
+    void DeleteAllDone();
+    void DeleteAllExpired();
+    // Removes every one-time reminder of that status and tells how many went.
+    void DeleteAllWithStatus(std::uint8_t status, const char* statusName);
+    // What the editors need: the window's services, and this window placing their dialogs.
+    EditorServices ServicesForEditors();
+    // The preferences command. Empty: the preferences dialog is not connected to the window.
+    void mnuSetPreferencesClick();
     void mnuShowNudgeryClick();
 
     // The window's placement in the settings file; a failed write throws ProfileWriteError.

@@ -1,25 +1,172 @@
 // The list operations of the main window: adding, editing, cloning, deleting and shifting
-// reminders, and the preferences. They do nothing while the editors and the preferences
-// dialog are not wired in.
+// reminders, and the preferences. Every change reaches the data file at once.
 #include "Main.h"
+#include "TimerPause.h"
+#include "alerts/Settings.h"
+#include "core/clock.h"
+#include "platform/message_boxes.h"
+#include "ui/editors/Editex.h"
+#include "ui/editors/EditorServices.h"
+
+#include <QAction>
+#include <QStackedWidget>
 
 namespace nudgery {
 
-void TMainForm::AddAlarmButtonClick() {}
+EditorServices TMainForm::ServicesForEditors() {
+    return {services_.clock,         services_.formats,
+            services_.messages,      services_.help,
+            services_.sound,         services_.files,
+            services_.programFolder, [this](QWidget& dialog) { CenterForm(dialog); }};
+}
 
-void TMainForm::EditAlarmButtonClick() {}
+void TMainForm::AddAlarmButtonClick() {
+    if (Notebook->currentIndex() == 0)
+        AddNormal();
+    else
+        AddRepeating();
+    SetButtons();
+}
 
-void TMainForm::DeleteAlarmButtonClick() {}
+void TMainForm::EditAlarmButtonClick() {
+    if (Notebook->currentIndex() == 0)
+        EditNormal();
+    else
+        EditRepeating();
+    SetButtons();
+}
 
-void TMainForm::CloneButtonClick() {}
+void TMainForm::AddNormal() {
+    const TimerPause pause(*Timer1);
+    TEditAlarmExact editor(ServicesForEditors(), this);
+    editor.OfferDefaultSoundFile(services_.settings.DefaultSoundFile);
+    editor.SetWhenForNewReminder();
+    editor.SetEditorEventType(static_cast<std::uint8_t>(services_.settings.DefaultEventType));
+    CenterForm(editor);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    AlarmGrid->AddRow();
+    const int row = AlarmGrid->RowCount() - 1;
+    AlarmGrid->SetObject(
+        row, TReminder::CreateNormal(KindOneTime, editor.EditorWhen(), editor.Description(),
+                                     editor.EditorSoundFile(), editor.EditorEventType()));
+    const TReminder* added = AlarmGrid->Object(row);
+    AlarmGrid->Object(row)->UpdateNormalStatus(services_.clock);
+    MoveGridRowToCorrectDateTimeSlot(row, true);
+    // Later than every other, it stays last without a move; selected all the same, so the
+    // next Edit or Delete acts on the reminder just written.
+    if (AlarmGrid->Object(row) == added)
+        AlarmGrid->SetRow(row);
+    SaveToDisk();
+}
 
-void TMainForm::AdjustTime(QAction*) {}
+void TMainForm::EditNormal() {
+    const int row = AlarmGrid->Row();
+    if (row < 1)
+        return;
+    const TimerPause pause(*Timer1);
+    TReminder& reminder = *AlarmGrid->Object(row);
+    TEditAlarmExact editor(ServicesForEditors(), this);
+    editor.SetEditorSoundFile(reminder.SoundFile);
+    editor.SetWhen(reminder.When);
+    editor.SetEditorEventType(reminder.EventType);
+    editor.SetDescription(reminder.Description);
+    CenterForm(editor);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    reminder.Description = editor.Description();
+    reminder.SoundFile = editor.EditorSoundFile();
+    reminder.When = editor.EditorWhen();
+    reminder.EventType = editor.EditorEventType();
+    reminder.Status = StatusPending;
+    reminder.UpdateNormalStatus(services_.clock);
+    MoveGridRowToCorrectDateTimeSlot(row, true);
+    AlarmGrid->viewport()->update();
+    SaveToDisk();
+}
+
+void TMainForm::AddRepeating() {}
+
+void TMainForm::EditRepeating() {}
+
+void TMainForm::DeleteAlarmButtonClick() {
+    const TimerPause pause(*Timer1);
+    TClickableStringGrid& grid = Notebook->currentIndex() == 0 ? *AlarmGrid : *RepeatingAlarmGrid;
+    const int row = grid.Row();
+    if (row >= 1 && services_.messages.AskConfirm(this, QStringLiteral("Delete this reminder?"))) {
+        grid.DeleteRow(row);
+        SaveToDisk();
+    }
+    SetButtons();
+}
+
+void TMainForm::CloneButtonClick() {
+    const int row = AlarmGrid->Row();
+    if (row < 1)
+        return;
+    AlarmGrid->AddRow();
+    const int copy = AlarmGrid->RowCount() - 1;
+    AlarmGrid->SetObject(copy, AlarmGrid->Object(row)->Clone());
+    // By the tie rule the copy lands directly above its original at the latest.
+    MoveGridRowToCorrectDateTimeSlot(copy, true);
+    SaveToDisk();
+}
+
+void TMainForm::AdjustTime(QAction* item) {
+    const int row = AlarmGrid->Row();
+    if (row < 1)
+        return;
+    TReminder& reminder = *AlarmGrid->Object(row);
+    reminder.When = AddMinutes(item->property("Tag").toInt(), reminder.When);
+    reminder.Status = StatusPending;
+    reminder.UpdateNormalStatus(services_.clock);
+    MoveGridRowToCorrectDateTimeSlot(row, true);
+    AlarmGrid->viewport()->update();
+    SaveToDisk();
+}
+
+void TMainForm::mnuDeleteremindersmarkedasdoneClick() {
+    if (services_.messages.AskConfirm(
+            this, QStringLiteral("Delete all reminders which are marked as Done?")))
+        DeleteAllDone();
+}
+
+void TMainForm::Deleteremindersmarkedasexpired1Click() {
+    if (services_.messages.AskConfirm(
+            this, QStringLiteral("Delete all reminders which are marked as Expired?")))
+        DeleteAllExpired();
+}
+
+void TMainForm::DeleteAllDone() {
+    DeleteAllWithStatus(StatusDone, "Done");
+}
+
+void TMainForm::DeleteAllExpired() {
+    DeleteAllWithStatus(StatusExpired, "Expired");
+}
+
+void TMainForm::DeleteAllWithStatus(std::uint8_t status, const char* statusName) {
+    if (AlarmGrid->RowCount() <= 1)
+        return;
+    int deleted = 0;
+    for (int row = AlarmGrid->RowCount() - 1; row >= 1; --row) {
+        const TReminder* reminder = AlarmGrid->Object(row);
+        if (reminder && reminder->Status == status) {
+            AlarmGrid->DeleteRow(row);
+            ++deleted;
+        }
+    }
+    if (deleted == 0) {
+        services_.messages.ShowInfo(this, QStringLiteral("No reminders deleted"));
+        return;
+    }
+    // Saved before the report, which may stay open a long time.
+    SaveToDisk();
+    services_.messages.ShowInfo(
+        this, QStringLiteral("Deleted %1 reminders marked %2").arg(deleted).arg(statusName));
+}
 
 void TMainForm::mnuSetPreferencesClick() {}
-
-void TMainForm::mnuDeleteremindersmarkedasdoneClick() {}
-
-void TMainForm::Deleteremindersmarkedasexpired1Click() {}
 
 void TMainForm::mnuShowNudgeryClick() {}
 

@@ -18,6 +18,7 @@
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/startup_info.h"
+#include "support/fake_file_chooser.h"
 #include "support/modal_watchdog.h"
 #include "support/qt_printers.h"
 #include "ui/main/Main.h"
@@ -26,6 +27,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -38,10 +40,14 @@ public:
     void ShowInfo(QWidget*, const QString& text) override { infos << text; }
     bool AskConfirm(QWidget*, const QString& text) override {
         questions << text;
+        if (whileAsking)
+            whileAsking();
         return confirmAnswer;
     }
     QStringList errors, infos, questions;
     bool confirmAnswer = true;
+    // Runs while a question is open, as the user would see the program then.
+    std::function<void()> whileAsking;
 };
 
 class RecordingHelp final : public HelpViewer {
@@ -125,9 +131,10 @@ protected:
 
     QString Folder() const { return folder.path() + '/'; }
     MainFormServices Services() {
-        return {
-            clock, formats, RegionalSettings{}, Folder(), settings, messages, help, shell, screen,
-            sound, startup};
+        return {clock,    formats,  RegionalSettings{},
+                Folder(), settings, messages,
+                help,     shell,    screen,
+                sound,    startup,  files};
     }
     // A fresh main window over the scratch folder, as the program makes it, with its
     // notification window.
@@ -173,6 +180,7 @@ protected:
     CountingBeeper beeper;
     SoundPlayback sound{player, beeper};
     FakeStartupInfo startup;
+    FakeFileChooser files;
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<TAlarmShow> alarmShow;
 };
