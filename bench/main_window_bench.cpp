@@ -21,7 +21,9 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <vector>
@@ -188,6 +190,30 @@ void CheckPassNoneDue(benchmark::State& state) {
     state.counters["reminders"] = 2.0 * each;
 }
 BENCHMARK(CheckPassNoneDue)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A new one-time reminder written through the editor into a long list: the editor opened
+// and saved with its offered values, the reminder put in its place, the list repainted and
+// the whole data file written.
+void AddThroughEditor(benchmark::State& state) {
+    Setup setup(static_cast<int>(state.range(0)), 0);
+    TMainForm form(setup.Services());
+    form.FormActivate();
+    QApplication::processEvents();
+    TClickableStringGrid& grid = Grid(form, "AlarmGrid");
+    auto& add = testing::Find<QPushButton>(form, "AddAlarmButton");
+    for (auto _ : state) {
+        QTimer::singleShot(0, [] {
+            if (QWidget* editor = QApplication::activeModalWidget())
+                testing::Find<QPushButton>(*editor, "SetAlarmButton").click();
+        });
+        add.click();
+        grid.viewport()->repaint();
+    }
+    if (grid.RowCount() - 1 != state.range(0) + static_cast<int>(state.iterations()))
+        state.SkipWithError("a reminder was not added");
+    state.counters["rows"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(AddThroughEditor)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace nudgery
