@@ -10,8 +10,21 @@
 
 #include <QAction>
 #include <QStackedWidget>
+#include <cmath>
 
 namespace nudgery {
+
+namespace {
+
+constexpr double SecondsPerDay = 86400;
+
+// The program's minute is a shade longer than 1/1440 day, so a shift by whole minutes would
+// move the seconds too: "-1 Day" on 9:30 would give 9:29:59.93 and show 9:29.
+TDateTime ToWholeSecond(TDateTime value) {
+    return DatePartOf(value) + std::round(TimePartOf(value) * SecondsPerDay) / SecondsPerDay;
+}
+
+} // namespace
 
 EditorServices TMainForm::ServicesForEditors() {
     return {services_.clock,         services_.formats,
@@ -117,7 +130,7 @@ void TMainForm::AdjustTime(QAction* item) {
     if (row < 1)
         return;
     TReminder& reminder = *AlarmGrid->Object(row);
-    reminder.When = AddMinutes(item->property("Tag").toInt(), reminder.When);
+    reminder.When = ToWholeSecond(AddMinutes(item->property("Tag").toInt(), reminder.When));
     reminder.Status = StatusPending;
     reminder.UpdateNormalStatus(services_.clock);
     MoveGridRowToCorrectDateTimeSlot(row, true);

@@ -278,19 +278,10 @@ TEST_F(ListOperations, AdjustTimeShiftsJudgesAfreshMovesAndSaves) {
     } cases[] = {
         // Minutes before the start of day 0 give day 0 itself.
         {"Less5Minutes", EncodeTime(0, 3), StatusPending, 0, StatusExpired, {"x", "later"}},
-        // Pending again, and then Expired: its date lies before today.
-        {"LessOneDay",
-         On(14, 9, 0),
-         StatusDone,
-         AddMinutes(-1440, On(14, 9, 0)),
-         StatusExpired,
-         {"x", "later"}},
-        {"Add1Day",
-         On(15, 11, 0),
-         StatusPending,
-         AddMinutes(1440, On(15, 11, 0)),
-         StatusNotToday,
-         {"later", "x"}},
+        // Pending again, and then Expired: its date lies before today. The time of day stays.
+        {"LessOneDay", On(14, 9, 0), StatusDone, On(13, 9, 0), StatusExpired, {"x", "later"}},
+        {"LessOneWeek", On(16, 9, 30), StatusPending, On(9, 9, 30), StatusExpired, {"x", "later"}},
+        {"Add1Day", On(15, 11, 0), StatusPending, On(16, 11, 0), StatusNotToday, {"later", "x"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);
