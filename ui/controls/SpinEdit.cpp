@@ -32,7 +32,7 @@ void TSpinEdit::SetValue(int value) {
 }
 
 void TSpinEdit::stepBy(int steps) {
-    SetValue(Clamped(static_cast<long long>(Value()) + steps));
+    SetValue(Clamped(static_cast<long long>(Value()) + static_cast<long long>(steps) * step_));
     selectAll();
 }
 

@@ -2,7 +2,7 @@
 // TSpinEdit: a number box with up and down arrows. Its value is its text read as a whole
 // number, also outside its range while the user is still typing; text that is not a number
 // reads as the minimum. The value is pulled into the range when the box loses the focus,
-// and the arrows never leave the range.
+// and the arrows, which move it by the step, never leave the range.
 
 #include <QAbstractSpinBox>
 
@@ -15,6 +15,8 @@ public:
 
     int MinValue() const { return minValue_; }
     int MaxValue() const { return maxValue_; }
+    // How far one press of an arrow moves the value; 1 unless set.
+    void SetStep(int step) { step_ = step; }
     int Value() const;
     // Shows `value` brought into the range.
     void SetValue(int value);
@@ -31,6 +33,7 @@ private:
 
     int minValue_;
     int maxValue_;
+    int step_ = 1;
 };
 
 } // namespace nudgery

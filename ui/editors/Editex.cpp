@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cmath>
 
 namespace nudgery {
 
@@ -18,12 +17,6 @@ namespace {
 constexpr int FrameBorder = 5;
 constexpr int DatePartWidth = 256;
 constexpr int TimePartWidth = 150;
-
-// Values a damaged data file may hold that no calendar can show.
-bool CanShow(TDateTime when) {
-    return std::isfinite(when) && when >= EncodeDate(1, 1, 1) &&
-           when < EncodeDate(9999, 12, 31) + 1;
-}
 
 } // namespace
 
@@ -107,13 +100,8 @@ void TEditAlarmExact::AddCalendarButtons(QWidget& frame, QPoint at) {
 }
 
 void TEditAlarmExact::SetWhen(TDateTime when) {
-    if (!CanShow(when)) {
-        calendar_->SetSelectedDate(Services().clock.Today());
-        timeEntry_->ShowCurrentTime();
-        return;
-    }
-    calendar_->SetSelectedDate(DatePartOf(when));
-    timeEntry_->ShowTime(when);
+    calendar_->SetSelectedDate(CanShowDateTime(when) ? DatePartOf(when) : Services().clock.Today());
+    timeEntry_->ShowTimeOrNow(when);
 }
 
 void TEditAlarmExact::SetWhenForNewReminder() {

@@ -1,6 +1,8 @@
 #pragma once
-// The look shared by the editor dialogs: their fonts and their push buttons.
+// The look shared by the editor dialogs: their fonts, their push buttons, and how their
+// controls are named.
 
+#include <QAbstractButton>
 #include <QFont>
 #include <QPoint>
 #include <QPushButton>
@@ -25,12 +27,26 @@ inline QFont BoldFont(QFont font) {
     return font;
 }
 
+// A control named for tests, with its tooltip.
+template <typename Control>
+Control* Named(Control* control, const char* name, const char* tooltip = "") {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setToolTip(QString::fromLatin1(tooltip));
+    return control;
+}
+
+// Tab enters a group of radio buttons at its chosen one; the arrow keys move within it.
+template <typename Radios> void TabToChosen(const Radios& radios) {
+    for (QAbstractButton* radio : radios)
+        radio->setFocusPolicy(radio->isChecked()
+                                  ? Qt::StrongFocus
+                                  : Qt::FocusPolicy(Qt::StrongFocus & ~Qt::TabFocus));
+}
+
 // A push button of the usual size, named for tests and tooltipped.
 inline QPushButton* AddButton(QWidget& parent, const char* name, const QString& caption,
                               const char* tooltip, QPoint at, QSize size = EditorButtonSize) {
-    auto* button = new QPushButton(caption, &parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromLatin1(tooltip));
+    auto* button = Named(new QPushButton(caption, &parent), name, tooltip);
     button->setGeometry(QRect(at, size));
     return button;
 }

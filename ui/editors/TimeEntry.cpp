@@ -67,6 +67,13 @@ void TTimeEntry::ShowCurrentTime() {
     ShowTime(services_.clock.Now());
 }
 
+void TTimeEntry::ShowTimeOrNow(TDateTime time) {
+    if (CanShowDateTime(time))
+        ShowTime(time);
+    else
+        ShowCurrentTime();
+}
+
 std::optional<TDateTime> TTimeEntry::Time() const {
     return ParseUserTime(services_.formats, Text());
 }

@@ -36,6 +36,8 @@ public:
     // The time formatted with the user's short time format.
     void ShowTime(TDateTime time);
     void ShowCurrentTime();
+    // The time, or the present time for a value no time edit can show (a damaged data file).
+    void ShowTimeOrNow(TDateTime time);
     // The text read as a time of day, or nothing when it is not one.
     std::optional<TDateTime> Time() const;
 

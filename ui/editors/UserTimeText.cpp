@@ -3,6 +3,8 @@
 #include "core/clock.h"
 #include "core/date_formats.h"
 
+#include <cmath>
+
 namespace nudgery {
 
 QString FormatUserTime(DateFormats& formats, TDateTime time) {
@@ -14,6 +16,11 @@ std::optional<TDateTime> ParseUserTime(DateFormats& formats, const QString& text
     const UserFormatsScope user(formats);
     // The parser compares letters without regard to case itself.
     return formats.ParseTime(text.toLocal8Bit().toStdString());
+}
+
+bool CanShowDateTime(TDateTime value) {
+    return std::isfinite(value) && value >= EncodeDate(1, 1, 1) &&
+           value < EncodeDate(9999, 12, 31) + 1;
 }
 
 QString InvalidTimeMessage(DateFormats& formats, const Clock& clock, const QString& lead) {

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <memory>
-#include <stdexcept>
 
 namespace nudgery::testing {
 
@@ -25,10 +24,7 @@ protected:
     }
 
     template <typename T = QWidget> T& Control(const char* name) {
-        auto* control = editor->findChild<T*>(QString::fromLatin1(name));
-        if (!control)
-            throw std::runtime_error(std::string("no control ") + name);
-        return *control;
+        return FindControl<T>(*editor, name);
     }
     QLineEdit& TimeEdit() { return Control<QLineEdit>("TimeEdit"); }
     QLineEdit& Descript() { return Control<QLineEdit>("Descript"); }

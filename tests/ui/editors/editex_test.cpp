@@ -1,6 +1,7 @@
 // The one-time reminder editor: the times it takes and refuses under two users' regional
 // settings, the date on its calendar, the quick time set, and its use from the keyboard.
 #include "editex_fixture.h"
+#include "ui/editors/Editrep.h"
 #include "ui/editors/Settd.h"
 
 #include <QTest>
@@ -175,12 +176,7 @@ TEST_F(EditAlarmExactTest, TheMessageRefusesA101stCharacter) {
 }
 
 TEST_F(EditAlarmExactTest, CancelEscAndTheCloseBoxReturnCancelAndHelpShowsItsTopic) {
-    EXPECT_EQ(Run(*editor, [this] { Click("CancelButton"); }).result, QDialog::Rejected);
-    EXPECT_EQ(Run(*editor, [this] { QTest::keyClick(editor.get(), Qt::Key_Escape); }).result,
-              QDialog::Rejected);
-    EXPECT_EQ(Run(*editor, [this] { editor->close(); }).result, QDialog::Rejected);
-    EXPECT_TRUE(Run(*editor, [this] { Click("Helpbutton"); }).stayedOpen);
-    EXPECT_EQ(help.topics, std::vector<int>{1004});
+    ExpectCancelWaysAndHelp(*editor, 1004);
 }
 
 TEST_F(EditAlarmExactTest, TabVisitsEveryControlFromTopToBottomAndLabelsLeadToTheirEdits) {
@@ -251,7 +247,8 @@ TEST(EditorHelp, TheShippedHelpFileHasATopicForEachEditorWindow) {
     QFile file(QStringLiteral(NUDGERY_HELP_FILE));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString help = QString::fromUtf8(file.readAll());
-    for (const int topic : {TEditAlarmExact::HelpTopic, TSetTimeDialog::HelpTopic})
+    for (const int topic :
+         {TEditAlarmExact::HelpTopic, TEditAlarmRepeating::HelpTopic, TSetTimeDialog::HelpTopic})
         EXPECT_TRUE(help.contains(QStringLiteral("<a name=\"%1\"></a>").arg(topic))) << topic;
 }
 

@@ -15,14 +15,17 @@
 #include "support/modal_watchdog.h"
 #include "ui/editors/EditorServices.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -112,6 +115,28 @@ protected:
         });
         const int result = dialog.exec();
         return {result, open};
+    }
+
+    // A control of `window` by its name.
+    template <typename T = QWidget> static T& FindControl(QWidget& window, const char* name) {
+        auto* control = window.findChild<T*>(QString::fromLatin1(name));
+        if (!control)
+            throw std::runtime_error(std::string("no control ") + name);
+        return *control;
+    }
+
+    // Cancel, Esc and the close box end `dialog` with Cancel; Help asks for `topic` and
+    // leaves it open.
+    void ExpectCancelWaysAndHelp(QDialog& dialog, int topic) {
+        const auto click = [&dialog](const char* name) {
+            FindControl<QAbstractButton>(dialog, name).click();
+        };
+        EXPECT_EQ(Run(dialog, [&] { click("CancelButton"); }).result, QDialog::Rejected);
+        EXPECT_EQ(Run(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }).result,
+                  QDialog::Rejected);
+        EXPECT_EQ(Run(dialog, [&] { dialog.close(); }).result, QDialog::Rejected);
+        EXPECT_TRUE(Run(dialog, [&] { click("Helpbutton"); }).stayedOpen);
+        EXPECT_EQ(help.topics, std::vector<int>{topic});
     }
 
     // Runs `answer` on the next modal dialog of type T as soon as it is open.

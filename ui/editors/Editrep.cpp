@@ -1,0 +1,232 @@
+#include "Editrep.h"
+
+#include "DayRuleFrame.h"
+#include "EditorStyle.h"
+#include "TimeEntry.h"
+#include "core/clock.h"
+#include "platform/message_boxes.h"
+#include "ui/controls/SpinEdit.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace nudgery {
+
+namespace {
+
+constexpr int Left = 12;
+constexpr int FrameWidth = 488;
+constexpr int TimeFrameHeight = 62;
+constexpr int Gap = 2;
+constexpr int ChoiceHeight = 18;
+
+constexpr int IntervalMin = 10;
+constexpr int IntervalMax = 720;
+constexpr int IntervalStep = 10;
+constexpr int IntervalDesignValue = 60;
+// Minutes from the starting time to the ending time offered in place of a refused one.
+constexpr int SuggestedRepeatSpan = 60;
+
+constexpr char InvalidEndingTimeLead[] = "Invalid ENDING time. Please use your Windows Time "
+                                         "format\n   Example: ";
+
+} // namespace
+
+TEditAlarmRepeating::TEditAlarmRepeating(const EditorServices& services, QWidget* parent)
+    : TReminderEditor(services,
+                      {"Repeating Reminder Description", QSize(512, 407), HelpTopic, 413, 54},
+                      parent) {
+    setObjectName(QStringLiteral("EditAlarmRepeating"));
+    dayRule_ = new TDayRuleFrame(services.messages, this);
+    dayRule_->move(Left, 54);
+    const int timeTop = dayRule_->geometry().bottom() + 1 + Gap;
+    AddTimeFrame(QPoint(Left, timeTop));
+    AddActionFrameAndButtons(QPoint(Left, timeTop + TimeFrameHeight + Gap),
+                             {QSize(FrameWidth, 118),
+                              "Type in the path and name of the sound file (*.wav or *.mid)",
+                              /*soundFileFollowsEdit=*/false});
+    ShowRepeatChoices();
+}
+
+void TEditAlarmRepeating::AddTimeFrame(QPoint at) {
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("TimeFrame"));
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setGeometry(QRect(at, QSize(FrameWidth, TimeFrameHeight)));
+
+    auto* label = Named(new QLabel(QStringLiteral("&Starting Time"), frame), "StartingTimeLabel");
+    label->setGeometry(8, 14, 100, 16);
+    timeEntry_ = new TTimeEntry(
+        Services(), {"TimeEdit", "ExplorerButton1", "Enter the reminder time here", 68, 9}, frame);
+    timeEntry_->move(8, 31);
+    timeEntry_->SetText(QStringLiteral("12:59 PM"));
+    label->setBuddy(timeEntry_->Edit());
+
+    repeatChoice_ = new QButtonGroup(frame);
+    connect(repeatChoice_, &QButtonGroup::buttonClicked, this, &TEditAlarmRepeating::Setbuttons);
+    AddRepeatChoice(oncePerDayCheck_, *repeatChoice_, *frame, "OncePerDayCheck", "Once per day",
+                    "Check here to have this reminder occur \nonly once per day",
+                    QRect(124, 6, 96, ChoiceHeight));
+    AddRepeatChoice(repeatEveryCheck_, *repeatChoice_, *frame, "RepeatEveryCheck", "Repeat Every",
+                    "Check here to have this reminder repeat itself\nat predefined intervals ",
+                    QRect(224, 6, 92, ChoiceHeight));
+    oncePerDayCheck_->setChecked(true);
+    repeatEverySpinner_ =
+        Named(new TSpinEdit(IntervalMin, IntervalMax, frame), "RepeatEverySpinner",
+              "Enter the number of minutes for the repeat\ninterval for this reminder");
+    repeatEverySpinner_->SetStep(IntervalStep);
+    repeatEverySpinner_->SetValue(IntervalDesignValue);
+    repeatEverySpinner_->setGeometry(318, 5, 52, 20);
+    Named(new QLabel(QStringLiteral("min"), frame), "MinutesLabel")
+        ->setGeometry(374, 6, 30, ChoiceHeight);
+
+    AddRepeatUntilPanel(*frame, QPoint(120, 28));
+}
+
+void TEditAlarmRepeating::AddRepeatUntilPanel(QWidget& frame, QPoint at) {
+    repeatUntilPanel_ = Named(new QFrame(&frame), "RepeatUntilPanel");
+    repeatUntilPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    repeatUntilPanel_->setGeometry(QRect(at, QSize(276, 30)));
+    endChoice_ = new QButtonGroup(repeatUntilPanel_);
+    connect(endChoice_, &QButtonGroup::buttonClicked, this, &TEditAlarmRepeating::Setbuttons);
+    AddRepeatChoice(forRemainderOfDay_, *endChoice_, *repeatUntilPanel_, "ForRemainderOfDay",
+                    "For rest of day",
+                    "Check here to have this reminder continue \nrepeating at the defined "
+                    "intervals for the rest \nof the day",
+                    QRect(6, 6, 110, ChoiceHeight));
+    AddRepeatChoice(untilTime_, *endChoice_, *repeatUntilPanel_, "UntilTime", "Until",
+                    "Check here to have this reminder continue \nrepeating at the defined "
+                    "intervals until a \nspecified time",
+                    QRect(120, 6, 52, ChoiceHeight));
+    forRemainderOfDay_->setChecked(true);
+    untilEntry_ = new TTimeEntry(
+        Services(), {"UntilTimeEdit", "EndingtimeButton", "Enter the ending time here", 68, 9},
+        repeatUntilPanel_);
+    untilEntry_->move(174, 4);
+    untilEntry_->SetText(QStringLiteral("12:59 PM"));
+    // The ending time is checked against the starting time, so that one must be right first.
+    untilEntry_->SetQuickSetCheck([this] {
+        const std::optional<TDateTime> start = CheckValidTime();
+        return start && CheckValidEndTime(*start);
+    });
+    repeatUntilPanel_->hide();
+}
+
+void TEditAlarmRepeating::AddRepeatChoice(QRadioButton*& radio, QButtonGroup& group,
+                                          QWidget& parent, const char* name, const char* caption,
+                                          const char* tooltip, QRect geometry) {
+    radio = Named(new QRadioButton(QString::fromLatin1(caption), &parent), name, tooltip);
+    radio->setGeometry(geometry);
+    group.addButton(radio);
+}
+
+void TEditAlarmRepeating::SetFirstTime(TDateTime time) {
+    timeEntry_->ShowTimeOrNow(time);
+}
+
+void TEditAlarmRepeating::SetUntilTime(TDateTime time) {
+    untilEntry_->ShowTimeOrNow(time);
+}
+
+void TEditAlarmRepeating::SetTimesForNewReminder() {
+    const TDateTime now = Services().clock.Now();
+    timeEntry_->ShowTime(now);
+    untilEntry_->ShowTime(AddMinutes(SuggestedRepeatSpan, now));
+}
+
+void TEditAlarmRepeating::SetRepeatMinutes(std::int32_t minutes) {
+    // The schedule treats a negative interval (a damaged data file) as once a day.
+    if (minutes > 0) {
+        repeatEveryCheck_->setChecked(true);
+        repeatEverySpinner_->SetValue(minutes);
+    } else {
+        oncePerDayCheck_->setChecked(true);
+    }
+    ShowRepeatChoices();
+}
+
+void TEditAlarmRepeating::SetHasUntil(bool hasUntil) {
+    (hasUntil ? untilTime_ : forRemainderOfDay_)->setChecked(true);
+    ShowRepeatChoices();
+}
+
+void TEditAlarmRepeating::FormActivate() {
+    Setbuttons();
+    TReminderEditor::FormActivate();
+    SetEmUp();
+}
+
+void TEditAlarmRepeating::ShowRepeatChoices() {
+    const bool repeats = repeatEveryCheck_->isChecked();
+    repeatUntilPanel_->setVisible(repeats);
+    repeatEverySpinner_->setEnabled(repeats);
+    untilEntry_->setEnabled(untilTime_->isChecked());
+    TabToChosen(repeatChoice_->buttons());
+    TabToChosen(endChoice_->buttons());
+}
+
+void TEditAlarmRepeating::Setbuttons() {
+    ShowRepeatChoices();
+    if (!CheckValidTime())
+        repeatUntilPanel_->hide();
+}
+
+void TEditAlarmRepeating::SetEmUp() {
+    dayRule_->SetEmUp(editorDaySpec_);
+}
+
+std::optional<TDateTime> TEditAlarmRepeating::CheckValidTime() {
+    const std::optional<TDateTime> start = timeEntry_->CheckValidTime();
+    if (!start)
+        timeEntry_->ShowCurrentTime();
+    return start;
+}
+
+std::optional<TDateTime> TEditAlarmRepeating::CheckValidEndTime(TDateTime startTime) {
+    const std::optional<TDateTime> end =
+        untilEntry_->CheckValidTime(QString::fromLatin1(InvalidEndingTimeLead));
+    if (end && *end > startTime)
+        return end;
+    if (end)
+        Services().messages.ShowInfo(
+            this, QStringLiteral("Invalid ENDING time. Must be greater than starting time"));
+    untilEntry_->ShowTime(AddMinutes(SuggestedRepeatSpan, startTime));
+    return std::nullopt;
+}
+
+void TEditAlarmRepeating::SetAlarmButtonClick() {
+    ActionFrame().TakeSoundFileForSave();
+    const std::optional<std::string> daySpec = dayRule_->DetermineDaysString();
+    if (!daySpec)
+        return;
+    editorDaySpec_ = *daySpec;
+    const std::optional<TDateTime> start = CheckValidTime();
+    if (!start)
+        return;
+    editorFirstTime_ = *start;
+    if (!repeatEveryCheck_->isChecked())
+        return Accept();
+    if (repeatEverySpinner_->Value() < IntervalMin) {
+        Services().messages.ShowInfo(
+            this, QStringLiteral("Repeat interval must be greater than 10 minutes"));
+        return;
+    }
+    if (!untilTime_->isChecked())
+        return Accept();
+    if (const std::optional<TDateTime> end = CheckValidEndTime(*start)) {
+        editorUntilTime_ = *end;
+        Accept();
+    }
+}
+
+void TEditAlarmRepeating::Accept() {
+    // Taken now: closing the window takes the focus from the interval box, which would then
+    // pull a number typed beyond its range back into it.
+    repeatMinutes_ = repeatEveryCheck_->isChecked() ? repeatEverySpinner_->Value() : 0;
+    hasUntil_ = untilTime_->isChecked();
+    accept();
+}
+
+} // namespace nudgery
