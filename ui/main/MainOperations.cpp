@@ -7,6 +7,7 @@
 #include "platform/message_boxes.h"
 #include "ui/editors/Editex.h"
 #include "ui/editors/EditorServices.h"
+#include "ui/editors/Editrep.h"
 
 #include <QAction>
 #include <QStackedWidget>
@@ -22,6 +23,29 @@ constexpr double SecondsPerDay = 86400;
 // move the seconds too: "-1 Day" on 9:30 would give 9:29:59.93 and show 9:29.
 TDateTime ToWholeSecond(TDateTime value) {
     return DatePartOf(value) + std::round(TimePartOf(value) * SecondsPerDay) / SecondsPerDay;
+}
+
+// What a new reminder of either kind starts from: the user's default sound, when that file
+// exists, and default action.
+void OfferDefaults(TReminderEditor& editor, const Settings& settings) {
+    editor.OfferDefaultSoundFile(settings.DefaultSoundFile);
+    editor.SetEditorEventType(static_cast<std::uint8_t>(settings.DefaultEventType));
+}
+
+// What both editors show of a reminder being edited, besides its times.
+void ShowReminder(TReminderEditor& editor, const TReminder& reminder) {
+    editor.SetEditorSoundFile(reminder.SoundFile);
+    editor.SetEditorEventType(reminder.EventType);
+    editor.SetDescription(reminder.Description);
+}
+
+// A repeating reminder as the editor leaves it, not yet scheduled; fields the editor does not
+// carry keep their defaults.
+std::unique_ptr<TReminder> RepeatingFrom(const TEditAlarmRepeating& editor) {
+    return TReminder::CreateRepeating(KindRepeating, editor.EditorFirstTime(), editor.HasUntil(),
+                                      editor.EditorUntilTime(), editor.EditorDaySpec(),
+                                      editor.RepeatMinutes(), editor.Description(),
+                                      editor.EditorSoundFile(), editor.EditorEventType());
 }
 
 } // namespace
@@ -52,9 +76,8 @@ void TMainForm::EditAlarmButtonClick() {
 void TMainForm::AddNormal() {
     const TimerPause pause(*Timer1);
     TEditAlarmExact editor(ServicesForEditors(), this);
-    editor.OfferDefaultSoundFile(services_.settings.DefaultSoundFile);
+    OfferDefaults(editor, services_.settings);
     editor.SetWhenForNewReminder();
-    editor.SetEditorEventType(static_cast<std::uint8_t>(services_.settings.DefaultEventType));
     CenterForm(editor);
     if (editor.exec() != QDialog::Accepted)
         return;
@@ -63,8 +86,8 @@ void TMainForm::AddNormal() {
     AlarmGrid->SetObject(
         row, TReminder::CreateNormal(KindOneTime, editor.EditorWhen(), editor.Description(),
                                      editor.EditorSoundFile(), editor.EditorEventType()));
-    const TReminder* added = AlarmGrid->Object(row);
-    AlarmGrid->Object(row)->UpdateNormalStatus(services_.clock);
+    TReminder* added = AlarmGrid->Object(row);
+    added->UpdateNormalStatus(services_.clock);
     MoveGridRowToCorrectDateTimeSlot(row, true);
     // Later than every other, it stays last without a move; selected all the same, so the
     // next Edit or Delete acts on the reminder just written.
@@ -80,10 +103,8 @@ void TMainForm::EditNormal() {
     const TimerPause pause(*Timer1);
     TReminder& reminder = *AlarmGrid->Object(row);
     TEditAlarmExact editor(ServicesForEditors(), this);
-    editor.SetEditorSoundFile(reminder.SoundFile);
+    ShowReminder(editor, reminder);
     editor.SetWhen(reminder.When);
-    editor.SetEditorEventType(reminder.EventType);
-    editor.SetDescription(reminder.Description);
     CenterForm(editor);
     if (editor.exec() != QDialog::Accepted)
         return;
@@ -98,9 +119,48 @@ void TMainForm::EditNormal() {
     SaveToDisk();
 }
 
-void TMainForm::AddRepeating() {}
+void TMainForm::AddRepeating() {
+    const TimerPause pause(*Timer1);
+    TEditAlarmRepeating editor(ServicesForEditors(), this);
+    OfferDefaults(editor, services_.settings);
+    editor.SetTimesForNewReminder();
+    editor.SetEditorDaySpec("12345");
+    CenterForm(editor);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    // The repeating list keeps the order of adding: the new reminder stays last.
+    RepeatingAlarmGrid->AddRow();
+    const int row = RepeatingAlarmGrid->RowCount() - 1;
+    RepeatingAlarmGrid->SetObject(row, RepeatingFrom(editor));
+    RepeatingAlarmGrid->Object(row)->ScheduleToday(services_.clock);
+    // The selection stays, unless there was none: the first reminder of a list is selected.
+    if (RepeatingAlarmGrid->Row() < 1)
+        RepeatingAlarmGrid->SetRow(row);
+    SaveToDisk();
+}
 
-void TMainForm::EditRepeating() {}
+void TMainForm::EditRepeating() {
+    const int row = RepeatingAlarmGrid->Row();
+    if (row < 1)
+        return;
+    const TimerPause pause(*Timer1);
+    const TReminder& reminder = *RepeatingAlarmGrid->Object(row);
+    TEditAlarmRepeating editor(ServicesForEditors(), this);
+    ShowReminder(editor, reminder);
+    editor.SetFirstTime(reminder.FirstTime);
+    editor.SetUntilTime(reminder.UntilTime);
+    editor.SetEditorDaySpec(reminder.DaySpec);
+    editor.SetRepeatMinutes(reminder.RepeatMinutes);
+    editor.SetHasUntil(reminder.HasUntil);
+    CenterForm(editor);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    // Rebuilt in the same row; the old reminder goes with its replacement.
+    RepeatingAlarmGrid->SetObject(row, RepeatingFrom(editor));
+    RepeatingAlarmGrid->Object(row)->ScheduleToday(services_.clock);
+    RepeatingAlarmGrid->viewport()->update();
+    SaveToDisk();
+}
 
 void TMainForm::DeleteAlarmButtonClick() {
     const TimerPause pause(*Timer1);
