@@ -8,6 +8,7 @@
 #include "alerts/SoundPlayback.h"
 #include "core/date_formats.h"
 #include "platform/beeper.h"
+#include "platform/file_chooser.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/program_folder.h"
@@ -18,10 +19,12 @@
 #include "platform/startup_info.h"
 #include "platform/system_clock.h"
 #include "platform/termination_signals.h"
+#include "platform/tray_area.h"
 #include "ui/main/Justone.h"
 
 #include <QApplication>
 #include <QSessionManager>
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -36,7 +39,7 @@ int main(int argc, char** argv) {
     if (previousInstance.Exists())
         return previousInstance.RunSecondCopyStep();
 
-    const DesktopStartupInfo startup;
+    const DesktopStartupInfo startup(QApplication::arguments());
     // Names the user's data folder, which holds the files when the program's folder is
     // read-only.
     QApplication::setApplicationName(QStringLiteral("Nudgery"));
@@ -53,10 +56,13 @@ int main(int argc, char** argv) {
     SdlMediaPlayer player;
     SystemBeeper beeper;
     SoundPlayback sound(player, beeper);
+    DesktopFileChooser files;
+    const auto trayArea = [] { return std::make_unique<DesktopTrayArea>(); };
     const MainFormServices services{clock,         formats,  SystemRegionalSettings(),
                                     programFolder, settings, messages,
                                     help,          shell,    screen,
-                                    sound,         startup};
+                                    sound,         trayArea, startup,
+                                    files};
 
     TMainForm mainForm(services);
     TAlarmShow alarmShow(clock, [&mainForm] { mainForm.Shutup(); });

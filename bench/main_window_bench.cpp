@@ -15,6 +15,8 @@
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/startup_info.h"
+#include "tests/support/fake_file_chooser.h"
+#include "tests/support/fake_tray_area.h"
 #include "tests/ui/main/main_form_access.h"
 #include "ui/main/Main.h"
 
@@ -95,10 +97,10 @@ public:
     QString Folder() const { return dir_.path() + '/'; }
     const SettableClock& TestClock() const { return clock_; }
     MainFormServices Services() {
-        return {clock_,   formats_,  RegionalSettings{},
-                Folder(), settings_, messages_,
-                help_,    shell_,    screen_,
-                sound_,   startup_};
+        const auto makeTrayArea = [] { return std::make_unique<testing::FakeTrayArea>(); };
+        return {
+            clock_,  formats_, RegionalSettings{}, Folder(), settings_, messages_, help_, shell_,
+            screen_, sound_,   makeTrayArea,       startup_, files_};
     }
 
 private:
@@ -114,6 +116,7 @@ private:
     NoBeeper beeper_;
     SoundPlayback sound_{player_, beeper_};
     ShownStartup startup_;
+    testing::FakeFileChooser files_;
 };
 
 void LoadAndShow(benchmark::State& state) {

@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QString>
 #include <exception>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,8 +24,10 @@ class QTimer;
 namespace nudgery {
 
 class Clock;
+class FileChooser;
 class HelpViewer;
 class MessageBoxes;
+class PopupHints;
 class Screen;
 class Shell;
 class SoundPlayback;
@@ -31,6 +35,8 @@ class StartupInfo;
 class TAlarmShow;
 class TGraphicPanel;
 class TTabSet;
+class TTrayIcon95;
+class TrayArea;
 struct Settings;
 
 // What the main window needs of the rest of the program; all outlive the window.
@@ -48,8 +54,12 @@ struct MainFormServices {
     const Screen& screen;
     // All sound of the program; the window forwards its sound calls here.
     SoundPlayback& sound;
+    // Makes the notification area that the window's tray icon shows itself in.
+    std::function<std::unique_ptr<TrayArea>()> trayArea;
     // How the desktop started the program.
     const StartupInfo& startup;
+    // The reminder editors ask for sound files through it.
+    FileChooser& files;
 };
 
 namespace testing {
@@ -144,17 +154,28 @@ private:
     void VisitOurInternetWebsite1Click();
     void AdjustTimeButtonClick();
 
-    // The list operations and the preferences command. Empty: the reminder editors and the
-    // preferences dialog are not connected to the window.
+    // The list operations. Empty: the reminder editors are not connected to the window.
     void AddAlarmButtonClick();
     void EditAlarmButtonClick();
     void DeleteAlarmButtonClick();
     void CloneButtonClick();
     void AdjustTime(QAction* item);
-    void mnuSetPreferencesClick();
     void mnuDeleteremindersmarkedasdoneClick();
     void Deleteremindersmarkedasexpired1Click();
+
+    // The Preferences dialog; on OK the settings are written and put in force.
+    void mnuSetPreferencesClick();
+    // Puts the settings that act on the running program in force: popup hints, the tray
+    // icon, and its animation.
+    void ApplySettings();
+
+    // The tray icon: made with the window, its clicks and menu bring the window back.
+    void CreateTrayIcon();
+    void LoadAndAnimateIcons();
     void mnuShowNudgeryClick();
+    void TrayIconDblClick();
+    // Brings the window back from the tray or the task bar.
+    void RestoreApplication();
 
     // The window's placement in the settings file; a failed write throws ProfileWriteError.
     void SavePlacement();
@@ -232,6 +253,10 @@ private:
     QAction* Exit1 = nullptr;
     QMenu* AdjustItemTimeMenu = nullptr;
     QMenu* WhatsThisMenu = nullptr;
+    // In the desktop's notification area while the tray is in use; owned by the window.
+    TTrayIcon95* TrayIcon = nullptr;
+    // Popup hints of the whole program, on or off as the settings say.
+    std::unique_ptr<PopupHints> hints_;
     // The check timer (1000 ms, stopped until the first activation and during every tick
     // and modal dialog).
     QTimer* Timer1 = nullptr;

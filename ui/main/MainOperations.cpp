@@ -1,6 +1,5 @@
 // The list operations of the main window: adding, editing, cloning, deleting and shifting
-// reminders, and the preferences. They do nothing while the editors and the preferences
-// dialog are not wired in.
+// reminders. They do nothing while the editors are not wired in.
 #include "Main.h"
 
 namespace nudgery {
@@ -15,12 +14,8 @@ void TMainForm::CloneButtonClick() {}
 
 void TMainForm::AdjustTime(QAction*) {}
 
-void TMainForm::mnuSetPreferencesClick() {}
-
 void TMainForm::mnuDeleteremindersmarkedasdoneClick() {}
 
 void TMainForm::Deleteremindersmarkedasexpired1Click() {}
-
-void TMainForm::mnuShowNudgeryClick() {}
 
 } // namespace nudgery
