@@ -1,9 +1,11 @@
 // The built program started minimised with the tray in use, on an X server of the test's
 // own with an XEmbed notification area (trayer): only its tray icon shows, its menu opens
-// on the right button, and a click on the icon brings the window back.
+// on the right button, a click on the icon brings the window back, and the animated icon
+// ticks.
 #include "program_process.h"
 #include "x_display.h"
 
+#include <QPainter>
 #include <QSet>
 #include <QStandardPaths>
 #include <algorithm>
@@ -53,7 +55,8 @@ protected:
         env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
         return Start(arguments, env);
     }
-    static Windows Where(const Windows& windows, bool topLevel) {
+    // The windows on view, top-level ones or those embedded in another window.
+    static Windows Viewable(const Windows& windows, bool topLevel) {
         Windows kept;
         std::copy_if(windows.begin(), windows.end(), std::back_inserter(kept),
                      [&](const auto& w) { return w.viewable && w.topLevel == topLevel; });
@@ -92,61 +95,93 @@ protected:
         return colours.size();
     }
 
+    // Starts the program minimised with `settings` and waits until only its tray icon
+    // shows: one window embedded in the notification area, drawn, and none on the screen.
+    // Where the icon is; empty when that did not come to pass.
+    QRect StartIntoTheTray(const QByteArray& settings) {
+        QFile file(SettingsFile());
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(settings);
+        file.close();
+        program_ = &StartOnDisplay({"--minimized"});
+        const qint64 pid = program_->processId();
+        Windows icons;
+        const bool onlyTheIcon = QTest::qWaitFor(
+            [&] {
+                const Windows windows = display_.WindowsOf(pid);
+                icons = Viewable(windows, false);
+                return icons.size() == 1 && Viewable(windows, true).empty();
+            },
+            kWaitMs);
+        EXPECT_TRUE(onlyTheIcon) << "windows on the screen: "
+                                 << Viewable(display_.WindowsOf(pid), true).size()
+                                 << ", icons in the tray: " << icons.size();
+        if (!onlyTheIcon)
+            return {};
+        const QRect icon = icons.front().geometry;
+        // A picture, not a plain square.
+        const bool drawn =
+            QTest::qWaitFor([&] { return ColoursIn(display_.Screenshot(), icon) > 4; }, kWaitMs);
+        EXPECT_TRUE(drawn) << "the icon was not drawn";
+        return drawn ? icon : QRect();
+    }
+    Windows OnScreen() const { return Viewable(display_.WindowsOf(program_->processId()), true); }
+    Windows InTheTray() const { return Viewable(display_.WindowsOf(program_->processId()), false); }
+
     VirtualDisplay display_;
     QProcess trayer_;
+    QProcess* program_ = nullptr;
 };
 
 TEST_F(TrayProcess, AMinimisedStartShowsOnlyTheTrayIconAndAClickBringsTheWindowBack) {
-    QFile settings(SettingsFile());
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write("[Tray]\nUse=1\n");
-    settings.close();
-    QProcess& program = StartOnDisplay({"--minimized"});
-    const qint64 pid = program.processId();
-
-    // One window of the program embedded in the notification area, and none on the screen.
-    Windows icons;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            const Windows windows = display_.WindowsOf(pid);
-            icons = Where(windows, false);
-            return icons.size() == 1 && Where(windows, true).empty();
-        },
-        kWaitMs))
-        << "windows on the screen: " << Where(display_.WindowsOf(pid), true).size()
-        << ", icons in the tray: " << icons.size();
-    const QRect iconArea = icons.front().geometry;
+    const QRect iconArea = StartIntoTheTray("[Tray]\nUse=1\n");
+    ASSERT_FALSE(iconArea.isEmpty());
     const QPoint icon = iconArea.center();
-    // The icon is drawn: a picture, not a plain square.
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return ColoursIn(display_.Screenshot(), iconArea) > 4; }, kWaitMs));
     SaveScreen("tray_minimized_start", iconArea.adjusted(-40, 0, 0, 8));
 
     // The right button opens the icon's menu, a window of its own on the screen.
     ASSERT_TRUE(Click(icon, 3));
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return Where(display_.WindowsOf(pid), true).size() == 1; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OnScreen().size() == 1; }, kWaitMs));
     SaveScreen("tray_menu");
     ASSERT_TRUE(Xdotool({"key", "Escape"}));
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return Where(display_.WindowsOf(pid), true).empty(); }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OnScreen().empty(); }, kWaitMs));
 
     // A click brings the main window back; the icon stays.
     ASSERT_TRUE(Click(icon, 1));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            const Windows shown = Where(display_.WindowsOf(pid), true);
+            const Windows shown = OnScreen();
             return shown.size() == 1 && shown.front().name == "Nudgery!" &&
                    shown.front().geometry.width() >= 599;
         },
         kWaitMs));
-    EXPECT_EQ(Where(display_.WindowsOf(pid), false).size(), 1u);
+    EXPECT_EQ(InTheTray().size(), 1u);
     SaveScreen("tray_window_back");
 
-    ::kill(static_cast<pid_t>(pid), SIGTERM);
-    ASSERT_TRUE(program.waitForFinished(kWaitMs));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
+    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    ASSERT_TRUE(program_->waitForFinished(kWaitMs));
+    EXPECT_EQ(program_->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program_->exitCode(), 0);
+}
+
+TEST_F(TrayProcess, TheAnimatedIconTicksInTheNotificationArea) {
+    const QRect icon = StartIntoTheTray("[Tray]\nUse=1\n[Misc]\nAnimateIcon=1\n");
+    ASSERT_FALSE(icon.isEmpty());
+    const QImage first = display_.Screenshot().copy(icon);
+    QImage next;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            next = display_.Screenshot().copy(icon);
+            return next != first && ColoursIn(next, next.rect()) > 4;
+        },
+        kWaitMs));
+    // Two frames side by side, enlarged, to look at.
+    QImage frames(icon.width() * 2, icon.height(), QImage::Format_RGB32);
+    QPainter painter(&frames);
+    painter.drawImage(0, 0, first);
+    painter.drawImage(icon.width(), 0, next);
+    painter.end();
+    frames.scaled(frames.size() * 4).save(QT_TESTCASE_BUILDDIR "/tray_animation_frames.png");
 }
 
 } // namespace
