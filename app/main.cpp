@@ -77,6 +77,9 @@ int main(int argc, char** argv) {
     // The help window may still be open: the program ends with the main window anyway.
     QObject::connect(&mainForm, &TMainForm::Closed, &app, &QApplication::quit,
                      Qt::QueuedConnection);
+    // And only then, once the lists are saved: hidden in the tray, the main window is not
+    // on the screen, and the notification or a dialog closing there must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
     mainForm.FormActivate();
     return app.exec();
 }

@@ -1,7 +1,12 @@
 // The built program started minimised with the tray in use, on an X server of the test's
 // own with an XEmbed notification area (trayer): only its tray icon shows, its menu opens
-// on the right button, a click on the icon brings the window back, and the animated icon
-// ticks.
+// on the right button, a click on the icon brings the window back, the animated icon
+// ticks, and a notification answered meanwhile does not end the program.
+#include "core/data_file.h"
+#include "core/datetime.h"
+#include "core/reminder.h"
+#include "platform/data_file_store.h"
+#include "platform/system_clock.h"
 #include "program_process.h"
 #include "x_display.h"
 
@@ -182,6 +187,39 @@ TEST_F(TrayProcess, TheAnimatedIconTicksInTheNotificationArea) {
     painter.drawImage(icon.width(), 0, next);
     painter.end();
     frames.scaled(frames.size() * 4).save(QT_TESTCASE_BUILDDIR "/tray_animation_frames.png");
+}
+
+TEST_F(TrayProcess, ANotificationAnsweredWhileInTheTrayLeavesTheProgramRunning) {
+    const SystemClock clock;
+    // A new day during the test would judge the reminder afresh.
+    if (clock.TimeOfDay() > EncodeTime(23, 58))
+        GTEST_SKIP() << "too close to midnight";
+    // Due now, so it fires at the first check, five seconds after the start.
+    const auto due =
+        TReminder::CreateNormal(KindOneTime, clock.Now(), "due now", "", EventShowOnly);
+    DataFileStore(DataFile()).Save(std::vector<const TReminder*>{due.get()}, {});
+    const QRect icon = StartIntoTheTray("[Tray]\nUse=1\n");
+    ASSERT_FALSE(icon.isEmpty());
+
+    // The notification is the one window on the screen; Enter gives its default answer.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OnScreen().size() == 1; }, kWaitMs));
+    SaveScreen("tray_notification");
+    ASSERT_TRUE(Xdotool({"key", "Return"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OnScreen().empty(); }, kWaitMs));
+
+    // Still there: the icon brings the window back, and the end saves the answer.
+    ASSERT_TRUE(Click(icon.center(), 1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OnScreen().size() == 1; }, kWaitMs))
+        << "the program has ended: " << (program_->state() == QProcess::NotRunning);
+    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    ASSERT_TRUE(program_->waitForFinished(kWaitMs));
+    EXPECT_EQ(program_->exitCode(), 0);
+    QFile saved(DataFile());
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    due->Status = StatusDone;
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()),
+              EncodeDataFile(std::vector<const TReminder*>{due.get()}, {}));
 }
 
 } // namespace
