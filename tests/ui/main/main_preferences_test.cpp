@@ -20,8 +20,7 @@ namespace {
 using MainPreferences = MainSettingsTest;
 
 TEST_F(MainPreferences, OkWritesEveryChoiceAndPutsItInForce) {
-    TMainForm& f = Make();
-    f.FormActivate();
+    TMainForm& f = MakeActivated();
     // Changed by hand while the program runs: the dialog starts from the file.
     WriteSettingsFile("[Timeout]\nSeconds=90\nAction=-15\n");
     bool startedFromTheFile = false;
@@ -57,8 +56,7 @@ TEST_F(MainPreferences, OkWritesEveryChoiceAndPutsItInForce) {
 
 TEST_F(MainPreferences, CancelChangesNothing) {
     WriteSettingsFile("[Tray]\nUse=1\n[Timeout]\nSeconds=300\nAction=-5\n");
-    TMainForm& f = Make();
-    f.FormActivate();
+    TMainForm& f = MakeActivated();
     // With the window's placement, stored at the first activation.
     const QByteArray before = SettingsFileBytes();
     const Settings kept = settings;
@@ -77,8 +75,7 @@ TEST_F(MainPreferences, CancelChangesNothing) {
 }
 
 TEST_F(MainPreferences, ASettingsFileThatCannotBeWrittenIsReportedAndNothingIsApplied) {
-    TMainForm& f = Make();
-    f.FormActivate();
+    TMainForm& f = MakeActivated();
     // Not a file, so it reads as empty and cannot be written.
     ASSERT_TRUE(QFile::remove(SettingsFile()));
     ASSERT_TRUE(QDir(folder.path()).mkdir("NUDGERY.INI"));
@@ -95,8 +92,7 @@ TEST_F(MainPreferences, AnimateTrayIconIsOfferedOnlyWhereThereIsANotificationAre
     for (const bool area : {true, false}) {
         startup.notificationArea = area;
         WriteSettingsFile("[Misc]\nAnimateIcon=1\n");
-        TMainForm& f = Make();
-        f.FormActivate();
+        TMainForm& f = MakeActivated();
         bool offered = !area;
         SetPreferences(f, [&](TPreferences& dialog) {
             offered = Find<QCheckBox>(dialog, "AnimateIcon").isVisible();
@@ -120,8 +116,7 @@ bool ShowsHint(QWidget& control) {
 }
 
 TEST_F(MainPreferences, HintsOffHidesTheHintsOfEveryWindow) {
-    TMainForm& f = Make();
-    f.FormActivate();
+    TMainForm& f = MakeActivated();
     QPushButton* notificationOk = nullptr;
     for (auto* button : alarmShow->findChildren<QPushButton*>())
         if (button->text() == "Ok")

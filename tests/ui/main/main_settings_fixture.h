@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 
 namespace nudgery::testing {
@@ -33,6 +34,12 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // A window made and activated, as the program shows it.
+    TMainForm& MakeActivated() {
+        TMainForm& f = Make();
+        f.FormActivate();
+        return f;
+    }
     static TTrayIcon95& Tray(TMainForm& f) { return Find<TTrayIcon95>(f, "TrayIcon"); }
     // The picture in the notification area, compared with the program's pictures.
     bool TrayShows(const QIcon& icon) const {

@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
-#include <optional>
 
 namespace nudgery::testing {
 namespace {
@@ -20,16 +19,14 @@ TEST_F(MainTray, TheSettingsFileIsPutInForceWhenTheWindowIsMade) {
         bool notificationArea;
         bool inTray;
         TTrayIconState state;
-        // The picture in the tray: 0 the program's icon, 1 the first clock frame.
-        int frame;
     } cases[] = {
-        {"", true, false, tsEnabled, 0},
-        {"[Tray]\nUse=1\n", true, true, tsEnabled, 0},
-        {"[Tray]\nUse=1\n[Misc]\nAnimateIcon=1\n", true, true, tsAnimated, 1},
+        {"", true, false, tsEnabled},
+        {"[Tray]\nUse=1\n", true, true, tsEnabled},
+        {"[Tray]\nUse=1\n[Misc]\nAnimateIcon=1\n", true, true, tsAnimated},
         // Animated, but not in the tray, so nothing runs.
-        {"[Misc]\nAnimateIcon=1\n", true, false, tsAnimated, 0},
+        {"[Misc]\nAnimateIcon=1\n", true, false, tsAnimated},
         // A desktop without a notification area has no tray to minimise into.
-        {"[Tray]\nUse=1\n[Misc]\nAnimateIcon=1\n", false, false, tsAnimated, 0},
+        {"[Tray]\nUse=1\n[Misc]\nAnimateIcon=1\n", false, false, tsAnimated},
     };
     for (const auto& c : cases) {
         const std::string what = std::string(c.settings) + (c.notificationArea ? "" : "no area");
@@ -40,7 +37,9 @@ TEST_F(MainTray, TheSettingsFileIsPutInForceWhenTheWindowIsMade) {
         EXPECT_EQ(trayArea->shown, c.inTray) << what;
         EXPECT_EQ(Tray(f).State(), c.state) << what;
         if (c.inTray) {
-            EXPECT_TRUE(c.frame ? TrayShowsFrame(c.frame) : TrayShows(ProgramIcon())) << what;
+            // The clock starts at its first frame.
+            EXPECT_TRUE(c.state == tsAnimated ? TrayShowsFrame(1) : TrayShows(ProgramIcon()))
+                << what;
         }
         // Only a ticking clock in the tray keeps a timer running.
         EXPECT_EQ(Tray(f).Timers().IsTicking(), c.inTray && c.state == tsAnimated) << what;
@@ -50,38 +49,35 @@ TEST_F(MainTray, TheSettingsFileIsPutInForceWhenTheWindowIsMade) {
 }
 
 TEST_F(MainTray, PreferencesPutTheTrayChoicesInForceAtOnce) {
-    TMainForm& f = Make();
-    f.FormActivate();
+    TMainForm& f = MakeActivated();
     const struct {
         bool useTray;
         bool animate;
-        bool inTray;
-        int frame; // as above
     } steps[] = {
         // The animation waits for the tray...
-        {false, true, false, 0},
+        {false, true},
         // ...and starts with it, at its first frame.
-        {true, true, true, 1},
+        {true, true},
         // Still again: the program's icon at once.
-        {true, false, true, 0},
+        {true, false},
         // Animated again: from the first frame, not from where it stopped.
-        {true, true, true, 1},
-        {false, false, false, 0},
+        {true, true},
+        {false, false},
     };
     for (const auto& step : steps) {
         const std::string what = std::string(step.useTray ? "tray" : "no tray") +
                                  (step.animate ? ", animated" : ", still");
         SetTray(f, step.useTray, step.animate);
-        EXPECT_EQ(trayArea->shown, step.inTray) << what;
-        EXPECT_EQ(Tray(f).Timers().IsTicking(), step.inTray && step.animate) << what;
-        if (step.inTray && step.frame) {
+        EXPECT_EQ(trayArea->shown, step.useTray) << what;
+        EXPECT_EQ(Tray(f).Timers().IsTicking(), step.useTray && step.animate) << what;
+        if (step.useTray && step.animate) {
             EXPECT_TRUE(TrayShowsFrame(1)) << what;
             // The clock ticks on every 600 ms. Its first frame may stay for two: the frames
             // are loaded again after the icon came into the tray already animated.
             for (int beat = 0; beat < 2 && !TrayShowsFrame(2); ++beat)
                 Beat(f, 600);
             EXPECT_TRUE(TrayShowsFrame(2)) << what;
-        } else if (step.inTray) {
+        } else if (step.useTray) {
             EXPECT_TRUE(TrayShows(ProgramIcon())) << what;
         }
     }
@@ -90,8 +86,7 @@ TEST_F(MainTray, PreferencesPutTheTrayChoicesInForceAtOnce) {
 TEST_F(MainTray, MinimizingHidesIntoTheTrayOnlyWhileTheIconIsThere) {
     for (const bool useTray : {true, false}) {
         WriteSettingsFile(useTray ? "[Tray]\nUse=1\n" : "");
-        TMainForm& f = Make();
-        f.FormActivate();
+        TMainForm& f = MakeActivated();
         Find<QPushButton>(f, "Minimizebutton").click();
         QApplication::processEvents();
         EXPECT_TRUE(f.isMinimized()) << useTray;
@@ -135,8 +130,7 @@ TEST_F(MainTray, EachWayBackFromTheTrayShowsTheWindowAgain) {
     };
     WriteSettingsFile("[Tray]\nUse=1\n");
     for (const auto& way : ways) {
-        TMainForm& f = Make();
-        f.FormActivate();
+        TMainForm& f = MakeActivated();
         f.showMinimized();
         QApplication::processEvents();
         ASSERT_FALSE(f.isVisible()) << way.name;
@@ -150,8 +144,7 @@ TEST_F(MainTray, EachWayBackFromTheTrayShowsTheWindowAgain) {
 
 TEST_F(MainTray, ExitFromTheTrayMenuSavesAsFileExitDoes) {
     WriteSettingsFile("[Tray]\nUse=1\n");
-    TMainForm& f = Make();
-    f.FormActivate();
+    TMainForm& f = MakeActivated();
     f.setGeometry(40, 50, 620, 410);
     Append(AlarmGrid(f), OneTime("from the tray", TestNow(), StatusDone));
     Find<QPushButton>(f, "Minimizebutton").click();
