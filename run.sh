@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program into build/ and starts it.
+# Installs what is missing, builds the program into build/ and starts it with the
+# arguments given (--minimized starts it minimised).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -14,4 +15,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "and neither DISPLAY nor WAYLAND_DISPLAY is set." >&2
     exit 1
 fi
-exec build/nudgery
+exec build/nudgery "$@"

@@ -19,10 +19,12 @@
 #include "platform/startup_info.h"
 #include "platform/system_clock.h"
 #include "platform/termination_signals.h"
+#include "platform/tray_area.h"
 #include "ui/main/Justone.h"
 
 #include <QApplication>
 #include <QSessionManager>
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -37,7 +39,7 @@ int main(int argc, char** argv) {
     if (previousInstance.Exists())
         return previousInstance.RunSecondCopyStep();
 
-    const DesktopStartupInfo startup;
+    const DesktopStartupInfo startup(QApplication::arguments());
     // Names the user's data folder, which holds the files when the program's folder is
     // read-only.
     QApplication::setApplicationName(QStringLiteral("Nudgery"));
@@ -55,10 +57,12 @@ int main(int argc, char** argv) {
     SystemBeeper beeper;
     SoundPlayback sound(player, beeper);
     DesktopFileChooser files;
+    const auto trayArea = [] { return std::make_unique<DesktopTrayArea>(); };
     const MainFormServices services{clock,         formats,  SystemRegionalSettings(),
                                     programFolder, settings, messages,
                                     help,          shell,    screen,
-                                    sound,         startup,  files};
+                                    sound,         trayArea, startup,
+                                    files};
 
     TMainForm mainForm(services);
     TAlarmShow alarmShow(clock, [&mainForm] { mainForm.Shutup(); });
@@ -73,6 +77,9 @@ int main(int argc, char** argv) {
     // The help window may still be open: the program ends with the main window anyway.
     QObject::connect(&mainForm, &TMainForm::Closed, &app, &QApplication::quit,
                      Qt::QueuedConnection);
+    // And only then, once the lists are saved: hidden in the tray, the main window is not
+    // on the screen, and the notification or a dialog closing there must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
     mainForm.FormActivate();
     return app.exec();
 }

@@ -16,6 +16,7 @@
 #include "platform/shell.h"
 #include "platform/startup_info.h"
 #include "tests/support/fake_file_chooser.h"
+#include "tests/support/fake_tray_area.h"
 #include "tests/ui/main/main_form_access.h"
 #include "ui/main/Main.h"
 
@@ -98,9 +99,10 @@ public:
     QString Folder() const { return dir_.path() + '/'; }
     const SettableClock& TestClock() const { return clock_; }
     MainFormServices Services() {
+        const auto makeTrayArea = [] { return std::make_unique<testing::FakeTrayArea>(); };
         return {
             clock_,  formats_, RegionalSettings{}, Folder(), settings_, messages_, help_, shell_,
-            screen_, sound_,   startup_,           files_};
+            screen_, sound_,   makeTrayArea,       startup_, files_};
     }
 
 private:

@@ -4,7 +4,8 @@
 
 namespace nudgery {
 
-DesktopStartupInfo::DesktopStartupInfo()
-    : hasNotificationArea_(QSystemTrayIcon::isSystemTrayAvailable()) {}
+DesktopStartupInfo::DesktopStartupInfo(const QStringList& arguments)
+    : startMinimized_(arguments.mid(1).contains(QLatin1String(MinimizedOption))),
+      hasNotificationArea_(QSystemTrayIcon::isSystemTrayAvailable()) {}
 
 } // namespace nudgery

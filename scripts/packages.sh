@@ -9,12 +9,14 @@ NUDGERY_RUN_PACKAGES=(
     libsdl2-mixer-dev fluid-soundfont-gm
 )
 
-# What the tests, the benchmarks and the fuzzer need besides; xvfb is for looking at the
-# windows on a machine without a desktop.
+# What the tests, the benchmarks and the fuzzer need besides. xvfb is for looking at the
+# windows on a machine without a desktop; the tray test starts the program on an Xvfb of
+# its own with trayer as the notification area, clicks with xdotool and looks at the
+# windows through libxcb.
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth trayer xdotool libxcb1-dev
 )
 
 ensure_packages() {

@@ -2,7 +2,9 @@
 
 #include "MainAbout.h"
 #include "MainTabSet.h"
+#include "PopupHints.h"
 #include "TimerPause.h"
+#include "Trayicon.h"
 #include "alerts/Alarmsh.h"
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
@@ -54,6 +56,8 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     CreateBottomBar();
     CreateMenus();
     CreatePopupMenus();
+    CreateTrayIcon();
+    hints_ = std::make_unique<PopupHints>();
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 
     Timer1 = new QTimer(this);
@@ -74,6 +78,7 @@ void TMainForm::FormCreate() {
     FirstActivation = true;
     ShowTime();
     services_.settings = ReadSettings(ProfileFile(SettingsFileName(services_.programFolder)));
+    ApplySettings();
     EmptyLists();
     LoadFromDisk();
     SelectFirstRows();
@@ -97,10 +102,14 @@ void TMainForm::FormActivate() {
             show();
         raise();
         activateWindow();
+    } else if (StartsInTray()) {
+        // Only the tray icon: the window is hidden, which takes it off the task bar, once
+        // the event loop runs and the minimised window exists on the desktop.
+        showMinimized();
+        QMetaObject::invokeMethod(
+            this, [this] { TrayIcon->HideApplication(); }, Qt::QueuedConnection);
+        TrayIcon->AddIcon();
     } else {
-        // When StartsInTray(), the tray icon takes over from here (its HideApplication
-        // removes the task-bar button, AddIcon shows the icon); until the tray exists the
-        // window is only minimised, with its task-bar button.
         showMinimized();
     }
     SetButtons();

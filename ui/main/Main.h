@@ -10,6 +10,8 @@
 #include <QString>
 #include <cstdint>
 #include <exception>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,7 @@ class Clock;
 class FileChooser;
 class HelpViewer;
 class MessageBoxes;
+class PopupHints;
 class Screen;
 class Shell;
 class SoundPlayback;
@@ -33,6 +36,8 @@ class StartupInfo;
 class TAlarmShow;
 class TGraphicPanel;
 class TTabSet;
+class TTrayIcon95;
+class TrayArea;
 struct Settings;
 struct EditorServices;
 
@@ -51,6 +56,8 @@ struct MainFormServices {
     const Screen& screen;
     // All sound of the program; the window forwards its sound calls here.
     SoundPlayback& sound;
+    // Makes the notification area that the window's tray icon shows itself in.
+    std::function<std::unique_ptr<TrayArea>()> trayArea;
     // How the desktop started the program.
     const StartupInfo& startup;
     // The reminder editors ask for sound files through it.
@@ -167,9 +174,20 @@ private:
     void DeleteAllWithStatus(std::uint8_t status, const char* statusName);
     // What the editors need: the window's services, and this window placing their dialogs.
     EditorServices ServicesForEditors();
-    // The preferences command. Empty: the preferences dialog is not connected to the window.
+
+    // The Preferences dialog; on OK the settings are written and put in force.
     void mnuSetPreferencesClick();
+    // Puts the settings that act on the running program in force: popup hints, the tray
+    // icon, and its animation.
+    void ApplySettings();
+
+    // The tray icon: made with the window, its clicks and menu bring the window back.
+    void CreateTrayIcon();
+    void LoadAndAnimateIcons();
     void mnuShowNudgeryClick();
+    void TrayIconDblClick();
+    // Brings the window back from the tray or the task bar.
+    void RestoreApplication();
 
     // The window's placement in the settings file; a failed write throws ProfileWriteError.
     void SavePlacement();
@@ -247,6 +265,10 @@ private:
     QAction* Exit1 = nullptr;
     QMenu* AdjustItemTimeMenu = nullptr;
     QMenu* WhatsThisMenu = nullptr;
+    // In the desktop's notification area while the tray is in use; owned by the window.
+    TTrayIcon95* TrayIcon = nullptr;
+    // Popup hints of the whole program, on or off as the settings say.
+    std::unique_ptr<PopupHints> hints_;
     // The check timer (1000 ms, stopped until the first activation and during every tick
     // and modal dialog).
     QTimer* Timer1 = nullptr;

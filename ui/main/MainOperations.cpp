@@ -1,5 +1,5 @@
 // The list operations of the main window: adding, editing, cloning, deleting and shifting
-// reminders, and the preferences. Every change reaches the data file at once.
+// reminders. Every change reaches the data file at once.
 #include "Main.h"
 #include "TimerPause.h"
 #include "alerts/Settings.h"
@@ -238,9 +238,5 @@ void TMainForm::DeleteAllWithStatus(std::uint8_t status, const char* statusName)
     services_.messages.ShowInfo(
         this, QStringLiteral("Deleted %1 reminders marked %2").arg(deleted).arg(statusName));
 }
-
-void TMainForm::mnuSetPreferencesClick() {}
-
-void TMainForm::mnuShowNudgeryClick() {}
 
 } // namespace nudgery

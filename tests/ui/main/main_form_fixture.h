@@ -1,6 +1,7 @@
 #pragma once
 // A main window over fakes: a settable clock, a scratch program folder, a fixed screen,
-// and message boxes, help and shell that record what they were asked.
+// a notification area that shows nothing, and message boxes, help and shell that record
+// what they were asked.
 
 #include "alerts/Alarmsh.h"
 #include "alerts/Settings.h"
@@ -19,6 +20,7 @@
 #include "platform/shell.h"
 #include "platform/startup_info.h"
 #include "support/fake_file_chooser.h"
+#include "support/fake_tray_area.h"
 #include "support/modal_watchdog.h"
 #include "support/qt_printers.h"
 #include "ui/main/Main.h"
@@ -131,10 +133,15 @@ protected:
 
     QString Folder() const { return folder.path() + '/'; }
     MainFormServices Services() {
-        return {clock,    formats,  RegionalSettings{},
-                Folder(), settings, messages,
-                help,     shell,    screen,
-                sound,    startup,  files};
+        const auto makeTrayArea = [this] { return MakeTrayArea(); };
+        return {clock,  formats, RegionalSettings{}, Folder(), settings, messages, help, shell,
+                screen, sound,   makeTrayArea,       startup,  files};
+    }
+    // The notification area of the window made last; owned by its tray icon.
+    std::unique_ptr<FakeTrayArea> MakeTrayArea() {
+        auto area = std::make_unique<FakeTrayArea>();
+        trayArea = area.get();
+        return area;
     }
     // A fresh main window over the scratch folder, as the program makes it, with its
     // notification window.
@@ -181,6 +188,7 @@ protected:
     SoundPlayback sound{player, beeper};
     FakeStartupInfo startup;
     FakeFileChooser files;
+    FakeTrayArea* trayArea = nullptr;
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<TAlarmShow> alarmShow;
 };

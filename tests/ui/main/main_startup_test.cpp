@@ -4,6 +4,7 @@
 #include "main_form_fixture.h"
 #include "platform/profile_file.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -21,28 +22,36 @@ TEST_F(StartUp, ShowStateOfTheFirstActivation) {
         bool useTray;
         bool intoTray;
     } cases[] = {
-        {false, true, true, true},  {true, true, true, true},    {true, true, false, false},
+        {false, true, true, false}, {true, true, true, true},    {true, true, false, false},
         {true, false, true, false}, {true, false, false, false},
     };
     for (const auto& c : cases) {
         startup.minimized = c.minimized;
         startup.notificationArea = c.notificationArea;
+        QFile ini(Folder() + "NUDGERY.INI");
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(c.useTray ? "[Tray]\nUse=1\n" : "[Tray]\nUse=0\n");
+        ini.close();
         TMainForm& f = Make();
-        // After the window read the (empty) settings file.
-        settings.UseTray = c.useTray;
         EXPECT_FALSE(Timer1(f).isActive());
         f.FormActivate();
         const std::string what = std::string(c.minimized ? "minimised" : "normal") +
                                  (c.notificationArea ? " tray" : "") +
                                  (c.useTray ? " UseTray" : "");
-        EXPECT_TRUE(f.isVisible()) << what;
         EXPECT_EQ(f.isMinimized(), c.minimized) << what;
-        EXPECT_EQ(f.StartsInTray(), c.intoTray) << what;
+        EXPECT_EQ(f.StartsInTray(), c.useTray && c.notificationArea) << what;
         EXPECT_TRUE(Timer1(f).isActive()) << what;
+        // Into the tray, the window goes off the task bar once the event loop runs, and
+        // only the tray icon is left.
+        QApplication::processEvents();
+        EXPECT_EQ(f.isVisible(), !c.intoTray) << what;
+        EXPECT_EQ(trayArea->shown, c.useTray && c.notificationArea) << what;
         // Later activations change nothing.
         f.showNormal();
+        QApplication::processEvents();
         f.FormActivate();
         EXPECT_FALSE(f.isMinimized()) << what;
+        EXPECT_TRUE(f.isVisible()) << what;
     }
 }
 

@@ -1,0 +1,226 @@
+// The built program started minimised with the tray in use, on an X server of the test's
+// own with an XEmbed notification area (trayer): only its tray icon shows, its menu opens
+// on the right button, a click on the icon brings the window back, the animated icon
+// ticks, and a notification answered meanwhile does not end the program.
+#include "core/data_file.h"
+#include "core/datetime.h"
+#include "core/reminder.h"
+#include "platform/data_file_store.h"
+#include "platform/system_clock.h"
+#include "program_process.h"
+#include "x_display.h"
+
+#include <QPainter>
+#include <QSet>
+#include <QStandardPaths>
+#include <algorithm>
+#include <csignal>
+
+namespace nudgery {
+namespace {
+
+using Windows = std::vector<VirtualDisplay::Window>;
+
+class TrayProcess : public ProgramProcess {
+protected:
+    void SetUp() override {
+        for (const char* tool : {"Xvfb", "trayer", "xdotool"})
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                GTEST_SKIP() << tool << " is not installed";
+        ProgramProcess::SetUp();
+        QString why;
+        ASSERT_TRUE(display_.Start(why)) << why.toStdString();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display_.Name());
+        trayer_.setProcessEnvironment(env);
+        trayer_.setStandardOutputFile(QProcess::nullDevice());
+        trayer_.setStandardErrorFile(QProcess::nullDevice());
+        trayer_.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request",
+                                 "--height", "32", "--SetDockType", "false"});
+        ASSERT_TRUE(trayer_.waitForStarted(kWaitMs));
+        // The program looks for the notification area once, as it starts.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] { return display_.SelectionOwned("_NET_SYSTEM_TRAY_S0"); }, kWaitMs))
+            << "trayer did not take the notification area";
+    }
+    void TearDown() override {
+        ProgramProcess::TearDown();
+        if (trayer_.state() != QProcess::NotRunning) {
+            trayer_.kill();
+            trayer_.waitForFinished();
+        }
+    }
+
+    // The program on the virtual display, without a D-Bus session, so that its tray icon
+    // goes into the XEmbed notification area.
+    QProcess& StartOnDisplay(const QStringList& arguments) {
+        QProcessEnvironment env;
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("DISPLAY", display_.Name());
+        env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+        return Start(arguments, env);
+    }
+    // The windows on view, top-level ones or those embedded in another window.
+    static Windows Viewable(const Windows& windows, bool topLevel) {
+        Windows kept;
+        std::copy_if(windows.begin(), windows.end(), std::back_inserter(kept),
+                     [&](const auto& w) { return w.viewable && w.topLevel == topLevel; });
+        return kept;
+    }
+    // Runs xdotool on the virtual display: real pointer and key events, as a user gives.
+    bool Xdotool(const QStringList& arguments) {
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display_.Name());
+        tool.setProcessEnvironment(env);
+        tool.start("xdotool", arguments);
+        return tool.waitForFinished(kWaitMs) && tool.exitStatus() == QProcess::NormalExit &&
+               tool.exitCode() == 0;
+    }
+    bool Click(QPoint at, int button) {
+        return Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
+                        QString::number(button)});
+    }
+    // The whole screen, and `detail` of it four times enlarged, as PNGs in the build folder.
+    void SaveScreen(const char* name, const QRect& detail = {}) {
+        const QImage screen = display_.Screenshot();
+        ASSERT_FALSE(screen.isNull());
+        const QString path = QStringLiteral(QT_TESTCASE_BUILDDIR "/%1%2.png");
+        screen.save(path.arg(name, QString()));
+        if (!detail.isEmpty())
+            screen.copy(detail).scaled(detail.size() * 4).save(path.arg(name, "_detail"));
+    }
+    static int ColoursIn(const QImage& image, const QRect& area) {
+        QSet<QRgb> colours;
+        if (!image.rect().contains(area))
+            return 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                colours.insert(image.pixel(x, y));
+        return colours.size();
+    }
+
+    // Starts the program minimised with `settings` and waits until only its tray icon
+    // shows: one window embedded in the notification area, drawn, and none on the screen.
+    // Where the icon is; empty when that did not come to pass.
+    QRect StartIntoTheTray(const QByteArray& settings) {
+        QFile file(SettingsFile());
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(settings);
+        file.close();
+        program_ = &StartOnDisplay({"--minimized"});
+        const qint64 pid = program_->processId();
+        Windows icons;
+        const bool onlyTheIcon = QTest::qWaitFor(
+            [&] {
+                const Windows windows = display_.WindowsOf(pid);
+                icons = Viewable(windows, false);
+                return icons.size() == 1 && Viewable(windows, true).empty();
+            },
+            kWaitMs);
+        EXPECT_TRUE(onlyTheIcon) << "windows on the screen: "
+                                 << Viewable(display_.WindowsOf(pid), true).size()
+                                 << ", icons in the tray: " << icons.size();
+        if (!onlyTheIcon)
+            return {};
+        const QRect icon = icons.front().geometry;
+        // A picture, not a plain square.
+        const bool drawn =
+            QTest::qWaitFor([&] { return ColoursIn(display_.Screenshot(), icon) > 4; }, kWaitMs);
+        EXPECT_TRUE(drawn) << "the icon was not drawn";
+        return drawn ? icon : QRect();
+    }
+    Windows OnScreen() const { return Viewable(display_.WindowsOf(program_->processId()), true); }
+    Windows InTheTray() const { return Viewable(display_.WindowsOf(program_->processId()), false); }
+
+    VirtualDisplay display_;
+    QProcess trayer_;
+    QProcess* program_ = nullptr;
+};
+
+TEST_F(TrayProcess, AMinimisedStartShowsOnlyTheTrayIconAndAClickBringsTheWindowBack) {
+    const QRect iconArea = StartIntoTheTray("[Tray]\nUse=1\n");
+    ASSERT_FALSE(iconArea.isEmpty());
+    const QPoint icon = iconArea.center();
+    SaveScreen("tray_minimized_start", iconArea.adjusted(-40, 0, 0, 8));
+
+    // The right button opens the icon's menu, a window of its own on the screen.
+    ASSERT_TRUE(Click(icon, 3));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OnScreen().size() == 1; }, kWaitMs));
+    SaveScreen("tray_menu");
+    ASSERT_TRUE(Xdotool({"key", "Escape"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OnScreen().empty(); }, kWaitMs));
+
+    // A click brings the main window back; the icon stays.
+    ASSERT_TRUE(Click(icon, 1));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const Windows shown = OnScreen();
+            return shown.size() == 1 && shown.front().name == "Nudgery!" &&
+                   shown.front().geometry.width() >= 599;
+        },
+        kWaitMs));
+    EXPECT_EQ(InTheTray().size(), 1u);
+    SaveScreen("tray_window_back");
+
+    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    ASSERT_TRUE(program_->waitForFinished(kWaitMs));
+    EXPECT_EQ(program_->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program_->exitCode(), 0);
+}
+
+TEST_F(TrayProcess, TheAnimatedIconTicksInTheNotificationArea) {
+    const QRect icon = StartIntoTheTray("[Tray]\nUse=1\n[Misc]\nAnimateIcon=1\n");
+    ASSERT_FALSE(icon.isEmpty());
+    const QImage first = display_.Screenshot().copy(icon);
+    QImage next;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            next = display_.Screenshot().copy(icon);
+            return next != first && ColoursIn(next, next.rect()) > 4;
+        },
+        kWaitMs));
+    // Two frames side by side, enlarged, to look at.
+    QImage frames(icon.width() * 2, icon.height(), QImage::Format_RGB32);
+    QPainter painter(&frames);
+    painter.drawImage(0, 0, first);
+    painter.drawImage(icon.width(), 0, next);
+    painter.end();
+    frames.scaled(frames.size() * 4).save(QT_TESTCASE_BUILDDIR "/tray_animation_frames.png");
+}
+
+TEST_F(TrayProcess, ANotificationAnsweredWhileInTheTrayLeavesTheProgramRunning) {
+    const SystemClock clock;
+    // A new day during the test would judge the reminder afresh.
+    if (clock.TimeOfDay() > EncodeTime(23, 58))
+        GTEST_SKIP() << "too close to midnight";
+    // Due now, so it fires at the first check, five seconds after the start.
+    const auto due =
+        TReminder::CreateNormal(KindOneTime, clock.Now(), "due now", "", EventShowOnly);
+    DataFileStore(DataFile()).Save(std::vector<const TReminder*>{due.get()}, {});
+    const QRect icon = StartIntoTheTray("[Tray]\nUse=1\n");
+    ASSERT_FALSE(icon.isEmpty());
+
+    // The notification is the one window on the screen; Enter gives its default answer.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OnScreen().size() == 1; }, kWaitMs));
+    SaveScreen("tray_notification");
+    ASSERT_TRUE(Xdotool({"key", "Return"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OnScreen().empty(); }, kWaitMs));
+
+    // Still there: the icon brings the window back, and the end saves the answer.
+    ASSERT_TRUE(Click(icon.center(), 1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OnScreen().size() == 1; }, kWaitMs))
+        << "the program has ended: " << (program_->state() == QProcess::NotRunning);
+    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    ASSERT_TRUE(program_->waitForFinished(kWaitMs));
+    EXPECT_EQ(program_->exitCode(), 0);
+    QFile saved(DataFile());
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    due->Status = StatusDone;
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()),
+              EncodeDataFile(std::vector<const TReminder*>{due.get()}, {}));
+}
+
+} // namespace
+} // namespace nudgery

@@ -1,0 +1,48 @@
+// The main window's tray icon: made with the window, still or ticking, and its clicks and
+// menu, which bring the window back from the tray.
+#include "Main.h"
+#include "Trayicon.h"
+#include "art/ProgramArt.h"
+#include "platform/tray_area.h"
+
+namespace nudgery {
+
+namespace {
+
+// How long each frame of the ticking clock stays.
+constexpr TTimerInterval AnimationInterval = 600;
+
+} // namespace
+
+void TMainForm::CreateTrayIcon() {
+    TrayIcon = new TTrayIcon95(*this, services_.trayArea(), services_.clock);
+    TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
+    TrayIcon->SetIcon(ProgramIcon());
+    TrayIcon->Animation().SetOptions(aoIconsInExe);
+    TrayIcon->SetAutoPopup(true);
+    TrayIcon->SetPopupMenu(TrayMenu);
+    TrayIcon->OnClick = [this] { mnuShowNudgeryClick(); };
+    TrayIcon->OnDblClick = [this] { TrayIconDblClick(); };
+}
+
+void TMainForm::LoadAndAnimateIcons() {
+    TTrayIconAnimation& animation = TrayIcon->Animation();
+    animation.SetOptions(aoIconsInExe);
+    animation.SetIcons(TrayAnimationFrameNames());
+    animation.SetInterval(AnimationInterval);
+}
+
+void TMainForm::mnuShowNudgeryClick() {
+    RestoreApplication();
+}
+
+void TMainForm::TrayIconDblClick() {
+    RestoreApplication();
+}
+
+void TMainForm::RestoreApplication() {
+    // The tray icon sees the window restored and shows, raises and activates it.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
+} // namespace nudgery
