@@ -156,18 +156,23 @@ DataFileLoad DataFileStore::Load(ReminderListSink& sink, const Clock& clock) con
 void DataFileStore::Save(std::span<const TReminder* const> oneTime,
                          std::span<const TReminder* const> repeating) const {
     const QString path = ResolvedPath();
+    const QString newPath = TemporaryPathFor(path);
+    const QString backupPath = BackupPath();
+    const QString newBackupPath = TemporaryPathFor(backupPath);
     const std::vector<std::uint8_t> bytes = EncodeDataFile(oneTime, repeating);
     const FileRead old = ReadWholeFile(path);
     if (old.outcome == FileRead::Outcome::NotAFile)
         throw CannotCreate(path_);
     // Nothing to change: the backup stays one real change back, also across the save at
-    // the program's end.
-    if (old.outcome == FileRead::Outcome::Read && old.bytes == bytes)
+    // the program's end. What an interrupted save left goes all the same.
+    if (old.outcome == FileRead::Outcome::Read && old.bytes == bytes) {
+        RemoveFileIfPresent(newBackupPath);
+        RemoveFileIfPresent(newPath);
         return;
+    }
 
     // The new file gets the permissions of the one it replaces, and so does the backup.
     const std::optional<mode_t> mode = ExistingFileMode(path);
-    const QString newPath = TemporaryPathFor(path);
     switch (WriteFileFlushed(newPath, bytes, mode)) {
     case FileWriteOutcome::Written:
         break;
@@ -180,8 +185,6 @@ void DataFileStore::Save(std::span<const TReminder* const> oneTime,
     // Only now that the new file is whole on disk does the old one move aside; the data
     // file itself is replaced last, in one step. A damaged old file is kept with the
     // damaged copies instead, so that the backup stays the last file that loaded whole.
-    const QString backupPath = BackupPath();
-    const QString newBackupPath = TemporaryPathFor(backupPath);
     bool committed = false;
     if (old.outcome == FileRead::Outcome::Missing) {
         committed = RenameOver(newPath, path);

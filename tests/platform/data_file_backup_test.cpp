@@ -92,18 +92,20 @@ TEST_F(DataFileBackup, ASymbolicLinkKeepsPointingAtTheUpdatedFile) {
 }
 
 TEST_F(DataFileBackup, TemporariesLeftByAKilledSaveAreReplacedAndCleared) {
-    Save(small_);
-    folder_.Write("Nudgery.dat.new", {1, 2, 3});
-    folder_.Write("Nudgery.dat.bak.new", {4, 5});
-    // Left read-only, they must not stop the save even for a user who is not root.
-    ASSERT_EQ(::chmod(folder_.Path("Nudgery.dat.bak.new").toLocal8Bit(), 0400), 0);
+    for (const SampleLists* next : {&medium_, &small_}) {
+        SCOPED_TRACE(next == &small_ ? "a save of the lists on disk" : "a save that changes them");
+        Save(small_);
+        folder_.Write("Nudgery.dat.new", {1, 2, 3});
+        folder_.Write("Nudgery.dat.bak.new", {4, 5});
+        // Left read-only, they must not stop the save even for a user who is not root.
+        ASSERT_EQ(::chmod(folder_.Path("Nudgery.dat.bak.new").toLocal8Bit(), 0400), 0);
 
-    ReminderLists loaded;
-    EXPECT_FALSE(store_.Load(loaded, SettableClock(EncodeDate(2026, 3, 1))).damaged);
-    Save(medium_);
-    EXPECT_EQ(folder_.Entries(), DataAndBackup);
-    EXPECT_EQ(folder_.Bytes("Nudgery.dat"), medium_.Bytes());
-    EXPECT_EQ(folder_.Bytes("Nudgery.dat.bak"), small_.Bytes());
+        ReminderLists loaded;
+        EXPECT_FALSE(store_.Load(loaded, SettableClock(EncodeDate(2026, 3, 1))).damaged);
+        Save(*next);
+        EXPECT_EQ(folder_.Entries(), DataAndBackup);
+        EXPECT_EQ(folder_.Bytes("Nudgery.dat"), next->Bytes());
+    }
 }
 
 // What a failing condition is made from: the data file's folder, and the size of the

@@ -103,6 +103,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 class DataFileDamage : public testing::Test {
 protected:
+    // Two saves, so that a backup exists, then the data file damaged by hand. Returns the
+    // backup: the last file that loaded whole.
+    FileBytes DamageAfterTwoSaves(const FileBytes& damaged) {
+        store_.Save(Five.OneTime(), {});
+        store_.Save(Five.OneTime(), Five.Repeating());
+        folder_.Write("Nudgery.dat", damaged);
+        return folder_.Bytes("Nudgery.dat.bak");
+    }
+
     StoreFolder folder_;
     const DataFileStore store_ = folder_.Store();
 };
@@ -135,11 +144,8 @@ TEST_F(DataFileDamage, EarlierDamagedCopiesAreNeverOverwrittenNorMadeTwice) {
 }
 
 TEST_F(DataFileDamage, TheBackupStaysTheLastWholeFileAfterADamagedLoad) {
-    store_.Save(Five.OneTime(), {});
-    store_.Save(Five.OneTime(), Five.Repeating());
-    const FileBytes lastWhole = folder_.Bytes("Nudgery.dat.bak");
     const FileBytes damaged = CutBy(40);
-    folder_.Write("Nudgery.dat", damaged);
+    const FileBytes lastWhole = DamageAfterTwoSaves(damaged);
     ReminderLists loaded;
     ASSERT_TRUE(store_.Load(loaded, Today).damaged);
 
@@ -152,11 +158,8 @@ TEST_F(DataFileDamage, TheBackupStaysTheLastWholeFileAfterADamagedLoad) {
 }
 
 TEST_F(DataFileDamage, ASaveOverADamagedFileNotLoadedBeforeKeepsItFirst) {
-    store_.Save(Five.OneTime(), {});
-    store_.Save(Five.OneTime(), Five.Repeating());
-    const FileBytes lastWhole = folder_.Bytes("Nudgery.dat.bak");
     const FileBytes damaged = CutBy(3);
-    folder_.Write("Nudgery.dat", damaged);
+    const FileBytes lastWhole = DamageAfterTwoSaves(damaged);
 
     const SampleLists other(2, 7);
     store_.Save(other.OneTime(), other.Repeating());

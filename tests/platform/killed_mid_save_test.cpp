@@ -85,7 +85,7 @@ protected:
     void ExpectOneOfTheLists(const QString& path) const {
         const FileRead file = ReadWholeFile(path);
         ASSERT_EQ(file.outcome, FileRead::Outcome::Read) << path.toStdString();
-        EXPECT_TRUE(file.bytes == lists_[0].Bytes() || file.bytes == lists_[1].Bytes())
+        EXPECT_TRUE(file.bytes == files_[0] || file.bytes == files_[1])
             << path.toStdString() << " holds " << file.bytes.size() << " other bytes";
 
         ReminderLists loaded;
@@ -97,6 +97,7 @@ protected:
     StoreFolder folder_;
     const SettableClock clock_{EncodeDate(2026, 6, 15) + 0.5};
     const SampleLists lists_[2] = {SampleLists(Reminders, 0), SampleLists(Reminders, 1)};
+    const FileBytes files_[2] = {lists_[0].Bytes(), lists_[1].Bytes()};
 };
 
 TEST_F(KilledMidSave, DataFileAndBackupAreAlwaysWholeAndTemporariesBounded) {
