@@ -81,16 +81,20 @@ private:
 
 class KilledMidSave : public testing::Test {
 protected:
-    // The file is one of the two lists saved, and it loads whole.
-    void ExpectOneOfTheLists(const QString& path) const {
+    // The file holds one of the two lists saved, byte for byte.
+    void ExpectOneOfTheFiles(const QString& path) const {
         const FileRead file = ReadWholeFile(path);
         ASSERT_EQ(file.outcome, FileRead::Outcome::Read) << path.toStdString();
         EXPECT_TRUE(file.bytes == files_[0] || file.bytes == files_[1])
             << path.toStdString() << " holds " << file.bytes.size() << " other bytes";
+    }
 
+    // And the data file loads whole through the store, as at the next start.
+    void ExpectDataFileLoadsWhole(const DataFileStore& store) const {
+        ExpectOneOfTheFiles(store.Path());
         ReminderLists loaded;
-        const DataFileLoad load = DataFileStore(path).Load(loaded, clock_);
-        EXPECT_FALSE(load.damaged) << path.toStdString();
+        const DataFileLoad load = store.Load(loaded, clock_);
+        EXPECT_FALSE(load.damaged);
         EXPECT_EQ(load.remindersRead, Reminders);
     }
 
@@ -123,8 +127,8 @@ TEST_F(KilledMidSave, DataFileAndBackupAreAlwaysWholeAndTemporariesBounded) {
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         ASSERT_TRUE(child.Kill()) << "the child stopped saving by itself";
 
-        ExpectOneOfTheLists(store.Path());
-        ExpectOneOfTheLists(store.BackupPath());
+        ExpectDataFileLoadsWhole(store);
+        ExpectOneOfTheFiles(store.BackupPath());
         const QStringList entries = folder_.Entries();
         for (const QString& name : entries)
             ASSERT_TRUE(allowed.contains(name)) << "left behind: " << name.toStdString();
