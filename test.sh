@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test through CTest.
+# With --sanitize: every test under AddressSanitizer and UBSan instead, in build-sanitize/.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -8,14 +9,21 @@ ensure_packages "${NUDGERY_RUN_PACKAGES[@]}" "${NUDGERY_TEST_PACKAGES[@]}"
 # A Qt test macro in a GoogleTest body would hide its own failure.
 scripts/check_test_macros.sh tests
 
-# The data-file loader's fuzzer is built with clang under AddressSanitizer and UBSan;
-# CTest runs it for a bounded time beside the other tests.
+case "${1:-}" in
+    "") ;;
+    --sanitize) exec scripts/test_sanitize.sh ;;
+    *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
+esac
+
+# The fuzzers of the data-file loader and the settings-file codec are built with clang
+# under AddressSanitizer and UBSan; CTest runs each for a bounded time beside the other tests.
 fuzzer=()
 if command -v clang++-14 >/dev/null; then
     CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DNUDGERY_FUZZ=ON \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build-fuzz
-    fuzzer=(-DNUDGERY_DATA_FILE_FUZZER="$PWD/build-fuzz/fuzz/data_file_fuzzer")
+    fuzzer=(-DNUDGERY_DATA_FILE_FUZZER="$PWD/build-fuzz/fuzz/data_file_fuzzer"
+            -DNUDGERY_SETTINGS_FILE_FUZZER="$PWD/build-fuzz/fuzz/settings_file_fuzzer")
 fi
 
 # BUILD_TESTING is given every time: run.sh turns it off in the same build folder.

@@ -1,6 +1,7 @@
 // The data file on disk: loading absent, unreadable and damaged files, and saves that
 // replace the old file only when complete, also when creating or writing fails.
 
+#include "disk_faults.h"
 #include "core/clock.h"
 #include "core/reminder_lists.h"
 #include "platform/data_file_store.h"
@@ -8,9 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace nudgery {
 namespace {
@@ -31,37 +30,6 @@ void WriteAll(const QString& path, const Bytes& bytes) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
 }
-
-// Lowers a resource limit of this process for the scope of a test, and restores it.
-class ResourceLimit {
-public:
-    ResourceLimit(int resource, rlim_t soft) : resource_(resource) {
-        getrlimit(resource_, &saved_);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = soft;
-        setrlimit(resource_, &lowered);
-    }
-    ~ResourceLimit() { setrlimit(resource_, &saved_); }
-    ResourceLimit(const ResourceLimit&) = delete;
-    ResourceLimit& operator=(const ResourceLimit&) = delete;
-
-private:
-    int resource_;
-    rlimit saved_{};
-};
-
-// Writing past the file-size limit raises SIGXFSZ; ignored, the write fails with EFBIG
-// like a write to a full disk.
-class IgnoreFileSizeSignal {
-public:
-    IgnoreFileSizeSignal() : previous_(std::signal(SIGXFSZ, SIG_IGN)) {}
-    ~IgnoreFileSizeSignal() { std::signal(SIGXFSZ, previous_); }
-    IgnoreFileSizeSignal(const IgnoreFileSizeSignal&) = delete;
-    IgnoreFileSizeSignal& operator=(const IgnoreFileSizeSignal&) = delete;
-
-private:
-    void (*previous_)(int);
-};
 
 class DataFileStoreTest : public testing::Test {
 protected:
@@ -156,8 +124,7 @@ TEST_F(DataFileStoreTest, FailingCreateLeavesOldFileIntact) {
     SaveOne(store, 2);
     const Bytes before = ReadAll(store.Path());
     {
-        // No file can be opened at all (tests run as root, so permissions would not stop it).
-        const ResourceLimit noFiles(RLIMIT_NOFILE, 0);
+        const UnwritableFolder unwritable(folder_.path());
         EXPECT_THROW(SaveOne(store, 5), DataFileError);
     }
     EXPECT_EQ(ReadAll(store.Path()), before);
@@ -169,8 +136,7 @@ TEST_F(DataFileStoreTest, FailingWriteLeavesOldFileIntact) {
     SaveOne(store, 2);
     const Bytes before = ReadAll(store.Path());
     try {
-        const IgnoreFileSizeSignal ignore;
-        const ResourceLimit smallFiles(RLIMIT_FSIZE, 1000);
+        const DiskFullAt full(1000);
         SaveOne(store, 100); // about 10 kB, far beyond the limit
         FAIL() << "the save must fail";
     } catch (const DataFileError& error) {
