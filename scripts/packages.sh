@@ -10,11 +10,12 @@ NUDGERY_RUN_PACKAGES=(
 )
 
 # What the tests, the benchmarks and the fuzzer need besides; xvfb is for looking at the
-# windows on a machine without a desktop.
+# windows on a machine without a desktop, and the window-title test reads the titles there
+# (x11-utils: xwininfo, xprop) and presses a key (xdotool).
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth x11-utils xdotool
 )
 
 ensure_packages() {

@@ -3,65 +3,23 @@
 #include "core/data_file.h"
 #include "core/reminder.h"
 #include "platform/data_file_store.h"
+#include "program_copy.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
-#include <gtest/gtest.h>
-#include <memory>
 #include <vector>
 
 namespace nudgery {
 namespace {
 
-constexpr int kWaitMs = 20000;
+constexpr int kWaitMs = testing::ProgramCopy::WaitMs;
 
 class ProgramProcess : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        ASSERT_TRUE(runtime_.isValid());
-        // The runtime folder must be the user's alone.
-        QFile::setPermissions(runtime_.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        ASSERT_TRUE(QFile::copy(NUDGERY_PATH, Program()));
-    }
-    void TearDown() override {
-        for (auto& process : processes_)
-            if (process->state() != QProcess::NotRunning) {
-                process->kill();
-                process->waitForFinished();
-            }
-    }
+    QString DataFile() const { return program_.File("Nudgery.dat"); }
+    QProcess& Start() { return program_.Start(); }
+    bool WaitUntilHoldingTheClaim() { return program_.WaitUntilHoldingTheClaim(); }
 
-    QString Program() const { return folder_.filePath("nudgery"); }
-    QString DataFile() const { return folder_.filePath("Nudgery.dat"); }
-
-    QProcess& Start() {
-        auto process = std::make_unique<QProcess>();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("XDG_RUNTIME_DIR", runtime_.path());
-        env.insert("SDL_AUDIODRIVER", "dummy");
-        process->setProcessEnvironment(env);
-        process->setProgram(Program());
-        process->start();
-        EXPECT_TRUE(process->waitForStarted(kWaitMs));
-        processes_.push_back(std::move(process));
-        return *processes_.back();
-    }
-    // The first copy listens for later copies once it holds the claim.
-    bool WaitUntilHoldingTheClaim() {
-        const QString socket = QDir(runtime_.path()).filePath("nudgery.socket");
-        return QTest::qWaitFor([&] { return QFile::exists(socket); }, kWaitMs);
-    }
-
-    QTemporaryDir folder_;
-    QTemporaryDir runtime_;
-    std::vector<std::unique_ptr<QProcess>> processes_;
+    testing::ProgramCopy program_;
 };
 
 TEST_F(ProgramProcess, TheSecondCopyEndsWithCodeZeroAndTheFirstRunsOn) {
@@ -93,7 +51,7 @@ TEST_F(ProgramProcess, ATerminationSignalSavesTheListsJudgedAtStart) {
     EXPECT_EQ(program.exitCode(), 0);
 
     // Placement and lists were saved, the statuses as the program judged them at start.
-    EXPECT_TRUE(QFile::exists(folder_.filePath("NUDGERY.INI")));
+    EXPECT_TRUE(QFile::exists(program_.File("NUDGERY.INI")));
     past->Status = StatusExpired;
     future->Status = StatusNotToday;
     const std::vector<std::uint8_t> expected =
