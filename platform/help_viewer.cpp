@@ -61,10 +61,16 @@ void HelpWindowViewer::ShowTopic(int topic, QWidget* opener) {
     QWidget* modal = QApplication::activeModalWidget();
     const Qt::WindowModality modality =
         modal && modal != window_.get() ? Qt::ApplicationModal : Qt::NonModal;
-    if (window_->windowModality() != modality) {
-        // The modality of a window takes effect only when it is shown.
+    // Asked from a window that stays on top (the notification), it must stand above that
+    // window to be read.
+    const bool onTop =
+        opener && opener->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (window_->windowModality() != modality ||
+        window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
+        // Modality and flags of a window take effect only when it is shown.
         window_->hide();
         window_->setWindowModality(modality);
+        window_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     }
     if (!window_->isVisible())
         PlaceOver(opener);

@@ -137,6 +137,17 @@ TEST(HelpWindowViewer, OpensCentredOnTheWindowAskingAndEscapeClosesIt) {
     EXPECT_TRUE(screen.contains(window.frameGeometry()));
     EXPECT_EQ(window.frameGeometry().topLeft(), screen.topLeft());
     EXPECT_LE(window.frameGeometry().height(), screen.height());
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    window.close();
+
+    // Over a window that stays on top, it stays on top too, not hidden behind that window.
+    QWidget topmost(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    topmost.show();
+    viewer.ShowTopic(1009, &topmost);
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(window.isVisible());
+    viewer.ShowTopic(1009, &opener);
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
     window.close();
 }
 

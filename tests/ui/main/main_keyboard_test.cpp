@@ -60,6 +60,15 @@ TEST_F(Keyboard, TabGoesFromTheListToTheButtonsAndBack) {
               (std::vector<std::string>{"RepeatingAlarmGrid", "AddAlarmButton"}));
 }
 
+TEST_F(Keyboard, TheTabsShowWhenTheyHaveTheFocus) {
+    TMainForm& f = ShownWithThreeReminders();
+    auto& tabs = Find<TTabSet>(f, "TabSet");
+    const QImage without = tabs.grab().toImage();
+    QTest::keyClick(&AlarmGrid(f), Qt::Key_Tab);
+    ASSERT_TRUE(tabs.hasFocus());
+    EXPECT_NE(tabs.grab().toImage(), without);
+}
+
 TEST_F(Keyboard, ListKeysMoveTheSelection) {
     TMainForm& f = ShownWithThreeReminders();
     TClickableStringGrid& list = AlarmGrid(f);
