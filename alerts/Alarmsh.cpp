@@ -76,8 +76,8 @@ TAlarmShow::TAlarmShow(const Clock& clock, HelpViewer& help, std::function<void(
     setWindowIcon(ProgramIcon());
     setFont(QFont("Arial", 8));
 
-    caption_ = new TCaptionBar(*this);
-    caption_->setGeometry(kBorder, kBorder, ClientSize.width(), TCaptionBar::BarHeight);
+    auto* caption = new TCaptionBar(*this);
+    caption->setGeometry(kBorder, kBorder, ClientSize.width(), TCaptionBar::BarHeight);
     client_ = new QWidget(this);
     client_->move(kBorder, kBorder + TCaptionBar::BarHeight);
     CreateMessage(*client_);

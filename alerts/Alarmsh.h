@@ -17,7 +17,6 @@ namespace nudgery {
 
 class Clock;
 class HelpViewer;
-class TCaptionBar;
 
 class TAlarmShow : public QDialog {
     Q_OBJECT
@@ -82,7 +81,7 @@ private:
     const Clock& clock_;
     std::function<void()> stopSound_;
     std::uint32_t StartTick = 0;
-    TCaptionBar* caption_;
+    // Everything below the title bar.
     QWidget* client_;
     // Holds AlarmMsg; scrolls only a message taller than the screen allows.
     QScrollArea* messageArea_;

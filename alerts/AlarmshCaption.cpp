@@ -16,7 +16,6 @@ constexpr int Gap = 4;
 TCaptionBar::TCaptionBar(QWidget& window) : QWidget(&window), window_(window) {
     setObjectName(QStringLiteral("Caption"));
     setFixedHeight(BarHeight);
-    setCursor(Qt::ArrowCursor);
 }
 
 void TCaptionBar::paintEvent(QPaintEvent*) {

@@ -63,8 +63,7 @@ void HelpWindowViewer::ShowTopic(int topic, QWidget* opener) {
         modal && modal != window_.get() ? Qt::ApplicationModal : Qt::NonModal;
     // Asked from a window that stays on top (the notification), it must stand above that
     // window to be read.
-    const bool onTop =
-        opener && opener->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    const bool onTop = opener && opener->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (window_->windowModality() != modality ||
         window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
         // Modality and flags of a window take effect only when it is shown.

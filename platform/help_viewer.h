@@ -30,8 +30,9 @@ public:
     explicit HelpWindowViewer(QString helpFile);
     ~HelpWindowViewer() override;
 
-    // Opening centres the window on `opener` (on the screen without one); a window already
-    // open stays where the user put it.
+    // Opening centres the window on `opener` (on the screen without one), kept whole on the
+    // screen; a window already open stays where the user put it. Over an opener that stays
+    // on top of other windows, the help stays on top too.
     void ShowTopic(int topic, QWidget* opener) override;
 
     // The window, or null before the first topic was shown.

@@ -127,6 +127,21 @@ TEST_F(AlarmShowTest, TopmostWindowWithItsOwnTitleBarAndNoButtonsInIt) {
     window_.hide();
 }
 
+TEST_F(AlarmShowTest, DraggingTheTitleBarMovesTheWindow) {
+    window_.show();
+    QWidget* caption = window_.findChild<QWidget*>("Caption");
+    ASSERT_NE(caption, nullptr);
+    const QPoint before = window_.pos();
+    QTest::mousePress(caption, Qt::LeftButton, {}, QPoint(100, 10));
+    QTest::mouseMove(caption, QPoint(140, 30));
+    QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(140, 30));
+    EXPECT_EQ(window_.pos(), before + QPoint(40, 20));
+    // Released, the pointer moves alone.
+    QTest::mouseMove(caption, QPoint(10, 10));
+    EXPECT_EQ(window_.pos(), before + QPoint(40, 20));
+    window_.hide();
+}
+
 TEST_F(AlarmShowTest, EnterAnswersOkAndEscapeOrACloseRequestDoNothing) {
     bool focusOnOk = false;
     bool openAfterEscape = false;

@@ -85,9 +85,16 @@ QStringList MappedWindowTitles(const QString& display) {
     return titles;
 }
 
-bool AnyStartsWith(const QStringList& titles, const QString& start) {
-    return std::any_of(titles.begin(), titles.end(),
-                       [&](const QString& t) { return t.startsWith(start); });
+// Waits until a window whose title starts with `start` is mapped on `display`; `titles`
+// are then all the titles there.
+bool WaitForWindow(const QString& display, const QString& start, QStringList& titles) {
+    return QTest::qWaitFor(
+        [&] {
+            titles = MappedWindowTitles(display);
+            return std::any_of(titles.begin(), titles.end(),
+                               [&](const QString& t) { return t.startsWith(start); });
+        },
+        kWaitMs);
 }
 
 TEST(WindowTitles, EveryWindowShowsExactlyTheTitleTheProgramSets) {
@@ -110,21 +117,11 @@ TEST(WindowTitles, EveryWindowShowsExactlyTheTitleTheProgramSets) {
     program.Start(env);
 
     QStringList titles;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            titles = MappedWindowTitles(display.Name());
-            return AnyStartsWith(titles, "Reminder Notification");
-        },
-        kWaitMs))
+    ASSERT_TRUE(WaitForWindow(display.Name(), "Reminder Notification", titles))
         << titles.join(" | ").toStdString();
     // F1 in the notification, which has the keyboard, opens the help.
     Output("xdotool", {"key", "F1"}, display.Name());
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            titles = MappedWindowTitles(display.Name());
-            return AnyStartsWith(titles, "Nudgery! Help");
-        },
-        kWaitMs))
+    ASSERT_TRUE(WaitForWindow(display.Name(), "Nudgery! Help", titles))
         << titles.join(" | ").toStdString();
 
     std::set<std::string> shown;
