@@ -1,13 +1,19 @@
 #include "Alarmsh.h"
 
+#include "AlarmshCaption.h"
 #include "art/ProgramArt.h"
 #include "core/clock.h"
+#include "platform/help_viewer.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
+#include <algorithm>
 
 namespace nudgery {
 
@@ -21,6 +27,13 @@ constexpr int kColumns[] = {8, 95, 182, 269};
 constexpr int kFirstRowTop = 28;
 constexpr int kSecondRowTop = 56;
 constexpr int kLargeTop = 100;
+// Where the message and the panel of answers stand in the design layout.
+constexpr int kMessageLeft = 8;
+constexpr int kMessageTop = 8;
+constexpr int kPanelLeft = 12;
+constexpr int kPanelTop = 60;
+// The line drawn around the window.
+constexpr int kBorder = 1;
 
 struct SnoozeAnswer {
     const char* caption;
@@ -54,27 +67,53 @@ QFont BoldArial(int pointSize) {
 
 } // namespace
 
-TAlarmShow::TAlarmShow(const Clock& clock, std::function<void()> stopSound)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowStaysOnTopHint),
+TAlarmShow::TAlarmShow(const Clock& clock, HelpViewer& help, std::function<void()> stopSound)
+    // No frame from the window manager: some put buttons on any title bar they draw, and
+    // this window must offer nothing but its answers.
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       clock_(clock), stopSound_(std::move(stopSound)) {
     setWindowTitle("Reminder Notification");
     setWindowIcon(ProgramIcon());
     setFont(QFont("Arial", 8));
-    setFixedSize(384, 239);
 
-    AlarmMsg = new QLabel(this);
-    AlarmMsg->setGeometry(8, 8, 368, 44);
+    auto* caption = new TCaptionBar(*this);
+    caption->setGeometry(kBorder, kBorder, ClientSize.width(), TCaptionBar::BarHeight);
+    client_ = new QWidget(this);
+    client_->move(kBorder, kBorder + TCaptionBar::BarHeight);
+    CreateMessage(*client_);
+    CreateAnswers(*client_);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TAlarmShow::Timer1Timer);
+    BindHelpKey(*this, help, HelpTopic);
+    FitMessage();
+}
+
+void TAlarmShow::CreateMessage(QWidget& client) {
+    AlarmMsg = new QLabel;
     AlarmMsg->setWordWrap(true);
     // The reminder's own words: no markup, no accelerators.
     AlarmMsg->setTextFormat(Qt::PlainText);
     AlarmMsg->setFont(BoldArial(10));
     SetTextColor(AlarmMsg, QPalette::WindowText, Qt::black);
 
-    Panel = new QFrame(this);
+    messageArea_ = new QScrollArea(&client);
+    messageArea_->setObjectName("MessageArea");
+    messageArea_->setFrameShape(QFrame::NoFrame);
+    messageArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    messageArea_->setWidgetResizable(true);
+    messageArea_->setWidget(AlarmMsg);
+    // The message stands on the window's own background, as a plain label would.
+    messageArea_->viewport()->setAutoFillBackground(false);
+    AlarmMsg->setAutoFillBackground(false);
+}
+
+void TAlarmShow::CreateAnswers(QWidget& client) {
+    Panel = new QFrame(&client);
     Panel->setFrameShape(QFrame::Panel);
     Panel->setFrameShadow(QFrame::Raised);
-    Panel->setGeometry(12, 60, 361, 147);
+    Panel->resize(361, 147);
 
     auto* prompt = new QLabel("Remind me again in:", Panel);
     prompt->setGeometry(kColumns[0], 8, 200, 16);
@@ -108,10 +147,6 @@ TAlarmShow::TAlarmShow(const Clock& clock, std::function<void()> stopSound)
                            b4hr,  b24hr,  OneWeek, DeleteButton, OkButton};
     for (int i = 1; i < 10; ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &TAlarmShow::Timer1Timer);
 }
 
 QPushButton* TAlarmShow::AddAnswerButton(const QString& caption, int result, const QString& tooltip,
@@ -126,10 +161,36 @@ QPushButton* TAlarmShow::AddAnswerButton(const QString& caption, int result, con
 int TAlarmShow::ShowNotification(const QString& message, bool allowDelete, int timeoutSeconds,
                                  int timeoutAction) {
     AlarmMsg->setText(message);
+    FitMessage();
     DeleteButton->setVisible(allowDelete);
     TimeoutSeconds = timeoutSeconds;
     TimeoutAction = timeoutAction;
     return exec();
+}
+
+void TAlarmShow::FitMessage() {
+    const QRect screenArea = screen()->availableGeometry();
+    const int frameHeight = 2 * kBorder + TCaptionBar::BarHeight;
+    const int needed = AlarmMsg->heightForWidth(MessageSize.width());
+    // Grows downward from the design layout, never beyond the screen.
+    const int room = std::max(0, screenArea.height() - frameHeight - ClientSize.height());
+    const int growth = std::clamp(needed - MessageSize.height(), 0, room);
+    messageArea_->setGeometry(kMessageLeft, kMessageTop, MessageSize.width(),
+                              MessageSize.height() + growth);
+    // Only a message that scrolls takes the focus, so the keys can scroll it.
+    messageArea_->setFocusPolicy(needed > MessageSize.height() + growth ? Qt::StrongFocus
+                                                                        : Qt::NoFocus);
+    Panel->move(kPanelLeft, kPanelTop + growth);
+    client_->resize(ClientSize.width(), ClientSize.height() + growth);
+    setFixedSize(ClientSize.width() + 2 * kBorder, client_->height() + frameHeight);
+    move(screenArea.center() - rect().center());
+}
+
+void TAlarmShow::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TAlarmShow::done(int result) {

@@ -10,21 +10,32 @@
 class QFrame;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 
 namespace nudgery {
 
 class Clock;
+class HelpViewer;
 
 class TAlarmShow : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int HelpTopic = 1009;
+    // The area below the title bar, and the message's part of it, at their design sizes.
+    static constexpr QSize ClientSize{384, 239};
+    static constexpr QSize MessageSize{368, 44};
+
     // `stopSound` runs whenever the window closes, so the reminder's sound ends with it.
-    TAlarmShow(const Clock& clock, std::function<void()> stopSound);
+    TAlarmShow(const Clock& clock, HelpViewer& help, std::function<void()> stopSound);
 
     // Fills the window for one notification, shows it modally and returns its result.
     int ShowNotification(const QString& message, bool allowDelete, int timeoutSeconds,
                          int timeoutAction);
+    // Sizes the window for the message in AlarmMsg and centres it on the screen: the design
+    // size when the message fits, taller for a longer one, up to the screen's height; what
+    // is still longer scrolls.
+    void FitMessage();
 
     // Seconds after which the window answers by itself (0 or less: never), and the answer.
     int TimeoutSeconds = 0;
@@ -58,14 +69,22 @@ protected:
     void hideEvent(QHideEvent* event) override;
     // A close asked by the window manager is refused: the window ends only with an answer.
     void closeEvent(QCloseEvent* event) override;
+    // The line around the window, which has no frame of the window manager's.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void CreateMessage(QWidget& client);
+    void CreateAnswers(QWidget& client);
     QPushButton* AddAnswerButton(const QString& caption, int result, const QString& tooltip,
                                  const QRect& geometry);
 
     const Clock& clock_;
     std::function<void()> stopSound_;
     std::uint32_t StartTick = 0;
+    // Everything below the title bar.
+    QWidget* client_;
+    // Holds AlarmMsg; scrolls only a message taller than the screen allows.
+    QScrollArea* messageArea_;
 };
 
 } // namespace nudgery

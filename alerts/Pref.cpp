@@ -109,6 +109,7 @@ TPreferences::TPreferences(const PreferencesServices& services, QWidget* parent)
     CreateOptionsPanel();
     CreateButtonBand();
     SetTabOrder();
+    BindHelpKey(*this, services_.help, HelpTopic);
 }
 
 TPreferences::~TPreferences() = default;
@@ -331,7 +332,7 @@ void TPreferences::done(int result) {
 }
 
 void TPreferences::HelpbuttonClick() {
-    services_.help.ShowTopic(HelpTopic);
+    services_.help.ShowTopic(HelpTopic, this);
 }
 
 void TPreferences::SelectWavButtonClick() {

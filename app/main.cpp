@@ -6,6 +6,7 @@
 #include "alerts/Alarmsh.h"
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
+#include "art/ProgramArt.h"
 #include "core/date_formats.h"
 #include "platform/beeper.h"
 #include "platform/file_chooser.h"
@@ -41,9 +42,10 @@ int main(int argc, char** argv) {
 
     const DesktopStartupInfo startup(QApplication::arguments());
     // Names the user's data folder, which holds the files when the program's folder is
-    // read-only.
+    // read-only. No display name: the toolkit would append it to every window's title.
     QApplication::setApplicationName(QStringLiteral("Nudgery"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Nudgery!"));
+    // The windows that set no icon of their own (help, message boxes) carry the program's.
+    QApplication::setWindowIcon(ProgramIcon());
 
     const QString programFolder = ProgramFolder();
     SystemClock clock;
@@ -65,7 +67,7 @@ int main(int argc, char** argv) {
                                     files};
 
     TMainForm mainForm(services);
-    TAlarmShow alarmShow(clock, [&mainForm] { mainForm.Shutup(); });
+    TAlarmShow alarmShow(clock, help, [&mainForm] { mainForm.Shutup(); });
     mainForm.SetNotificationWindow(alarmShow);
 
     QObject::connect(&previousInstance, &TPreviousInstance::BringForwardRequested, &mainForm,

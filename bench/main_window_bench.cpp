@@ -45,12 +45,12 @@ public:
 
 class NoHelp final : public HelpViewer {
 public:
-    void ShowTopic(int) override {}
+    void ShowTopic(int, QWidget*) override {}
 };
 
 class NoShell final : public Shell {
 public:
-    void OpenWebAddress(const QString&) override {}
+    bool OpenWebAddress(const QString&) override { return true; }
 };
 
 class SilentPlayer final : public MediaPlayer {
@@ -170,7 +170,8 @@ BENCHMARK(RepaintVisibleRows)
 void CheckPassNoneDue(benchmark::State& state) {
     Setup setup(0, 0);
     TMainForm form(setup.Services());
-    TAlarmShow alarmShow(setup.TestClock(), [&form] { form.Shutup(); });
+    NoHelp help;
+    TAlarmShow alarmShow(setup.TestClock(), help, [&form] { form.Shutup(); });
     form.SetNotificationWindow(alarmShow);
     TClickableStringGrid& oneTime = Grid(form, "AlarmGrid");
     TClickableStringGrid& repeating = Grid(form, "RepeatingAlarmGrid");

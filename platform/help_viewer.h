@@ -6,29 +6,43 @@
 #include <memory>
 
 class QTextBrowser;
+class QWidget;
 
 namespace nudgery {
 
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
-    // Shows the help at the topic's section; a missing help file is reported in the viewer.
-    virtual void ShowTopic(int topic) = 0;
+    // Shows the help at the topic's section, over `opener`, the window the user asked from
+    // (null: none); a missing help file is reported in the viewer.
+    virtual void ShowTopic(int topic, QWidget* opener) = 0;
 };
+
+// F1 anywhere in `window` shows `topic` over it; every window binds its own topic here.
+void BindHelpKey(QWidget& window, HelpViewer& help, int topic);
 
 // One help window, made on first use and reused for every later topic. The window is a
 // top-level widget owned here, so the viewer must end before the application object.
 class HelpWindowViewer final : public HelpViewer {
 public:
+    static constexpr const char* Title = "Nudgery! Help";
+
     explicit HelpWindowViewer(QString helpFile);
     ~HelpWindowViewer() override;
 
-    void ShowTopic(int topic) override;
+    // Opening centres the window on `opener` (on the screen without one), kept whole on the
+    // screen; a window already open stays where the user put it. Over an opener that stays
+    // on top of other windows, the help stays on top too.
+    void ShowTopic(int topic, QWidget* opener) override;
 
     // The window, or null before the first topic was shown.
     QTextBrowser* Window() const { return window_.get(); }
 
 private:
+    void CreateWindow();
+    void PlaceOver(const QWidget* opener);
+    void ShowFileAt(int topic);
+
     QString helpFile_;
     std::unique_ptr<QTextBrowser> window_;
 };

@@ -5,8 +5,8 @@
 
 namespace nudgery {
 
-void DesktopShell::OpenWebAddress(const QString& address) {
-    QDesktopServices::openUrl(QUrl(address));
+bool DesktopShell::OpenWebAddress(const QString& address) {
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 } // namespace nudgery

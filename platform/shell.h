@@ -8,13 +8,13 @@ namespace nudgery {
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Asks the desktop to open the address; whether it did is not reported.
-    virtual void OpenWebAddress(const QString& address) = 0;
+    // Asks the desktop to open the address; false when no browser could be started.
+    virtual bool OpenWebAddress(const QString& address) = 0;
 };
 
 class DesktopShell final : public Shell {
 public:
-    void OpenWebAddress(const QString& address) override;
+    bool OpenWebAddress(const QString& address) override;
 };
 
 } // namespace nudgery

@@ -1,15 +1,20 @@
 // The notification window: its answers, its countdown on the injected tick count, the keys
 // it takes and refuses, and the message shown as the user wrote it.
 #include "alerts/Alarmsh.h"
+#include "art/ProgramArt.h"
 #include "core/clock.h"
 #include "support/caption_minutes.h"
 #include "support/modal_watchdog.h"
 #include "support/qt_printers.h"
+#include "support/recording_help.h"
 
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -43,7 +48,8 @@ protected:
     testing::ModalWatchdog watchdog_;
     SettableClock clock_;
     int soundStops_ = 0;
-    TAlarmShow window_{clock_, [this] { ++soundStops_; }};
+    testing::RecordingHelp help_;
+    TAlarmShow window_{clock_, help_, [this] { ++soundStops_; }};
 };
 
 // The answer buttons in their tab order, with the result each ends the window with.
@@ -83,15 +89,57 @@ TEST_F(AlarmShowTest, TabOrderRunsThroughTheAnswersInTheirOrder) {
     }
 }
 
-TEST_F(AlarmShowTest, FixedSizeTopmostWindowWithoutTitleBarButtons) {
+TEST_F(AlarmShowTest, TopmostWindowWithItsOwnTitleBarAndNoButtonsInIt) {
     EXPECT_EQ(window_.windowTitle(), "Reminder Notification");
     EXPECT_EQ(window_.minimumSize(), window_.maximumSize());
     const Qt::WindowFlags flags = window_.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    // No title bar of the window manager's, which may carry buttons whatever the window
+    // asks; the window draws its own, which has none.
+    EXPECT_TRUE(flags & Qt::FramelessWindowHint);
     EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint |
                           Qt::WindowSystemMenuHint));
     EXPECT_EQ(window_.parentWidget(), nullptr);
     EXPECT_TRUE(window_.OkButton->isDefault());
+
+    window_.show();
+    QWidget* caption = window_.findChild<QWidget*>("Caption");
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->geometry().top(), 1);
+    EXPECT_EQ(caption->width(), window_.width() - 2);
+    EXPECT_TRUE(caption->findChildren<QWidget*>().isEmpty()) << "nothing to click on it";
+    // It carries the program's icon, drawn where the bar begins.
+    const QImage icon = ProgramIcon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(window_.windowIcon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32),
+              icon);
+    const QImage bar = caption->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    int opaque = 0, matching = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            if (qAlpha(icon.pixel(x, y)) == 255) {
+                ++opaque;
+                matching +=
+                    qRgb(qRed(bar.pixel(4 + x, 2 + y)), qGreen(bar.pixel(4 + x, 2 + y)),
+                         qBlue(bar.pixel(4 + x, 2 + y))) == (icon.pixel(x, y) | 0xff000000u);
+            }
+    EXPECT_GT(opaque, 50);
+    EXPECT_EQ(matching, opaque);
+    window_.hide();
+}
+
+TEST_F(AlarmShowTest, DraggingTheTitleBarMovesTheWindow) {
+    window_.show();
+    QWidget* caption = window_.findChild<QWidget*>("Caption");
+    ASSERT_NE(caption, nullptr);
+    const QPoint before = window_.pos();
+    QTest::mousePress(caption, Qt::LeftButton, {}, QPoint(100, 10));
+    QTest::mouseMove(caption, QPoint(140, 30));
+    QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(140, 30));
+    EXPECT_EQ(window_.pos(), before + QPoint(40, 20));
+    // Released, the pointer moves alone.
+    QTest::mouseMove(caption, QPoint(10, 10));
+    EXPECT_EQ(window_.pos(), before + QPoint(40, 20));
+    window_.hide();
 }
 
 TEST_F(AlarmShowTest, EnterAnswersOkAndEscapeOrACloseRequestDoNothing) {
@@ -224,6 +272,106 @@ TEST_F(AlarmShowTest, ReusedWindowStartsEachShowingAfresh) {
         },
         true, 120, 1);
     EXPECT_EQ(firstText, "Timeout in   1:59");
+}
+
+// How the window laid itself out for one message, seen while it was open.
+struct Layout {
+    QSize window;
+    QRect screen;
+    QRect frame;
+    QRect messageArea; // in the window
+    QRect panel;       // in the window
+    int labelHeight = 0;
+    int textHeight = 0; // what the message needs at the label's width
+    bool scrolls = false;
+    bool scrollsToTheEnd = false;
+};
+
+// A message of `words` words.
+QString Words(int words) {
+    QStringList list;
+    for (int i = 1; i <= words; ++i)
+        list << QStringLiteral("word%1").arg(i);
+    return list.join(' ');
+}
+
+class AlarmShowMessage : public AlarmShowTest {
+protected:
+    Layout ShowMessage(const QString& message, const char* screenshot) {
+        Layout seen;
+        const auto look = [&] {
+            auto* area = window_.findChild<QScrollArea*>("MessageArea");
+            seen.window = window_.size();
+            seen.screen = window_.screen()->availableGeometry();
+            seen.frame = window_.frameGeometry();
+            seen.messageArea = QRect(area->mapTo(&window_, QPoint()), area->size());
+            seen.panel = QRect(window_.Panel->mapTo(&window_, QPoint()), window_.Panel->size());
+            seen.labelHeight = window_.AlarmMsg->height();
+            seen.textHeight = window_.AlarmMsg->heightForWidth(window_.AlarmMsg->width());
+            QScrollBar* bar = area->verticalScrollBar();
+            seen.scrolls = bar->isVisible();
+            seen.scrollsToTheEnd = bar->maximum() + area->viewport()->height() >= seen.labelHeight;
+            window_.grab().save(QStringLiteral(QT_TESTCASE_BUILDDIR "/%1").arg(screenshot));
+            window_.OkButton->click();
+        };
+        // Once the window is open: the scroll area shows its bar in an event of its own,
+        // which showing the window posts.
+        QTimer::singleShot(0, &window_, [&] { QTimer::singleShot(0, &window_, look); });
+        EXPECT_EQ(window_.ShowNotification(message, true, 0, 0), 1);
+        return seen;
+    }
+};
+
+TEST_F(AlarmShowMessage, AMessageThatFitsKeepsTheDesignLayout) {
+    const Layout one = ShowMessage("Call the dentist", "notification_short.png");
+    const Layout two = ShowMessage(Words(10), "notification_two_lines.png");
+    for (const Layout& seen : {one, two}) {
+        // The design's client area under a title bar of the window's own, with a line round.
+        EXPECT_EQ(seen.window, TAlarmShow::ClientSize + QSize(2, 20 + 2));
+        EXPECT_EQ(seen.messageArea.size(), TAlarmShow::MessageSize);
+        EXPECT_EQ(seen.panel.top() - (seen.messageArea.top() + seen.messageArea.height()), 8);
+        EXPECT_GE(seen.labelHeight, seen.textHeight);
+        EXPECT_FALSE(seen.scrolls);
+        EXPECT_EQ(seen.frame.center(), seen.screen.center());
+    }
+    EXPECT_GT(two.textHeight, one.textHeight) << "the longer one takes two lines";
+}
+
+TEST_F(AlarmShowMessage, ALongerMessageGrowsTheWindowDownwardAndIsShownWhole) {
+    const Layout seen = ShowMessage(Words(80), "notification_long.png");
+    EXPECT_GT(seen.textHeight, 3 * TAlarmShow::MessageSize.height());
+    EXPECT_GE(seen.labelHeight, seen.textHeight) << "cut off";
+    EXPECT_FALSE(seen.scrolls);
+    EXPECT_EQ(seen.messageArea.width(), TAlarmShow::MessageSize.width());
+    // The answers move down below the message, and the window grows by as much.
+    const int growth = seen.messageArea.height() - TAlarmShow::MessageSize.height();
+    EXPECT_EQ(seen.panel.top() - (seen.messageArea.top() + seen.messageArea.height()), 8);
+    EXPECT_EQ(seen.window.height(), TAlarmShow::ClientSize.height() + 22 + growth);
+    EXPECT_EQ(seen.frame.center(), seen.screen.center());
+}
+
+TEST_F(AlarmShowMessage, AMessageTallerThanTheScreenScrolls) {
+    const Layout seen = ShowMessage(Words(3000), "notification_very_long.png");
+    EXPECT_EQ(seen.frame.height(), seen.screen.height());
+    EXPECT_TRUE(seen.screen.contains(seen.frame));
+    EXPECT_TRUE(seen.scrolls);
+    EXPECT_TRUE(seen.scrollsToTheEnd) << "every word can be reached";
+    EXPECT_GE(seen.labelHeight, seen.textHeight);
+    EXPECT_GT(seen.panel.top(), seen.messageArea.bottom());
+    EXPECT_LE(seen.panel.bottom(), seen.window.height());
+
+    // The next message that fits gets the design layout back.
+    EXPECT_EQ(ShowMessage("Short again", "notification_short_again.png").window,
+              TAlarmShow::ClientSize + QSize(2, 22));
+}
+
+TEST_F(AlarmShowTest, F1OpensTheMainHelpTopicOverTheWindow) {
+    ShowAndAnswer([this] {
+        testing::PressHelpKey(window_);
+        window_.OkButton->click();
+    });
+    EXPECT_EQ(help_.topics, std::vector<int>{1009});
+    EXPECT_EQ(help_.openers, std::vector<QWidget*>{&window_});
 }
 
 // The width of the label's drawn text, in pixels: an oracle for what the user sees.

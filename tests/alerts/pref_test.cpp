@@ -10,6 +10,7 @@
 #include "platform/profile_file.h"
 #include "support/fake_file_chooser.h"
 #include "support/modal_watchdog.h"
+#include "support/recording_help.h"
 #include "ui/controls/SpinEdit.h"
 
 #include <QCheckBox>
@@ -60,12 +61,6 @@ public:
     void Beep() override {}
 };
 
-class TopicsAsked final : public HelpViewer {
-public:
-    void ShowTopic(int topic) override { topics.push_back(topic); }
-    std::vector<int> topics;
-};
-
 class PreferencesTest : public ::testing::Test {
 protected:
     PreferencesTest() { dialog_.FillFrom(settings_); }
@@ -112,7 +107,7 @@ protected:
     SilentBeeper beeper_;
     SoundPlayback sound_{player_, beeper_};
     FakeFileChooser chooser_;
-    TopicsAsked help_;
+    testing::RecordingHelp help_;
     Settings settings_;
     TPreferences dialog_{{sound_, chooser_, help_, folder_.path() + '/'}};
 };
@@ -444,12 +439,14 @@ TEST_F(PreferencesTest, PlayNowPlaysAnExistingFileAndEveryCloseStopsTheSound) {
     EXPECT_EQ(player_.closes, 2);
 }
 
-TEST_F(PreferencesTest, HelpOpensTheTopicOfThePreferences) {
+TEST_F(PreferencesTest, HelpAndF1OpenTheTopicOfThePreferences) {
     Run([&] {
         Button("Helpbutton")->click();
+        testing::PressHelpKey(dialog_);
         dialog_.reject();
     });
-    EXPECT_EQ(help_.topics, std::vector<int>{1015});
+    EXPECT_EQ(help_.topics, std::vector<int>(2, 1015));
+    EXPECT_EQ(help_.openers, std::vector<QWidget*>(2, &dialog_));
 }
 
 } // namespace

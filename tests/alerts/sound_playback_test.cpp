@@ -6,6 +6,7 @@
 #include "core/clock.h"
 #include "platform/beeper.h"
 #include "platform/sdl_media_player.h"
+#include "support/recording_help.h"
 
 #include <QDir>
 #include <QFile>
@@ -193,7 +194,8 @@ TEST_F(SoundPlaybackTest, WithoutAnAudioDeviceItBeepsAndLaterSoundsStillPlay) {
 
 TEST_F(SoundPlaybackTest, AnsweringTheNotificationStopsTheReminderSound) {
     SettableClock clock;
-    TAlarmShow window(clock, [this] { playback_.Shutup(); });
+    testing::RecordingHelp help;
+    TAlarmShow window(clock, help, [this] { playback_.Shutup(); });
     const QString file = Path("alarm.wav");
     test::WriteSineWav(file, 30);
     playback_.PlaySoundNow(Bytes(file));

@@ -5,6 +5,7 @@
 #include "program_process.h"
 
 #include <csignal>
+#include <vector>
 
 namespace nudgery {
 namespace {
@@ -38,7 +39,7 @@ TEST_F(ProgramProcess, ATerminationSignalSavesTheListsJudgedAtStart) {
     EXPECT_EQ(program.exitCode(), 0);
 
     // Placement and lists were saved, the statuses as the program judged them at start.
-    EXPECT_TRUE(QFile::exists(folder_.filePath("NUDGERY.INI")));
+    EXPECT_TRUE(QFile::exists(program_.File("NUDGERY.INI")));
     past->Status = StatusExpired;
     future->Status = StatusNotToday;
     const std::vector<std::uint8_t> expected =

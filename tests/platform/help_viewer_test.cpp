@@ -1,12 +1,16 @@
 #include "platform/help_viewer.h"
+#include "support/recording_help.h"
 #include "support/temp_folder.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDialog>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -38,7 +42,7 @@ TEST(HelpWindowViewer, OpensAtTheTopicAndReusesOneWindow) {
     HelpWindowViewer viewer(helpFile);
     EXPECT_EQ(viewer.Window(), nullptr);
 
-    viewer.ShowTopic(1004);
+    viewer.ShowTopic(1004, nullptr);
     QTextBrowser* window = viewer.Window();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
@@ -47,7 +51,7 @@ TEST(HelpWindowViewer, OpensAtTheTopicAndReusesOneWindow) {
     EXPECT_GT(HeadingTop(*window, "Editor"), 0);
     EXPECT_LT(HeadingTop(*window, "Editor"), 20);
 
-    viewer.ShowTopic(1009);
+    viewer.ShowTopic(1009, nullptr);
     EXPECT_EQ(viewer.Window(), window);
     EXPECT_EQ(window->source().fragment(), "1009");
     // The first topic opens at the top of the document.
@@ -58,7 +62,7 @@ TEST(HelpWindowViewer, MissingFileIsReportedInTheWindow) {
     TempFolder folder;
     const QString helpFile = HelpFileName(folder.Folder());
     HelpWindowViewer viewer(helpFile);
-    viewer.ShowTopic(1009);
+    viewer.ShowTopic(1009, nullptr);
     ASSERT_NE(viewer.Window(), nullptr);
     EXPECT_TRUE(viewer.Window()->isVisible());
     const QString text = viewer.Window()->toPlainText();
@@ -67,13 +71,13 @@ TEST(HelpWindowViewer, MissingFileIsReportedInTheWindow) {
 
     // Once the file is there the same window shows it.
     folder.Write("NUDGERY.HLP", TwoTopicHelp());
-    viewer.ShowTopic(1009);
+    viewer.ShowTopic(1009, nullptr);
     EXPECT_TRUE(viewer.Window()->toPlainText().contains("Main window"));
 }
 
 TEST(HelpWindowViewer, TheShippedHelpFileHasTheMainWindowTopic) {
     HelpWindowViewer viewer(QStringLiteral(NUDGERY_HELP_FILE));
-    viewer.ShowTopic(1009);
+    viewer.ShowTopic(1009, nullptr);
     const QString text = viewer.Window()->toPlainText();
     EXPECT_TRUE(text.contains("Repeat Reminders"));
     EXPECT_TRUE(text.contains("NUDGERY.INI"));
@@ -87,10 +91,75 @@ TEST(HelpWindowViewer, TheShippedHelpFileHasThePreferencesTopic) {
     EXPECT_TRUE(html.contains("<a name=\"1015\"></a>Preferences"));
 
     HelpWindowViewer viewer(QStringLiteral(NUDGERY_HELP_FILE));
-    viewer.ShowTopic(1015);
+    viewer.ShowTopic(1015, nullptr);
     EXPECT_TRUE(viewer.Window()->toPlainText().contains("Animate Tray Icon"));
     // The topic is the last one, far down the page.
     EXPECT_TRUE(QTest::qWaitFor([&] { return viewer.Window()->verticalScrollBar()->value() > 0; }));
+}
+
+TEST(HelpWindowViewer, OneTitleAndTextClearOfTheEdges) {
+    TempFolder folder;
+    HelpWindowViewer viewer(folder.Write("NUDGERY.HLP", TwoTopicHelp()));
+    viewer.ShowTopic(1009, nullptr);
+    QTextBrowser& window = *viewer.Window();
+    EXPECT_EQ(window.windowTitle(), "Nudgery! Help");
+    // The first heading starts well inside the window, not against its left edge.
+    const QTextBlock heading = window.document()->find("Main window").block();
+    const QRectF box = window.document()->documentLayout()->blockBoundingRect(heading);
+    EXPECT_GE(box.left(), 10);
+    window.grab().save(QStringLiteral(QT_TESTCASE_BUILDDIR "/help_window.png")); // to look at
+}
+
+TEST(HelpWindowViewer, OpensCentredOnTheWindowAskingAndEscapeClosesIt) {
+    TempFolder folder;
+    HelpWindowViewer viewer(folder.Write("NUDGERY.HLP", TwoTopicHelp()));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget opener;
+    opener.resize(300, 200);
+    opener.move(screen.center() - QPoint(150, 100) + QPoint(30, 0));
+    opener.show();
+    viewer.ShowTopic(1009, &opener);
+    QTextBrowser& window = *viewer.Window();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // Placed before it is shown, when the frame the desktop adds is not known yet.
+    const QPoint frame(window.frameGeometry().width() - window.width(),
+                       window.frameGeometry().height() - window.height());
+    const QPoint off = window.frameGeometry().center() - opener.frameGeometry().center();
+    EXPECT_LE(std::abs(off.x()), 1 + frame.x() / 2) << off.x();
+    EXPECT_LE(std::abs(off.y()), 1 + frame.y() / 2) << off.y();
+
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+
+    // Against the screen's edge it stays whole on the screen, as near the window as it can.
+    opener.move(screen.topLeft());
+    viewer.ShowTopic(1004, &opener);
+    EXPECT_TRUE(screen.contains(window.frameGeometry()));
+    EXPECT_EQ(window.frameGeometry().topLeft(), screen.topLeft());
+    EXPECT_LE(window.frameGeometry().height(), screen.height());
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    window.close();
+
+    // Over a window that stays on top, it stays on top too, not hidden behind that window.
+    QWidget topmost(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    topmost.show();
+    viewer.ShowTopic(1009, &topmost);
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(window.isVisible());
+    viewer.ShowTopic(1009, &opener);
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    window.close();
+}
+
+TEST(HelpKey, F1InAWindowShowsItsTopicOverIt) {
+    testing::RecordingHelp help;
+    QWidget window;
+    auto* child = new QLineEdit(&window);
+    BindHelpKey(window, help, 2986);
+    child->setFocus();
+    testing::PressHelpKey(window);
+    EXPECT_EQ(help.topics, std::vector<int>{2986});
+    EXPECT_EQ(help.openers, std::vector<QWidget*>{&window});
 }
 
 TEST(HelpWindowViewer, HelpAskedForFromAModalDialogCanBeUsed) {
@@ -99,7 +168,7 @@ TEST(HelpWindowViewer, HelpAskedForFromAModalDialogCanBeUsed) {
     QDialog dialog;
     Qt::WindowModality fromDialog = Qt::NonModal;
     QTimer::singleShot(0, &dialog, [&] {
-        viewer.ShowTopic(1004);
+        viewer.ShowTopic(1004, nullptr);
         fromDialog = viewer.Window()->windowModality();
         viewer.Window()->close();
         dialog.reject();
@@ -108,7 +177,7 @@ TEST(HelpWindowViewer, HelpAskedForFromAModalDialogCanBeUsed) {
     EXPECT_EQ(fromDialog, Qt::ApplicationModal);
 
     // From the main window the help stays open beside it.
-    viewer.ShowTopic(1009);
+    viewer.ShowTopic(1009, nullptr);
     EXPECT_EQ(viewer.Window()->windowModality(), Qt::NonModal);
     EXPECT_TRUE(viewer.Window()->isVisible());
 }

@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -70,6 +71,9 @@ TClickableStringGrid::TClickableStringGrid(QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the next control, as in any form; the arrow and page keys move the
+    // selection.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     setShowGrid(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -316,6 +320,12 @@ void TClickableStringGrid::HeaderMouseReleased(int col, Qt::MouseButton button,
 void TClickableStringGrid::keyPressEvent(QKeyEvent* event) {
     emit KeyDown(event->key(), event->modifiers());
     QTableView::keyPressEvent(event);
+}
+
+void TClickableStringGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width())
+        emit ClientWidthChanged();
 }
 
 void TClickableStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -148,10 +148,15 @@ signals:
     // A key went down while the grid had the focus (before the grid's own handling).
     void KeyDown(int key, Qt::KeyboardModifiers shift);
     void DblClick();
+    // The client width changed (a resize of the grid, a scroll bar shown or hidden): the
+    // moment for the owner to run AdjustColumnWidth.
+    void ClientWidthChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Called for resizes of the client area (the viewport).
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Repaint();

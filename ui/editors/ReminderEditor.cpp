@@ -27,6 +27,7 @@ TReminderEditor::TReminderEditor(const EditorServices& services, const Shape& sh
     setFont(DialogFont());
     setFixedSize(shape.clientSize);
     messageBand_ = new TMessageBand(shape.messageEditWidth, shape.messageBandHeight, this);
+    BindHelpKey(*this, services_.help, helpTopic_);
 }
 
 std::string TReminderEditor::Description() const {
@@ -63,7 +64,8 @@ void TReminderEditor::AddButtonBand() {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     QPushButton* help = AddButton(*this, "Helpbutton", "&Help", "Get Windows help for Nudgery!",
                                   QPoint(width() - ButtonMargin - EditorButtonSize.width(), top));
-    connect(help, &QPushButton::clicked, this, [this] { services_.help.ShowTopic(helpTopic_); });
+    connect(help, &QPushButton::clicked, this,
+            [this] { services_.help.ShowTopic(helpTopic_, this); });
 }
 
 void TReminderEditor::done(int result) {

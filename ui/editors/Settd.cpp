@@ -36,6 +36,7 @@ TSetTimeDialog::TSetTimeDialog(const DateFormats& formats, HelpViewer& help, QWi
     AddHourTiles(*AddPanel("HourPanel", "  Hour", QRect(17, 8, 271, 125)));
     AddMinuteTiles(*AddPanel("MinutePanel", "  Minute", QRect(18, 141, 270, 144)));
     AddButtons();
+    BindHelpKey(*this, help_, HelpTopic);
     ShowDateTime();
 }
 
@@ -116,7 +117,7 @@ void TSetTimeDialog::AddButtons() {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     QPushButton* help =
         AddButton(*this, "Helpbutton", "&Help", "Get Windows help for Nudgery!", QPoint(214, top));
-    connect(help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpTopic); });
+    connect(help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpTopic, this); });
 }
 
 void TSetTimeDialog::SetPickedTime(TDateTime time) {

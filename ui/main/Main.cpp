@@ -59,6 +59,8 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     CreateTrayIcon();
     hints_ = std::make_unique<PopupHints>();
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    // Smaller, the buttons of the bars would be cut off; larger is fine.
+    setMinimumSize(size());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -245,7 +247,7 @@ void TMainForm::Exit2Click() {
 }
 
 void TMainForm::mnuContentsClick() {
-    services_.help.ShowTopic(ContentsHelpTopic);
+    services_.help.ShowTopic(ContentsHelpTopic, this);
 }
 
 void TMainForm::mnuAboutClick() {
@@ -256,7 +258,14 @@ void TMainForm::mnuAboutClick() {
 }
 
 void TMainForm::VisitOurInternetWebsite1Click() {
-    services_.shell.OpenWebAddress(QString::fromLatin1(WebAddress));
+    const QString address = QString::fromLatin1(WebAddress);
+    if (services_.shell.OpenWebAddress(address))
+        return;
+    // The address, for the user to copy into a browser by hand.
+    const TimerPause pause(*Timer1);
+    services_.messages.ShowInfo(
+        this, QStringLiteral("No web browser could be started.\nOur Internet website is at:\n%1")
+                  .arg(address));
 }
 
 void TMainForm::AdjustTimeButtonClick() {

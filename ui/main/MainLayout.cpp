@@ -1,6 +1,7 @@
 // Building the main window's controls and menus.
 #include "Main.h"
 #include "MainTabSet.h"
+#include "platform/help_viewer.h"
 #include "ui/controls/Graphp.h"
 
 #include <QFrame>
@@ -91,6 +92,12 @@ TClickableStringGrid* TMainForm::CreateGrid(const char* name, const QStringList&
     grid->SetSelectedFont({arial, Qt::white});
     grid->SetSelectedColor(palette().color(QPalette::Highlight));
     grid->Loaded();
+    // Whenever the list's width changes, however that came about (a restored placement, a
+    // maximise, a page shown for the first time), its first column takes up the slack.
+    connect(grid, &TClickableStringGrid::ClientWidthChanged, this, [this, grid] {
+        if (!Closing)
+            grid->AdjustColumnWidth();
+    });
     connect(grid, &TClickableStringGrid::KeyDown, this, [this](int key) {
         AlarmGridKeyDown(key);
         AlarmGridKeyPress(key);
@@ -169,6 +176,12 @@ void TMainForm::CreateBottomBar() {
         b->setFocusPolicy(Qt::TabFocus);
     connect(Minimizebutton, &QPushButton::clicked, this, &TMainForm::MinimizebuttonClick);
     connect(Exitbutton, &QPushButton::clicked, this, &TMainForm::mnuExitClick);
+
+    // Tab runs from top to bottom: the button bar, the list shown, its tabs, the bottom bar.
+    QWidget* const order[] = {AdjustTimeButton, AlarmGrid, RepeatingAlarmGrid, TabSet,
+                              Minimizebutton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TMainForm::CreateMenus() {
@@ -199,6 +212,7 @@ void TMainForm::CreateMenus() {
             &TMainForm::Deleteremindersmarkedasexpired1Click);
     connect(Exit2, &QAction::triggered, this, &TMainForm::Exit2Click);
     connect(mnuContents, &QAction::triggered, this, &TMainForm::mnuContentsClick);
+    BindHelpKey(*this, services_.help, ContentsHelpTopic);
     connect(mnuAbout, &QAction::triggered, this, &TMainForm::mnuAboutClick);
     connect(VisitOurInternetWebsite1, &QAction::triggered, this,
             &TMainForm::VisitOurInternetWebsite1Click);

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace nudgery {
 
@@ -52,6 +53,13 @@ void TTabSet::paintEvent(QPaintEvent*) {
         painter.drawLine(r.topLeft(), r.bottomLeft());
         if (i != currentIndex())
             painter.drawLine(r.topLeft(), r.topRight());
+    }
+    // Tab reaches the tabs too: show the keyboard user where it is.
+    if (hasFocus() && currentIndex() >= 0) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = tabRect(currentIndex()).adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/message_boxes.h"
 #include "support/fake_file_chooser.h"
 #include "support/modal_watchdog.h"
+#include "support/recording_help.h"
 #include "ui/editors/EditorServices.h"
 
 #include <QAbstractButton>
@@ -37,12 +38,6 @@ public:
     void ShowInfo(QWidget*, const QString& text) override { infos << text; }
     bool AskConfirm(QWidget*, const QString&) override { return false; }
     QStringList infos, errors;
-};
-
-class TopicRecorder final : public HelpViewer {
-public:
-    void ShowTopic(int topic) override { topics.push_back(topic); }
-    std::vector<int> topics;
 };
 
 // Opens every file it is given and plays nothing; tells whether a sound is open.
@@ -125,8 +120,8 @@ protected:
         return *control;
     }
 
-    // Cancel, Esc and the close box end `dialog` with Cancel; Help asks for `topic` and
-    // leaves it open.
+    // Cancel, Esc and the close box end `dialog` with Cancel; Help and F1 ask for `topic`
+    // over it and leave it open.
     void ExpectCancelWaysAndHelp(QDialog& dialog, int topic) {
         const auto click = [&dialog](const char* name) {
             FindControl<QAbstractButton>(dialog, name).click();
@@ -136,7 +131,9 @@ protected:
                   QDialog::Rejected);
         EXPECT_EQ(Run(dialog, [&] { dialog.close(); }).result, QDialog::Rejected);
         EXPECT_TRUE(Run(dialog, [&] { click("Helpbutton"); }).stayedOpen);
-        EXPECT_EQ(help.topics, std::vector<int>{topic});
+        EXPECT_TRUE(Run(dialog, [&] { PressHelpKey(dialog); }).stayedOpen);
+        EXPECT_EQ(help.topics, std::vector<int>(2, topic));
+        EXPECT_EQ(help.openers, std::vector<QWidget*>(2, &dialog));
     }
 
     // Runs `answer` on the next modal dialog of type T as soon as it is open.
@@ -153,7 +150,7 @@ protected:
     SettableClock clock;
     DateFormats formats;
     InfoRecorder messages;
-    TopicRecorder help;
+    RecordingHelp help;
     SilentPlayer player;
     NoBeeper beeper;
     SoundPlayback sound{player, beeper};

@@ -83,7 +83,9 @@ TEST_F(SetTimeDialogTest, CancelEscAndHelp) {
               QDialog::Rejected);
     const Outcome help = Run(dialog, [this] { Button("Helpbutton")->click(); });
     EXPECT_TRUE(help.stayedOpen);
-    EXPECT_EQ(this->help.topics, std::vector<int>{2987});
+    EXPECT_TRUE(Run(dialog, [this] { testing::PressHelpKey(dialog); }).stayedOpen) << "F1";
+    EXPECT_EQ(this->help.topics, std::vector<int>(2, 2987));
+    EXPECT_EQ(this->help.openers, std::vector<QWidget*>(2, &dialog));
 }
 
 TEST_F(SetTimeDialogTest, TilesSitInRowsOfTheirSizeWithTheAfternoonBlockBelowAGap) {

@@ -23,6 +23,7 @@
 #include "support/fake_tray_area.h"
 #include "support/modal_watchdog.h"
 #include "support/qt_printers.h"
+#include "support/recording_help.h"
 #include "ui/main/Main.h"
 
 #include <QFile>
@@ -39,7 +40,11 @@ namespace nudgery::testing {
 class RecordingMessageBoxes final : public MessageBoxes {
 public:
     void ShowError(QWidget*, const QString& text) override { errors << text; }
-    void ShowInfo(QWidget*, const QString& text) override { infos << text; }
+    void ShowInfo(QWidget*, const QString& text) override {
+        infos << text;
+        if (whileInfo)
+            whileInfo();
+    }
     bool AskConfirm(QWidget*, const QString& text) override {
         questions << text;
         if (whileAsking)
@@ -48,20 +53,19 @@ public:
     }
     QStringList errors, infos, questions;
     bool confirmAnswer = true;
-    // Runs while a question is open, as the user would see the program then.
-    std::function<void()> whileAsking;
-};
-
-class RecordingHelp final : public HelpViewer {
-public:
-    void ShowTopic(int topic) override { topics.push_back(topic); }
-    std::vector<int> topics;
+    // Run while a question or an information is open, as the user would see the program then.
+    std::function<void()> whileAsking, whileInfo;
 };
 
 class RecordingShell final : public Shell {
 public:
-    void OpenWebAddress(const QString& address) override { addresses << address; }
+    bool OpenWebAddress(const QString& address) override {
+        addresses << address;
+        return opens;
+    }
     QStringList addresses;
+    // Whether a browser starts.
+    bool opens = true;
 };
 
 // A player that plays nothing and records what it was asked; a file opens unless its name
@@ -147,7 +151,7 @@ protected:
     // notification window.
     TMainForm& Make() {
         form = std::make_unique<TMainForm>(Services());
-        alarmShow = std::make_unique<TAlarmShow>(clock, [this] { form->Shutup(); });
+        alarmShow = std::make_unique<TAlarmShow>(clock, help, [this] { form->Shutup(); });
         form->SetNotificationWindow(*alarmShow);
         return *form;
     }

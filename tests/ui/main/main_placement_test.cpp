@@ -1,6 +1,7 @@
 // Where the main window and its dialogs go, and the placement kept in the settings file.
 #include "main_form_fixture.h"
 #include "platform/profile_file.h"
+#include "ui/main/MainTabSet.h"
 
 #include <QDialog>
 #include <QFile>
@@ -61,6 +62,57 @@ TEST_F(Placement, BottomOfZeroMeansNothingStored) {
     // Centred before it is shown, when the frame the desktop adds is not known yet.
     const QSize frame = f.frameGeometry().size() - f.size();
     EXPECT_TRUE(CentredOn(f.frameGeometry(), QRect(0, 0, 1280, 1024), frame / 2));
+}
+
+// Whether the columns of `grid` end 5 pixels short of its right edge, as its first column
+// takes up the slack.
+::testing::AssertionResult ColumnsReachTheEdge(const TClickableStringGrid& grid) {
+    int sum = 0;
+    for (int col = 0; col < grid.ColCount(); ++col)
+        sum += grid.ColWidth(col);
+    if (sum == grid.ClientWidth() - 5)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << grid.objectName().toStdString() << ": columns end at "
+                                         << sum << " in " << grid.ClientWidth() << " pixels";
+}
+
+TEST_F(Placement, TheListsReachTheirRightEdgeWhateverTheWindowsSize) {
+    WriteText(Folder() + "NUDGERY.INI",
+              "[TMainForm_Placement]\nLeft=100\nTop=80\nRight=1000\nBottom=600\n");
+    TMainForm& f = Make();
+    f.FormActivate();
+    ASSERT_EQ(f.width(), 900);
+    EXPECT_TRUE(ColumnsReachTheEdge(AlarmGrid(f))) << "restored";
+
+    auto& tabs = Find<TTabSet>(f, "TabSet");
+    tabs.setCurrentIndex(1);
+    EXPECT_TRUE(ColumnsReachTheEdge(RepeatingAlarmGrid(f))) << "page first shown";
+
+    f.showMaximized();
+    // The test screen is smaller than the window: maximised, it narrows.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.width() != 900; }));
+    EXPECT_TRUE(ColumnsReachTheEdge(RepeatingAlarmGrid(f))) << "maximised";
+    tabs.setCurrentIndex(0);
+    EXPECT_TRUE(ColumnsReachTheEdge(AlarmGrid(f))) << "other page after maximising";
+
+    f.showNormal();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.width() == 900; }));
+    EXPECT_TRUE(ColumnsReachTheEdge(AlarmGrid(f))) << "restored again";
+}
+
+TEST_F(Placement, TheWindowCannotBeMadeSmallerThanItsDesignButLarger) {
+    TMainForm& f = Make();
+    f.FormActivate();
+    const QSize design = f.size();
+    EXPECT_EQ(design.width(), 599);
+    f.resize(300, 200);
+    EXPECT_EQ(f.size(), design);
+    // Every button stays whole inside the window.
+    for (const QPushButton* button : f.findChildren<QPushButton*>())
+        EXPECT_TRUE(f.rect().contains(QRect(button->mapTo(&f, QPoint(0, 0)), button->size())))
+            << button->objectName().toStdString();
+    f.resize(800, 600);
+    EXPECT_EQ(f.size(), QSize(800, 600));
 }
 
 TEST_F(Placement, StoredMaximizedMaximizes) {

@@ -171,9 +171,24 @@ TEST_F(MainWindow, HelpWebAndMinimize) {
     EXPECT_EQ(help.topics, std::vector<int>{1009});
     Find<QAction>(f, "VisitOurInternetWebsite1").trigger();
     EXPECT_EQ(shell.addresses, QStringList{QString::fromLatin1(TMainForm::WebAddress)});
+    EXPECT_EQ(messages.infos, QStringList()) << "the browser opened";
     f.show();
     Find<QPushButton>(f, "Minimizebutton").click();
     EXPECT_TRUE(f.isMinimized());
+}
+
+TEST_F(MainWindow, AWebsiteThatCannotBeOpenedIsShownForCopying) {
+    TMainForm& f = Make();
+    f.FormActivate();
+    shell.opens = false;
+    bool timerRanMeanwhile = true;
+    messages.whileInfo = [&] { timerRanMeanwhile = Timer1(f).isActive(); };
+    Find<QAction>(f, "VisitOurInternetWebsite1").trigger();
+    ASSERT_EQ(messages.infos.size(), 1);
+    EXPECT_TRUE(messages.infos.front().contains(QString::fromLatin1(TMainForm::WebAddress)))
+        << messages.infos.front().toStdString();
+    EXPECT_FALSE(timerRanMeanwhile);
+    EXPECT_TRUE(Timer1(f).isActive());
 }
 
 TEST_F(MainWindow, AboutBoxStopsTheTimerAndShowsTheBuildsBitness) {
