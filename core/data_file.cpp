@@ -65,10 +65,13 @@ std::vector<std::uint8_t> EncodeDataFile(std::span<const TReminder* const> oneTi
 bool DecodeDataFile(std::span<const std::uint8_t> bytes, ReminderListSink& sink,
                     const Clock& clock) {
     TaggedReader reader(bytes);
+    // Every reminder is judged at the moment the load began: one reading of the clock, however
+    // long the lists.
+    const SettableClock loadStart(clock.Now());
     try {
         ReadHeader(reader);
-        ReadOneTimeList(reader, sink, clock);
-        ReadRepeatingList(reader, sink, clock);
+        ReadOneTimeList(reader, sink, loadStart);
+        ReadRepeatingList(reader, sink, loadStart);
     } catch (const TaggedReadError&) {
         return false;
     }

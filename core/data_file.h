@@ -35,12 +35,13 @@ std::vector<std::uint8_t> EncodeDataFile(std::span<const TReminder* const> oneTi
 
 // Rebuilds both lists from the bytes into an empty sink. Every one-time reminder gets
 // its status from UpdateNormalStatus; every repeating reminder gets When 0 and then
-// ScheduleToday. A damaged value ends its record, which keeps the fields read before it
-// and stays in its list; the list goes on with the next byte as the start of its next
-// record, so damage inside a list may add rows that hold little but defaults. The load
-// ends at the end of the data or at a damaged header or list mark: rows read until then
-// stay, and a list not reached stays empty. Returns whether both lists were read to their
-// end; the program itself ignores that (a damaged file is not reported).
+// ScheduleToday, all at the one moment the clock shows as the load begins. A damaged value
+// ends its record, which keeps the fields read before it and stays in its list; the list
+// goes on with the next byte as the start of its next record, so damage inside a list may
+// add rows that hold little but defaults. The load ends at the end of the data or at a
+// damaged header or list mark: rows read until then stay, and a list not reached stays
+// empty. Returns whether both lists were read to their end; the program itself ignores
+// that (a damaged file is not reported).
 bool DecodeDataFile(std::span<const std::uint8_t> bytes, ReminderListSink& sink,
                     const Clock& clock);
 

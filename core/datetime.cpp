@@ -1,5 +1,6 @@
 #include "datetime.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -54,11 +55,17 @@ DayAndMs Split(TDateTime value) {
 
 } // namespace
 
-TDateTime DatePartOf(TDateTime value) { return std::trunc(value); }
+TDateTime DatePartOf(TDateTime value) {
+    return std::trunc(value);
+}
 
-TDateTime TimePartOf(TDateTime value) { return value - std::trunc(value); }
+TDateTime TimePartOf(TDateTime value) {
+    return value - std::trunc(value);
+}
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(int year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int Days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -68,12 +75,14 @@ int DaysInMonth(int year, int month) {
 }
 
 TDateTime EncodeDate(int year, int month, int day) {
-    return static_cast<TDateTime>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                                static_cast<unsigned>(day)) +
-                                  UnixEpochDay);
+    return static_cast<TDateTime>(
+        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
+        UnixEpochDay);
 }
 
-TDateTime EncodeDate(const CalendarDate& date) { return EncodeDate(date.year, date.month, date.day); }
+TDateTime EncodeDate(const CalendarDate& date) {
+    return EncodeDate(date.year, date.month, date.day);
+}
 
 TDateTime EncodeTime(int hour, int minute, int second, int millisecond) {
     const std::int64_t ms =
@@ -81,7 +90,9 @@ TDateTime EncodeTime(int hour, int minute, int second, int millisecond) {
     return static_cast<TDateTime>(ms) / MsPerDay;
 }
 
-CalendarDate DecodeDate(TDateTime value) { return CivilFromDays(Split(value).day - UnixEpochDay); }
+CalendarDate DecodeDate(TDateTime value) {
+    return CivilFromDays(Split(value).day - UnixEpochDay);
+}
 
 ClockTime DecodeTime(TDateTime value) {
     std::int64_t ms = Split(value).msOfDay;
@@ -124,6 +135,63 @@ TDateTime AddMinutes(std::int32_t minutes, TDateTime value) noexcept {
     if (sum > std::numeric_limits<double>::max())
         return 0;
     return static_cast<double>(sum);
+}
+
+namespace {
+
+// The end 2^e of the binade [2^(e-1), 2^e) that holds a positive value: within it, every
+// double is a whole multiple of the same unit in the last place.
+double BinadeEnd(double value) {
+    int exponent = 0;
+    std::frexp(value, &exponent);
+    return std::ldexp(1.0, exponent);
+}
+
+// The largest j with from + j * step at or before `limit` and below `end`, where `from`
+// meets both and the values from + j * step are exact (multiples of the binade's unit).
+std::int64_t LastMultipleWithin(double from, double step, double limit, double end) {
+    const auto within = [&](std::int64_t j) {
+        const double value = from + static_cast<double>(j) * step;
+        return value <= limit && value < end;
+    };
+    // An estimate, exact but for rounding, then corrected by single steps.
+    const double estimate = std::floor((std::min(limit, end) - from) / step);
+    std::int64_t j = static_cast<std::int64_t>(std::clamp(estimate, 0.0, 1e15));
+    while (j > 0 && !within(j))
+        --j;
+    while (within(j + 1))
+        ++j;
+    return j;
+}
+
+} // namespace
+
+TDateTime FirstStepAfter(TDateTime start, std::int32_t minutes, TDateTime after) noexcept {
+    // AddMinutes rounds the sum of a value and the same extended-precision step to a double.
+    // Within one binade all doubles are multiples of one unit, so that rounding adds the same
+    // increment to every value, except where the step's excess over whole units is exactly
+    // half a unit: the tie then goes to the even neighbour, and once a value is even every
+    // later increment is the same even one. So after two steps inside a binade the third
+    // step's increment holds for every further step inside it, and the steps can be counted
+    // instead of taken; only the first steps in each binade are taken one by one.
+    TDateTime t = start;
+    while (after >= t) {
+        const TDateTime first = AddMinutes(minutes, t);
+        if (!(after >= first))
+            return first;
+        const TDateTime second = AddMinutes(minutes, first);
+        if (!(after >= second))
+            return second;
+        const TDateTime third = AddMinutes(minutes, second);
+        if (!(after >= third))
+            return third;
+        t = third;
+        const double end = BinadeEnd(first);
+        const double step = third - second;
+        if (third < end && step > 0)
+            t = second + static_cast<double>(LastMultipleWithin(second, step, after, end)) * step;
+    }
+    return t;
 }
 
 } // namespace nudgery

@@ -51,4 +51,10 @@ TDateTime LastDayOfMonth(TDateTime value);
 // extended precision. A negative, NaN or otherwise failing result gives 0.
 TDateTime AddMinutes(std::int32_t minutes, TDateTime value) noexcept;
 
+// The first of start, AddMinutes(minutes, start), AddMinutes(minutes, AddMinutes(minutes,
+// start)), ... that is later than `after`: bit for bit what stepping with AddMinutes gives,
+// in a number of steps that does not grow with the distance covered. `minutes` must be
+// positive and `start` a finite value of 0 or more.
+TDateTime FirstStepAfter(TDateTime start, std::int32_t minutes, TDateTime after) noexcept;
+
 } // namespace nudgery

@@ -89,9 +89,11 @@ void TReminder::ScheduleToday(const Clock& clock) {
         Status = StatusNotToday;
         return;
     }
+    // One reading of the time of day serves the whole rule.
+    const TDateTime now = clock.TimeOfDay();
     // A negative interval, possible only in a damaged file, counts as once a day.
     if (RepeatMinutes <= 0) {
-        if (clock.TimeOfDay() > FirstTime) {
+        if (now > FirstTime) {
             Status = StatusNotToday;
         } else {
             When = today + FirstTime;
@@ -99,16 +101,13 @@ void TReminder::ScheduleToday(const Clock& clock) {
         }
         return;
     }
-    if (HasUntil && clock.TimeOfDay() >= UntilTime) {
+    if (HasUntil && now >= UntilTime) {
         Status = StatusNotToday;
         return;
     }
     const TDateTime end = HasUntil ? UntilTime : EncodeTime(23, 59);
-    // T starts within the day and grows by at least one minute a pass, while the time of
-    // day stays below 1, so the loop ends after at most 1441 passes even for interval 1.
-    TDateTime t = FirstTime;
-    while (clock.TimeOfDay() >= t)
-        t = AddMinutes(RepeatMinutes, t);
+    // The first occurrence strictly after the present moment; it may lie past midnight.
+    const TDateTime t = FirstStepAfter(FirstTime, RepeatMinutes, now);
     if (AddMinutes(1, end) < t)
         return; // nothing left before the end time; When and Status stay as they were
     When = today + t;

@@ -5,6 +5,7 @@
 #include "core/data_file.h"
 #include "core/reminder_lists.h"
 #include "record_bytes.h"
+#include "running_clock.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -78,7 +79,7 @@ TEST(DataFile, ListsAreWrittenInTheirOrderAfterTheHeader) {
 }
 
 // A file written from reminders, for the loading tests below.
-Bytes FileOf(std::initializer_list<TReminder> oneTime, std::initializer_list<TReminder> repeating) {
+Bytes FileOf(const std::vector<TReminder>& oneTime, const std::vector<TReminder>& repeating) {
     std::vector<const TReminder*> oneTimeView;
     for (const TReminder& reminder : oneTime) {
         oneTimeView.push_back(&reminder);
@@ -144,6 +145,22 @@ TEST(DataFile, LoadSchedulesEveryRepeatingReminderFromScratch) {
     EXPECT_EQ(never.When, 0.0);
     EXPECT_EQ(loaded.lists.repeating[0].firstCell, "Stretch");
     EXPECT_EQ(loaded.lists.repeating[2].firstCell, "Never");
+}
+
+TEST(DataFile, EveryReminderIsJudgedAtTheMomentTheLoadBegins) {
+    // A clock that moves on by an hour at every reading, from 23:30: any reading after the
+    // first would be tomorrow and judge the reminders due tonight as past.
+    const std::vector<TReminder> oneTime(50, OneTime(Today + EncodeTime(23, 45), StatusPending));
+    const std::vector<TReminder> repeating(
+        50, Repeating("0123456", EncodeTime(23, 50), 0, StatusPending, "late"));
+    RunningClock clock(Today + EncodeTime(23, 30), EncodeTime(1, 0));
+    ReminderLists lists;
+    ASSERT_TRUE(DecodeDataFile(FileOf(oneTime, repeating), lists, clock));
+    EXPECT_EQ(clock.readings, 1);
+    for (const auto& row : lists.oneTime)
+        ASSERT_EQ(row.reminder->Status, StatusPending);
+    for (const auto& row : lists.repeating)
+        ASSERT_EQ(row.reminder->When, Today + EncodeTime(23, 50));
 }
 
 TEST(DataFile, FileCutInsideThirdReminderKeepsWhatWasRead) {

@@ -2,6 +2,7 @@
 #include "core/date_formats.h"
 #include "core/reminder.h"
 #include "regional_samples.h"
+#include "running_clock.h"
 
 #include <cmath>
 #include <cstdint>
@@ -166,33 +167,19 @@ TEST(ReminderSchedule, DayThatDoesNotMatchKeepsWhen) {
     EXPECT_EQ(r->When, Today - 3 + At(8, 0));
 }
 
-// A clock that moves on by a fixed step at every reading.
-class RunningClock final : public Clock {
-public:
-    RunningClock(TDateTime start, TDateTime step) : now_(start), step_(step) {}
-    TDateTime Now() const override {
-        const TDateTime reading = now_;
-        now_ += step_;
-        ++readings;
-        return reading;
-    }
-    std::uint32_t TickCount() const override { return 0; }
-    mutable int readings = 0;
-
-private:
-    mutable TDateTime now_;
-    TDateTime step_;
-};
-
-TEST(ReminderSchedule, TheLoopReadsTheClockAfreshEachPass) {
-    // Readings at 09:05 (today), 09:25, 09:45, 10:05, 10:25: the slots 09:30 and 10:00 are
-    // overtaken while the rule runs, so the next one is 10:30.
+TEST(ReminderSchedule, TheRuleReadsTheClockTwiceWhateverTheSteps) {
+    // Readings at 09:05 (today) and 09:25 (the time of day): the next slot after 09:25 is
+    // 09:30, however many slots lie before it.
     RunningClock clock(Today + At(9, 5), At(0, 20));
-    auto r = TReminder::CreateRepeating(1, At(9, 0), false, 0, "1", 30, "", "", 0);
+    auto r = TReminder::CreateRepeating(1, At(9, 0), true, At(17, 0), "1", 30, "", "", 0);
     r->ScheduleToday(clock);
     EXPECT_EQ(r->Status, StatusPending);
-    EXPECT_NEAR(r->When, Today + At(10, 30), 1e-6);
-    EXPECT_EQ(clock.readings, 5);
+    EXPECT_NEAR(r->When, Today + At(9, 30), 1e-6);
+    EXPECT_EQ(clock.readings, 2);
+    RunningClock late(Today + At(23, 58), 0);
+    auto everyMinute = TReminder::CreateRepeating(1, 0, false, 0, "1", 1, "", "", 0);
+    everyMinute->ScheduleToday(late);
+    EXPECT_EQ(late.readings, 2);
 }
 
 TEST(ReminderSchedule, DamagedIntervalsEnd) {
