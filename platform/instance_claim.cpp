@@ -1,17 +1,139 @@
 #include "instance_claim.h"
 
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <utility>
 
 namespace nudgery {
 
 namespace {
 
 const QByteArray kComeForward = "come-forward\n";
+constexpr int kBacklog = 8;
+
+// A file descriptor, closed with its owner.
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor& operator=(Descriptor&&) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+// The address of a socket at `path`; none when the path is too long for one.
+std::optional<sockaddr_un> SocketAddress(const QString& path) {
+    const QByteArray bytes = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (bytes.isEmpty() || static_cast<std::size_t>(bytes.size()) >= sizeof(address.sun_path))
+        return std::nullopt;
+    std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return address;
+}
+
+const sockaddr* AsGeneric(const sockaddr_un& address) {
+    return reinterpret_cast<const sockaddr*>(&address);
+}
+
+// One peer's connection: reads as much as the request and no more, then closes.
+class Connection final : public QObject {
+public:
+    Connection(int fd, std::function<void()> asked, QObject* parent)
+        : QObject(parent), fd_(fd), notifier_(fd, QSocketNotifier::Read), asked_(std::move(asked)) {
+        connect(&notifier_, &QSocketNotifier::activated, this, &Connection::Read);
+    }
+
+private:
+    void Read() {
+        char buffer[32];
+        const auto wanted = static_cast<std::size_t>(kComeForward.size() - received_.size());
+        const ssize_t count = ::read(fd_.get(), buffer, wanted);
+        if (count < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (count > 0)
+            received_.append(buffer, count);
+        const bool complete = received_.size() == kComeForward.size() || received_.endsWith('\n');
+        if (count > 0 && !complete)
+            return;
+        // Anything else a peer sends, or a peer that leaves half way, is dropped.
+        notifier_.setEnabled(false);
+        deleteLater();
+        if (received_ == kComeForward)
+            asked_();
+    }
+
+    Descriptor fd_;
+    QSocketNotifier notifier_;
+    std::function<void()> asked_;
+    QByteArray received_;
+};
 
 } // namespace
+
+// The holder's listening socket; each peer gets a Connection of its own.
+class InstanceClaim::Listener final : public QObject {
+public:
+    Listener(Descriptor socket, std::function<void()> asked)
+        : socket_(std::move(socket)), notifier_(socket_.get(), QSocketNotifier::Read),
+          asked_(std::move(asked)) {
+        connect(&notifier_, &QSocketNotifier::activated, this, &Listener::Accept);
+    }
+
+    // Listens at `path`, replacing whatever is there; none when that cannot be done.
+    static std::unique_ptr<Listener> Open(const QString& path, std::function<void()> asked) {
+        const std::optional<sockaddr_un> address = SocketAddress(path);
+        if (!address)
+            return nullptr;
+        Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+        if (!socket.valid())
+            return nullptr;
+        // Holding the claim, anything left at this path belongs to a copy that has ended.
+        ::unlink(address->sun_path);
+        if (::bind(socket.get(), AsGeneric(*address), sizeof(*address)) != 0)
+            return nullptr;
+        // Only the user's own copies may ask.
+        ::chmod(address->sun_path, S_IRUSR | S_IWUSR);
+        if (::listen(socket.get(), kBacklog) != 0)
+            return nullptr;
+        return std::make_unique<Listener>(std::move(socket), std::move(asked));
+    }
+
+private:
+    void Accept() {
+        for (;;) {
+            const int peer =
+                ::accept4(socket_.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (peer < 0)
+                return;
+            new Connection(peer, asked_, this);
+        }
+    }
+
+    Descriptor socket_;
+    QSocketNotifier notifier_;
+    std::function<void()> asked_;
+};
 
 InstanceClaim::InstanceClaim(const QString& name, const QString& folder, QObject* parent)
     : QObject(parent), socketPath_(QDir(folder).filePath(name + ".socket")),
@@ -21,7 +143,8 @@ InstanceClaim::InstanceClaim(const QString& name, const QString& folder, QObject
     // Only a holder that no longer runs makes a claim stale, however old it is.
     lock_.setStaleLockTime(0);
     if (lock_.tryLock(0)) {
-        Listen();
+        // When no socket can be made the copy still runs; only later copies cannot reach it.
+        listener_ = Listener::Open(socketPath_, [this] { emit ComeForwardRequested(); });
         return;
     }
     heldElsewhere_ = lock_.error() == QLockFile::LockFailedError;
@@ -33,40 +156,30 @@ QString InstanceClaim::DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
-void InstanceClaim::Listen() {
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    // Holding the claim, any socket left at this path belongs to a copy that has ended.
-    QLocalServer::removeServer(socketPath_);
-    if (!server_->listen(socketPath_))
-        return; // the copy still runs; only later copies cannot reach it
-    connect(server_.get(), &QLocalServer::newConnection, this, &InstanceClaim::ReadRequests);
-}
-
-void InstanceClaim::ReadRequests() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            // Reads only as much as the request; anything else a peer sends is dropped.
-            if (!socket->canReadLine() && socket->bytesAvailable() < kComeForward.size())
-                return;
-            const bool asked = socket->readLine(kComeForward.size() + 1) == kComeForward;
-            socket->disconnectFromServer();
-            if (asked)
-                emit ComeForwardRequested();
-        });
-    }
-}
-
 bool InstanceClaim::AskHolderToComeForward(int timeoutMs) {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath_);
-    if (!socket.waitForConnected(timeoutMs))
+    const std::optional<sockaddr_un> address = SocketAddress(socketPath_);
+    if (!address)
         return false;
-    socket.write(kComeForward);
-    const bool sent = socket.waitForBytesWritten(timeoutMs);
-    socket.disconnectFromServer();
-    return sent;
+    const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!socket.valid())
+        return false;
+    // Both a holder too busy to accept and a full channel give up after the time-out.
+    const timeval timeout{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
+    ::setsockopt(socket.get(), SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof(timeout));
+    if (::connect(socket.get(), AsGeneric(*address), sizeof(*address)) != 0)
+        return false;
+    qsizetype sent = 0;
+    while (sent < kComeForward.size()) {
+        const ssize_t count =
+            ::send(socket.get(), kComeForward.constData() + sent,
+                   static_cast<std::size_t>(kComeForward.size() - sent), MSG_NOSIGNAL);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        sent += count;
+    }
+    return true;
 }
 
 } // namespace nudgery

@@ -1,13 +1,12 @@
 #pragma once
 // An exclusive claim that one running copy of the program holds, and the channel through
-// which a later copy asks the holder to come forward.
+// which a later copy asks the holder to come forward: a local stream socket beside the
+// claim, served by the holder's event loop.
 
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <memory>
-
-class QLocalServer;
 
 namespace nudgery {
 
@@ -33,13 +32,12 @@ signals:
     void ComeForwardRequested();
 
 private:
-    void Listen();
-    void ReadRequests();
+    class Listener;
 
     const QString socketPath_;
     QLockFile lock_;
     bool heldElsewhere_ = false;
-    std::unique_ptr<QLocalServer> server_;
+    std::unique_ptr<Listener> listener_;
 };
 
 } // namespace nudgery
