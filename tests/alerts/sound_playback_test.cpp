@@ -192,6 +192,22 @@ TEST_F(SoundPlaybackTest, WithoutAnAudioDeviceItBeepsAndLaterSoundsStillPlay) {
     EXPECT_GT(AudibleOutput(), 0.3 * kOutputSamplesPerSecond);
 }
 
+TEST(SoundLibrary, WithoutSdlMixerEverySoundBeepsAndNothingElseFails) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath("chime.wav");
+    test::WriteSineWav(file, 0.5);
+    SdlMediaPlayer player(kDefaultSoundFont, "libno-such-mixer-2.0.so.0");
+    CountingBeeper beeper;
+    SoundPlayback playback(player, beeper);
+    for (int sound = 1; sound <= 2; ++sound) {
+        playback.PlaySoundNow(QFile::encodeName(file).toStdString());
+        EXPECT_EQ(beeper.beeps, sound);
+        EXPECT_FALSE(player.IsOpen());
+    }
+    playback.Shutup();
+}
+
 TEST_F(SoundPlaybackTest, AnsweringTheNotificationStopsTheReminderSound) {
     SettableClock clock;
     testing::RecordingHelp help;
