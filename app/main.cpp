@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     DateFormats formats;
     Settings settings;
     DesktopMessageBoxes messages;
-    HelpWindowViewer help(HelpFileName(programFolder));
+    HelpWindowViewer help(FindHelpFile(QCoreApplication::applicationDirPath()));
     DesktopShell shell;
     DesktopScreen screen;
     SdlMediaPlayer player;

@@ -4,10 +4,23 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 
 namespace nudgery {
+
+namespace {
+
+bool HasAnchor(const QTextDocument& document, const QString& name) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto piece = block.begin(); !piece.atEnd(); ++piece)
+            if (piece.fragment().charFormat().anchorNames().contains(name))
+                return true;
+    return false;
+}
+
+} // namespace
 
 HelpWindowViewer::HelpWindowViewer(QString helpFile) : helpFile_(std::move(helpFile)) {}
 
@@ -40,6 +53,12 @@ void HelpWindowViewer::ShowTopic(int topic) {
         address.setFragment(QString::number(topic));
         // The file's suffix says nothing of its format: it is always HTML.
         window_->setSource(address, QTextDocument::HtmlResource);
+        // A topic the file lacks shows its top, the contents list, not where the last
+        // topic happened to leave the window.
+        if (!HasAnchor(*window_->document(), address.fragment())) {
+            address.setFragment(QString());
+            window_->setSource(address, QTextDocument::HtmlResource);
+        }
         // The browser puts the topic's anchor at the very top edge, cutting off the margin
         // above its heading (and the top of the document for the first topic): give it back.
         QScrollBar* bar = window_->verticalScrollBar();
@@ -55,6 +74,14 @@ void HelpWindowViewer::ShowTopic(int topic) {
 
 QString HelpFileName(const QString& programFolder) {
     return programFolder + QStringLiteral("NUDGERY.HLP");
+}
+
+QString FindHelpFile(const QString& executableFolder) {
+    const QDir folder(executableFolder);
+    const QString beside = HelpFileName(folder.absolutePath() + '/');
+    const QString installed = HelpFileName(
+        QDir::cleanPath(folder.absoluteFilePath(QStringLiteral("../share/nudgery"))) + '/');
+    return !QFileInfo(beside).isFile() && QFileInfo(installed).isFile() ? installed : beside;
 }
 
 } // namespace nudgery
