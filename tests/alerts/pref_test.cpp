@@ -10,6 +10,7 @@
 #include "platform/profile_file.h"
 #include "support/fake_file_chooser.h"
 #include "support/modal_watchdog.h"
+#include "support/sharp_pictures.h"
 #include "ui/controls/SpinEdit.h"
 
 #include <QCheckBox>
@@ -450,6 +451,16 @@ TEST_F(PreferencesTest, HelpOpensTheTopicOfThePreferences) {
         dialog_.reject();
     });
     EXPECT_EQ(help_.topics, std::vector<int>{1015});
+}
+
+// Runs in the pass with QT_SCALE_FACTOR=2.
+using HighResolutionPreferences = PreferencesTest;
+
+TEST_F(HighResolutionPreferences, ButtonGlyphsAreMadeForTheScreen) {
+    dialog_.show();
+    // Choose, Play Now, Shhhh, Ok, Cancel, Help.
+    testing::ExpectSharpAtScaleTwo(dialog_, 6,
+                                   QStringLiteral(QT_TESTCASE_BUILDDIR "/preferences_x2.png"));
 }
 
 } // namespace
