@@ -28,6 +28,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Ties the windows to the installed desktop entry: its icon in the task bar, the
+    // program's identity on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral(NUDGERY_APP_ID));
     using namespace nudgery;
     // Installed first, so a signal that comes during start-up waits for the event loop and
     // then ends the program the normal way.

@@ -1,4 +1,5 @@
-# Installs the Debian packages named, only those missing. Sourced by run.sh and test.sh.
+# Installs the Debian packages named, only those missing. Sourced by run.sh, test.sh and
+# scripts/package.sh.
 
 # What building and running the program needs.
 NUDGERY_RUN_PACKAGES=(
@@ -12,11 +13,22 @@ NUDGERY_RUN_PACKAGES=(
 # What the tests, the benchmarks and the fuzzer need besides. xvfb is for looking at the
 # windows on a machine without a desktop; the tray test starts the program on an Xvfb of
 # its own with trayer as the notification area, clicks with xdotool and looks at the
-# windows through libxcb.
+# windows through libxcb. scripts/screenshots.sh, run as a test too, frames the windows
+# with openbox, waits for it with xprop (x11-utils) and takes the pictures with
+# ImageMagick's import. The install test checks the desktop entry and the AppStream
+# metadata with the distribution's validators.
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth trayer xdotool libxcb1-dev
+    openbox x11-utils imagemagick
+    desktop-file-utils appstream
+)
+
+# What scripts/package.sh needs besides: CPack finds the package's dependencies with
+# dpkg-shlibdeps, and the program files among the installed ones with file.
+NUDGERY_PACKAGE_PACKAGES=(
+    dpkg-dev file
 )
 
 ensure_packages() {

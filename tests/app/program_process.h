@@ -57,6 +57,15 @@ protected:
         processes_.push_back(std::move(process));
         return *processes_.back();
     }
+    // Starts a copy with `arguments` on the X server `display` (":N"), without a D-Bus
+    // session, so that a tray icon goes into an XEmbed notification area.
+    QProcess& StartOnDisplay(const QString& display, const QStringList& arguments = {}) {
+        QProcessEnvironment env;
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("DISPLAY", display);
+        env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+        return Start(arguments, env);
+    }
     // The first copy listens for later copies once it holds the claim.
     bool WaitUntilHoldingTheClaim() {
         const QString socket = QDir(runtime_.path()).filePath("nudgery.socket");
