@@ -51,15 +51,6 @@ protected:
         }
     }
 
-    // The program on the virtual display, without a D-Bus session, so that its tray icon
-    // goes into the XEmbed notification area.
-    QProcess& StartOnDisplay(const QStringList& arguments) {
-        QProcessEnvironment env;
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("DISPLAY", display_.Name());
-        env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-        return Start(arguments, env);
-    }
     // The windows on view, top-level ones or those embedded in another window.
     static Windows Viewable(const Windows& windows, bool topLevel) {
         Windows kept;
@@ -108,7 +99,7 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(settings);
         file.close();
-        program_ = &StartOnDisplay({"--minimized"});
+        program_ = &StartOnDisplay(display_.Name(), {"--minimized"});
         const qint64 pid = program_->processId();
         Windows icons;
         const bool onlyTheIcon = QTest::qWaitFor(
