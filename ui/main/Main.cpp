@@ -25,6 +25,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace nudgery {
 
@@ -115,6 +116,20 @@ void TMainForm::FormActivate() {
     SetButtons();
     Timer1->start();
     FirstActivation = false;
+    // Once the window is on the screen, or in the tray, as the steps above leave it.
+    QTimer::singleShot(0, this, &TMainForm::ShowLoadReports);
+}
+
+void TMainForm::ShowLoadReports() {
+    if (damagedReport_.isEmpty())
+        return;
+    const QString text = std::exchange(damagedReport_, QString());
+    const TimerPause pause(*Timer1);
+    services_.messages.ShowInfo(WindowOnView(), text);
+}
+
+QWidget* TMainForm::WindowOnView() {
+    return isVisible() && !isMinimized() ? this : nullptr;
 }
 
 bool TMainForm::StartsInTray() const {
@@ -127,9 +142,9 @@ void TMainForm::EndSession() {
     if (EndRequested)
         return;
     if (alarmShow_ && alarmShow_->isVisible()) {
-        // Answered Ok; the tick that showed it applies the answer and then closes.
+        // Nobody answered it: the tick that showed it changes nothing and then closes.
         EndRequested = true;
-        alarmShow_->done(1);
+        alarmShow_->done(TAlarmShow::Unanswered);
         return;
     }
     close();

@@ -39,7 +39,10 @@ namespace nudgery::testing {
 class RecordingMessageBoxes final : public MessageBoxes {
 public:
     void ShowError(QWidget*, const QString& text) override { errors << text; }
-    void ShowInfo(QWidget*, const QString& text) override { infos << text; }
+    void ShowInfo(QWidget* parent, const QString& text) override {
+        infos << text;
+        infoParents.push_back(parent);
+    }
     bool AskConfirm(QWidget*, const QString& text) override {
         questions << text;
         if (whileAsking)
@@ -47,6 +50,8 @@ public:
         return confirmAnswer;
     }
     QStringList errors, infos, questions;
+    // The window each information box was put over; none for a box of its own.
+    std::vector<QWidget*> infoParents;
     bool confirmAnswer = true;
     // Runs while a question is open, as the user would see the program then.
     std::function<void()> whileAsking;
