@@ -12,11 +12,11 @@ NUDGERY_RUN_PACKAGES=(
 # What the tests, the benchmarks and the fuzzer need besides. xvfb is for looking at the
 # windows on a machine without a desktop; the tray test starts the program on an Xvfb of
 # its own with trayer as the notification area, clicks with xdotool and looks at the
-# windows through libxcb.
+# windows through libxcb; openbox is the window manager of the keyboard-focus test.
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    xvfb xauth trayer xdotool libxcb1-dev
+    xvfb xauth trayer xdotool openbox libxcb1-dev
 )
 
 ensure_packages() {

@@ -61,6 +61,56 @@ protected:
     QProcess* program_ = nullptr;
 };
 
+TEST_F(NotificationProcess, TheMissedRemindersWindowLeavesTheKeyboardWithTheMainWindow) {
+    if (QStandardPaths::findExecutable("openbox").isEmpty())
+        GTEST_SKIP() << "openbox is not installed";
+    // A window manager, which gives new windows the focus unless they ask it not to.
+    QProcess manager;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_.Name());
+    manager.setProcessEnvironment(env);
+    manager.setStandardOutputFile(QProcess::nullDevice());
+    manager.setStandardErrorFile(QProcess::nullDevice());
+    manager.start("openbox", {});
+    ASSERT_TRUE(manager.waitForStarted(kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return display_.SelectionOwned("WM_S0"); }, kWaitMs));
+
+    const SystemClock clock;
+    const auto missed = TReminder::CreateNormal(KindOneTime, clock.Now() - 1,
+                                                "Water the plants & the garden", "", EventShowOnly);
+    const auto later = TReminder::CreateNormal(KindOneTime, clock.Now() - 1.5, "Call the dentist",
+                                               "", EventShowOnly);
+    DataFileStore(DataFile()).Save(std::vector<const TReminder*>{later.get(), missed.get()}, {});
+    QProcessEnvironment programEnv;
+    programEnv.insert("QT_QPA_PLATFORM", "xcb");
+    programEnv.insert("DISPLAY", display_.Name());
+    program_ = &Start({}, programEnv);
+    std::uint32_t mainWindow = 0;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            bool missedShown = false;
+            for (const auto& window : display_.WindowsOf(program_->processId())) {
+                if (window.viewable && window.name == "Nudgery!")
+                    mainWindow = window.id;
+                missedShown = missedShown || (window.viewable && window.name == "Missed Reminders");
+            }
+            return mainWindow != 0 && missedShown;
+        },
+        kWaitMs));
+    // Time for the window manager to hand the focus to whichever window asks for it.
+    QTest::qWait(1000);
+    display_.Screenshot().save(QT_TESTCASE_BUILDDIR "/missed_reminders_window.png");
+    QProcess focus;
+    focus.setProcessEnvironment(env);
+    focus.start("xdotool", {"getwindowfocus"});
+    ASSERT_TRUE(focus.waitForFinished(kWaitMs));
+    EXPECT_EQ(focus.readAllStandardOutput().trimmed().toUInt(), mainWindow);
+    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    EXPECT_TRUE(program_->waitForFinished(kWaitMs));
+    manager.terminate();
+    manager.waitForFinished(kWaitMs);
+}
+
 TEST_F(NotificationProcess, AnAnswerSurvivesAKillRightAfterIt) {
     const auto due =
         TReminder::CreateNormal(KindOneTime, SystemClock().Now(), "answer me", "", EventShowOnly);

@@ -2,6 +2,7 @@
 
 #include "MainAbout.h"
 #include "MainTabSet.h"
+#include "MissedReminders.h"
 #include "PopupHints.h"
 #include "TimerPause.h"
 #include "Trayicon.h"
@@ -65,6 +66,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    missedWindow_ = std::make_unique<TMissedReminders>(services_.formats, services_.clock);
 
     FormCreate();
 }
@@ -121,6 +123,7 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::ShowLoadReports() {
+    missedWindow_->AddBatch(std::exchange(missed_, {}));
     if (damagedReport_.isEmpty())
         return;
     const QString text = std::exchange(damagedReport_, QString());

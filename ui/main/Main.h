@@ -36,6 +36,7 @@ class SoundPlayback;
 class StartupInfo;
 class TAlarmShow;
 class TGraphicPanel;
+class TMissedReminders;
 class TTabSet;
 class TTrayIcon95;
 class TrayArea;
@@ -205,8 +206,9 @@ private:
     // Rebuilds both lists from the data file; the callers have cut them to their header.
     // A damaged file not yet reported leaves its report for ShowLoadReports.
     void LoadFromDisk();
-    // What the last load has to tell, shown once the window has been shown: run after the
-    // first activation and after each change of date.
+    // What the last loads have to tell, shown once the window has been shown: run after the
+    // first activation and after each change of date. The missed reminders go to their
+    // window, which does not stop the check cycle; a damaged file to an information box.
     void ShowLoadReports();
     // The window to put a report over: this one when it is on the screen, none (a window of
     // its own) when it is minimised or hidden in the tray, where a box over it is not seen.
@@ -236,7 +238,8 @@ private:
     bool ApplyAnswer(TClickableStringGrid& grid, bool oneTime, int row, int result);
     // The first tick of a new date: the lists saved, then judged afresh for the new day.
     void StartNewDay();
-    // Every reminder's status computed anew for today, as loading the lists would.
+    // Every reminder's status computed anew for today, as loading the lists would; the
+    // one-time reminders this expires unseen join the missed ones.
     void JudgeListsAfresh();
     // Every list's reminders in row order, for saving; those marked for deletion by the
     // check pass under way are left out.
@@ -294,6 +297,10 @@ private:
     // Set by EndSession while a notification is open: the tick closes the window once the
     // notification has closed.
     bool EndRequested = false;
+    // The one-time reminders that the loads have found expired unseen, waiting to be shown.
+    std::vector<TReminder> missed_;
+    // Lists them for the user; a window of its own, owned by this one.
+    std::unique_ptr<TMissedReminders> missedWindow_;
     // The damaged-file report waiting to be shown, and the copies already reported (an
     // empty name: a file that could not be kept).
     QString damagedReport_;

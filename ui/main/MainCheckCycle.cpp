@@ -75,8 +75,12 @@ void TMainForm::StartNewDay() {
 void TMainForm::JudgeListsAfresh() {
     const Clock& clock = services_.clock;
     for (int row = 1; row < AlarmGrid->RowCount(); ++row)
-        if (TReminder* reminder = AlarmGrid->Object(row))
+        if (TReminder* reminder = AlarmGrid->Object(row)) {
+            const std::uint8_t before = reminder->Status;
             reminder->UpdateNormalStatus(clock);
+            if (FellDueUnseen(before, reminder->Status))
+                missed_.push_back(*reminder);
+        }
     for (int row = 1; row < RepeatingAlarmGrid->RowCount(); ++row)
         if (TReminder* reminder = RepeatingAlarmGrid->Object(row))
             reminder->ScheduleTodayAfresh(clock);

@@ -34,11 +34,13 @@ QColor StatusMark(std::uint8_t status) {
     }
 }
 
-// Loads straight into the two grids: each row owns the reminder read into it.
+// Loads straight into the two grids: each row owns the reminder read into it. One-time
+// reminders that the load expires unseen are added to `missed`.
 class GridListSink final : public ReminderListSink {
 public:
-    GridListSink(TClickableStringGrid& oneTime, TClickableStringGrid& repeating)
-        : oneTime_(oneTime), repeating_(repeating) {}
+    GridListSink(TClickableStringGrid& oneTime, TClickableStringGrid& repeating,
+                 std::vector<TReminder>& missed)
+        : oneTime_(oneTime), repeating_(repeating), missed_(missed) {}
 
     TReminder& AddOneTime(std::unique_ptr<TReminder> reminder) override {
         return Add(oneTime_, std::move(reminder));
@@ -48,6 +50,10 @@ public:
     }
     void RepeatingLoaded(TReminder& reminder) override {
         repeating_.SetCell(0, repeating_.RowCount() - 1, Shown(reminder.Description));
+    }
+    void OneTimeLoaded(TReminder& reminder, std::uint8_t storedStatus) override {
+        if (FellDueUnseen(storedStatus, reminder.Status))
+            missed_.push_back(reminder);
     }
 
 private:
@@ -61,6 +67,7 @@ private:
 
     TClickableStringGrid& oneTime_;
     TClickableStringGrid& repeating_;
+    std::vector<TReminder>& missed_;
 };
 
 // What the user is told of a data file that could not be read to its end.
@@ -210,7 +217,7 @@ void TMainForm::LoadFromDisk() {
     LoadedDate = services_.clock.Today();
     AlarmGrid->FreeRowObjects();
     RepeatingAlarmGrid->FreeRowObjects();
-    GridListSink sink(*AlarmGrid, *RepeatingAlarmGrid);
+    GridListSink sink(*AlarmGrid, *RepeatingAlarmGrid, missed_);
     // One model reset per list instead of a change per row keeps big files fast.
     AlarmGrid->BeginUpdate();
     RepeatingAlarmGrid->BeginUpdate();
