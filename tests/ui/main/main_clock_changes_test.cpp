@@ -22,6 +22,12 @@ protected:
             messages.push_back(s.message);
         return messages;
     }
+    // Pending one-time reminders, in list order.
+    void AppendPending(TMainForm& f,
+                       std::initializer_list<std::pair<const char*, TDateTime>> reminders) {
+        for (const auto& [text, when] : reminders)
+            Append(AlarmGrid(f), OneTime(text, when));
+    }
     // The tick before a check, so that the next tick checks.
     void CountFourTicks(TMainForm& f) {
         for (int i = 0; i < 4; ++i)
@@ -35,12 +41,11 @@ protected:
 TEST_F(ClockChanges, ThreeHoursForwardBetweenTwoTicksFiresEachDueReminderOnceInListOrder) {
     clock.SetNow(On15th(10, 0, 30));
     TMainForm& f = Start();
-    for (const auto& [text, when] : {std::pair{"10:30", On15th(10, 30)},
-                                     {"11:00", On15th(11, 0)},
-                                     {"12:59", On15th(12, 59, 59)},
-                                     {"13:00", On15th(13, 0)},
-                                     {"13:30", On15th(13, 30)}})
-        Append(AlarmGrid(f), OneTime(text, when));
+    AppendPending(f, {{"10:30", On15th(10, 30)},
+                      {"11:00", On15th(11, 0)},
+                      {"12:59", On15th(12, 59, 59)},
+                      {"13:00", On15th(13, 0)},
+                      {"13:30", On15th(13, 30)}});
     // Every hour from 9:00: next due at 11:00.
     Append(RepeatingAlarmGrid(f), Daily("hourly", EncodeTime(9, 0), 60));
     RepeatingAlarmGrid(f).Object(1)->ScheduleTodayAfresh(clock);
@@ -86,9 +91,9 @@ TEST_F(ClockChanges, AJumpAcrossMidnightStartsTheNewDayOnce) {
 TEST_F(ClockChanges, TheClockSetBackAnHourFiresNothingTwice) {
     clock.SetNow(On15th(9, 25, 30));
     TMainForm& f = Start();
-    Append(AlarmGrid(f), OneTime("9:30", On15th(9, 30)));
-    Append(AlarmGrid(f), OneTime("10:00", On15th(10, 0)));
-    Append(AlarmGrid(f), OneTime("snoozed at 10:00", On15th(10, 0)));
+    AppendPending(
+        f,
+        {{"9:30", On15th(9, 30)}, {"10:00", On15th(10, 0)}, {"snoozed at 10:00", On15th(10, 0)}});
     // Every 30 minutes from 9:00: next due at 9:30.
     Append(RepeatingAlarmGrid(f), Daily("half-hourly", EncodeTime(9, 0), 30));
     RepeatingAlarmGrid(f).Object(1)->ScheduleTodayAfresh(clock);
@@ -112,10 +117,10 @@ TEST_F(ClockChanges, TheClockSetBackAnHourFiresNothingTwice) {
 TEST_F(ClockChanges, RemindersInTheSkippedHourFireAtTheFirstCheckAfterIt) {
     clock.SetNow(On15th(1, 59, 50));
     TMainForm& f = Start();
-    Append(AlarmGrid(f), OneTime("2:00", On15th(2, 0)));
-    Append(AlarmGrid(f), OneTime("2:30", On15th(2, 30)));
-    Append(AlarmGrid(f), OneTime("3:00", On15th(3, 0)));
-    Append(AlarmGrid(f), OneTime("3:30", On15th(3, 30)));
+    AppendPending(f, {{"2:00", On15th(2, 0)},
+                      {"2:30", On15th(2, 30)},
+                      {"3:00", On15th(3, 0)},
+                      {"3:30", On15th(3, 30)}});
     // Every 20 minutes from 1:00: next due at 2:00.
     Append(RepeatingAlarmGrid(f), Daily("every 20 minutes", EncodeTime(1, 0), 20));
     RepeatingAlarmGrid(f).Object(1)->ScheduleTodayAfresh(clock);

@@ -137,6 +137,12 @@ protected:
     MainFormTest() : clock(TestNow()), screen(QRect(0, 0, 1280, 1024), 96) {}
 
     QString Folder() const { return folder.path() + '/'; }
+    // The settings file the next window reads.
+    void WriteSettingsFile(const QByteArray& text) const {
+        QFile ini(Folder() + "NUDGERY.INI");
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(text);
+    }
     MainFormServices Services() {
         const auto makeTrayArea = [this] { return MakeTrayArea(); };
         return {clock,  formats, RegionalSettings{}, Folder(), settings, messages, help, shell,

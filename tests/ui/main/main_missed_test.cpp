@@ -179,10 +179,7 @@ TEST_F(MissedReminders, AFailedSaveAtTheNewDayStillListsThoseInMemory) {
 }
 
 TEST_F(MissedReminders, StartedIntoTheTrayTheWindowAppearsAnyway) {
-    QFile ini(Folder() + "NUDGERY.INI");
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Tray]\nUse=1\n");
-    ini.close();
+    WriteSettingsFile("[Tray]\nUse=1\n");
     startup.minimized = true;
     startup.notificationArea = true;
     WriteFile(Reminders({{"missed", On14th(9, 0), StatusPending}}));

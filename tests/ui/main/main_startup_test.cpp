@@ -28,10 +28,7 @@ TEST_F(StartUp, ShowStateOfTheFirstActivation) {
     for (const auto& c : cases) {
         startup.minimized = c.minimized;
         startup.notificationArea = c.notificationArea;
-        QFile ini(Folder() + "NUDGERY.INI");
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ini.write(c.useTray ? "[Tray]\nUse=1\n" : "[Tray]\nUse=0\n");
-        ini.close();
+        WriteSettingsFile(c.useTray ? "[Tray]\nUse=1\n" : "[Tray]\nUse=0\n");
         TMainForm& f = Make();
         EXPECT_FALSE(Timer1(f).isActive());
         f.FormActivate();
@@ -232,10 +229,7 @@ TEST_F(DamagedFile, AWholeFileOrNoneIsNotReported) {
 }
 
 TEST_F(DamagedFile, AMinimisedStartShowsTheReportAsAWindowOfItsOwn) {
-    QFile ini(Folder() + "NUDGERY.INI");
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Tray]\nUse=1\n");
-    ini.close();
+    WriteSettingsFile("[Tray]\nUse=1\n");
     startup.minimized = true;
     for (const bool tray : {true, false}) {
         startup.notificationArea = tray;
