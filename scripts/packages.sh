@@ -17,7 +17,7 @@ NUDGERY_RUN_PACKAGES=(
 # keys and click with xdotool. scripts/screenshots.sh, run as a test too, frames the
 # windows with openbox, waits for it with xprop and takes the pictures with ImageMagick's
 # import. The install test checks the desktop entry and the AppStream metadata with the
-# distribution's validators.
+# distribution's validators. openbox is also the window manager of the keyboard-focus test.
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev

@@ -96,6 +96,9 @@ struct HelpPlace {
     // it is missing, so that the help window names it.
     bool takesShare;
 };
+void PrintTo(const HelpPlace& place, std::ostream* out) {
+    *out << place.name;
+}
 
 class HelpFileOfTheProgram : public ::testing::TestWithParam<HelpPlace> {};
 
