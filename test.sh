@@ -29,6 +29,7 @@ fi
 # BUILD_TESTING is given every time: run.sh turns it off in the same build folder.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON "${fuzzer[@]}"
 cmake --build build
+scripts/check_test_names.sh build
 
 cd build
 ctest --output-on-failure --timeout 300 -j2

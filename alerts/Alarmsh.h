@@ -29,6 +29,10 @@ public:
     // `stopSound` runs whenever the window closes, so the reminder's sound ends with it.
     TAlarmShow(const Clock& clock, HelpViewer& help, std::function<void()> stopSound);
 
+    // The result of a window closed without the user's answer (the program ending): the
+    // check cycle leaves the reminder as it was.
+    static constexpr int Unanswered = 3;
+
     // Fills the window for one notification, shows it modally and returns its result.
     int ShowNotification(const QString& message, bool allowDelete, int timeoutSeconds,
                          int timeoutAction);

@@ -29,6 +29,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Ties the windows to the installed desktop entry: its icon in the task bar, the
+    // program's identity on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral(NUDGERY_APP_ID));
     using namespace nudgery;
     // Installed first, so a signal that comes during start-up waits for the event loop and
     // then ends the program the normal way.
@@ -52,7 +55,7 @@ int main(int argc, char** argv) {
     DateFormats formats;
     Settings settings;
     DesktopMessageBoxes messages;
-    HelpWindowViewer help(HelpFileName(programFolder));
+    HelpWindowViewer help(FindHelpFile(QCoreApplication::applicationDirPath()));
     DesktopShell shell;
     DesktopScreen screen;
     SdlMediaPlayer player;

@@ -20,12 +20,14 @@ QIcon ProgramIcon() {
     return QIcon(ResourcePath(QStringLiteral("program")));
 }
 
-QPixmap ProgramLogo(int size) {
-    QPixmap pixmap(size, size);
+QPixmap ProgramLogo(int size, qreal devicePixelRatio) {
+    const int pixels = qRound(size * devicePixelRatio);
+    QPixmap pixmap(pixels, pixels);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(ResourcePath(QStringLiteral("program")));
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(0, 0, size, size));
     return pixmap;
 }
 

@@ -11,8 +11,9 @@ namespace nudgery {
 
 // The icon of every window of the program and of its tray icon, crisp at any size.
 QIcon ProgramIcon();
-// The program's icon drawn at `size` by `size` pixels, for the About box.
-QPixmap ProgramLogo(int size);
+// The program's icon drawn at `size` by `size` pixels, for the About box; on a screen of
+// `devicePixelRatio`, as many device pixels more, so that it is sharp there.
+QPixmap ProgramLogo(int size, qreal devicePixelRatio = 1.0);
 
 // The icon among the program's resources whose name is `name` in upper case ("ICON1" to
 // "ICON11"); an empty icon when there is none of that name.

@@ -32,7 +32,9 @@ void ReadOneTimeList(TaggedReader& reader, ReminderListSink& sink, const Clock& 
     while (!reader.NextIsEndOfList()) {
         TReminder& reminder = sink.AddOneTime(TReminder::Create());
         reminder.ReadFromStream(reader);
+        const std::uint8_t storedStatus = reminder.Status;
         reminder.UpdateNormalStatus(clock);
+        sink.OneTimeLoaded(reminder, storedStatus);
     }
     reader.ReadListEnd();
 }

@@ -27,6 +27,9 @@ public:
     // The repeating row last added is read and scheduled: its first cell shows the
     // reminder's Description from now on.
     virtual void RepeatingLoaded(TReminder& reminder) = 0;
+    // The one-time row last added is read and has its status for today; `storedStatus` is
+    // the status the file held.
+    virtual void OneTimeLoaded(TReminder& /*reminder*/, std::uint8_t /*storedStatus*/) {}
 };
 
 // The file's bytes for both lists, each in its given order.

@@ -95,6 +95,14 @@ public:
     bool operator==(const TReminder&) const = default;
 };
 
+// A one-time reminder that fell due unseen: not shown yet when it was last judged (Pending,
+// or Not Today when that was on an earlier day) and Expired now by the status rule.
+// Reminders already Done or Expired are not missed again.
+inline bool FellDueUnseen(std::uint8_t statusBefore, std::uint8_t statusNow) {
+    return (statusBefore == StatusPending || statusBefore == StatusNotToday) &&
+           statusNow == StatusExpired;
+}
+
 // The interval in words: "45 min", "Hour", "2 hrs", "1 hrs 30 mins".
 std::string IntervalText(std::int32_t minutes);
 

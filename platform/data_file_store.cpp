@@ -36,6 +36,9 @@ public:
         return sink_.AddRepeating(std::move(reminder));
     }
     void RepeatingLoaded(TReminder& reminder) override { sink_.RepeatingLoaded(reminder); }
+    void OneTimeLoaded(TReminder& reminder, std::uint8_t storedStatus) override {
+        sink_.OneTimeLoaded(reminder, storedStatus);
+    }
 
     std::size_t Count() const { return count_; }
 

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 #include <algorithm>
@@ -28,6 +29,14 @@ QRect KeptWithin(QRect frame, const QRect& area) {
     frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
     frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
     return frame;
+}
+
+bool HasAnchor(const QTextDocument& document, const QString& name) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto piece = block.begin(); !piece.atEnd(); ++piece)
+            if (piece.fragment().charFormat().anchorNames().contains(name))
+                return true;
+    return false;
 }
 
 } // namespace
@@ -98,6 +107,12 @@ void HelpWindowViewer::ShowFileAt(int topic) {
         address.setFragment(QString::number(topic));
         // The file's suffix says nothing of its format: it is always HTML.
         window_->setSource(address, QTextDocument::HtmlResource);
+        // A topic the file lacks shows its top, the contents list, not where the last
+        // topic happened to leave the window.
+        if (!HasAnchor(*window_->document(), address.fragment())) {
+            address.setFragment(QString());
+            window_->setSource(address, QTextDocument::HtmlResource);
+        }
         // The browser puts the topic's anchor at the very top edge, cutting off the margin
         // above its heading (and the top of the document for the first topic): give it back.
         QScrollBar* bar = window_->verticalScrollBar();
@@ -113,6 +128,14 @@ void HelpWindowViewer::ShowFileAt(int topic) {
 
 QString HelpFileName(const QString& programFolder) {
     return programFolder + QStringLiteral("NUDGERY.HLP");
+}
+
+QString FindHelpFile(const QString& executableFolder) {
+    const QDir folder(executableFolder);
+    const QString beside = HelpFileName(folder.absolutePath() + '/');
+    const QString installed = HelpFileName(
+        QDir::cleanPath(folder.absoluteFilePath(QStringLiteral("../share/nudgery"))) + '/');
+    return !QFileInfo(beside).isFile() && QFileInfo(installed).isFile() ? installed : beside;
 }
 
 } // namespace nudgery

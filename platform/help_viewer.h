@@ -1,5 +1,5 @@
 #pragma once
-// The program's help: NUDGERY.HLP in the program's folder, an HTML document with one
+// The program's help: NUDGERY.HLP, an HTML document with a contents list at its top and one
 // section per topic number (an anchor named after the number), shown in a help window.
 
 #include <QString>
@@ -13,8 +13,9 @@ namespace nudgery {
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
-    // Shows the help at the topic's section, over `opener`, the window the user asked from
-    // (null: none); a missing help file is reported in the viewer.
+    // Shows the help at the topic's section, or at the contents when the file has no such
+    // topic, over `opener`, the window the user asked from (null: none); a missing help file
+    // is reported in the viewer.
     virtual void ShowTopic(int topic, QWidget* opener) = 0;
 };
 
@@ -49,5 +50,10 @@ private:
 
 // The help file's name in the program's folder (which ends in a path separator).
 QString HelpFileName(const QString& programFolder);
+
+// The help file of the program in `executableFolder`: next to it (a build), else in
+// ../share/nudgery/ (an installed program); when neither exists, the one next to it, so
+// that the help window names where it looked first.
+QString FindHelpFile(const QString& executableFolder);
 
 } // namespace nudgery

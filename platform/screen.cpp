@@ -26,7 +26,10 @@ QRect DesktopScreen::AvailableGeometry() const {
 
 int DesktopScreen::PixelsPerInch() const {
     const auto* screen = QGuiApplication::primaryScreen();
-    return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch()))
+    // Qt keeps 96 logical pixels to the inch and scales them by the device pixel ratio (the
+    // desktop's scale, or QT_SCALE_FACTOR), so the screen's resolution is their product.
+    return screen ? static_cast<int>(
+                        std::lround(screen->logicalDotsPerInch() * screen->devicePixelRatio()))
                   : NormalPixelsPerInch;
 }
 

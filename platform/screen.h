@@ -12,7 +12,8 @@ public:
     virtual QRect Geometry() const = 0;
     // The part not taken by panels and docks.
     virtual QRect AvailableGeometry() const = 0;
-    // Logical pixels per inch (96 at normal size, 120 at 125 %).
+    // The screen's pixels per inch as the desktop scales it: 96 at normal size, 120 at
+    // 125 %, 192 at 200 %.
     virtual int PixelsPerInch() const = 0;
 
     int Width() const { return Geometry().width(); }

@@ -1,4 +1,5 @@
-# Installs the Debian packages named, only those missing. Sourced by run.sh and test.sh.
+# Installs the Debian packages named, only those missing. Sourced by run.sh, test.sh and
+# scripts/package.sh.
 
 # What building and running the program needs.
 NUDGERY_RUN_PACKAGES=(
@@ -13,11 +14,22 @@ NUDGERY_RUN_PACKAGES=(
 # windows on a machine without a desktop; the tray test starts the program on an Xvfb of
 # its own with trayer as the notification area and looks at the windows through libxcb;
 # the window-title test reads the titles there (x11-utils: xwininfo, xprop); both press
-# keys and click with xdotool.
+# keys and click with xdotool. scripts/screenshots.sh, run as a test too, frames the
+# windows with openbox, waits for it with xprop and takes the pictures with ImageMagick's
+# import. The install test checks the desktop entry and the AppStream metadata with the
+# distribution's validators. openbox is also the window manager of the keyboard-focus test.
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    xvfb xauth trayer xdotool libxcb1-dev x11-utils
+    xvfb xauth trayer xdotool libxcb1-dev
+    openbox x11-utils imagemagick
+    desktop-file-utils appstream
+)
+
+# What scripts/package.sh needs besides: CPack finds the package's dependencies with
+# dpkg-shlibdeps, and the program files among the installed ones with file.
+NUDGERY_PACKAGE_PACKAGES=(
+    dpkg-dev file
 )
 
 ensure_packages() {

@@ -11,6 +11,7 @@
 #include "support/fake_file_chooser.h"
 #include "support/modal_watchdog.h"
 #include "support/recording_help.h"
+#include "support/sharp_pictures.h"
 #include "ui/controls/SpinEdit.h"
 
 #include <QCheckBox>
@@ -447,6 +448,16 @@ TEST_F(PreferencesTest, HelpAndF1OpenTheTopicOfThePreferences) {
     });
     EXPECT_EQ(help_.topics, std::vector<int>(2, 1015));
     EXPECT_EQ(help_.openers, std::vector<QWidget*>(2, &dialog_));
+}
+
+// Runs in the pass with QT_SCALE_FACTOR=2.
+using HighResolutionPreferences = PreferencesTest;
+
+TEST_F(HighResolutionPreferences, ButtonGlyphsAreMadeForTheScreen) {
+    dialog_.show();
+    // Choose, Play Now, Shhhh, Ok, Cancel, Help.
+    testing::ExpectSharpAtScaleTwo(dialog_, 6,
+                                   QStringLiteral(QT_TESTCASE_BUILDDIR "/preferences_x2.png"));
 }
 
 } // namespace

@@ -1,7 +1,9 @@
-// The built program as real processes: one copy at a time, and the end by a signal.
+// The built program as real processes: one copy at a time, the end by a signal, and the
+// window's placement kept apart for a screen scaled by two.
 #include "core/data_file.h"
 #include "core/reminder.h"
 #include "platform/data_file_store.h"
+#include "platform/profile_file.h"
 #include "program_process.h"
 
 #include <csignal>
@@ -48,6 +50,29 @@ TEST_F(ProgramProcess, ATerminationSignalSavesTheListsJudgedAtStart) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), expected);
+}
+
+TEST_F(ProgramProcess, OnAScreenScaledByTwoThePlacementHasASectionOfItsOwn) {
+    // Where the window was on the same screen at normal scale.
+    {
+        ProfileFile settings(SettingsFile());
+        settings.WriteInteger("TMainForm_Placement", "Left", 10);
+        settings.WriteInteger("TMainForm_Placement", "Top", 20);
+        settings.WriteInteger("TMainForm_Placement", "Right", 700);
+        settings.WriteInteger("TMainForm_Placement", "Bottom", 500);
+    }
+    QProcessEnvironment scaled;
+    scaled.insert("QT_SCALE_FACTOR", "2");
+    QProcess& program = Start({}, scaled);
+    ASSERT_TRUE(WaitUntilHoldingTheClaim());
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(kWaitMs));
+
+    // 96 logical pixels to the inch, each two pixels wide: 192 pixels to the inch.
+    const ProfileFile settings(SettingsFile());
+    EXPECT_NE(settings.ReadInteger("TMainForm_Placement192", "Bottom", 0), 0);
+    EXPECT_EQ(settings.ReadInteger("TMainForm_Placement", "Left", 0), 10);
+    EXPECT_EQ(settings.ReadInteger("TMainForm_Placement", "Right", 0), 700);
 }
 
 } // namespace

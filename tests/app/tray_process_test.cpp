@@ -51,15 +51,6 @@ protected:
         }
     }
 
-    // The program on the virtual display, without a D-Bus session, so that its tray icon
-    // goes into the XEmbed notification area.
-    QProcess& StartOnDisplay(const QStringList& arguments) {
-        QProcessEnvironment env;
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("DISPLAY", display_.Name());
-        env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-        return Start(arguments, env);
-    }
     // The windows on view, top-level ones or those embedded in another window.
     static Windows Viewable(const Windows& windows, bool topLevel) {
         Windows kept;
@@ -108,7 +99,7 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(settings);
         file.close();
-        program_ = &StartOnDisplay({"--minimized"});
+        program_ = &StartOnDisplay(display_.Name(), {"--minimized"});
         const qint64 pid = program_->processId();
         Windows icons;
         const bool onlyTheIcon = QTest::qWaitFor(
@@ -167,6 +158,45 @@ TEST_F(TrayProcess, AMinimisedStartShowsOnlyTheTrayIconAndAClickBringsTheWindowB
     ASSERT_TRUE(program_->waitForFinished(kWaitMs));
     EXPECT_EQ(program_->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program_->exitCode(), 0);
+}
+
+TEST_F(TrayProcess, AStartIntoTheTrayStillShowsTheMissedRemindersAndTheDamagedFile) {
+    // A data file cut after its first reminder, which fell due yesterday unseen.
+    const auto missed = TReminder::CreateNormal(KindOneTime, SystemClock().Now() - 1,
+                                                "Missed while away", "", EventShowOnly);
+    const auto cut =
+        TReminder::CreateNormal(KindOneTime, SystemClock().Now() + 1, "cut off", "", EventShowOnly);
+    const std::vector<const TReminder*> none;
+    const std::size_t firstRecordEnds =
+        EncodeDataFile(std::vector<const TReminder*>{missed.get()}, none).size() - 3;
+    std::vector<std::uint8_t> bytes =
+        EncodeDataFile(std::vector<const TReminder*>{missed.get(), cut.get()}, none);
+    bytes.resize(firstRecordEnds + 10);
+    QFile data(DataFile());
+    ASSERT_TRUE(data.open(QIODevice::WriteOnly));
+    data.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    data.close();
+    QFile settings(SettingsFile());
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[Tray]\nUse=1\n");
+    settings.close();
+
+    program_ = &StartOnDisplay(display_.Name(), {"--minimized"});
+    // Both on the screen, each a window of its own, while the main window is in the tray.
+    const auto shown = [this](const QString& name) {
+        const Windows windows = OnScreen();
+        return std::any_of(windows.begin(), windows.end(),
+                           [&](const auto& w) { return w.name == name; });
+    };
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return shown("Missed Reminders") && shown("Information") && InTheTray().size() == 1;
+        },
+        kWaitMs));
+    EXPECT_FALSE(shown("Nudgery!"));
+    SaveScreen("tray_start_reports");
+    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    EXPECT_TRUE(program_->waitForFinished(kWaitMs));
 }
 
 TEST_F(TrayProcess, TheAnimatedIconTicksInTheNotificationArea) {

@@ -69,6 +69,16 @@ std::uint32_t VirtualDisplay::Atom(const char* name) const {
     return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
+QByteArray VirtualDisplay::Property(std::uint32_t window, std::uint32_t property) const {
+    const auto reply = Take(xcb_get_property_reply(
+        connection_, xcb_get_property(connection_, 0, window, property, XCB_ATOM_ANY, 0, 256),
+        nullptr));
+    if (!reply)
+        return {};
+    return QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                      xcb_get_property_value_length(reply.get()));
+}
+
 std::vector<VirtualDisplay::Window> VirtualDisplay::WindowsOf(qint64 pid) const {
     std::vector<Window> found;
     Collect(root_, Atom("_NET_WM_PID"), pid, found);
@@ -101,14 +111,11 @@ void VirtualDisplay::Collect(std::uint32_t window, std::uint32_t pidAtom, qint64
                 connection_, xcb_translate_coordinates(connection_, child, root_, 0, 0), nullptr));
             if (geometry && origin)
                 w.geometry = QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
-            const auto name = Take(xcb_get_property_reply(
-                connection_,
-                xcb_get_property(connection_, 0, child, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256),
-                nullptr));
-            if (name)
-                w.name =
-                    QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
-                                      xcb_get_property_value_length(name.get()));
+            w.name = QString::fromUtf8(Property(child, XCB_ATOM_WM_NAME));
+            // Two texts, each ended by a zero byte.
+            for (const QByteArray& part : Property(child, XCB_ATOM_WM_CLASS).split('\0'))
+                if (!part.isEmpty())
+                    w.windowClass << QString::fromLatin1(part);
             found.push_back(w);
         }
         Collect(child, pidAtom, pid, found);

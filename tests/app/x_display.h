@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -34,6 +35,8 @@ public:
         // In screen coordinates.
         QRect geometry;
         QString name;
+        // WM_CLASS: the instance name and the class name.
+        QStringList windowClass;
     };
     // Every window, at any depth, that process `pid` says is its own (_NET_WM_PID).
     std::vector<Window> WindowsOf(qint64 pid) const;
@@ -43,6 +46,7 @@ public:
 
 private:
     std::uint32_t Atom(const char* name) const;
+    QByteArray Property(std::uint32_t window, std::uint32_t property) const;
     void Collect(std::uint32_t window, std::uint32_t pidAtom, qint64 pid,
                  std::vector<Window>& found) const;
 

@@ -2,6 +2,7 @@
 // at every size asked for, and the tray's frames differ one from the next. Each picture is
 // also saved at 16, 32 and 64 pixels in the build folder, with a sheet of them all, to look at.
 #include "art/ProgramArt.h"
+#include "support/painted_pixels.h"
 
 #include <QImageReader>
 #include <QPainter>
@@ -16,14 +17,7 @@ QImage Picture(const QIcon& icon, int size) {
     return icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-// Pixels that are not fully transparent.
-int PaintedPixels(const QImage& image) {
-    int painted = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            painted += qAlpha(image.pixel(x, y)) > 0;
-    return painted;
-}
+using testing::PaintedPixels;
 
 TEST(ProgramArt, TheSvgImagePluginIsThere) {
     EXPECT_TRUE(QImageReader::supportedImageFormats().contains("svg"));

@@ -125,6 +125,40 @@ TEST(DataFile, LoadGivesEveryOneTimeReminderItsStatusAnew) {
     }
 }
 
+// What the loader tells its sink of each one-time reminder: the status the file held, with
+// the reminder judged for today, so that those expired unseen can be told.
+TEST(DataFile, TheSinkHearsTheStoredStatusOfEachOneTimeReminder) {
+    struct Heard final : ReminderListSink {
+        TReminder& AddOneTime(std::unique_ptr<TReminder> reminder) override {
+            return lists.AddOneTime(std::move(reminder));
+        }
+        TReminder& AddRepeating(std::unique_ptr<TReminder> reminder) override {
+            return lists.AddRepeating(std::move(reminder));
+        }
+        void RepeatingLoaded(TReminder&) override {}
+        void OneTimeLoaded(TReminder& reminder, std::uint8_t storedStatus) override {
+            pairs.emplace_back(storedStatus, reminder.Status);
+            missed += FellDueUnseen(storedStatus, reminder.Status);
+        }
+        ReminderLists lists;
+        std::vector<std::pair<std::uint8_t, std::uint8_t>> pairs;
+        int missed = 0;
+    } heard;
+    const Bytes file = FileOf(
+        {OneTime(Today - 1, StatusPending), OneTime(Today - 2, StatusNotToday),
+         OneTime(Today - 1, StatusExpired), OneTime(Today - 1, StatusDone),
+         OneTime(Today + EncodeTime(9, 55), StatusPending), OneTime(Today + 1, StatusPending)},
+        {});
+    ASSERT_TRUE(DecodeDataFile(file, heard, SettableClock(Now)));
+    const std::vector<std::pair<std::uint8_t, std::uint8_t>> expected{
+        {StatusPending, StatusExpired}, {StatusNotToday, StatusExpired},
+        {StatusExpired, StatusExpired}, {StatusDone, StatusDone},
+        {StatusPending, StatusPending}, {StatusPending, StatusNotToday}};
+    EXPECT_EQ(heard.pairs, expected);
+    // The first two only: the others were seen already, or are still to come.
+    EXPECT_EQ(heard.missed, 2);
+}
+
 TEST(DataFile, LoadSchedulesEveryRepeatingReminderFromScratch) {
     const TDateTime eleven = EncodeTime(11, 0);
     const TDateTime nine = EncodeTime(9, 0);

@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -74,6 +75,57 @@ TEST(HelpWindowViewer, MissingFileIsReportedInTheWindow) {
     viewer.ShowTopic(1009, nullptr);
     EXPECT_TRUE(viewer.Window()->toPlainText().contains("Main window"));
 }
+
+TEST(HelpWindowViewer, ATopicTheFileLacksShowsTheTopOfTheFile) {
+    TempFolder folder;
+    HelpWindowViewer viewer(folder.Write("NUDGERY.HLP", TwoTopicHelp()));
+    viewer.ShowTopic(1004, nullptr);
+    ASSERT_GT(viewer.Window()->verticalScrollBar()->value(), 0);
+    viewer.ShowTopic(2987, nullptr);
+    EXPECT_EQ(viewer.Window()->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(viewer.Window()->source().fragment().isEmpty());
+    EXPECT_FALSE(viewer.Window()->toPlainText().contains("cannot be found"));
+}
+
+// A folder of a build, or an installed tree: bin/ and share/nudgery/ under one prefix.
+struct HelpPlace {
+    const char* name;
+    bool besideTheProgram;
+    bool inShare;
+    // The one in share/nudgery/ is taken; otherwise the one beside the program, also when
+    // it is missing, so that the help window names it.
+    bool takesShare;
+};
+void PrintTo(const HelpPlace& place, std::ostream* out) {
+    *out << place.name;
+}
+
+class HelpFileOfTheProgram : public ::testing::TestWithParam<HelpPlace> {};
+
+TEST_P(HelpFileOfTheProgram, IsFoundBesideItElseInShare) {
+    const HelpPlace& place = GetParam();
+    TempFolder prefix;
+    ASSERT_TRUE(QDir(prefix.Folder()).mkpath("bin"));
+    ASSERT_TRUE(QDir(prefix.Folder()).mkpath("share/nudgery"));
+    const QString beside = prefix.Path("bin/NUDGERY.HLP");
+    const QString inShare = prefix.Path("share/nudgery/NUDGERY.HLP");
+    if (place.besideTheProgram)
+        prefix.Write("bin/NUDGERY.HLP", "<html></html>");
+    if (place.inShare)
+        prefix.Write("share/nudgery/NUDGERY.HLP", "<html></html>");
+    const QString expected = place.takesShare ? inShare : beside;
+    EXPECT_EQ(FindHelpFile(prefix.Path("bin")), expected);
+    // The program's folder as the system gives it, with a separator at its end.
+    EXPECT_EQ(FindHelpFile(prefix.Path("bin") + '/'), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(, HelpFileOfTheProgram,
+                         ::testing::Values(HelpPlace{"Build", true, false, false},
+                                           HelpPlace{"Installed", false, true, true},
+                                           HelpPlace{"BothPrefersTheOneBeside", true, true, false},
+                                           HelpPlace{"NeitherNamesTheOneBeside", false, false,
+                                                     false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HelpWindowViewer, TheShippedHelpFileHasTheMainWindowTopic) {
     HelpWindowViewer viewer(QStringLiteral(NUDGERY_HELP_FILE));

@@ -4,10 +4,17 @@
 
 #include "platform/tray_area.h"
 
+#include <functional>
+
 namespace nudgery::testing {
 
 class FakeTrayArea final : public TrayArea {
 public:
+    // Runs while the area is still whole: QObject::destroyed comes too late to read it.
+    ~FakeTrayArea() override {
+        if (whenDestroyed)
+            whenDestroyed(*this);
+    }
     void ShowIcon(const QIcon& icon, const QString& tooltip) override {
         ++shows;
         shown = true;
@@ -32,6 +39,7 @@ public:
     int replacements = 0;
     int removals = 0;
     QPoint pointer;
+    std::function<void(const FakeTrayArea&)> whenDestroyed;
 };
 
 } // namespace nudgery::testing

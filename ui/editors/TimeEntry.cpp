@@ -4,9 +4,9 @@
 #include "Settd.h"
 #include "core/clock.h"
 #include "platform/message_boxes.h"
+#include "ui/controls/PaintedGlyph.h"
 
 #include <QLineEdit>
-#include <QPainter>
 #include <QToolButton>
 
 namespace nudgery {
@@ -14,20 +14,6 @@ namespace nudgery {
 namespace {
 
 constexpr QSize ButtonSize(26, 22);
-
-// A small clock face: the button's glyph.
-QIcon ClockGlyph(const QPalette& colours) {
-    QPixmap glyph(16, 16);
-    glyph.fill(Qt::transparent);
-    QPainter painter(&glyph);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colours.color(QPalette::ButtonText), 1.2));
-    painter.setBrush(colours.color(QPalette::Base));
-    painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-    painter.drawLine(QPointF(8, 8), QPointF(8, 4));
-    painter.drawLine(QPointF(8, 8), QPointF(11, 9.5));
-    return QIcon(glyph);
-}
 
 } // namespace
 

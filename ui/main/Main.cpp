@@ -2,6 +2,7 @@
 
 #include "MainAbout.h"
 #include "MainTabSet.h"
+#include "MissedReminders.h"
 #include "PopupHints.h"
 #include "TimerPause.h"
 #include "Trayicon.h"
@@ -25,6 +26,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace nudgery {
 
@@ -66,6 +68,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    missedWindow_ = std::make_unique<TMissedReminders>(services_.formats, services_.clock);
 
     FormCreate();
 }
@@ -117,6 +120,21 @@ void TMainForm::FormActivate() {
     SetButtons();
     Timer1->start();
     FirstActivation = false;
+    // Once the window is on the screen, or in the tray, as the steps above leave it.
+    QTimer::singleShot(0, this, &TMainForm::ShowLoadReports);
+}
+
+void TMainForm::ShowLoadReports() {
+    missedWindow_->AddBatch(std::exchange(missed_, {}));
+    if (damagedReport_.isEmpty())
+        return;
+    const QString text = std::exchange(damagedReport_, QString());
+    const TimerPause pause(*Timer1);
+    services_.messages.ShowInfo(WindowOnView(), text);
+}
+
+QWidget* TMainForm::WindowOnView() {
+    return isVisible() && !isMinimized() ? this : nullptr;
 }
 
 bool TMainForm::StartsInTray() const {
@@ -129,9 +147,9 @@ void TMainForm::EndSession() {
     if (EndRequested)
         return;
     if (alarmShow_ && alarmShow_->isVisible()) {
-        // Answered Ok; the tick that showed it applies the answer and then closes.
+        // Nobody answered it: the tick that showed it changes nothing and then closes.
         EndRequested = true;
-        alarmShow_->done(1);
+        alarmShow_->done(TAlarmShow::Unanswered);
         return;
     }
     close();

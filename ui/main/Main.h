@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -35,6 +36,7 @@ class SoundPlayback;
 class StartupInfo;
 class TAlarmShow;
 class TGraphicPanel;
+class TMissedReminders;
 class TTabSet;
 class TTrayIcon95;
 class TrayArea;
@@ -91,7 +93,8 @@ public:
     // A minimised start goes into the tray when the tray is in use and the desktop has one.
     bool StartsInTray() const;
     // The program is asked to end from outside (a signal, the end of the desktop session):
-    // an open notification is answered with Ok first, then the window closes the normal way.
+    // an open notification closes unanswered, its reminder left as it was so that it fires
+    // again at the next start, then the window closes the normal way.
     void EndSession();
 
     // Sound, forwarded to the program's one player; the dialogs play and stop sounds here.
@@ -201,7 +204,15 @@ private:
     // false, and the operation that asked for the save goes no further.
     bool SaveToDisk();
     // Rebuilds both lists from the data file; the callers have cut them to their header.
+    // A damaged file not yet reported leaves its report for ShowLoadReports.
     void LoadFromDisk();
+    // What the last loads have to tell, shown once the window has been shown: run after the
+    // first activation and after each change of date. The missed reminders go to their
+    // window, which does not stop the check cycle; a damaged file to an information box.
+    void ShowLoadReports();
+    // The window to put a report over: this one when it is on the screen, none (a window of
+    // its own) when it is minimised or hidden in the tray, where a box over it is not seen.
+    QWidget* WindowOnView();
     QString DataFileName() const;
 
     // Building the window, by area.
@@ -222,11 +233,16 @@ private:
     void ReportError(const std::exception& error);
     // One pass over a list; only the one-time list offers Delete and moves snoozed rows.
     void CheckAlarms(TClickableStringGrid& grid, bool oneTime);
+    // Applies a notification's answer to the reminder in `row`; false when the answer
+    // leaves it as it was.
+    bool ApplyAnswer(TClickableStringGrid& grid, bool oneTime, int row, int result);
     // The first tick of a new date: the lists saved, then judged afresh for the new day.
     void StartNewDay();
-    // Every reminder's status computed anew for today, as loading the lists would.
+    // Every reminder's status computed anew for today, as loading the lists would; the
+    // one-time reminders this expires unseen join the missed ones.
     void JudgeListsAfresh();
-    // Every list's reminders in row order, for saving.
+    // Every list's reminders in row order, for saving; those marked for deletion by the
+    // check pass under way are left out.
     static std::vector<const TReminder*> Reminders(const TClickableStringGrid& grid);
 
     MainFormServices services_;
@@ -279,8 +295,16 @@ private:
     TDateTime LoadedDate = 0;
     bool Closing = false;
     // Set by EndSession while a notification is open: the tick closes the window once the
-    // answer has been applied.
+    // notification has closed.
     bool EndRequested = false;
+    // The one-time reminders that the loads have found expired unseen, waiting to be shown.
+    std::vector<TReminder> missed_;
+    // Lists them for the user; a window of its own, owned by this one.
+    std::unique_ptr<TMissedReminders> missedWindow_;
+    // The damaged-file report waiting to be shown, and the copies already reported (an
+    // empty name: a file that could not be kept).
+    QString damagedReport_;
+    QStringList reportedDamagedCopies_;
 };
 
 } // namespace nudgery

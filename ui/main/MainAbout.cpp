@@ -19,7 +19,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 
     ProgramIcon = new QLabel(this);
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setPixmap(ProgramLogo(96));
+    ProgramIcon->setPixmap(ProgramLogo(96, devicePixelRatioF()));
     ProgramIcon->setGeometry(16, 16, 96, 96);
 
     QFont title = arial;

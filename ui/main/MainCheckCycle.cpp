@@ -69,13 +69,18 @@ void TMainForm::StartNewDay() {
     }
     Redraw(*AlarmGrid);
     Redraw(*RepeatingAlarmGrid);
+    ShowLoadReports();
 }
 
 void TMainForm::JudgeListsAfresh() {
     const Clock& clock = services_.clock;
     for (int row = 1; row < AlarmGrid->RowCount(); ++row)
-        if (TReminder* reminder = AlarmGrid->Object(row))
+        if (TReminder* reminder = AlarmGrid->Object(row)) {
+            const std::uint8_t before = reminder->Status;
             reminder->UpdateNormalStatus(clock);
+            if (FellDueUnseen(before, reminder->Status))
+                missed_.push_back(*reminder);
+        }
     for (int row = 1; row < RepeatingAlarmGrid->RowCount(); ++row)
         if (TReminder* reminder = RepeatingAlarmGrid->Object(row))
             reminder->ScheduleTodayAfresh(clock);
@@ -116,22 +121,11 @@ void TMainForm::CheckAlarms(TClickableStringGrid& grid, bool oneTime) {
                                                   oneTime, services_.settings.TimeoutSeconds,
                                                   services_.settings.TimeoutAction);
         }
-        if (result < 0) {
-            if (oneTime)
-                AdjustForSnooze(row, -result);
-            else
-                AdjustRepeatForSnooze(row, -result);
-        } else if (result == kNoWindow || result == kOk) {
-            if (oneTime) {
-                reminder->Status = StatusDone;
-                reminder->UpdateNormalStatus(clock);
-            } else {
-                reminder->ScheduleTodayAfresh(clock);
-            }
-            Redraw(grid);
-        } else if (result == kDelete) {
-            reminder->Status = StatusDeleteMark;
-            anyMarked = true;
+        if (ApplyAnswer(grid, oneTime, row, result)) {
+            anyMarked = anyMarked || reminder->Status == StatusDeleteMark;
+            // Each answer reaches the file before the next notification is shown; a
+            // reminder marked for deletion is left out of it, its row goes after the pass.
+            SaveToDisk();
         }
         today = clock.Today();
         timeOfDay = clock.TimeOfDay();
@@ -144,6 +138,33 @@ void TMainForm::CheckAlarms(TClickableStringGrid& grid, bool oneTime) {
             grid.DeleteRow(row);
     }
     Redraw(grid);
+}
+
+bool TMainForm::ApplyAnswer(TClickableStringGrid& grid, bool oneTime, int row, int result) {
+    TReminder& reminder = *grid.Object(row);
+    if (result < 0) {
+        if (oneTime)
+            AdjustForSnooze(row, -result);
+        else
+            AdjustRepeatForSnooze(row, -result);
+        return true;
+    }
+    if (result == kNoWindow || result == kOk) {
+        if (oneTime) {
+            reminder.Status = StatusDone;
+            reminder.UpdateNormalStatus(services_.clock);
+        } else {
+            reminder.ScheduleTodayAfresh(services_.clock);
+        }
+        Redraw(grid);
+        return true;
+    }
+    if (result == kDelete) {
+        reminder.Status = StatusDeleteMark;
+        return true;
+    }
+    // Any other answer (a window closed unanswered) leaves the reminder as it was.
+    return false;
 }
 
 void TMainForm::AdjustForSnooze(int row, int minutes) {

@@ -3,6 +3,7 @@
 #include "MainTabSet.h"
 #include "platform/help_viewer.h"
 #include "ui/controls/Graphp.h"
+#include "ui/controls/PaintedGlyph.h"
 
 #include <QFrame>
 #include <QMenuBar>
@@ -160,9 +161,10 @@ void TMainForm::CreateLists() {
 void TMainForm::CreateBottomBar() {
     Panel2 = Bar(centralWidget(), "Panel2", 1);
     Panel4 = Bar(centralWidget(), "Panel4", 40);
-    Minimizebutton = Named(new QPushButton(style()->standardIcon(QStyle::SP_TitleBarMinButton),
-                                           QStringLiteral("Minimize"), Panel4),
-                           "Minimizebutton");
+    // The style's own minimise glyph is a small bitmap, blurred on a scaled screen.
+    Minimizebutton =
+        Named(new QPushButton(MinimizeGlyph(palette()), QStringLiteral("Minimize"), Panel4),
+              "Minimizebutton");
     Minimizebutton->setGeometry(8, 2, 111, 29);
     Minimizebutton->setToolTip(QStringLiteral("Minimize Nudgery!"));
     Exitbutton = Named(new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),

@@ -34,11 +34,13 @@ QColor StatusMark(std::uint8_t status) {
     }
 }
 
-// Loads straight into the two grids: each row owns the reminder read into it.
+// Loads straight into the two grids: each row owns the reminder read into it. One-time
+// reminders that the load expires unseen are added to `missed`.
 class GridListSink final : public ReminderListSink {
 public:
-    GridListSink(TClickableStringGrid& oneTime, TClickableStringGrid& repeating)
-        : oneTime_(oneTime), repeating_(repeating) {}
+    GridListSink(TClickableStringGrid& oneTime, TClickableStringGrid& repeating,
+                 std::vector<TReminder>& missed)
+        : oneTime_(oneTime), repeating_(repeating), missed_(missed) {}
 
     TReminder& AddOneTime(std::unique_ptr<TReminder> reminder) override {
         return Add(oneTime_, std::move(reminder));
@@ -48,6 +50,10 @@ public:
     }
     void RepeatingLoaded(TReminder& reminder) override {
         repeating_.SetCell(0, repeating_.RowCount() - 1, Shown(reminder.Description));
+    }
+    void OneTimeLoaded(TReminder& reminder, std::uint8_t storedStatus) override {
+        if (FellDueUnseen(storedStatus, reminder.Status))
+            missed_.push_back(reminder);
     }
 
 private:
@@ -61,7 +67,26 @@ private:
 
     TClickableStringGrid& oneTime_;
     TClickableStringGrid& repeating_;
+    std::vector<TReminder>& missed_;
 };
+
+// What the user is told of a data file that could not be read to its end.
+QString DamagedFileText(const QString& path, const DataFileLoad& load) {
+    const auto count = static_cast<qulonglong>(load.remindersRead);
+    const QString read = count == 0   ? QStringLiteral("No reminders could be read from it.")
+                         : count == 1 ? QStringLiteral("1 reminder could be read from it; it is "
+                                                       "in the lists.")
+                                      : QStringLiteral("%1 reminders could be read from it; they "
+                                                       "are in the lists.")
+                                            .arg(count);
+    const QString kept =
+        load.keptAs.isEmpty()
+            ? QStringLiteral("The file could not be copied aside, so it is left as it is, and "
+                             "changes cannot be saved until it is moved away.")
+            : QStringLiteral("The file as it was found is kept as %1.").arg(load.keptAs);
+    return QStringLiteral("The data file %1 is damaged or cut short.\n\n%2\n\n%3")
+        .arg(path, read, kept);
+}
 
 } // namespace
 
@@ -192,24 +217,31 @@ void TMainForm::LoadFromDisk() {
     LoadedDate = services_.clock.Today();
     AlarmGrid->FreeRowObjects();
     RepeatingAlarmGrid->FreeRowObjects();
-    GridListSink sink(*AlarmGrid, *RepeatingAlarmGrid);
+    GridListSink sink(*AlarmGrid, *RepeatingAlarmGrid, missed_);
     // One model reset per list instead of a change per row keeps big files fast.
     AlarmGrid->BeginUpdate();
     RepeatingAlarmGrid->BeginUpdate();
+    DataFileLoad load;
     try {
-        DataFileStore(DataFileName()).Load(sink, services_.clock);
+        load = DataFileStore(DataFileName()).Load(sink, services_.clock);
     } catch (const std::exception&) {
-        // A data file that cannot be read leaves what was read; nothing is shown.
+        // Only running out of memory gets here; the lists keep what was read.
     }
     RepeatingAlarmGrid->EndUpdate();
     AlarmGrid->EndUpdate();
+    // Told once per damaged copy, however often the same file is loaded again.
+    if (load.damaged && !reportedDamagedCopies_.contains(load.keptAs)) {
+        reportedDamagedCopies_.append(load.keptAs);
+        damagedReport_ = DamagedFileText(DataFileName(), load);
+    }
 }
 
 std::vector<const TReminder*> TMainForm::Reminders(const TClickableStringGrid& grid) {
     std::vector<const TReminder*> reminders;
     reminders.reserve(static_cast<std::size_t>(grid.RowCount()));
     for (int row = 1; row < grid.RowCount(); ++row)
-        if (const TReminder* reminder = grid.Object(row))
+        if (const TReminder* reminder = grid.Object(row);
+            reminder && reminder->Status != StatusDeleteMark)
             reminders.push_back(reminder);
     return reminders;
 }

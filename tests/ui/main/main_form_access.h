@@ -4,6 +4,7 @@
 // names instead (Find below).
 
 #include "ui/main/Main.h"
+#include "ui/main/MissedReminders.h"
 
 #include <QObject>
 #include <stdexcept>
@@ -24,6 +25,9 @@ public:
     int& CheckCounter() { return form_.CheckCounter; }
     bool& Closing() { return form_.Closing; }
     TDateTime LoadedDate() const { return form_.LoadedDate; }
+
+    // The missed-reminders window, a window of its own.
+    QWidget& MissedReminders() { return *form_.missedWindow_; }
 
     void SetButtons() { form_.SetButtons(); }
     bool SaveToDisk() { return form_.SaveToDisk(); }

@@ -40,8 +40,9 @@ namespace nudgery::testing {
 class RecordingMessageBoxes final : public MessageBoxes {
 public:
     void ShowError(QWidget*, const QString& text) override { errors << text; }
-    void ShowInfo(QWidget*, const QString& text) override {
+    void ShowInfo(QWidget* parent, const QString& text) override {
         infos << text;
+        infoParents.push_back(parent);
         if (whileInfo)
             whileInfo();
     }
@@ -52,6 +53,8 @@ public:
         return confirmAnswer;
     }
     QStringList errors, infos, questions;
+    // The window each information box was put over; none for a box of its own.
+    std::vector<QWidget*> infoParents;
     bool confirmAnswer = true;
     // Run while a question or an information is open, as the user would see the program then.
     std::function<void()> whileAsking, whileInfo;
@@ -136,6 +139,12 @@ protected:
     MainFormTest() : clock(TestNow()), screen(QRect(0, 0, 1280, 1024), 96) {}
 
     QString Folder() const { return folder.path() + '/'; }
+    // The settings file the next window reads.
+    void WriteSettingsFile(const QByteArray& text) const {
+        QFile ini(Folder() + "NUDGERY.INI");
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(text);
+    }
     MainFormServices Services() {
         const auto makeTrayArea = [this] { return MakeTrayArea(); };
         return {clock,  formats, RegionalSettings{}, Folder(), settings, messages, help, shell,

@@ -304,10 +304,18 @@ TEST_F(ListOperations, RepeatingRemindersAreBuiltFromTheEditorAndKeepTheirRows) 
     EXPECT_EQ(grid.Row(), 1);
 }
 
+// A button or menu command by its object name, and the rows left after it.
+struct Operation {
+    const char* name;
+    int rowsAfter;
+};
+void PrintTo(const Operation& operation, std::ostream* out) {
+    *out << operation.name;
+}
+
 // Every change reaches the file at once, and a folder that cannot be written does not stop
 // the program.
-class EachOperation : public ListOperations,
-                      public ::testing::WithParamInterface<std::pair<const char*, int>> {
+class EachOperation : public ListOperations, public ::testing::WithParamInterface<Operation> {
 protected:
     void Run() {
         Start({{"done", On(15, 9, 0), StatusDone}, {"pending", On(15, 12, 0)}});
@@ -342,10 +350,10 @@ TEST_P(EachOperation, AFailedSaveIsShownOnceAndTheProgramRunsOn) {
 
 INSTANTIATE_TEST_SUITE_P(
     , EachOperation,
-    ::testing::Values(std::pair{"AddAlarmButton", 3}, std::pair{"EditAlarmButton", 2},
-                      std::pair{"CloneButton", 3}, std::pair{"DeleteAlarmButton", 1},
-                      std::pair{"Less1Hour", 2}, std::pair{"mnuDeleteremindersmarkedasdone", 1}),
-    [](const auto& info) { return std::string(info.param.first); });
+    ::testing::Values(Operation{"AddAlarmButton", 3}, Operation{"EditAlarmButton", 2},
+                      Operation{"CloneButton", 3}, Operation{"DeleteAlarmButton", 1},
+                      Operation{"Less1Hour", 2}, Operation{"mnuDeleteremindersmarkedasdone", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace nudgery::testing

@@ -28,10 +28,7 @@ TEST_F(StartUp, ShowStateOfTheFirstActivation) {
     for (const auto& c : cases) {
         startup.minimized = c.minimized;
         startup.notificationArea = c.notificationArea;
-        QFile ini(Folder() + "NUDGERY.INI");
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ini.write(c.useTray ? "[Tray]\nUse=1\n" : "[Tray]\nUse=0\n");
-        ini.close();
+        WriteSettingsFile(c.useTray ? "[Tray]\nUse=1\n" : "[Tray]\nUse=0\n");
         TMainForm& f = Make();
         EXPECT_FALSE(Timer1(f).isActive());
         f.FormActivate();
@@ -104,7 +101,7 @@ TEST_F(StartUp, AnEndAskedFromOutsideClosesAndSaves) {
     EXPECT_EQ(Descriptions(AlarmGrid(Make())), std::vector<std::string>{"saved"});
 }
 
-TEST_F(StartUp, AnEndAskedWhileANotificationIsOpenAnswersItFirst) {
+TEST_F(StartUp, AnEndAskedWhileANotificationIsOpenLeavesItUnanswered) {
     TMainForm& f = Make();
     f.FormActivate();
     Append(AlarmGrid(f), OneTime("first", TestNow()));
@@ -121,11 +118,14 @@ TEST_F(StartUp, AnEndAskedWhileANotificationIsOpenAnswersItFirst) {
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(f.isVisible());
     EXPECT_FALSE(Timer1(f).isActive());
-    // The answer was applied before the save, and the second reminder was not shown.
+    // Nobody answered the first: it is saved as it was, and fires again at the next start;
+    // the second was not shown.
     TMainForm& loaded = Make();
     ASSERT_EQ(Descriptions(AlarmGrid(loaded)), (std::vector<std::string>{"first", "second"}));
-    EXPECT_EQ(AlarmGrid(loaded).Object(1)->Status, StatusDone);
-    EXPECT_EQ(AlarmGrid(loaded).Object(2)->Status, StatusPending);
+    for (int row = 1; row <= 2; ++row) {
+        EXPECT_EQ(AlarmGrid(loaded).Object(row)->Status, StatusPending) << row;
+        EXPECT_EQ(AlarmGrid(loaded).Object(row)->When, TestNow()) << row;
+    }
 }
 
 // The statuses of the one-time reminders in a data file, as loading it judges them.
@@ -148,7 +148,7 @@ std::vector<std::uint8_t> OneTimeStatuses(const QString& dataFile, const Clock& 
     return statuses;
 }
 
-TEST_F(StartUp, ASecondEndAskedWhileTheFirstIsUnderWayClosesOnceWithTheAnswerSaved) {
+TEST_F(StartUp, ASecondEndAskedWhileTheFirstIsUnderWayClosesOnce) {
     TMainForm& f = Make();
     f.FormActivate();
     Append(AlarmGrid(f), OneTime("first", TestNow()));
@@ -167,7 +167,90 @@ TEST_F(StartUp, ASecondEndAskedWhileTheFirstIsUnderWayClosesOnceWithTheAnswerSav
         MainFormAccess(f).Tick();
     EXPECT_FALSE(f.isVisible());
     ASSERT_EQ(savedAtClose.size(), 1u);
-    EXPECT_EQ(savedAtClose[0], (std::vector<std::uint8_t>{StatusDone, StatusPending}));
+    EXPECT_EQ(savedAtClose[0], (std::vector<std::uint8_t>{StatusPending, StatusPending}));
+}
+
+// A data file that cannot be read to its end is told of once the window is shown.
+class DamagedFile : public MainFormTest {
+protected:
+    QString DataFile() const { return folder.filePath("Nudgery.dat"); }
+    // Three one-time reminders saved, and the file cut right after the second.
+    void WriteCutFile() {
+        const auto a = OneTime("a", TestNow()), b = OneTime("b", TestNow()),
+                   c = OneTime("c", TestNow());
+        const std::vector<const TReminder*> none, two{a.get(), b.get()},
+            three{a.get(), b.get(), c.get()};
+        std::vector<std::uint8_t> bytes = EncodeDataFile(three, none);
+        // Without the end of the one-time list and the whole repeating list.
+        bytes.resize(EncodeDataFile(two, none).size() - 3);
+        QFile file(DataFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    }
+    // The window's first activation and the report it leaves for the event loop.
+    void Activate(TMainForm& f) {
+        f.FormActivate();
+        QApplication::processEvents();
+    }
+    QString Report(const QString& read, const QString& kept) const {
+        return "The data file " + DataFile() + " is damaged or cut short.\n\n" + read + "\n\n" +
+               kept;
+    }
+};
+
+TEST_F(DamagedFile, IsReportedOnceAfterTheWindowIsShown) {
+    WriteCutFile();
+    TMainForm& f = Make();
+    QApplication::processEvents();
+    EXPECT_TRUE(messages.infos.isEmpty());
+    Activate(f);
+    ASSERT_EQ(messages.infos.size(), 1);
+    EXPECT_EQ(messages.infos[0],
+              Report("2 reminders could be read from it; they are in the lists.",
+                     "The file as it was found is kept as " + DataFile() + ".damaged."));
+    EXPECT_EQ(messages.infoParents[0], &f);
+    EXPECT_EQ(Descriptions(AlarmGrid(f)), (std::vector<std::string>{"a", "b"}));
+    EXPECT_TRUE(QFile::exists(DataFile() + ".damaged"));
+    // The new day saves the lists and loads them again: nothing more to tell.
+    clock.SetNow(TestNow() + 1);
+    MainFormAccess(f).Tick();
+    QApplication::processEvents();
+    EXPECT_EQ(messages.infos.size(), 1);
+    EXPECT_EQ(Descriptions(AlarmGrid(f)), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST_F(DamagedFile, AWholeFileOrNoneIsNotReported) {
+    Activate(Make());
+    const auto kept = OneTime("kept", TestNow());
+    DataFileStore(DataFile()).Save(std::vector<const TReminder*>{kept.get()}, {});
+    Activate(Make());
+    EXPECT_EQ(Descriptions(AlarmGrid(*form)), std::vector<std::string>{"kept"});
+    EXPECT_TRUE(messages.infos.isEmpty());
+}
+
+TEST_F(DamagedFile, AMinimisedStartShowsTheReportAsAWindowOfItsOwn) {
+    WriteSettingsFile("[Tray]\nUse=1\n");
+    startup.minimized = true;
+    for (const bool tray : {true, false}) {
+        startup.notificationArea = tray;
+        WriteCutFile();
+        messages.infoParents.clear();
+        Activate(Make());
+        EXPECT_EQ(form->StartsInTray(), tray);
+        // Over a window minimised or hidden in the tray it would not be seen.
+        ASSERT_EQ(messages.infoParents.size(), 1u) << tray;
+        EXPECT_EQ(messages.infoParents[0], nullptr) << tray;
+        ASSERT_TRUE(QFile::remove(DataFile()));
+    }
+}
+
+TEST_F(DamagedFile, OneThatCannotBeKeptAsideIsReportedSo) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Nudgery.dat"));
+    Activate(Make());
+    EXPECT_EQ(messages.infos,
+              QStringList{Report("No reminders could be read from it.",
+                                 "The file could not be copied aside, so it is left as it is, "
+                                 "and changes cannot be saved until it is moved away.")});
 }
 
 } // namespace

@@ -210,8 +210,7 @@ TEST(TrayIconLifetime, DestructionTakesTheIconOutOfTheArea) {
     auto area = std::make_unique<FakeTrayArea>();
     bool removed = false;
     // The area dies with the icon, so it reports its last call through a flag.
-    QObject::connect(area.get(), &QObject::destroyed,
-                     [&, a = area.get()] { removed = !a->shown && a->removals == 1; });
+    area->whenDestroyed = [&](const FakeTrayArea& a) { removed = !a.shown && a.removals == 1; };
     auto tray = std::make_unique<TTrayIcon95>(owner, std::move(area), clock);
     tray->SetActive(true);
     tray.reset();

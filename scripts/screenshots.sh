@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# Pictures of the program for README.md and the software centres: starts the built program
+# on an X server of its own (Xvfb, with openbox around the windows when it is installed)
+# over a data file of everyday reminders, drives it with xdotool as a user would, and saves
+# PNGs of the main window (both pages), a notification, both reminder editors and the
+# Preferences dialog. Rerun it when the look of a window changes.
+#
+# Usage: scripts/screenshots.sh [--build-dir DIR] [--no-build] [--scale N] [OUTPUT]
+#   OUTPUT      where the PNGs go; docs/ of this repository by default
+#   --build-dir the build folder holding the program; build/ by default
+#   --no-build  use the program and the sample-data helper as they are built
+#   --scale N   QT_SCALE_FACTOR for the program, to look at it on a high-resolution screen
+# Needs Xvfb, xdotool, xprop and ImageMagick's import.
+set -euo pipefail
+repo="$(cd "$(dirname "$0")/.." && pwd)"
+build="$repo/build"
+output="$repo/docs"
+make=1
+scale=1
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --build-dir) build="$(cd "$2" && pwd)"; shift 2 ;;
+        --no-build) make=0; shift ;;
+        --scale) scale="$2"; shift 2 ;;
+        -*) echo "unknown option $1" >&2; exit 2 ;;
+        *) output="$1"; shift ;;
+    esac
+done
+for tool in Xvfb xdotool xprop import; do
+    command -v "$tool" >/dev/null || { echo "screenshots.sh needs $tool" >&2; exit 1; }
+done
+if [ "$make" = 1 ]; then
+    cmake --build "$build" --target nudgery sample_reminders
+fi
+mkdir -p "$output"
+output="$(cd "$output" && pwd)"
+
+scratch="$(mktemp -d)"
+pids=()
+finish() {
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap finish EXIT
+
+# The program runs from a folder of its own, which then holds its data and settings.
+mkdir -p "$scratch/program" "$scratch/runtime" "$scratch/config"
+chmod 700 "$scratch/runtime"
+cp "$build/nudgery" "$build/NUDGERY.HLP" "$scratch/program/"
+"$build/dist/sample_reminders" "$scratch/program/Nudgery.dat"
+# The tray stays out of the pictures.
+printf '[Tray]\nUse=0\n' >"$scratch/program/NUDGERY.INI"
+
+# An X server on a display number that no other server uses: Xvfb picks it itself.
+width=$(awk -v s="$scale" 'BEGIN { printf "%d", 1024 * s }')
+height=$(awk -v s="$scale" 'BEGIN { printf "%d", 768 * s }')
+Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$scratch/display" \
+    2>"$scratch/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do
+    [ -s "$scratch/display" ] && break
+    sleep 0.1
+done
+[ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(cat "$scratch/display")"
+
+if command -v openbox >/dev/null; then
+    openbox --sm-disable --config-file /dev/null >"$scratch/openbox.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+fi
+
+(
+    cd "$scratch/program"
+    exec env -i PATH="$PATH" HOME="$scratch" DISPLAY="$DISPLAY" LANG=en_US.UTF-8 \
+        XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" \
+        XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" \
+        SDL_AUDIODRIVER=dummy DBUS_SESSION_BUS_ADDRESS=disabled: ./nudgery
+) >"$scratch/program.log" 2>&1 &
+program=$!
+pids+=("$program")
+
+# The id of the shown window whose title starts with $1, once it is there.
+window() {
+    local id
+    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1" | head -n 1) || true
+    [ -n "$id" ] || { echo "the window \"$1\" did not show" >&2; return 1; }
+    echo "$id"
+}
+# Waits until no shown window's title starts with $1.
+closed() {
+    for _ in $(seq 200); do
+        xdotool search --onlyvisible --name "^$1" >/dev/null || return 0
+        sleep 0.1
+    done
+    echo "the window \"$1\" did not close" >&2
+    return 1
+}
+# Saves window $1 with its frame as $2.png, once it has been drawn: two pictures taken
+# a moment apart are the same.
+grab() {
+    local file="$output/$2.png" previous="$scratch/previous.png"
+    import -window "$1" -frame "$previous"
+    for _ in $(seq 50); do
+        sleep 0.2
+        import -window "$1" -frame "$file"
+        cmp -s "$file" "$previous" && return 0
+        cp "$file" "$previous"
+    done
+}
+# A click at $2,$3 in window $1, in the program's own (unscaled) pixels.
+click() {
+    xdotool mousemove --window "$1" "$(awk -v v="$2" -v s="$scale" 'BEGIN { printf "%d", v * s }')" \
+        "$(awk -v v="$3" -v s="$scale" 'BEGIN { printf "%d", v * s }')" click "${4:-1}"
+}
+key() {
+    xdotool key --clearmodifiers "$@"
+}
+# Brings window $1 to the front with the keyboard's focus; without a window manager, only
+# the focus.
+activate() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+}
+
+main=$(window 'Nudgery!')
+# One reminder is due as the program starts; the first check, after five seconds, shows it.
+notification=$(window 'Reminder Notification')
+grab "$notification" notification
+activate "$notification"
+key Return
+closed 'Reminder Notification'
+
+activate "$main"
+grab "$main" main-window
+# The dentist's row (the fourth) opens in the one-time editor.
+click "$main" 100 154
+key Return
+editor=$(window 'Reminder Description')
+grab "$editor" one-time-editor
+key Escape
+closed 'Reminder Description'
+
+# The "Repeat Reminders" tab, at the bottom of the window.
+click "$main" 115 321
+# Its first reminder: several times a day on working days.
+click "$main" 100 94
+grab "$main" main-window-repeating
+key Return
+editor=$(window 'Repeating Reminder Description')
+grab "$editor" repeating-editor
+key Escape
+closed 'Repeating Reminder Description'
+
+activate "$main"
+key alt+f
+key s
+preferences=$(window 'Preferences')
+grab "$preferences" preferences
+key Escape
+closed 'Preferences'
+
+kill -TERM "$program"
+wait "$program"
+echo "Pictures saved in $output"

@@ -1,0 +1,132 @@
+// `cmake --install` into a scratch DESTDIR with the prefix /usr: the program, its help
+// where the installed program looks for it, the desktop entry, the icon at every size,
+// the AppStream metadata and the manual page; the entry and the metadata pass the
+// distribution's validators.
+#include "platform/help_viewer.h"
+#include "platform/startup_info.h"
+#include "support/desktop_entry.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace nudgery {
+namespace {
+
+constexpr int kWaitMs = 60000;
+const QString kAppId = QStringLiteral(NUDGERY_APP_ID);
+
+struct ToolRun {
+    bool finished = false;
+    int exitCode = -1;
+    std::string output;
+};
+
+// Runs `program` with `arguments`, its two outputs merged; `environment` adds to the
+// test's own.
+ToolRun RunTool(const QString& program, const QStringList& arguments,
+                const QProcessEnvironment& environment = {}) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : environment.keys())
+        env.insert(name, environment.value(name));
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    ToolRun run;
+    run.finished = process.waitForFinished(kWaitMs) && process.exitStatus() == QProcess::NormalExit;
+    run.exitCode = process.exitCode();
+    run.output = process.readAll().toStdString();
+    return run;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class InstallTree : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(destdir_.isValid());
+        QProcessEnvironment env;
+        env.insert("DESTDIR", destdir_.path());
+        const ToolRun install = RunTool(QStringLiteral(NUDGERY_CMAKE),
+                                        {"--install", NUDGERY_BUILD_DIR, "--prefix", "/usr"}, env);
+        ASSERT_TRUE(install.finished && install.exitCode == 0) << install.output;
+    }
+    // A path under the prefix.
+    QString Installed(const QString& path) const { return destdir_.path() + "/usr/" + path; }
+    QString DesktopEntry() const { return Installed("share/applications/" + kAppId + ".desktop"); }
+    QString Metadata() const { return Installed("share/metainfo/" + kAppId + ".metainfo.xml"); }
+
+    // Runs a validator of the distribution on an installed file; skips when it is missing.
+    void ExpectValid(const char* tool, QStringList arguments, const QString& file) {
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            GTEST_SKIP() << tool << " is not installed";
+        arguments << file;
+        const ToolRun check = RunTool(QLatin1String(tool), arguments);
+        EXPECT_TRUE(check.finished);
+        EXPECT_EQ(check.exitCode, 0) << check.output;
+    }
+
+    QTemporaryDir destdir_;
+};
+
+TEST_F(InstallTree, TheProgramAndItsHelpWhereTheProgramLooksForIt) {
+    const QString program = Installed("bin/nudgery");
+    EXPECT_TRUE(QFileInfo(program).isExecutable());
+    const QString help = FindHelpFile(QFileInfo(program).absolutePath());
+    EXPECT_EQ(help, Installed("share/nudgery/NUDGERY.HLP"));
+    EXPECT_EQ(Contents(help), Contents(NUDGERY_SOURCE_DIR "/help/NUDGERY.HLP"));
+}
+
+TEST_F(InstallTree, TheDesktopEntryStartsTheProgramWithItsIcon) {
+    const QString entry = DesktopEntry();
+    EXPECT_EQ(testing::DesktopEntryValue(entry, "Exec"), "nudgery");
+    EXPECT_EQ(testing::DesktopEntryValue(entry, "Icon"), kAppId);
+    EXPECT_EQ(testing::DesktopEntryValue(entry, "GenericName"), "Reminder");
+    const QStringList categories =
+        testing::DesktopEntryValue(entry, "Categories").split(';', Qt::SkipEmptyParts);
+    EXPECT_TRUE(categories.contains("Utility"));
+    EXPECT_TRUE(categories.contains("Clock"));
+}
+
+TEST_F(InstallTree, TheIconAtEveryPixelSizeAndScalable) {
+    const QByteArray svg =
+        Contents(Installed("share/icons/hicolor/scalable/apps/" + kAppId + ".svg"));
+    EXPECT_TRUE(svg.contains("<svg"));
+    for (const int size : {NUDGERY_ICON_SIZES}) {
+        SCOPED_TRACE(size);
+        const QImage icon(Installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/").arg(size) +
+                                    kAppId + ".png"));
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        // The clock is drawn, on a transparent ground.
+        EXPECT_EQ(qAlpha(icon.pixel(0, size - 1)), 0);
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+    }
+}
+
+TEST_F(InstallTree, TheManualPageTellsTheOptionFilesAndEnvironment) {
+    const QString page = QString::fromUtf8(Contents(Installed("share/man/man1/nudgery.1")));
+    for (const char* section : {".SH OPTIONS", ".SH FILES", ".SH ENVIRONMENT"})
+        EXPECT_TRUE(page.contains(QLatin1String(section))) << section;
+    // As roff writes a hyphen.
+    const QString option = QString::fromLatin1(DesktopStartupInfo::MinimizedOption);
+    EXPECT_TRUE(page.contains(QString(option).replace("-", "\\-"))) << option.toStdString();
+}
+
+TEST_F(InstallTree, TheDesktopEntryPassesDesktopFileValidate) {
+    ExpectValid("desktop-file-validate", {}, DesktopEntry());
+}
+
+TEST_F(InstallTree, TheMetadataPassesAppstreamcliValidate) {
+    ExpectValid("appstreamcli", {"validate", "--no-net"}, Metadata());
+}
+
+} // namespace
+} // namespace nudgery

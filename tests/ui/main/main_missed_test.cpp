@@ -1,0 +1,218 @@
+// One-time reminders that fell due unseen (the program not running, the computer asleep)
+// are listed in the "Missed Reminders" window after the start and after each change of
+// date, through the real load and the real check cycle; the window only reports.
+#include "check_cycle_fixture.h"
+#include "core/data_file.h"
+#include "core/reminder_lists.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+
+namespace nudgery::testing {
+namespace {
+
+inline TDateTime On14th(int hour, int minute) {
+    return EncodeDate(2024, 3, 14) + EncodeTime(hour, minute);
+}
+
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+class MissedReminders : public CheckCycle {
+protected:
+    QString DataFile() const { return folder.filePath("Nudgery.dat"); }
+    // Writes the data file with the one-time reminders as they are, statuses included, and
+    // one repeating reminder due every day at 23:30, which is never listed as missed.
+    void WriteFile(const std::vector<std::unique_ptr<TReminder>>& oneTime) const {
+        std::vector<const TReminder*> list;
+        for (const auto& reminder : oneTime)
+            list.push_back(reminder.get());
+        const auto daily = Daily("daily", EncodeTime(23, 30), 0);
+        DataFileStore(DataFile()).Save(list, std::vector<const TReminder*>{daily.get()});
+    }
+    static std::vector<std::unique_ptr<TReminder>>
+    Reminders(std::initializer_list<std::tuple<const char*, TDateTime, std::uint8_t>> items) {
+        std::vector<std::unique_ptr<TReminder>> list;
+        for (const auto& [text, when, status] : items)
+            list.push_back(OneTime(text, when, status));
+        return list;
+    }
+    QWidget& Window(TMainForm& f) { return MainFormAccess(f).MissedReminders(); }
+    // What the window lists: each reminder's message and when it was due.
+    Rows Listed(TMainForm& f) {
+        const auto& list = Find<QTreeWidget>(Window(f), "MissedList");
+        Rows rows;
+        for (int i = 0; i < list.topLevelItemCount(); ++i)
+            rows.emplace_back(list.topLevelItem(i)->text(0).toStdString(),
+                              list.topLevelItem(i)->text(1).toStdString());
+        return rows;
+    }
+    // The main window started, its first activation run and its reports shown.
+    TMainForm& StartShown() {
+        TMainForm& f = Start();
+        QApplication::processEvents();
+        return f;
+    }
+    // The first tick on a new day.
+    void NewDay(TMainForm& f, TDateTime now) {
+        clock.SetNow(now);
+        MainFormAccess(f).Tick();
+    }
+    std::vector<std::uint8_t> FileBytes() const {
+        QFile file(DataFile());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        return {bytes.begin(), bytes.end()};
+    }
+    // The data file as a plain load at the clock's time and a save give it: what the
+    // program writes when it only loads the lists, with no window of missed reminders.
+    std::vector<std::uint8_t> PlainLoadAndSave() const {
+        ReminderLists lists;
+        DataFileStore(DataFile()).Load(lists, clock);
+        return EncodeDataFile(ReminderLists::View(lists.oneTime),
+                              ReminderLists::View(lists.repeating));
+    }
+};
+
+TEST_F(MissedReminders, AtStartOnlyThoseThatExpiredUnseenAreListedNewestFirst) {
+    WriteFile(Reminders({
+        {"yesterday, pending", On14th(9, 0), StatusPending},
+        {"yesterday, done", On14th(9, 30), StatusDone},
+        {"yesterday, expired", On14th(10, 0), StatusExpired},
+        // Saved on an earlier day, before its own.
+        {"yesterday, saved the day before", On14th(18, 0), StatusNotToday},
+        {"this morning", On15th(8, 0), StatusPending},
+        {"five minutes ago", On15th(9, 55), StatusPending},
+        {"tomorrow", On16th(9, 0), StatusNotToday},
+    }));
+    TMainForm& f = Make();
+    // Not before the window is shown.
+    EXPECT_FALSE(Window(f).isVisible());
+    f.FormActivate();
+    answerer = std::make_unique<Answerer>(*alarmShow, player);
+    QApplication::processEvents();
+    ASSERT_TRUE(Window(f).isVisible());
+    EXPECT_EQ(Window(f).windowTitle(), "Missed Reminders");
+    EXPECT_EQ(Listed(f), (Rows{{"this morning", "Today at 8:00am"},
+                               {"yesterday, saved the day before", "Mar 14, 2024 6:00pm"},
+                               {"yesterday, pending", "Mar 14, 2024 9:00am"}}));
+    // Still in the grace minutes, it is not missed: it fires at the first check, the window
+    // of missed reminders open meanwhile.
+    answerer->Then(&TAlarmShow::OkButton);
+    Check(f);
+    ASSERT_EQ(answerer->shown.size(), 1u);
+    EXPECT_EQ(answerer->shown[0].message, "five minutes ago");
+    EXPECT_TRUE(Window(f).isVisible());
+    // Ok closes it.
+    Find<QPushButton>(Window(f), "OkButton").click();
+    EXPECT_FALSE(Window(f).isVisible());
+}
+
+TEST_F(MissedReminders, NothingIsShownWhenNothingWasMissed) {
+    WriteFile(Reminders({{"done", On14th(9, 0), StatusDone},
+                         {"expired", On14th(9, 0), StatusExpired},
+                         {"later", On15th(11, 0), StatusPending}}));
+    TMainForm& f = StartShown();
+    EXPECT_FALSE(Window(f).isVisible());
+    // Nor at a change of date that expires nothing unseen.
+    answerer->Then(&TAlarmShow::OkButton);
+    clock.SetNow(On15th(11, 0, 30));
+    Check(f);
+    ASSERT_EQ(answerer->shown.size(), 1u);
+    NewDay(f, On16th(0, 0, 1));
+    QApplication::processEvents();
+    EXPECT_FALSE(Window(f).isVisible());
+}
+
+TEST_F(MissedReminders, AMachineSuspendedOverMidnightAndASecondNewDayAddToTheOpenWindow) {
+    clock.SetNow(On15th(18, 0));
+    WriteFile(Reminders({{"answered at six", On15th(18, 0), StatusPending},
+                         {"at eight in the evening", On15th(20, 0), StatusPending},
+                         {"at seven next morning", On16th(7, 0), StatusNotToday},
+                         {"at nine next morning", On16th(9, 0), StatusNotToday},
+                         {"the evening after", On16th(21, 0), StatusNotToday}}));
+    TMainForm& f = StartShown();
+    EXPECT_FALSE(Window(f).isVisible());
+    answerer->Then(&TAlarmShow::OkButton);
+    Check(f);
+    ASSERT_EQ(answerer->shown.size(), 1u);
+
+    // Asleep from 18:00 until 08:00 the next day.
+    NewDay(f, On16th(8, 0));
+    ASSERT_TRUE(Window(f).isVisible());
+    EXPECT_EQ(Listed(f), (Rows{{"at seven next morning", "Today at 7:00am"},
+                               {"at eight in the evening", "Mar 15, 2024 8:00pm"}}));
+    // The one at nine still fires.
+    answerer->Then(&TAlarmShow::OkButton);
+    clock.SetNow(On16th(9, 0, 30));
+    Check(f);
+    ASSERT_EQ(answerer->shown.size(), 2u);
+    EXPECT_EQ(answerer->shown[1].message, "at nine next morning");
+
+    // Asleep again over the next midnight: the new one goes to the top of the same window.
+    NewDay(f, On16th(8, 0) + 1);
+    EXPECT_EQ(Listed(f), (Rows{{"the evening after", "Mar 16, 2024 9:00pm"},
+                               {"at seven next morning", "Mar 16, 2024 7:00am"},
+                               {"at eight in the evening", "Mar 15, 2024 8:00pm"}}));
+    int windows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        windows += window->windowTitle() == "Missed Reminders";
+    EXPECT_EQ(windows, 1);
+
+    // Once closed, the next batch starts a fresh list.
+    Find<QPushButton>(Window(f), "OkButton").click();
+    Append(AlarmGrid(f), OneTime("the third evening", On16th(20, 0) + 1));
+    ASSERT_TRUE(MainFormAccess(f).SaveToDisk());
+    NewDay(f, On16th(8, 0) + 2);
+    EXPECT_EQ(Listed(f), (Rows{{"the third evening", "Mar 17, 2024 8:00pm"}}));
+}
+
+TEST_F(MissedReminders, AFailedSaveAtTheNewDayStillListsThoseInMemory) {
+    clock.SetNow(On15th(18, 0));
+    TMainForm& f = StartShown();
+    Append(AlarmGrid(f), OneTime("done", On15th(17, 0), StatusDone));
+    Append(AlarmGrid(f), OneTime("in memory only", On15th(20, 0)));
+    // The data file's name taken by a folder: the lists cannot be saved, nor loaded again.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Nudgery.dat"));
+    NewDay(f, On16th(8, 0));
+    EXPECT_EQ(messages.errors.size(), 1);
+    EXPECT_EQ(Listed(f), (Rows{{"in memory only", "Mar 15, 2024 8:00pm"}}));
+}
+
+TEST_F(MissedReminders, StartedIntoTheTrayTheWindowAppearsAnyway) {
+    WriteSettingsFile("[Tray]\nUse=1\n");
+    startup.minimized = true;
+    startup.notificationArea = true;
+    WriteFile(Reminders({{"missed", On14th(9, 0), StatusPending}}));
+    TMainForm& f = StartShown();
+    ASSERT_TRUE(f.StartsInTray());
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(Window(f).isVisible());
+    EXPECT_FALSE(Window(f).isMinimized());
+}
+
+TEST_F(MissedReminders, TheSavedFileIsTheSameAsWithoutTheWindow) {
+    // At the start: the program's save on closing equals a plain load and save.
+    WriteFile(Reminders({{"yesterday", On14th(9, 0), StatusPending},
+                         {"this morning", On15th(8, 0), StatusPending},
+                         {"done", On14th(9, 0), StatusDone},
+                         {"tomorrow", On16th(9, 0), StatusNotToday},
+                         {"tonight", On15th(22, 0), StatusPending}}));
+    const std::vector<std::uint8_t> atStart = PlainLoadAndSave();
+    TMainForm& f = StartShown();
+    ASSERT_EQ(Listed(f).size(), 2u);
+    ASSERT_TRUE(f.close());
+    EXPECT_EQ(FileBytes(), atStart);
+
+    // At the change of date: the same again for the next day.
+    clock.SetNow(On16th(8, 0));
+    const std::vector<std::uint8_t> nextDay = PlainLoadAndSave();
+    clock.SetNow(On15th(10, 0));
+    TMainForm& g = StartShown();
+    NewDay(g, On16th(8, 0));
+    ASSERT_EQ(Listed(g).size(), 1u);
+    ASSERT_TRUE(g.close());
+    EXPECT_EQ(FileBytes(), nextDay);
+}
+
+} // namespace
+} // namespace nudgery::testing

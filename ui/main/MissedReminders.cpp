@@ -1,0 +1,87 @@
+#include "MissedReminders.h"
+
+#include "art/ProgramArt.h"
+#include "core/date_formats.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace nudgery {
+
+TMissedReminders::TMissedReminders(const DateFormats& formats, const Clock& clock)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), formats_(formats), clock_(clock) {
+    setObjectName(QStringLiteral("MissedReminders"));
+    setWindowTitle(QStringLiteral("Missed Reminders"));
+    setWindowIcon(ProgramIcon());
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(11);
+    setFont(arial);
+    // It comes up while the user may be typing elsewhere: it is seen, on top, but the
+    // keyboard stays where it was.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    resize(440, 220);
+
+    Prompt = new QLabel(QStringLiteral("These reminders fell due while Nudgery! could not show "
+                                       "them, and have expired:"),
+                        this);
+    Prompt->setObjectName(QStringLiteral("Prompt"));
+    Prompt->setWordWrap(true);
+
+    MissedList = new QTreeWidget(this);
+    MissedList->setObjectName(QStringLiteral("MissedList"));
+    MissedList->setHeaderLabels({QStringLiteral("Reminder"), QStringLiteral("When")});
+    MissedList->setRootIsDecorated(false);
+    MissedList->setSelectionMode(QAbstractItemView::NoSelection);
+    MissedList->setFocusPolicy(Qt::NoFocus);
+    MissedList->header()->setStretchLastSection(false);
+    MissedList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    MissedList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+
+    OkButton = new QPushButton(QStringLiteral("Ok"), this);
+    OkButton->setObjectName(QStringLiteral("OkButton"));
+    OkButton->setDefault(true);
+    connect(OkButton, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OkButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Prompt);
+    layout->addWidget(MissedList);
+    layout->addLayout(buttons);
+}
+
+void TMissedReminders::AddBatch(const std::vector<TReminder>& batch) {
+    if (batch.empty())
+        return;
+    missed_.insert(missed_.end(), batch.begin(), batch.end());
+    std::stable_sort(missed_.begin(), missed_.end(),
+                     [](const TReminder& a, const TReminder& b) { return a.When > b.When; });
+    Refill();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+}
+
+void TMissedReminders::Refill() {
+    MissedList->clear();
+    // The texts are made anew each time: what was "Today at" yesterday has its date now.
+    for (const TReminder& reminder : missed_)
+        MissedList->addTopLevelItem(
+            new QTreeWidgetItem({QString::fromLocal8Bit(reminder.Description),
+                                 QString::fromLocal8Bit(reminder.WhenText(formats_, clock_))}));
+}
+
+void TMissedReminders::closeEvent(QCloseEvent* event) {
+    missed_.clear();
+    MissedList->clear();
+    QWidget::closeEvent(event);
+}
+
+} // namespace nudgery
