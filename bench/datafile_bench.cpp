@@ -72,17 +72,16 @@ const std::vector<std::uint8_t>& SampleFile() {
 }
 
 // What the reminders themselves need: the records and the texts that do not fit in
-// the strings' own buffers.
+// the texts' own eight bytes (a block of the text after its length).
 std::size_t PayloadBytes(const ReminderLists& lists) {
     std::size_t bytes = 0;
-    const std::string empty;
     for (const auto* rows : {&lists.oneTime, &lists.repeating}) {
         for (const auto& row : *rows) {
             bytes += sizeof(TReminder);
-            for (const std::string* text :
+            for (const CompactText* text :
                  {&row.reminder->Description, &row.reminder->SoundFile, &row.reminder->DaySpec}) {
-                if (text->capacity() > empty.capacity()) {
-                    bytes += text->size() + 1;
+                if (text->size() > sizeof(CompactText) - 1) {
+                    bytes += LengthPrefixSize(text->size()) + text->size();
                 }
             }
         }

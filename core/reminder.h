@@ -1,6 +1,7 @@
 #pragma once
 // The reminder record behind both lists, its two status rules and its list texts.
 
+#include "compact_text.h"
 #include "datetime.h"
 
 #include <cstdint>
@@ -37,16 +38,16 @@ enum ReminderKind : std::uint8_t {
 class TReminder {
 public:
     // The twelve fields, in this order. Texts are byte strings in the system's 8-bit
-    // encoding, stored in the data file unconverted.
+    // encoding, stored in the data file unconverted; compact, as lists run long.
     std::uint8_t Kind = KindOneTime;
     std::uint8_t EventType = EventShowAndPlay;
     TDateTime When = 0;
     TDateTime FirstTime = 0;
     bool HasUntil = false;
     TDateTime UntilTime = 0;
-    std::string Description;
-    std::string SoundFile;
-    std::string DaySpec;
+    CompactText Description;
+    CompactText SoundFile;
+    CompactText DaySpec;
     std::int32_t RepeatMinutes = 0;
     std::uint8_t Status = StatusPending;
     bool ReservedFlag = false;

@@ -2,8 +2,41 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 namespace nudgery {
+
+namespace {
+
+// The cell texts of a row in their compact form: each text's length prefix, then its bytes.
+std::vector<std::string> DecodeCells(std::string_view cells) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(cells.data());
+    std::vector<std::string> texts;
+    std::size_t at = 0;
+    while (at < cells.size()) {
+        std::size_t prefix = 0;
+        const std::size_t length = ReadLengthPrefix(bytes + at, prefix);
+        texts.emplace_back(cells.substr(at + prefix, length));
+        at += prefix + length;
+    }
+    return texts;
+}
+
+CompactText EncodeCells(std::vector<std::string> texts) {
+    while (!texts.empty() && texts.back().empty())
+        texts.pop_back();
+    std::string cells;
+    for (const std::string& text : texts) {
+        unsigned char prefix[16];
+        WriteLengthPrefix(text.size(), prefix);
+        cells.append(reinterpret_cast<const char*>(prefix), LengthPrefixSize(text.size()));
+        cells += text;
+    }
+    return CompactText(cells);
+}
+
+} // namespace
 
 TClickableGridModel::TClickableGridModel(QObject* parent) : QAbstractTableModel(parent), rows_(1) {}
 
@@ -45,9 +78,13 @@ void TClickableGridModel::SetColCount(int count) {
         return;
     beginResetModel();
     cols_ = count;
-    for (Row& row : rows_)
-        if (row.cells.size() > static_cast<std::size_t>(cols_))
-            row.cells.resize(static_cast<std::size_t>(cols_));
+    for (Row& row : rows_) {
+        std::vector<std::string> texts = DecodeCells(row.cells);
+        if (texts.size() > static_cast<std::size_t>(cols_)) {
+            texts.resize(static_cast<std::size_t>(cols_));
+            row.cells = EncodeCells(std::move(texts));
+        }
+    }
     endResetModel();
 }
 
@@ -96,25 +133,30 @@ void TClickableGridModel::SetObject(int row, std::unique_ptr<TReminder> object) 
 void TClickableGridModel::FreeRowObjects() {
     for (std::size_t r = rows_.size() - 1; r >= 1; --r)
         rows_[r].object.reset();
-    rows_[0].cells.clear();
+    rows_[0].cells = CompactText();
     if (Announcing() && GridRowCount() > 1)
         emit dataChanged(index(0, 0), index(GridRowCount() - 2, cols_ - 1));
 }
 
 QString TClickableGridModel::Cell(int col, int row) const {
     const Row& r = RowAt(row);
-    if (col < 0 || static_cast<std::size_t>(col) >= r.cells.size())
+    if (r.cells.empty() || col < 0)
         return {};
-    return r.cells[static_cast<std::size_t>(col)];
+    const std::vector<std::string> texts = DecodeCells(r.cells);
+    if (static_cast<std::size_t>(col) >= texts.size())
+        return {};
+    return QString::fromStdString(texts[static_cast<std::size_t>(col)]);
 }
 
 void TClickableGridModel::SetCell(int col, int row, const QString& text) {
     if (col < 0 || col >= cols_)
         throw std::out_of_range("Grid index out of range");
     Row& r = RowAt(row);
-    if (r.cells.size() <= static_cast<std::size_t>(col))
-        r.cells.resize(static_cast<std::size_t>(col) + 1);
-    r.cells[static_cast<std::size_t>(col)] = text;
+    std::vector<std::string> texts = DecodeCells(r.cells);
+    if (texts.size() <= static_cast<std::size_t>(col))
+        texts.resize(static_cast<std::size_t>(col) + 1);
+    texts[static_cast<std::size_t>(col)] = text.toStdString();
+    r.cells = EncodeCells(std::move(texts));
     if (Announcing() && row >= 1)
         emit dataChanged(index(row - 1, col), index(row - 1, col));
 }

@@ -3,6 +3,7 @@
 // Row 0 is the header row; the Qt model shows rows 1 and up as its rows 0 and up, because
 // the header is painted by the grid's header view.
 
+#include "core/compact_text.h"
 #include "core/reminder.h"
 
 #include <QAbstractTableModel>
@@ -50,8 +51,10 @@ public:
 
 private:
     struct Row {
-        std::vector<QString> cells; // grown on the first text set, to keep empty rows small
         std::unique_ptr<TReminder> object;
+        // The row's cell texts from column 0 up to the last one set, each in UTF-8 after its
+        // length: a list of many thousand rows keeps them in a few bytes each.
+        CompactText cells;
     };
     bool Announcing() const { return !Updating(); }
     const Row& RowAt(int row) const;

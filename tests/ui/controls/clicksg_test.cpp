@@ -39,7 +39,7 @@ protected:
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
         for (int r = 1; r < grid.RowCount(); ++r)
-            names.push_back(grid.Object(r) ? grid.Object(r)->Description : "(none)");
+            names.push_back(grid.Object(r) ? std::string(grid.Object(r)->Description) : "(none)");
         return names;
     }
     QImage Shot() { return grid.grab().toImage(); }
@@ -205,6 +205,29 @@ TEST_F(GridTest, DeleteRowMovesLaterRowsUp) {
     EXPECT_EQ(grid.RowCount(), 2);
     EXPECT_THROW(grid.DeleteRow(0), std::out_of_range);
     EXPECT_THROW(grid.DeleteRow(2), std::out_of_range);
+}
+
+TEST_F(GridTest, CellTextsKeepEveryColumnThroughLaterSetsAndFewerColumns) {
+    grid.AddRow();
+    const QString longText = QString(200, QChar(0x00e9)) + "end"; // two UTF-8 bytes each
+    struct Step {
+        int col;
+        QString text;
+    };
+    for (const Step& step : {Step{2, "third"}, Step{0, longText}, Step{1, ""}, Step{1, "\u00fcber"},
+                             Step{0, "short"}, Step{2, ""}})
+        grid.SetCell(step.col, 1, step.text);
+    EXPECT_EQ(grid.Cell(0, 1), "short");
+    EXPECT_EQ(grid.Cell(1, 1), QString::fromUtf8("\u00fcber"));
+    EXPECT_EQ(grid.Cell(2, 1), "");
+    EXPECT_EQ(grid.Cell(3, 1), "");
+    grid.SetCell(2, 1, longText);
+    EXPECT_EQ(grid.Cell(2, 1), longText);
+    grid.SetColCount(2);
+    EXPECT_EQ(grid.Cell(1, 1), QString::fromUtf8("\u00fcber"));
+    EXPECT_EQ(grid.Cell(2, 1), "");
+    grid.SetColCount(3);
+    EXPECT_EQ(grid.Cell(2, 1), "") << "a column dropped keeps no text to come back with";
 }
 
 TEST_F(GridTest, FreeRowObjectsEmptiesRowsButKeepsTheCount) {

@@ -1,0 +1,116 @@
+#include "compact_text.h"
+
+#include <cstring>
+#include <new>
+#include <ostream>
+
+namespace nudgery {
+
+CompactText::CompactText(CompactText&& other) noexcept {
+    std::memcpy(raw_, other.raw_, sizeof raw_);
+    std::memset(other.raw_, 0, sizeof other.raw_);
+}
+
+CompactText& CompactText::operator=(const CompactText& other) {
+    if (this != &other)
+        *this = other.view();
+    return *this;
+}
+
+CompactText& CompactText::operator=(CompactText&& other) noexcept {
+    if (this != &other) {
+        Release();
+        std::memcpy(raw_, other.raw_, sizeof raw_);
+        std::memset(other.raw_, 0, sizeof other.raw_);
+    }
+    return *this;
+}
+
+CompactText& CompactText::operator=(std::string_view text) {
+    // The text may lie in this one's own block: it is copied before the block goes.
+    CompactText copy(text);
+    return *this = std::move(copy);
+}
+
+unsigned char* CompactText::Block() const {
+    unsigned char* block = nullptr;
+    std::memcpy(&block, raw_, sizeof block);
+    return block;
+}
+
+const char* CompactText::data() const {
+    if (IsInline())
+        return reinterpret_cast<const char*>(raw_ + 1);
+    const unsigned char* block = Block();
+    if (!block)
+        return reinterpret_cast<const char*>(raw_); // empty: any address will do
+    std::size_t header = 0;
+    ReadLengthPrefix(block, header);
+    return reinterpret_cast<const char*>(block + header);
+}
+
+std::size_t CompactText::size() const {
+    if (IsInline())
+        return raw_[0] >> 1;
+    const unsigned char* block = Block();
+    std::size_t header = 0;
+    return block ? ReadLengthPrefix(block, header) : 0;
+}
+
+void CompactText::Assign(std::string_view text) {
+    std::memset(raw_, 0, sizeof raw_);
+    if (text.empty())
+        return;
+    if (text.size() <= InlineCapacity) {
+        raw_[0] = static_cast<unsigned char>(text.size() << 1 | 1);
+        std::memcpy(raw_ + 1, text.data(), text.size());
+        return;
+    }
+    const std::size_t header = LengthPrefixSize(text.size());
+    auto* block = static_cast<unsigned char*>(::operator new(header + text.size()));
+    WriteLengthPrefix(text.size(), block);
+    std::memcpy(block + header, text.data(), text.size());
+    std::memcpy(raw_, &block, sizeof block);
+}
+
+void CompactText::Release() noexcept {
+    if (!IsInline())
+        ::operator delete(Block());
+    std::memset(raw_, 0, sizeof raw_);
+}
+
+std::ostream& operator<<(std::ostream& out, const CompactText& text) {
+    return out << text.view();
+}
+
+std::size_t LengthPrefixSize(std::size_t length) {
+    std::size_t size = 1;
+    while (length >= 0x80) {
+        length >>= 7;
+        ++size;
+    }
+    return size;
+}
+
+void WriteLengthPrefix(std::size_t length, unsigned char* out) {
+    while (length >= 0x80) {
+        *out++ = static_cast<unsigned char>((length & 0x7f) | 0x80);
+        length >>= 7;
+    }
+    *out = static_cast<unsigned char>(length);
+}
+
+std::size_t ReadLengthPrefix(const unsigned char* in, std::size_t& size) {
+    std::size_t length = 0;
+    size = 0;
+    unsigned shift = 0;
+    unsigned char byte = 0;
+    do {
+        byte = in[size++];
+        length |= static_cast<std::size_t>(byte & 0x7f) << shift;
+        shift += 7;
+    } while (byte & 0x80);
+    return length;
+}
+
+} // namespace nudgery
