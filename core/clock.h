@@ -20,8 +20,10 @@ public:
     TDateTime Today() const { return DatePartOf(Now()); }
     // The time of day is rebuilt from its clock fields, so 08:00 reads exactly as a typed
     // 08:00 does rather than as what is left after subtracting the date.
-    TDateTime TimeOfDay() const {
-        const ClockTime t = DecodeTime(Now());
+    TDateTime TimeOfDay() const { return TimeOfDayOf(Now()); }
+    // The same from one reading, for callers that need the date and time of one instant.
+    static TDateTime TimeOfDayOf(TDateTime now) {
+        const ClockTime t = DecodeTime(now);
         return EncodeTime(t.hour, t.minute, t.second, t.millisecond);
     }
 };

@@ -8,6 +8,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <utility>
 
 namespace nudgery {
 
@@ -139,8 +140,16 @@ void TClickableStringGrid::EndUpdate() {
         SetRow(rowBeforeUpdate_);
 }
 
-TReminder* TClickableStringGrid::Object(int row) const {
+const TReminder* TClickableStringGrid::Object(int row) const {
+    return std::as_const(*model_).Object(row);
+}
+
+TReminder* TClickableStringGrid::Object(int row) {
     return model_->Object(row);
+}
+
+std::uint64_t TClickableStringGrid::Revision() const {
+    return model_->Revision();
 }
 
 void TClickableStringGrid::SetObject(int row, std::unique_ptr<TReminder> reminder) {

@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QTableView>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -91,8 +92,11 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
-    // The reminder a row owns, or null.
-    TReminder* Object(int row) const;
+    // The reminder a row owns, or null; handed out for change, it counts as a change.
+    const TReminder* Object(int row) const;
+    TReminder* Object(int row);
+    // See TClickableGridModel::Revision.
+    std::uint64_t Revision() const;
     void SetObject(int row, std::unique_ptr<TReminder> reminder);
     QString Cell(int col, int row) const;
     void SetCell(int col, int row, const QString& text);

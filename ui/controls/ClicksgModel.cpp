@@ -57,6 +57,7 @@ void TClickableGridModel::SetGridRowCount(int count) {
     const int old = GridRowCount();
     if (count == old)
         return;
+    ++revision_;
     if (count > old) {
         if (Announcing())
             beginInsertRows({}, old - 1, count - 2);
@@ -95,6 +96,7 @@ void TClickableGridModel::AppendRow() {
 void TClickableGridModel::RemoveRow(int row) {
     if (row < 1 || row >= GridRowCount())
         throw std::out_of_range("Grid index out of range");
+    ++revision_;
     if (Announcing())
         beginRemoveRows({}, row - 1, row - 1);
     rows_.erase(rows_.begin() + row);
@@ -107,6 +109,7 @@ void TClickableGridModel::MoveRow(int from, int to) {
     RowAt(to);
     if (from == to)
         return;
+    ++revision_;
     // The rows change places but the view's current row stays at its index, as the list
     // code expects; so this is a change of contents, not a Qt row move.
     const auto first = rows_.begin() + std::min(from, to);
@@ -120,17 +123,25 @@ void TClickableGridModel::MoveRow(int from, int to) {
                          index(std::max(from, to) - 1, cols_ - 1));
 }
 
-TReminder* TClickableGridModel::Object(int row) const {
+const TReminder* TClickableGridModel::Object(int row) const {
     return RowAt(row).object.get();
 }
 
+TReminder* TClickableGridModel::Object(int row) {
+    TReminder* object = RowAt(row).object.get();
+    ++revision_;
+    return object;
+}
+
 void TClickableGridModel::SetObject(int row, std::unique_ptr<TReminder> object) {
+    ++revision_;
     RowAt(row).object = std::move(object);
     if (Announcing() && row >= 1)
         emit dataChanged(index(row - 1, 0), index(row - 1, cols_ - 1));
 }
 
 void TClickableGridModel::FreeRowObjects() {
+    ++revision_;
     for (std::size_t r = rows_.size() - 1; r >= 1; --r)
         rows_[r].object.reset();
     rows_[0].cells = CompactText();

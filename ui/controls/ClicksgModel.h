@@ -8,6 +8,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -31,7 +32,9 @@ public:
     // Moves a row to another index; the rows between shift by one.
     void MoveRow(int from, int to);
 
-    TReminder* Object(int row) const;
+    const TReminder* Object(int row) const;
+    // A reminder handed out for change counts as a change of the list.
+    TReminder* Object(int row);
     void SetObject(int row, std::unique_ptr<TReminder> object);
     // Destroys the reminders of rows 1 and up and clears the texts of row 0.
     void FreeRowObjects();
@@ -44,6 +47,11 @@ public:
     void BeginUpdate();
     void EndUpdate();
     bool Updating() const { return updateDepth_ > 0; }
+
+    // Grows with every change that can touch the rows' reminders: rows added, removed,
+    // moved or cut, reminders set, freed or handed out for change. What was worked out from
+    // the reminders holds while it stays the same.
+    std::uint64_t Revision() const { return revision_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -63,6 +71,7 @@ private:
     std::vector<Row> rows_;
     int cols_ = 5;
     int updateDepth_ = 0;
+    std::uint64_t revision_ = 0;
 };
 
 } // namespace nudgery

@@ -81,7 +81,7 @@ void TMainForm::FormCreate() {
     services_.formats.SaveUserDateFormats(services_.userFormats);
     services_.formats.UseInternalDateFormats();
     FirstActivation = true;
-    ShowTime();
+    ShowTime(services_.clock.Now());
     services_.settings = ReadSettings(ProfileFile(SettingsFileName(services_.programFolder)));
     ApplySettings();
     EmptyLists();

@@ -4,6 +4,7 @@
 // window placement kept in the settings file.
 
 #include "core/date_formats.h"
+#include "core/due_time.h"
 #include "ui/controls/Clicksg.h"
 
 #include <QMainWindow>
@@ -128,8 +129,10 @@ private:
 
     // The check cycle: a tick of Timer1, the passes over both lists and the snoozes.
     void Timer1Timer();
-    void CheckNormalAlarms();
-    void CheckRepeatAlarms();
+    // Each pass starts from the reading `now` of the clock and gives the last reading it
+    // made, which is `now` unless a reminder fired.
+    TDateTime CheckNormalAlarms(TDateTime now);
+    TDateTime CheckRepeatAlarms(TDateTime now);
     void AdjustForSnooze(int row, int minutes);
     void AdjustRepeatForSnooze(int row, int minutes);
 
@@ -227,12 +230,17 @@ private:
     void EmptyLists();
     void SelectFirstRows();
     void SetHeaderFontSize(TFormatOptions& options) const;
-    // Shows the time of day on TimePanel.
-    void ShowTime();
+    // Shows the time `now` on TimePanel.
+    void ShowTime(TDateTime now);
     // A failure's text in the error box, with Timer1 stopped while the box is open.
     void ReportError(const std::exception& error);
     // One pass over a list; only the one-time list offers Delete and moves snoozed rows.
-    void CheckAlarms(TClickableStringGrid& grid, bool oneTime);
+    // `earliest` is the list's earliest due time: while it holds, the pass ends at once.
+    TDateTime CheckAlarms(TClickableStringGrid& grid, bool oneTime, TDateTime now,
+                          EarliestDueTime& earliest);
+    // Works out the earliest due time of the list as it is now.
+    static void RememberEarliestDue(const TClickableStringGrid& grid, TDateTime today,
+                                    EarliestDueTime& earliest);
     // Applies a notification's answer to the reminder in `row`; false when the answer
     // leaves it as it was.
     bool ApplyAnswer(TClickableStringGrid& grid, bool oneTime, int row, int result);
@@ -292,6 +300,9 @@ private:
     // Fields of the window.
     bool FirstActivation = true;
     int CheckCounter = 0;
+    // Of the one-time and the repeating list, for the check pass.
+    EarliestDueTime normalDue_;
+    EarliestDueTime repeatingDue_;
     TDateTime LoadedDate = 0;
     bool Closing = false;
     // Set by EndSession while a notification is open: the tick closes the window once the

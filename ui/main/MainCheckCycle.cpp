@@ -6,9 +6,11 @@
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
 #include "core/clock.h"
+#include "core/due_time.h"
 #include "ui/controls/Graphp.h"
 
 #include <QTimer>
+#include <utility>
 
 namespace nudgery {
 
@@ -27,18 +29,19 @@ void Redraw(TClickableStringGrid& grid) {
 
 } // namespace
 
-void TMainForm::ShowTime() {
-    TimePanel->SetCaption(
-        QString::fromLocal8Bit(services_.formats.Format("hh:mm:ssam/pm", services_.clock.Now())));
+void TMainForm::ShowTime(TDateTime now) {
+    TimePanel->SetCaption(QString::fromLocal8Bit(services_.formats.Format("hh:mm:ssam/pm", now)));
 }
 
 void TMainForm::Timer1Timer() {
-    // Stopped for the whole tick, so neither the painting below nor a notification's own
-    // event loop can start another tick.
+    // Stopped for the whole tick, so that a notification's own event loop cannot start
+    // another tick.
     Timer1->stop();
-    ShowTime();
-    TimePanel->repaint();
-    if (services_.clock.Today() > LoadedDate) {
+    // One reading of the clock serves the tick; the clock panel repaints with the event
+    // loop, once.
+    TDateTime now = services_.clock.Now();
+    ShowTime(now);
+    if (DatePartOf(now) > LoadedDate) {
         // No check on this tick, and the counter keeps its value.
         StartNewDay();
         Timer1->start();
@@ -46,8 +49,8 @@ void TMainForm::Timer1Timer() {
     }
     if (++CheckCounter >= kTicksPerCheck) {
         CheckCounter = 0;
-        CheckNormalAlarms();
-        CheckRepeatAlarms();
+        now = CheckNormalAlarms(now);
+        CheckRepeatAlarms(now);
     }
     if (EndRequested) {
         EndRequested = false;
@@ -86,31 +89,32 @@ void TMainForm::JudgeListsAfresh() {
             reminder->ScheduleTodayAfresh(clock);
 }
 
-void TMainForm::CheckNormalAlarms() {
-    CheckAlarms(*AlarmGrid, true);
+TDateTime TMainForm::CheckNormalAlarms(TDateTime now) {
+    return CheckAlarms(*AlarmGrid, true, now, normalDue_);
 }
 
-void TMainForm::CheckRepeatAlarms() {
-    CheckAlarms(*RepeatingAlarmGrid, false);
+TDateTime TMainForm::CheckRepeatAlarms(TDateTime now) {
+    return CheckAlarms(*RepeatingAlarmGrid, false, now, repeatingDue_);
 }
 
-void TMainForm::CheckAlarms(TClickableStringGrid& grid, bool oneTime) {
+TDateTime TMainForm::CheckAlarms(TClickableStringGrid& grid, bool oneTime, TDateTime now,
+                                 EarliestDueTime& earliest) {
+    // The clock is read again only after a reminder fired: time passes only while a
+    // notification waits for its answer, and a pass over a long list stays cheap.
+    TDateTime today = DatePartOf(now);
+    TDateTime timeOfDay = Clock::TimeOfDayOf(now);
+    // Until the list changes or the day does, nothing falls due before its earliest time.
+    if (earliest.NothingDue(grid.Revision(), today, timeOfDay))
+        return now;
     const Clock& clock = services_.clock;
     const int count = grid.RowCount() - 1;
     bool anyMarked = false;
-    // The clock is read again only after a reminder fired: time passes only while a
-    // notification waits for its answer, and a pass over a long list stays cheap.
-    TDateTime today = clock.Today();
-    TDateTime timeOfDay = clock.TimeOfDay();
     // A request to end the program stops the pass: no further notification is shown.
     for (int row = 1; row <= count && !EndRequested; ++row) {
+        if (const TReminder* seen = std::as_const(grid).Object(row);
+            !seen || !FallsDue(*seen, today, timeOfDay))
+            continue;
         TReminder* reminder = grid.Object(row);
-        if (!reminder || reminder->Status != StatusPending)
-            continue;
-        if (reminder->DatePart() != today)
-            continue;
-        if (timeOfDay < reminder->TimePart())
-            continue;
         const std::uint8_t type = reminder->EventType;
         if (type == EventShowAndPlay || type == EventPlayOnly)
             PlaySoundNow(reminder->SoundFile);
@@ -127,17 +131,28 @@ void TMainForm::CheckAlarms(TClickableStringGrid& grid, bool oneTime) {
             // reminder marked for deletion is left out of it, its row goes after the pass.
             SaveToDisk();
         }
-        today = clock.Today();
-        timeOfDay = clock.TimeOfDay();
+        now = clock.Now();
+        today = DatePartOf(now);
+        timeOfDay = Clock::TimeOfDayOf(now);
     }
-    if (!anyMarked)
-        return;
-    for (int row = grid.RowCount() - 1; row >= 1; --row) {
-        const TReminder* reminder = grid.Object(row);
-        if (reminder && reminder->Status == StatusDeleteMark)
-            grid.DeleteRow(row);
+    if (anyMarked) {
+        for (int row = grid.RowCount() - 1; row >= 1; --row) {
+            const TReminder* reminder = std::as_const(grid).Object(row);
+            if (reminder && reminder->Status == StatusDeleteMark)
+                grid.DeleteRow(row);
+        }
+        Redraw(grid);
     }
-    Redraw(grid);
+    RememberEarliestDue(grid, today, earliest);
+    return now;
+}
+
+void TMainForm::RememberEarliestDue(const TClickableStringGrid& grid, TDateTime today,
+                                    EarliestDueTime& earliest) {
+    earliest.Restart(grid.Revision(), today);
+    for (int row = 1; row < grid.RowCount(); ++row)
+        if (const TReminder* reminder = grid.Object(row))
+            earliest.Consider(*reminder);
 }
 
 bool TMainForm::ApplyAnswer(TClickableStringGrid& grid, bool oneTime, int row, int result) {

@@ -5,6 +5,8 @@
 #include "core/data_file.h"
 #include "platform/data_file_store.h"
 
+#include <utility>
+
 namespace nudgery {
 
 namespace {
@@ -100,7 +102,7 @@ void TMainForm::SetHeaderFontSize(TFormatOptions& options) const {
 void TMainForm::AlarmGridGetCellFormat(TClickableStringGrid& sender, int col, int row,
                                        TGridDrawState, TFormatOptions& options) {
     SetHeaderFontSize(options);
-    const TReminder* reminder = sender.Object(row);
+    const TReminder* reminder = std::as_const(sender).Object(row);
     if (!reminder)
         return;
     switch (col) {
@@ -125,7 +127,7 @@ void TMainForm::AlarmGridGetCellFormat(TClickableStringGrid& sender, int col, in
 void TMainForm::RepeatingAlarmGridGetCellFormat(TClickableStringGrid& sender, int col, int row,
                                                 TGridDrawState, TFormatOptions& options) {
     SetHeaderFontSize(options);
-    const TReminder* reminder = sender.Object(row);
+    const TReminder* reminder = std::as_const(sender).Object(row);
     if (!reminder)
         return;
     switch (col) {

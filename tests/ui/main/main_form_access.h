@@ -3,6 +3,7 @@
 // and the list operations that no command reaches. Controls are found by their object
 // names instead (Find below).
 
+#include "core/clock.h"
 #include "ui/main/Main.h"
 #include "ui/main/MissedReminders.h"
 
@@ -18,8 +19,8 @@ public:
     // One tick of Timer1; five make one check.
     void Tick() { form_.Timer1Timer(); }
     void CheckBothLists() {
-        form_.CheckNormalAlarms();
-        form_.CheckRepeatAlarms();
+        const TDateTime now = form_.CheckNormalAlarms(form_.services_.clock.Now());
+        form_.CheckRepeatAlarms(now);
     }
 
     int& CheckCounter() { return form_.CheckCounter; }
