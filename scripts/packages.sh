@@ -18,12 +18,13 @@ NUDGERY_RUN_PACKAGES=(
 # windows with openbox, waits for it with xprop and takes the pictures with ImageMagick's
 # import. The install test checks the desktop entry and the AppStream metadata with the
 # distribution's validators. openbox is also the window manager of the keyboard-focus test.
+# bench/startup/measure.py counts the idle system calls with strace.
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth trayer xdotool libxcb1-dev
     openbox x11-utils imagemagick
-    desktop-file-utils appstream
+    desktop-file-utils appstream strace
 )
 
 # What scripts/package.sh needs besides: CPack finds the package's dependencies with
