@@ -20,11 +20,12 @@ namespace {
 
 using namespace nudgery;
 
-TDateTime Today() {
+TDateTime Now() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+    return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
+           EncodeTime(local.tm_hour, local.tm_min, local.tm_sec);
 }
 
 const char* const Phrases[] = {
@@ -62,11 +63,13 @@ std::string DaySpec(int i) {
     }
 }
 
-std::unique_ptr<TReminder> OneTime(int i, TDateTime today) {
-    const TDateTime day = today + (i % 63 - 31);
-    const TDateTime time = EncodeTime(i % 24, (i * 7) % 60);
-    return TReminder::CreateNormal(KindOneTime, day + time, Description(i), Sounds[i % 3],
-                                   static_cast<std::uint8_t>(i % 3));
+// A reminder whose time has passed is Done or Expired, as the running program leaves it: a
+// file it has kept holds no reminder that fell due unseen.
+std::unique_ptr<TReminder> OneTime(int i, TDateTime now) {
+    const TDateTime when = DatePartOf(now) + (i % 63 - 31) + EncodeTime(i % 24, (i * 7) % 60);
+    const int status = when < now ? StatusDone + i % 2 : i % 3;
+    return TReminder::CreateNormal(KindOneTime, when, Description(i), Sounds[i % 3],
+                                   static_cast<std::uint8_t>(status));
 }
 
 std::unique_ptr<TReminder> Repeating(int i) {
@@ -92,14 +95,14 @@ int main(int argc, char** argv) {
     }
     const int count = std::stoi(argv[1]);
     const bool everyMinute = argc == 4;
-    const TDateTime today = Today();
+    const TDateTime now = Now();
 
     std::vector<std::unique_ptr<TReminder>> owned;
     std::vector<const TReminder*> oneTime;
     std::vector<const TReminder*> repeating;
     for (int i = 0; i < count; ++i) {
         const bool once = !everyMinute && i % 2 == 0;
-        owned.push_back(once ? OneTime(i, today) : everyMinute ? EveryMinute(i) : Repeating(i));
+        owned.push_back(once ? OneTime(i, now) : everyMinute ? EveryMinute(i) : Repeating(i));
         (once ? oneTime : repeating).push_back(owned.back().get());
     }
     const std::vector<std::uint8_t> bytes = EncodeDataFile(oneTime, repeating);
