@@ -67,9 +67,11 @@ std::string DaySpec(int i) {
 // file it has kept holds no reminder that fell due unseen.
 std::unique_ptr<TReminder> OneTime(int i, TDateTime now) {
     const TDateTime when = DatePartOf(now) + (i % 63 - 31) + EncodeTime(i % 24, (i * 7) % 60);
-    const int status = when < now ? StatusDone + i % 2 : i % 3;
-    return TReminder::CreateNormal(KindOneTime, when, Description(i), Sounds[i % 3],
-                                   static_cast<std::uint8_t>(status));
+    auto reminder = TReminder::CreateNormal(KindOneTime, when, Description(i), Sounds[i % 3],
+                                            static_cast<std::uint8_t>(i % 3));
+    if (when < now)
+        reminder->Status = static_cast<std::uint8_t>(i % 2 ? StatusDone : StatusExpired);
+    return reminder;
 }
 
 std::unique_ptr<TReminder> Repeating(int i) {
