@@ -8,6 +8,7 @@
 #include <malloc.h>
 #include <random>
 #include <string>
+#include <unordered_set>
 
 namespace nudgery {
 namespace {
@@ -71,17 +72,18 @@ const std::vector<std::uint8_t>& SampleFile() {
     return bytes;
 }
 
-// What the reminders themselves need: the records and the texts that do not fit in
-// the texts' own eight bytes (a block of the text after its length).
+// What the reminders themselves need: the records and the blocks of the texts that do not
+// fit in the texts' own eight bytes, a shared block counted once.
 std::size_t PayloadBytes(const ReminderLists& lists) {
     std::size_t bytes = 0;
+    std::unordered_set<const char*> blocks;
     for (const auto* rows : {&lists.oneTime, &lists.repeating}) {
         for (const auto& row : *rows) {
             bytes += sizeof(TReminder);
             for (const CompactText* text :
                  {&row.reminder->Description, &row.reminder->SoundFile, &row.reminder->DaySpec}) {
-                if (text->size() > sizeof(CompactText) - 1) {
-                    bytes += LengthPrefixSize(text->size()) + text->size();
+                if (blocks.insert(text->data()).second) {
+                    bytes += CompactText::BlockBytes(text->size());
                 }
             }
         }

@@ -1,10 +1,27 @@
 #include "compact_text.h"
 
+#include <atomic>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <ostream>
+#include <utility>
 
 namespace nudgery {
+
+namespace {
+
+std::atomic_ref<std::uint32_t> SharerCount(unsigned char* block) {
+    return std::atomic_ref<std::uint32_t>(*reinterpret_cast<std::uint32_t*>(block));
+}
+
+} // namespace
+
+CompactText::CompactText(const CompactText& other) noexcept {
+    std::memcpy(raw_, other.raw_, sizeof raw_);
+    if (unsigned char* block = IsInline() ? nullptr : Block())
+        SharerCount(block).fetch_add(1, std::memory_order_relaxed);
+}
 
 CompactText::CompactText(CompactText&& other) noexcept {
     std::memcpy(raw_, other.raw_, sizeof raw_);
@@ -12,9 +29,8 @@ CompactText::CompactText(CompactText&& other) noexcept {
 }
 
 CompactText& CompactText::operator=(const CompactText& other) {
-    if (this != &other)
-        *this = other.view();
-    return *this;
+    CompactText copy(other);
+    return *this = std::move(copy);
 }
 
 CompactText& CompactText::operator=(CompactText&& other) noexcept {
@@ -45,8 +61,8 @@ const char* CompactText::data() const {
     if (!block)
         return reinterpret_cast<const char*>(raw_); // empty: any address will do
     std::size_t header = 0;
-    ReadLengthPrefix(block, header);
-    return reinterpret_cast<const char*>(block + header);
+    ReadLengthPrefix(block + CountSize, header);
+    return reinterpret_cast<const char*>(block + CountSize + header);
 }
 
 std::size_t CompactText::size() const {
@@ -54,7 +70,7 @@ std::size_t CompactText::size() const {
         return raw_[0] >> 1;
     const unsigned char* block = Block();
     std::size_t header = 0;
-    return block ? ReadLengthPrefix(block, header) : 0;
+    return block ? ReadLengthPrefix(block + CountSize, header) : 0;
 }
 
 void CompactText::Assign(std::string_view text) {
@@ -66,17 +82,34 @@ void CompactText::Assign(std::string_view text) {
         std::memcpy(raw_ + 1, text.data(), text.size());
         return;
     }
-    const std::size_t header = LengthPrefixSize(text.size());
+    const std::size_t header = CountSize + LengthPrefixSize(text.size());
     auto* block = static_cast<unsigned char*>(::operator new(header + text.size()));
-    WriteLengthPrefix(text.size(), block);
+    const std::uint32_t one = 1;
+    std::memcpy(block, &one, sizeof one);
+    WriteLengthPrefix(text.size(), block + CountSize);
     std::memcpy(block + header, text.data(), text.size());
     std::memcpy(raw_, &block, sizeof block);
 }
 
 void CompactText::Release() noexcept {
-    if (!IsInline())
-        ::operator delete(Block());
+    unsigned char* block = IsInline() ? nullptr : Block();
+    if (block && SharerCount(block).fetch_sub(1, std::memory_order_acq_rel) == 1)
+        ::operator delete(block);
     std::memset(raw_, 0, sizeof raw_);
+}
+
+std::size_t CompactText::BlockBytes(std::size_t length) {
+    return length <= InlineCapacity ? 0 : CountSize + LengthPrefixSize(length) + length;
+}
+
+void RecentTexts::Share(CompactText& text) {
+    for (const CompactText& seen : recent_)
+        if (seen == text) {
+            text = seen;
+            return;
+        }
+    recent_[next_] = text;
+    next_ = (next_ + 1) % Kept;
 }
 
 std::ostream& operator<<(std::ostream& out, const CompactText& text) {

@@ -1,7 +1,8 @@
 #pragma once
 // A byte string in eight bytes, for texts kept by the thousand: one of up to seven bytes is
-// held in place, a longer one in a block of its own that starts with its length. A reminder
-// holds three of them, and a list can hold a hundred thousand reminders.
+// held in place, a longer one in a block that starts with a count of the texts sharing it
+// and its length. Copies share the block, which no text changes in place. A reminder holds
+// three of them, and a list can hold a hundred thousand reminders.
 
 #include <cstddef>
 #include <iosfwd>
@@ -14,7 +15,7 @@ class CompactText {
 public:
     CompactText() noexcept = default;
     explicit CompactText(std::string_view text) { Assign(text); }
-    CompactText(const CompactText& other) { Assign(other.view()); }
+    CompactText(const CompactText& other) noexcept;
     CompactText(CompactText&& other) noexcept;
     CompactText& operator=(const CompactText& other);
     CompactText& operator=(CompactText&& other) noexcept;
@@ -36,11 +37,16 @@ public:
     }
     friend bool operator==(const CompactText& a, std::string_view b) { return a.view() == b; }
 
+    // The bytes of the block a text of `length` bytes takes; none for one held in place.
+    static std::size_t BlockBytes(std::size_t length);
+
 private:
     static constexpr std::size_t InlineCapacity = 7;
 
     bool IsInline() const { return (raw_[0] & 1) != 0; }
     unsigned char* Block() const;
+    // The count of texts sharing a block, at its start.
+    static constexpr std::size_t CountSize = 4;
     void Assign(std::string_view text);
     void Release() noexcept;
 
@@ -51,6 +57,18 @@ private:
 };
 
 std::ostream& operator<<(std::ostream& out, const CompactText& text);
+
+// Texts that recur, such as the few sound files a list names over and over, made to share
+// one block: each text passed to Share takes the block of an equal one passed lately.
+class RecentTexts {
+public:
+    void Share(CompactText& text);
+
+private:
+    static constexpr std::size_t Kept = 8;
+    CompactText recent_[Kept];
+    std::size_t next_ = 0;
+};
 
 // Lengths as compact texts store them before their bytes: seven bits a byte, low bits first,
 // the high bit of a byte saying that another follows. Short texts pay one byte.

@@ -28,10 +28,12 @@ void ReadHeader(TaggedReader& reader) {
 }
 
 void ReadOneTimeList(TaggedReader& reader, ReminderListSink& sink, const Clock& clock) {
+    RecentTexts soundFiles;
     reader.ReadListBegin();
     while (!reader.NextIsEndOfList()) {
         TReminder& reminder = sink.AddOneTime(TReminder::Create());
         reminder.ReadFromStream(reader);
+        soundFiles.Share(reminder.SoundFile);
         const std::uint8_t storedStatus = reminder.Status;
         reminder.UpdateNormalStatus(clock);
         sink.OneTimeLoaded(reminder, storedStatus);
@@ -40,10 +42,12 @@ void ReadOneTimeList(TaggedReader& reader, ReminderListSink& sink, const Clock& 
 }
 
 void ReadRepeatingList(TaggedReader& reader, ReminderListSink& sink, const Clock& clock) {
+    RecentTexts soundFiles;
     reader.ReadListBegin();
     while (!reader.NextIsEndOfList()) {
         TReminder& reminder = sink.AddRepeating(TReminder::Create());
         reminder.ReadFromStream(reader);
+        soundFiles.Share(reminder.SoundFile);
         reminder.ScheduleTodayAfresh(clock);
         sink.RepeatingLoaded(reminder);
     }

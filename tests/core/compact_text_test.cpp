@@ -3,8 +3,10 @@
 #include "core/compact_text.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace nudgery {
 namespace {
@@ -63,6 +65,36 @@ TEST(CompactText, AssignmentFromItsOwnBytes) {
         text = std::move(text);
         EXPECT_EQ(text, Bytes(length).substr(1));
     }
+}
+
+TEST(CompactText, CopiesShareTheBlockAndOutliveEachOther) {
+    const std::string bytes = Bytes(40);
+    auto original = std::make_unique<CompactText>(bytes);
+    CompactText copy(*original);
+    CompactText assigned;
+    assigned = copy;
+    EXPECT_EQ(copy.data(), original->data());
+    EXPECT_EQ(assigned.data(), original->data());
+    original.reset(); // the block stays while a copy holds it
+    EXPECT_EQ(copy, bytes);
+    copy = "another text, long enough for a block";
+    EXPECT_EQ(assigned, bytes);
+    assigned = assigned; // NOLINT: assignment to itself keeps the text
+    EXPECT_EQ(assigned, bytes);
+}
+
+TEST(RecentTexts, EqualTextsShareOneBlockDifferentOnesKeepTheirOwn) {
+    RecentTexts recent;
+    std::vector<CompactText> texts;
+    for (int i = 0; i < 30; ++i)
+        texts.emplace_back("/home/user/sounds/chime-" + std::to_string(i % 3) + ".wav");
+    for (CompactText& text : texts)
+        recent.Share(text);
+    for (int i = 0; i < 30; ++i) {
+        EXPECT_EQ(texts[i], "/home/user/sounds/chime-" + std::to_string(i % 3) + ".wav");
+        EXPECT_EQ(texts[i].data(), texts[i % 3].data()) << i;
+    }
+    EXPECT_NE(texts[0].data(), texts[1].data());
 }
 
 TEST(CompactText, ComparesByItsBytes) {

@@ -197,6 +197,21 @@ TEST(DataFile, EveryReminderIsJudgedAtTheMomentTheLoadBegins) {
         ASSERT_EQ(row.reminder->When, Today + EncodeTime(23, 50));
 }
 
+TEST(DataFile, RemindersOfOneSoundFileShareItsText) {
+    std::vector<TReminder> oneTime;
+    for (int i = 0; i < 12; ++i) {
+        oneTime.push_back(OneTime(Today + EncodeTime(11, i), StatusPending));
+        oneTime.back().SoundFile = "/home/user/sounds/tone-" + std::to_string(i % 3) + ".wav";
+    }
+    const Loaded loaded = Load(FileOf(oneTime, {}));
+    ASSERT_EQ(loaded.lists.oneTime.size(), 12u);
+    for (std::size_t i = 0; i < 12; ++i) {
+        const CompactText& sound = loaded.lists.oneTime[i].reminder->SoundFile;
+        EXPECT_EQ(sound, oneTime[i].SoundFile);
+        EXPECT_EQ(sound.data(), loaded.lists.oneTime[i % 3].reminder->SoundFile.data()) << i;
+    }
+}
+
 TEST(DataFile, FileCutInsideThirdReminderKeepsWhatWasRead) {
     const Bytes whole = FileOf({OneTime(Today + 0.5, StatusPending, "one"),
                                 OneTime(Today + 0.75, StatusPending, "two"),
