@@ -1,6 +1,7 @@
 #include "compact_text.h"
 
 #include <atomic>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -8,6 +9,10 @@
 #include <utility>
 
 namespace nudgery {
+
+// The in-place flag shares the first byte with the low byte of a block's address.
+static_assert(std::endian::native == std::endian::little,
+              "CompactText keeps its in-place flag in the low byte of a block address");
 
 namespace {
 
