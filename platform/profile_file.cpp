@@ -59,6 +59,10 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
     const auto changed = SetProfileValue(text, section, key, value);
     if (!changed)
         throw ProfileWriteError(path_);
+    // The window's placement is written back at every start and close, mostly unchanged:
+    // the same text is not saved again.
+    if (*changed == text)
+        return;
     SaveWholeFile(path_, *changed);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/profile_file.h"
 #include "support/temp_folder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -114,6 +115,23 @@ TEST_F(ProfileFileTest, ValuesThatReadingWouldChangeAreQuoted) {
     }
     file.WriteString("Sounds", "WaveFile", "plain");
     EXPECT_NE(folder.Read("NUDGERY.INI").find("\r\nWaveFile=plain\r\n"), std::string::npos);
+}
+
+TEST_F(ProfileFileTest, WritingTheValueAlreadyThereLeavesTheFileAlone) {
+    file.WriteInteger("Timeout", "Seconds", 600);
+    const QString path = folder.Path("NUDGERY.INI");
+    const QDateTime longAgo = QDateTime::currentDateTimeUtc().addDays(-30);
+    {
+        QFile stamped(path);
+        ASSERT_TRUE(stamped.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(stamped.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+    const std::string before = folder.Read("NUDGERY.INI");
+    file.WriteInteger("Timeout", "Seconds", 600);
+    EXPECT_EQ(QFileInfo(path).lastModified().toSecsSinceEpoch(), longAgo.toSecsSinceEpoch());
+    EXPECT_EQ(folder.Read("NUDGERY.INI"), before);
+    file.WriteInteger("Timeout", "Seconds", 601);
+    EXPECT_NE(QFileInfo(path).lastModified().toSecsSinceEpoch(), longAgo.toSecsSinceEpoch());
 }
 
 TEST_F(ProfileFileTest, LineBreaksInAValueAreRefusedAndTheFileKept) {
