@@ -21,6 +21,7 @@
 #include "platform/system_clock.h"
 #include "platform/termination_signals.h"
 #include "platform/tray_area.h"
+#include "ui/controls/GlyphStyle.h"
 #include "ui/main/Justone.h"
 
 #include <QApplication>
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Nudgery"));
     // The windows that set no icon of their own (help, message boxes) carry the program's.
     QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setStyle(new GlyphStyle);
 
     const QString programFolder = ProgramFolder();
     SystemClock clock;

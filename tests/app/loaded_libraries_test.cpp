@@ -1,5 +1,6 @@
 // What the running program has loaded, read from its memory map: nothing for sound until a
-// sound plays, and no network module at any time.
+// sound plays, no image plugin for the first window (its pictures are drawn, not read), and
+// no network module at any time.
 #include "alerts/audio_files.h"
 #include "core/reminder.h"
 #include "platform/data_file_store.h"
@@ -53,6 +54,8 @@ TEST_F(ProgramProcess, TheSoundStackIsLoadedWithTheFirstSoundAndTheNetworkModule
     EXPECT_TRUE(shown.contains("libQt6Widgets")) << "not the program's memory map";
     EXPECT_FALSE(shown.contains("libSDL2")) << "the sound stack is loaded before any sound";
     EXPECT_FALSE(shown.contains("libQt6Network"));
+    EXPECT_FALSE(shown.contains("imageformats/")) << "an image plugin is loaded for the window";
+    EXPECT_FALSE(shown.contains("iconengines/")) << "an icon plugin is loaded for the window";
 
     EXPECT_TRUE(QTest::qWaitFor([&] { return MemoryMap(pid).contains("libSDL2_mixer"); }, kWaitMs))
         << "the reminder's sound did not load the sound stack";

@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -41,24 +40,24 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption, const QStri
 void TMainForm::CreateButtonBar() {
     Panel1 = Bar(centralWidget(), "Panel1", 41);
     const auto button = [this](const char* name, const QString& caption, const QString& hint,
-                               QStyle::StandardPixmap glyph, QRect geometry) {
-        auto* b = Named(new QPushButton(style()->standardIcon(glyph), caption, Panel1), name);
+                               const QIcon& glyph, QRect geometry) {
+        auto* b = Named(new QPushButton(glyph, caption, Panel1), name);
         b->setToolTip(hint);
         b->setGeometry(geometry);
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
-    AddAlarmButton =
-        button("AddAlarmButton", "&New", "Add a new reminder", QStyle::SP_FileIcon, {8, 4, 74, 30});
+    AddAlarmButton = button("AddAlarmButton", "&New", "Add a new reminder", NewPageGlyph(palette()),
+                            {8, 4, 74, 30});
     EditAlarmButton = button("EditAlarmButton", "&Edit", "Edit current reminder",
-                             QStyle::SP_FileDialogContentsView, {93, 4, 74, 30});
+                             PencilGlyph(palette()), {93, 4, 74, 30});
     DeleteAlarmButton = button("DeleteAlarmButton", "&Delete", "Delete current reminder",
-                               QStyle::SP_TrashIcon, {178, 4, 74, 30});
+                               BinGlyph(palette()), {178, 4, 74, 30});
     CloneButton = button("CloneButton", "&Clone", "Make a copy of \ncurrent reminder",
-                         QStyle::SP_FileLinkIcon, {263, 4, 74, 30});
+                         CopyGlyph(palette()), {263, 4, 74, 30});
     AdjustTimeButton = button("AdjustTimeButton", "Adjust Time +-",
                               "Adjust the current reminder time \nplus or minus ",
-                              QStyle::SP_BrowserReload, {348, 4, 96, 30});
+                              TurnGlyph(palette()), {348, 4, 96, 30});
     AdjustTimeButton->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(AddAlarmButton, &QPushButton::clicked, this, &TMainForm::AddAlarmButtonClick);
     connect(EditAlarmButton, &QPushButton::clicked, this, &TMainForm::EditAlarmButtonClick);
@@ -161,14 +160,12 @@ void TMainForm::CreateLists() {
 void TMainForm::CreateBottomBar() {
     Panel2 = Bar(centralWidget(), "Panel2", 1);
     Panel4 = Bar(centralWidget(), "Panel4", 40);
-    // The style's own minimise glyph is a small bitmap, blurred on a scaled screen.
     Minimizebutton =
         Named(new QPushButton(MinimizeGlyph(palette()), QStringLiteral("Minimize"), Panel4),
               "Minimizebutton");
     Minimizebutton->setGeometry(8, 2, 111, 29);
     Minimizebutton->setToolTip(QStringLiteral("Minimize Nudgery!"));
-    Exitbutton = Named(new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                                       QStringLiteral("E&xit"), Panel4),
+    Exitbutton = Named(new QPushButton(CrossGlyph(palette()), QStringLiteral("E&xit"), Panel4),
                        "Exitbutton");
     Exitbutton->setGeometry(511, 2, 68, 29);
     Exitbutton->setToolTip(QStringLiteral("Exit Nudgery!"));
