@@ -68,7 +68,6 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    missedWindow_ = std::make_unique<TMissedReminders>(services_.formats, services_.clock);
 
     FormCreate();
 }
@@ -125,7 +124,12 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::ShowLoadReports() {
-    missedWindow_->AddBatch(std::exchange(missed_, {}));
+    if (!missed_.empty()) {
+        // Made with the first batch: most starts have nothing to report.
+        if (!missedWindow_)
+            missedWindow_ = std::make_unique<TMissedReminders>(services_.formats, services_.clock);
+        missedWindow_->AddBatch(std::exchange(missed_, {}));
+    }
     if (damagedReport_.isEmpty())
         return;
     const QString text = std::exchange(damagedReport_, QString());

@@ -28,7 +28,8 @@ public:
     TDateTime LoadedDate() const { return form_.LoadedDate; }
 
     // The missed-reminders window, a window of its own.
-    QWidget& MissedReminders() { return *form_.missedWindow_; }
+    // The window of missed reminders, made when there is the first to show.
+    QWidget* MissedReminders() { return form_.missedWindow_.get(); }
 
     void SetButtons() { form_.SetButtons(); }
     bool SaveToDisk() { return form_.SaveToDisk(); }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTreeWidget>
+#include <stdexcept>
 
 namespace nudgery::testing {
 namespace {
@@ -36,7 +37,16 @@ protected:
             list.push_back(OneTime(text, when, status));
         return list;
     }
-    QWidget& Window(TMainForm& f) { return MainFormAccess(f).MissedReminders(); }
+    bool Shown(TMainForm& f) {
+        QWidget* window = MainFormAccess(f).MissedReminders();
+        return window && window->isVisible();
+    }
+    QWidget& Window(TMainForm& f) {
+        QWidget* window = MainFormAccess(f).MissedReminders();
+        if (!window)
+            throw std::logic_error("no window of missed reminders yet");
+        return *window;
+    }
     // What the window lists: each reminder's message and when it was due.
     Rows Listed(TMainForm& f) {
         const auto& list = Find<QTreeWidget>(Window(f), "MissedList");
@@ -86,11 +96,11 @@ TEST_F(MissedReminders, AtStartOnlyThoseThatExpiredUnseenAreListedNewestFirst) {
     }));
     TMainForm& f = Make();
     // Not before the window is shown.
-    EXPECT_FALSE(Window(f).isVisible());
+    EXPECT_FALSE(Shown(f));
     f.FormActivate();
     answerer = std::make_unique<Answerer>(*alarmShow, player);
     QApplication::processEvents();
-    ASSERT_TRUE(Window(f).isVisible());
+    ASSERT_TRUE(Shown(f));
     EXPECT_EQ(Window(f).windowTitle(), "Missed Reminders");
     EXPECT_EQ(Listed(f), (Rows{{"this morning", "Today at 8:00am"},
                                {"yesterday, saved the day before", "Mar 14, 2024 6:00pm"},
@@ -101,10 +111,10 @@ TEST_F(MissedReminders, AtStartOnlyThoseThatExpiredUnseenAreListedNewestFirst) {
     Check(f);
     ASSERT_EQ(answerer->shown.size(), 1u);
     EXPECT_EQ(answerer->shown[0].message, "five minutes ago");
-    EXPECT_TRUE(Window(f).isVisible());
+    EXPECT_TRUE(Shown(f));
     // Ok closes it.
     Find<QPushButton>(Window(f), "OkButton").click();
-    EXPECT_FALSE(Window(f).isVisible());
+    EXPECT_FALSE(Shown(f));
 }
 
 TEST_F(MissedReminders, NothingIsShownWhenNothingWasMissed) {
@@ -112,7 +122,7 @@ TEST_F(MissedReminders, NothingIsShownWhenNothingWasMissed) {
                          {"expired", On14th(9, 0), StatusExpired},
                          {"later", On15th(11, 0), StatusPending}}));
     TMainForm& f = StartShown();
-    EXPECT_FALSE(Window(f).isVisible());
+    EXPECT_FALSE(Shown(f));
     // Nor at a change of date that expires nothing unseen.
     answerer->Then(&TAlarmShow::OkButton);
     clock.SetNow(On15th(11, 0, 30));
@@ -120,7 +130,7 @@ TEST_F(MissedReminders, NothingIsShownWhenNothingWasMissed) {
     ASSERT_EQ(answerer->shown.size(), 1u);
     NewDay(f, On16th(0, 0, 1));
     QApplication::processEvents();
-    EXPECT_FALSE(Window(f).isVisible());
+    EXPECT_FALSE(Shown(f));
 }
 
 TEST_F(MissedReminders, AMachineSuspendedOverMidnightAndASecondNewDayAddToTheOpenWindow) {
@@ -131,14 +141,14 @@ TEST_F(MissedReminders, AMachineSuspendedOverMidnightAndASecondNewDayAddToTheOpe
                          {"at nine next morning", On16th(9, 0), StatusNotToday},
                          {"the evening after", On16th(21, 0), StatusNotToday}}));
     TMainForm& f = StartShown();
-    EXPECT_FALSE(Window(f).isVisible());
+    EXPECT_FALSE(Shown(f));
     answerer->Then(&TAlarmShow::OkButton);
     Check(f);
     ASSERT_EQ(answerer->shown.size(), 1u);
 
     // Asleep from 18:00 until 08:00 the next day.
     NewDay(f, On16th(8, 0));
-    ASSERT_TRUE(Window(f).isVisible());
+    ASSERT_TRUE(Shown(f));
     EXPECT_EQ(Listed(f), (Rows{{"at seven next morning", "Today at 7:00am"},
                                {"at eight in the evening", "Mar 15, 2024 8:00pm"}}));
     // The one at nine still fires.
@@ -186,7 +196,7 @@ TEST_F(MissedReminders, StartedIntoTheTrayTheWindowAppearsAnyway) {
     TMainForm& f = StartShown();
     ASSERT_TRUE(f.StartsInTray());
     EXPECT_FALSE(f.isVisible());
-    EXPECT_TRUE(Window(f).isVisible());
+    EXPECT_TRUE(Shown(f));
     EXPECT_FALSE(Window(f).isMinimized());
 }
 
