@@ -164,6 +164,10 @@ void TClickableStringGrid::SetCell(int col, int row, const QString& text) {
     model_->SetCell(col, row, text);
 }
 
+void TClickableStringGrid::SetCellUtf8(int col, int row, std::string_view text) {
+    model_->SetCellUtf8(col, row, text);
+}
+
 int TClickableStringGrid::Row() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() + 1 : 0;

@@ -23,16 +23,28 @@ std::vector<std::string> DecodeCells(std::string_view cells) {
     return texts;
 }
 
+bool AtMostFirstCell(std::string_view cells) {
+    if (cells.empty())
+        return true;
+    std::size_t prefix = 0;
+    const std::size_t length =
+        ReadLengthPrefix(reinterpret_cast<const unsigned char*>(cells.data()), prefix);
+    return prefix + length == cells.size();
+}
+
+void AppendCell(std::string& cells, std::string_view text) {
+    unsigned char prefix[16];
+    WriteLengthPrefix(text.size(), prefix);
+    cells.append(reinterpret_cast<const char*>(prefix), LengthPrefixSize(text.size()));
+    cells += text;
+}
+
 CompactText EncodeCells(std::vector<std::string> texts) {
     while (!texts.empty() && texts.back().empty())
         texts.pop_back();
     std::string cells;
-    for (const std::string& text : texts) {
-        unsigned char prefix[16];
-        WriteLengthPrefix(text.size(), prefix);
-        cells.append(reinterpret_cast<const char*>(prefix), LengthPrefixSize(text.size()));
-        cells += text;
-    }
+    for (const std::string& text : texts)
+        AppendCell(cells, text);
     return CompactText(cells);
 }
 
@@ -160,16 +172,34 @@ QString TClickableGridModel::Cell(int col, int row) const {
 }
 
 void TClickableGridModel::SetCell(int col, int row, const QString& text) {
+    SetCellUtf8(col, row, text.toStdString());
+}
+
+void TClickableGridModel::SetCellUtf8(int col, int row, std::string_view text) {
     if (col < 0 || col >= cols_)
         throw std::out_of_range("Grid index out of range");
     Row& r = RowAt(row);
-    std::vector<std::string> texts = DecodeCells(r.cells);
-    if (texts.size() <= static_cast<std::size_t>(col))
-        texts.resize(static_cast<std::size_t>(col) + 1);
-    texts[static_cast<std::size_t>(col)] = text.toStdString();
-    r.cells = EncodeCells(std::move(texts));
+    if (col == 0 && AtMostFirstCell(r.cells)) {
+        r.cells = FirstCellOnly(text);
+    } else {
+        std::vector<std::string> texts = DecodeCells(r.cells);
+        if (texts.size() <= static_cast<std::size_t>(col))
+            texts.resize(static_cast<std::size_t>(col) + 1);
+        texts[static_cast<std::size_t>(col)] = text;
+        r.cells = EncodeCells(std::move(texts));
+    }
     if (Announcing() && row >= 1)
         emit dataChanged(index(row - 1, col), index(row - 1, col));
+}
+
+CompactText TClickableGridModel::FirstCellOnly(std::string_view text) {
+    std::string cells;
+    if (!text.empty())
+        AppendCell(cells, text);
+    // A load gives every new row the same first text: the rows share one copy of it.
+    if (lastFirstCell_ != cells)
+        lastFirstCell_ = CompactText(cells);
+    return lastFirstCell_;
 }
 
 void TClickableGridModel::BeginUpdate() {

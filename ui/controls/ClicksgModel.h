@@ -10,6 +10,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace nudgery {
@@ -41,6 +42,8 @@ public:
 
     QString Cell(int col, int row) const;
     void SetCell(int col, int row, const QString& text);
+    // The same with the text in UTF-8, as the reminders keep theirs.
+    void SetCellUtf8(int col, int row, std::string_view text);
 
     // Between these the model announces one reset instead of a change per row, which
     // keeps filling a list of many thousand rows fast. Calls nest.
@@ -65,6 +68,8 @@ private:
         CompactText cells;
     };
     bool Announcing() const { return !Updating(); }
+    // The cells of a row whose only text is `text`, in column 0.
+    CompactText FirstCellOnly(std::string_view text);
     const Row& RowAt(int row) const;
     Row& RowAt(int row);
 
@@ -72,6 +77,7 @@ private:
     int cols_ = 5;
     int updateDepth_ = 0;
     std::uint64_t revision_ = 0;
+    CompactText lastFirstCell_;
 };
 
 } // namespace nudgery

@@ -51,7 +51,9 @@ public:
         return Add(repeating_, std::move(reminder));
     }
     void RepeatingLoaded(TReminder& reminder) override {
-        repeating_.SetCell(0, repeating_.RowCount() - 1, Shown(reminder.Description));
+        // The description's bytes are the cell's text: both are in the locale's encoding,
+        // UTF-8 here.
+        repeating_.SetCellUtf8(0, repeating_.RowCount() - 1, reminder.Description);
     }
     void OneTimeLoaded(TReminder& reminder, std::uint8_t storedStatus) override {
         if (FellDueUnseen(storedStatus, reminder.Status))
@@ -62,7 +64,7 @@ private:
     static TReminder& Add(TClickableStringGrid& grid, std::unique_ptr<TReminder> reminder) {
         grid.AddRow();
         const int row = grid.RowCount() - 1;
-        grid.SetCell(0, row, QString::fromLatin1(LoadingRowText));
+        grid.SetCellUtf8(0, row, LoadingRowText);
         grid.SetObject(row, std::move(reminder));
         return *grid.Object(row);
     }

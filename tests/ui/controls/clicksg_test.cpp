@@ -230,6 +230,36 @@ TEST_F(GridTest, CellTextsKeepEveryColumnThroughLaterSetsAndFewerColumns) {
     EXPECT_EQ(grid.Cell(2, 1), "") << "a column dropped keeps no text to come back with";
 }
 
+TEST_F(GridTest, RowsGivenTheSameFirstTextStayApartWhenOneChanges) {
+    for (int row = 1; row <= 3; ++row) {
+        grid.AddRow();
+        grid.SetCellUtf8(0, row, "description");
+    }
+    grid.SetCell(1, 2, "second row");
+    grid.SetCellUtf8(0, 3, "");
+    grid.SetCellUtf8(0, 1, "first");
+    EXPECT_EQ(grid.Cell(0, 1), "first");
+    EXPECT_EQ(grid.Cell(0, 2), "description");
+    EXPECT_EQ(grid.Cell(1, 2), "second row");
+    EXPECT_EQ(grid.Cell(0, 3), "");
+    EXPECT_EQ(grid.Cell(1, 1), "");
+}
+
+TEST_F(GridTest, BytesGivenAsUtf8ReadBackAsTheLocaleTextOfThoseBytes) {
+    grid.AddRow();
+    grid.SetCell(2, 1, "kept");
+    for (const std::string& bytes :
+         {std::string("plain"),
+          std::string("\xc3\xbc"
+                      "ber"),
+          std::string("cut \xff\xfe short \xe2\x82"), std::string(300, 'x'), std::string()})
+        for (const int col : {0, 1}) {
+            grid.SetCellUtf8(col, 1, bytes);
+            EXPECT_EQ(grid.Cell(col, 1), QString::fromLocal8Bit(bytes)) << col;
+        }
+    EXPECT_EQ(grid.Cell(2, 1), "kept");
+}
+
 TEST_F(GridTest, FreeRowObjectsEmptiesRowsButKeepsTheCount) {
     grid.FreeRowObjects(); // only the header: nothing to free
     EXPECT_EQ(grid.RowCount(), 1);
