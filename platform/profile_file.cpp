@@ -47,6 +47,11 @@ bool ProfileFile::ReadBool(std::string_view section, std::string_view key,
 
 void ProfileFile::WriteString(std::string_view section, std::string_view key,
                               std::string_view value) {
+    WriteStrings(section, {{key, std::string(value)}});
+}
+
+void ProfileFile::WriteStrings(std::string_view section,
+                               std::initializer_list<ProfileEntry> entries) {
     std::string text;
     if (QFile::exists(path_)) {
         // An existing file that cannot be read must not be replaced by one holding a
@@ -56,22 +61,26 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
             throw ProfileWriteError(path_);
         text = file.readAll().toStdString();
     }
-    const auto changed = SetProfileValue(text, section, key, value);
-    if (!changed)
-        throw ProfileWriteError(path_);
+    std::string changed = text;
+    for (const ProfileEntry& entry : entries) {
+        auto next = SetProfileValue(changed, section, entry.key, entry.value);
+        if (!next)
+            throw ProfileWriteError(path_);
+        changed = std::move(*next);
+    }
     // The window's placement is written back at every start and close, mostly unchanged:
     // the same text is not saved again.
-    if (*changed == text)
+    if (changed == text)
         return;
-    SaveWholeFile(path_, *changed);
+    SaveWholeFile(path_, changed);
 }
 
 void ProfileFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
-    WriteString(section, key, std::to_string(value));
+    WriteStrings(section, {ProfileEntry::Integer(key, value)});
 }
 
 void ProfileFile::WriteBool(std::string_view section, std::string_view key, bool value) {
-    WriteString(section, key, value ? "1" : "0");
+    WriteStrings(section, {ProfileEntry::Bool(key, value)});
 }
 
 } // namespace nudgery

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -18,6 +19,17 @@ namespace nudgery {
 class ProfileWriteError : public std::runtime_error {
 public:
     explicit ProfileWriteError(const QString& path);
+};
+
+// One key and the value to write to it.
+struct ProfileEntry {
+    std::string_view key;
+    std::string value;
+
+    static ProfileEntry Integer(std::string_view key, std::int32_t value) {
+        return {key, std::to_string(value)};
+    }
+    static ProfileEntry Bool(std::string_view key, bool value) { return {key, value ? "1" : "0"}; }
 };
 
 class ProfileFile {
@@ -40,6 +52,8 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
+    // Several keys of one section in one save: all of them are written or none.
+    void WriteStrings(std::string_view section, std::initializer_list<ProfileEntry> entries);
 
 private:
     QString path_;

@@ -139,6 +139,24 @@ TEST_F(ProfileFileTest, LineBreaksInAValueAreRefusedAndTheFileKept) {
     EXPECT_EQ(folder.Read("NUDGERY.INI"), HandWritten);
 }
 
+TEST_F(ProfileFileTest, SeveralKeysAreWrittenTogetherOrNotAtAll) {
+    // A refused value anywhere in the batch keeps the file as it was, the keys before it too.
+    EXPECT_THROW(file.WriteStrings("Placement", {ProfileEntry::Integer("Left", 5),
+                                                 {"Top", "a\nb"},
+                                                 ProfileEntry::Bool("Maximized", true)}),
+                 ProfileWriteError);
+    EXPECT_EQ(folder.Read("NUDGERY.INI"), HandWritten);
+
+    file.WriteStrings("Placement", {ProfileEntry::Integer("Left", -5),
+                                    {"Top", "7"},
+                                    ProfileEntry::Bool("Maximized", true),
+                                    ProfileEntry::Integer("Left", 9)});
+    EXPECT_EQ(file.ReadInteger("Placement", "Left", 0), 9);
+    EXPECT_EQ(file.ReadInteger("Placement", "Top", 0), 7);
+    EXPECT_TRUE(file.ReadBool("Placement", "Maximized", false));
+    EXPECT_EQ(file.ReadString("Timeout", "Action", ""), "abc");
+}
+
 TEST(ProfileFileLimits, ReadsAtMost1023Characters) {
     TempFolder folder;
     const std::string longValue(1500, 'a');

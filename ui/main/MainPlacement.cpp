@@ -46,11 +46,11 @@ void TMainForm::SavePlacement() {
     const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
     ProfileFile file(SettingsFileName(services_.programFolder));
     const std::string section = PlacementSection().toStdString();
-    file.WriteInteger(section, LeftKey, normal.left());
-    file.WriteInteger(section, TopKey, normal.top());
-    file.WriteInteger(section, RightKey, normal.left() + normal.width());
-    file.WriteInteger(section, BottomKey, normal.top() + normal.height());
-    file.WriteBool(section, MaximizedKey, isMaximized());
+    file.WriteStrings(section, {ProfileEntry::Integer(LeftKey, normal.left()),
+                                ProfileEntry::Integer(TopKey, normal.top()),
+                                ProfileEntry::Integer(RightKey, normal.left() + normal.width()),
+                                ProfileEntry::Integer(BottomKey, normal.top() + normal.height()),
+                                ProfileEntry::Bool(MaximizedKey, isMaximized())});
 }
 
 void TMainForm::RestorePlacement() {
