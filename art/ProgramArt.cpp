@@ -28,7 +28,9 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+        // In device pixels, as sharp as the painter's screen.
+        painter->drawPixmap(
+            rect, pixmap(rect.size() * painter->device()->devicePixelRatioF(), mode, state));
     }
 
     // Each size is drawn once: the window system asks for the same few sizes again for

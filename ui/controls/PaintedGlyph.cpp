@@ -20,7 +20,9 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+        // In device pixels, as sharp as the painter's screen.
+        painter->drawPixmap(
+            rect, pixmap(rect.size() * painter->device()->devicePixelRatioF(), mode, state));
     }
 
     // Asked for the device pixels of the size wanted, so a scaled screen gets a glyph drawn
