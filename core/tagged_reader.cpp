@@ -90,7 +90,7 @@ double TaggedReader::ReadFloat() {
     return IntegerAfterTag(tag);
 }
 
-std::string TaggedReader::ReadString() {
+std::string_view TaggedReader::ReadString() {
     const std::uint8_t tag = TakeByte();
     std::uint32_t length = 0;
     if (tag == TagByte(ValueTag::ShortText)) {
@@ -102,7 +102,7 @@ std::string TaggedReader::ReadString() {
     }
     // Take checks the length against what remains before anything is allocated.
     const auto text = Take(length);
-    return std::string(text.begin(), text.end());
+    return {reinterpret_cast<const char*>(text.data()), text.size()};
 }
 
 bool TaggedReader::ReadBoolean() {

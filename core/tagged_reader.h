@@ -7,6 +7,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace nudgery {
 
@@ -29,9 +30,10 @@ public:
     std::int32_t ReadInteger();
     // From an extended value rounded to double, or from an integer value.
     double ReadFloat();
-    // From a short or long text; a length beyond the remaining bytes fails without
-    // allocating it.
-    std::string ReadString();
+    // From a short or long text; a length beyond the remaining bytes fails. The text is
+    // the reader's bytes, valid as long as they are: a long load copies each text once,
+    // into where it is kept.
+    std::string_view ReadString();
     // True only for the true tag; any other byte is false and never fails.
     bool ReadBoolean();
 
