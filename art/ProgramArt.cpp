@@ -1,7 +1,8 @@
 #include "art/ProgramArt.h"
 
+#include "art/DrawnIconEngine.h"
+
 #include <QFile>
-#include <QIconEngine>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
@@ -22,16 +23,9 @@ QString ResourcePath(const QString& name) {
 // here rather than through the toolkit's picture plugins, whose search for a plugin by the
 // file's suffix loads every one of them at the program's start. Every state of the icon
 // shows the same picture.
-class SvgPictureEngine final : public QIconEngine {
+class SvgPictureEngine final : public DrawnIconEngine {
 public:
     explicit SvgPictureEngine(QString path) : path_(std::move(path)) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        // In device pixels, as sharp as the painter's screen.
-        painter->drawPixmap(
-            rect, pixmap(rect.size() * painter->device()->devicePixelRatioF(), mode, state));
-    }
 
     // Each size is drawn once: the window system asks for the same few sizes again for
     // every window that carries the icon, each window through its own copy of it.

@@ -1,7 +1,8 @@
 #include "PaintedGlyph.h"
 
+#include "art/DrawnIconEngine.h"
+
 #include <QApplication>
-#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -14,16 +15,9 @@ namespace {
 
 constexpr int GridSize = 16;
 
-class PaintedGlyphEngine final : public QIconEngine {
+class PaintedGlyphEngine final : public DrawnIconEngine {
 public:
     explicit PaintedGlyphEngine(std::function<void(QPainter&)> paint) : paint_(std::move(paint)) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        // In device pixels, as sharp as the painter's screen.
-        painter->drawPixmap(
-            rect, pixmap(rect.size() * painter->device()->devicePixelRatioF(), mode, state));
-    }
 
     // Asked for the device pixels of the size wanted, so a scaled screen gets a glyph drawn
     // at its own resolution.
