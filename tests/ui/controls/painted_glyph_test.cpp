@@ -32,6 +32,21 @@ TEST(PaintedGlyph, EachRatioGetsAPixmapOfItsOwnSize) {
     }
 }
 
+TEST(PaintedGlyph, PaintedOntoAScaledPictureItIsDrawnAtThatResolution) {
+    // Half a unit high: on a picture scaled by two, one full row of device pixels, where
+    // the glyph drawn at 16 pixels and blown up would give two half-covered rows.
+    const QIcon line =
+        PaintedGlyph([](QPainter& painter) { painter.fillRect(QRectF(4, 4, 8, 0.5), Qt::black); });
+    QImage picture(32, 32, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(2);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    line.paint(&painter, QRect(0, 0, 16, 16));
+    painter.end();
+    EXPECT_EQ(qAlpha(picture.pixel(10, 8)), 255);
+    EXPECT_EQ(qAlpha(picture.pixel(10, 9)), 0);
+}
+
 TEST(PaintedGlyph, ADisabledButtonShowsItGreyed) {
     const QIcon glyph = PencilGlyph(QApplication::palette());
     const QImage normal = glyph.pixmap(QSize(16, 16), 1.0).toImage();
