@@ -70,17 +70,19 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 std::string EncodeDayOfYear(std::int32_t day) {
-    return "#" + LeftJustified(day, 3);
+    return std::string("#").append(LeftJustified(day, 3));
 }
 
 std::string EncodeDayOfMonth(std::int32_t day, std::int32_t month) {
-    return "@" + RightJustified(day, 2) + RightJustified(month, 2);
+    return std::string("@").append(RightJustified(day, 2)).append(RightJustified(month, 2));
 }
 
 std::string EncodeNthWeekday(std::int32_t occurrence, std::int32_t weekday, std::int32_t month) {
     try {
-        return "$" + LeftJustified(occurrence, 2) + LeftJustified(weekday, 2) +
-               LeftJustified(month, 2);
+        return std::string("$")
+            .append(LeftJustified(occurrence, 2))
+            .append(LeftJustified(weekday, 2))
+            .append(LeftJustified(month, 2));
     } catch (const std::bad_alloc&) {
         return {}; // the editor takes an empty code as a failed save
     }

@@ -125,7 +125,7 @@ std::string EncodeValue(std::string_view value) {
         !value.empty() && (Blanks.find(value.front()) != std::string_view::npos ||
                            Blanks.find(value.back()) != std::string_view::npos || IsQuoted(value));
     if (needsQuotes)
-        return "\"" + std::string(value) + "\"";
+        return std::string("\"").append(value).append("\"");
     return std::string(value);
 }
 
@@ -236,8 +236,8 @@ std::optional<std::string> SetProfileValue(std::string_view original, std::strin
                     std::string(completion) + std::string(key) + "=" + encoded + lineBreak);
     } else {
         text += LineEndMissingAtEnd(text, lineBreak);
-        text += "[" + std::string(section) + "]" + lineBreak + std::string(key) + "=" + encoded +
-                lineBreak;
+        text.append("[").append(section).append("]").append(lineBreak);
+        text.append(key).append("=").append(encoded).append(lineBreak);
     }
     return text;
 }

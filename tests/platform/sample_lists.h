@@ -16,7 +16,7 @@ public:
     // `total` reminders, three in five of them one-time; `variant` changes every text and
     // time, so the files of two variants differ.
     SampleLists(std::size_t total, int variant) {
-        const std::string tag = "v" + std::to_string(variant) + " #";
+        const std::string tag = std::string("v").append(std::to_string(variant)).append(" #");
         for (std::size_t i = 0; i < total; ++i) {
             const auto n = static_cast<int>(i);
             if (i % 5 < 3) {

@@ -155,7 +155,7 @@ TEST(SystemClock, AReplacedZoneFileIsLookedUpAgain) {
     // A TZ of ":path" names a zone file, as /etc/localtime is one. (With TZ set the C library
     // reads the file only when TZ changes; without TZ, as on a desktop, it reads
     // /etc/localtime again once the clock asks after a change.)
-    const ZoneSetting fromFile(":" + zone.toStdString());
+    const ZoneSetting fromFile(std::string(":").append(zone.toStdString()));
     const SystemClock clock({zone});
     ASSERT_TRUE(WithinTwoSeconds(clock.Now(), ToolkitNow()));
     const int lookups = clock.ZoneLookups();

@@ -11,7 +11,9 @@ class DueTimeRun : public CheckCycle {
 protected:
     // A fresh reminder, each with a sound file of its own so that the sounds opened tell
     // which reminders fired and in what order.
-    std::string NextSound() { return SoundFile(("s" + std::to_string(++made) + ".wav").c_str()); }
+    std::string NextSound() {
+        return SoundFile(std::string("s").append(std::to_string(++made)).append(".wav").c_str());
+    }
 
     std::unique_ptr<TReminder> RandomOneTime() {
         const TDateTime day = DatePartOf(clock.Now()) + Pick({-1, 0, 0, 0, 1});
