@@ -1,9 +1,8 @@
-// The program's entry: the single-instance guard first, then the services of the desktop,
-// the main window over them and the notification window; runs until the main window has
+// The program's entry: the single-instance guard first, then the services of the desktop
+// and the main window over them; runs until the main window has
 // closed (closing saves placement and lists).
 #include "ui/main/Main.h"
 
-#include "alerts/Alarmsh.h"
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
 #include "art/ProgramArt.h"
@@ -72,8 +71,6 @@ int main(int argc, char** argv) {
                                     files};
 
     TMainForm mainForm(services);
-    TAlarmShow alarmShow(clock, help, [&mainForm] { mainForm.Shutup(); });
-    mainForm.SetNotificationWindow(alarmShow);
 
     QObject::connect(&previousInstance, &TPreviousInstance::BringForwardRequested, &mainForm,
                      [&mainForm] { BringWindowForward(mainForm); });

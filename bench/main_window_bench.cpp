@@ -2,7 +2,6 @@
 // the two lists and showing the window (goal: under a second), a repaint of the visible
 // rows, which must not grow with the number of rows, and the check pass from 1,000 to
 // 100,000 reminders, with nothing due and after a change to a list.
-#include "alerts/Alarmsh.h"
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
 #include "core/clock.h"
@@ -174,9 +173,6 @@ BENCHMARK(RepaintVisibleRows)
 void CheckPassNoneDue(benchmark::State& state) {
     Setup setup(0, 0);
     TMainForm form(setup.Services());
-    NoHelp help;
-    TAlarmShow alarmShow(setup.RealClock(), help, [&form] { form.Shutup(); });
-    form.SetNotificationWindow(alarmShow);
     TClickableStringGrid& oneTime = Grid(form, "AlarmGrid");
     TClickableStringGrid& repeating = Grid(form, "RepeatingAlarmGrid");
     const int each = static_cast<int>(state.range(0)) / 2;

@@ -145,6 +145,13 @@ bool TMainForm::StartsInTray() const {
     return services_.startup.HasNotificationArea() && services_.settings.UseTray;
 }
 
+TAlarmShow& TMainForm::NotificationWindow() {
+    if (!alarmShow_)
+        alarmShow_ =
+            std::make_unique<TAlarmShow>(services_.clock, services_.help, [this] { Shutup(); });
+    return *alarmShow_;
+}
+
 void TMainForm::EndSession() {
     // An end asked again before the tick has closed: closing now would save the lists
     // before the answer is applied, and the tick's own close would find the window gone.

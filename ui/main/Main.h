@@ -84,9 +84,9 @@ public:
     explicit TMainForm(const MainFormServices& services, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // The notification window the check cycle shows; made after this window, because it
-    // stops this window's sound when it closes. Must be set before FormActivate.
-    void SetNotificationWindow(TAlarmShow& window) { alarmShow_ = &window; }
+    // The notification window the check cycle shows, made when first needed: most starts
+    // show none. Closing it stops this window's sound.
+    TAlarmShow& NotificationWindow();
 
     // The first activation: restores the placement, shows the window or starts minimised,
     // sets the buttons and starts Timer1. Later calls do nothing.
@@ -254,7 +254,7 @@ private:
     static std::vector<const TReminder*> Reminders(const TClickableStringGrid& grid);
 
     MainFormServices services_;
-    TAlarmShow* alarmShow_ = nullptr;
+    std::unique_ptr<TAlarmShow> alarmShow_;
 
     // Controls, by their names (also their Qt object names); all owned by the window.
     QWidget* Panel1 = nullptr;

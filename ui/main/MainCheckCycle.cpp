@@ -120,10 +120,9 @@ TDateTime TMainForm::CheckAlarms(TClickableStringGrid& grid, bool oneTime, TDate
             PlaySoundNow(reminder->SoundFile);
         int result = kNoWindow;
         if (type == EventShowAndPlay || type == EventShowOnly) {
-            Q_ASSERT(alarmShow_);
-            result = alarmShow_->ShowNotification(QString::fromLocal8Bit(reminder->Description),
-                                                  oneTime, services_.settings.TimeoutSeconds,
-                                                  services_.settings.TimeoutAction);
+            result = NotificationWindow().ShowNotification(
+                QString::fromLocal8Bit(reminder->Description), oneTime,
+                services_.settings.TimeoutSeconds, services_.settings.TimeoutAction);
         }
         if (ApplyAnswer(grid, oneTime, row, result)) {
             anyMarked = anyMarked || reminder->Status == StatusDeleteMark;

@@ -75,7 +75,7 @@ protected:
     TMainForm& Start() {
         TMainForm& f = Make();
         f.FormActivate();
-        answerer = std::make_unique<Answerer>(*alarmShow, player);
+        answerer = std::make_unique<Answerer>(NotificationWindow(), player);
         return f;
     }
     std::string SoundFile(const char* name) const {

@@ -156,14 +156,13 @@ protected:
         trayArea = area.get();
         return area;
     }
-    // A fresh main window over the scratch folder, as the program makes it, with its
-    // notification window.
+    // A fresh main window over the scratch folder, as the program makes it.
     TMainForm& Make() {
         form = std::make_unique<TMainForm>(Services());
-        alarmShow = std::make_unique<TAlarmShow>(clock, help, [this] { form->Shutup(); });
-        form->SetNotificationWindow(*alarmShow);
         return *form;
     }
+    // The notification window of the window made last; made by this call if none has been.
+    TAlarmShow& NotificationWindow() { return form->NotificationWindow(); }
     static TClickableStringGrid& AlarmGrid(TMainForm& f) {
         return Find<TClickableStringGrid>(f, "AlarmGrid");
     }
@@ -203,7 +202,6 @@ protected:
     FakeFileChooser files;
     FakeTrayArea* trayArea = nullptr;
     std::unique_ptr<TMainForm> form;
-    std::unique_ptr<TAlarmShow> alarmShow;
 };
 
 } // namespace nudgery::testing

@@ -98,7 +98,7 @@ TEST_F(MissedReminders, AtStartOnlyThoseThatExpiredUnseenAreListedNewestFirst) {
     // Not before the window is shown.
     EXPECT_FALSE(Shown(f));
     f.FormActivate();
-    answerer = std::make_unique<Answerer>(*alarmShow, player);
+    answerer = std::make_unique<Answerer>(NotificationWindow(), player);
     QApplication::processEvents();
     ASSERT_TRUE(Shown(f));
     EXPECT_EQ(Window(f).windowTitle(), "Missed Reminders");

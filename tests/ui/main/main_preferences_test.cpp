@@ -118,7 +118,7 @@ bool ShowsHint(QWidget& control) {
 TEST_F(MainPreferences, HintsOffHidesTheHintsOfEveryWindow) {
     TMainForm& f = MakeActivated();
     QPushButton* notificationOk = nullptr;
-    for (auto* button : alarmShow->findChildren<QPushButton*>())
+    for (auto* button : NotificationWindow().findChildren<QPushButton*>())
         if (button->text() == "Ok")
             notificationOk = button;
     ASSERT_NE(notificationOk, nullptr);

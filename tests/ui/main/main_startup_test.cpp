@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <algorithm>
 
 namespace nudgery::testing {
 namespace {
@@ -80,6 +81,23 @@ TEST_F(StartUp, AFolderThatCannotBeWrittenKeepsTheWindowOpen) {
     EXPECT_TRUE(Timer1(f).isActive());
 }
 
+// Most starts show no notification: its window is made for the first one.
+TEST_F(StartUp, TheNotificationWindowIsMadeWhenFirstNeeded) {
+    const auto notificationWindows = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::count_if(windows.begin(), windows.end(),
+                             [](QWidget* w) { return qobject_cast<TAlarmShow*>(w) != nullptr; });
+    };
+    TMainForm& f = Make();
+    f.FormActivate();
+    EXPECT_EQ(notificationWindows(), 0);
+    TAlarmShow& window = NotificationWindow();
+    EXPECT_EQ(&NotificationWindow(), &window);
+    EXPECT_EQ(notificationWindows(), 1);
+    form.reset();
+    EXPECT_EQ(notificationWindows(), 0);
+}
+
 TEST_F(StartUp, TheSoundStopsWhenTheWindowIsDestroyed) {
     TMainForm& f = Make();
     QFile file(folder.filePath("ring.wav"));
@@ -87,7 +105,6 @@ TEST_F(StartUp, TheSoundStopsWhenTheWindowIsDestroyed) {
     f.PlayTheSound(file.fileName().toStdString());
     ASSERT_TRUE(player.IsOpen());
     EXPECT_EQ(player.plays, 1);
-    alarmShow.reset();
     form.reset();
     EXPECT_FALSE(player.IsOpen());
 }
@@ -109,7 +126,7 @@ TEST_F(StartUp, AnEndAskedWhileANotificationIsOpenLeavesItUnanswered) {
     QSignalSpy closed(&f, &TMainForm::Closed);
     int shown = 0;
     QTimer::singleShot(0, &f, [&] {
-        shown += alarmShow->isVisible();
+        shown += NotificationWindow().isVisible();
         f.EndSession();
     });
     for (int i = 0; i < 5; ++i)
