@@ -107,14 +107,14 @@ std::size_t CompactText::BlockBytes(std::size_t length) {
     return length <= InlineCapacity ? 0 : CountSize + LengthPrefixSize(length) + length;
 }
 
-void RecentTexts::Share(CompactText& text) {
+CompactText RecentTexts::Text(std::string_view text) {
     for (const CompactText& seen : recent_)
-        if (seen == text) {
-            text = seen;
-            return;
-        }
-    recent_[next_] = text;
+        if (seen == text)
+            return seen;
+    recent_[next_] = CompactText(text);
+    const CompactText& made = recent_[next_];
     next_ = (next_ + 1) % Kept;
+    return made;
 }
 
 std::ostream& operator<<(std::ostream& out, const CompactText& text) {

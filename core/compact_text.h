@@ -59,10 +59,10 @@ private:
 std::ostream& operator<<(std::ostream& out, const CompactText& text);
 
 // Texts that recur, such as the few sound files a list names over and over, made to share
-// one block: each text passed to Share takes the block of an equal one passed lately.
+// one block: a text equal to one made lately takes its block instead of a new one.
 class RecentTexts {
 public:
-    void Share(CompactText& text);
+    CompactText Text(std::string_view text);
 
 private:
     static constexpr std::size_t Kept = 8;

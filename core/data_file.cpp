@@ -32,8 +32,7 @@ void ReadOneTimeList(TaggedReader& reader, ReminderListSink& sink, const Clock& 
     reader.ReadListBegin();
     while (!reader.NextIsEndOfList()) {
         TReminder& reminder = sink.AddOneTime(TReminder::Create());
-        reminder.ReadFromStream(reader);
-        soundFiles.Share(reminder.SoundFile);
+        reminder.ReadFromStream(reader, soundFiles);
         const std::uint8_t storedStatus = reminder.Status;
         reminder.UpdateNormalStatus(clock);
         sink.OneTimeLoaded(reminder, storedStatus);
@@ -46,8 +45,7 @@ void ReadRepeatingList(TaggedReader& reader, ReminderListSink& sink, const Clock
     reader.ReadListBegin();
     while (!reader.NextIsEndOfList()) {
         TReminder& reminder = sink.AddRepeating(TReminder::Create());
-        reminder.ReadFromStream(reader);
-        soundFiles.Share(reminder.SoundFile);
+        reminder.ReadFromStream(reader, soundFiles);
         reminder.ScheduleTodayAfresh(clock);
         sink.RepeatingLoaded(reminder);
     }

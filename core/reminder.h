@@ -82,8 +82,9 @@ public:
     // HasUntil).
     void WriteToStream(TaggedWriter& writer) const;
     // Reads one record. A value that cannot be read ends the record: the fields read
-    // before it keep what was read, the others keep their values.
-    void ReadFromStream(TaggedReader& reader);
+    // before it keep what was read, the others keep their values. The sound file shares
+    // the block of an equal one among `soundFiles`, which a list's records have in common.
+    void ReadFromStream(TaggedReader& reader, RecentTexts& soundFiles);
 
     std::string CompactWhenText(const DateFormats& formats) const;
     std::string WhenText(const DateFormats& formats, const Clock& clock) const;

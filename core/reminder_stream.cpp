@@ -29,7 +29,7 @@ void TReminder::WriteToStream(TaggedWriter& writer) const {
     writer.WriteBoolean(ReservedFlag);
 }
 
-void TReminder::ReadFromStream(TaggedReader& reader) {
+void TReminder::ReadFromStream(TaggedReader& reader, RecentTexts& soundFiles) {
     try {
         Kind = static_cast<std::uint8_t>(reader.ReadInteger());
         EventType = static_cast<std::uint8_t>(reader.ReadInteger());
@@ -41,7 +41,7 @@ void TReminder::ReadFromStream(TaggedReader& reader) {
         UntilTime = reader.ReadFloat();
         HasUntil = reader.ReadBoolean();
         Description = reader.ReadString();
-        SoundFile = reader.ReadString();
+        SoundFile = soundFiles.Text(reader.ReadString());
         DaySpec = reader.ReadString();
         RepeatMinutes = reader.ReadInteger();
         Status = static_cast<std::uint8_t>(reader.ReadInteger());

@@ -87,9 +87,7 @@ TEST(RecentTexts, EqualTextsShareOneBlockDifferentOnesKeepTheirOwn) {
     RecentTexts recent;
     std::vector<CompactText> texts;
     for (int i = 0; i < 30; ++i)
-        texts.emplace_back("/home/user/sounds/chime-" + std::to_string(i % 3) + ".wav");
-    for (CompactText& text : texts)
-        recent.Share(text);
+        texts.push_back(recent.Text("/home/user/sounds/chime-" + std::to_string(i % 3) + ".wav"));
     for (int i = 0; i < 30; ++i) {
         EXPECT_EQ(texts[i], "/home/user/sounds/chime-" + std::to_string(i % 3) + ".wav");
         EXPECT_EQ(texts[i].data(), texts[i % 3].data()) << i;

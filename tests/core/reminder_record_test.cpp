@@ -22,7 +22,8 @@ Bytes Write(const TReminder& reminder) {
 TReminder Read(const Bytes& bytes, std::size_t* consumed = nullptr) {
     TReminder reminder;
     TaggedReader reader(bytes);
-    reminder.ReadFromStream(reader);
+    RecentTexts soundFiles;
+    reminder.ReadFromStream(reader, soundFiles);
     if (consumed != nullptr) {
         *consumed = reader.Position();
     }
@@ -166,7 +167,8 @@ TEST(ReminderRecord, FailingValueEndsRecordKeepingFieldsReadBefore) {
                                ShortText("tail")});
     TReminder reminder = before;
     TaggedReader reader(record);
-    reminder.ReadFromStream(reader);
+    RecentTexts soundFiles;
+    reminder.ReadFromStream(reader, soundFiles);
 
     EXPECT_EQ(reminder.Kind, 1);
     EXPECT_EQ(reminder.When, 45406.25);
