@@ -193,12 +193,13 @@ void TClickableGridModel::SetCellUtf8(int col, int row, std::string_view text) {
 }
 
 CompactText TClickableGridModel::FirstCellOnly(std::string_view text) {
-    std::string cells;
+    // Built in a buffer kept for the next row: a load sets the first text of every row.
+    firstCellBuffer_.clear();
     if (!text.empty())
-        AppendCell(cells, text);
+        AppendCell(firstCellBuffer_, text);
     // A load gives every new row the same first text: the rows share one copy of it.
-    if (lastFirstCell_ != cells)
-        lastFirstCell_ = CompactText(cells);
+    if (lastFirstCell_ != firstCellBuffer_)
+        lastFirstCell_ = CompactText(firstCellBuffer_);
     return lastFirstCell_;
 }
 

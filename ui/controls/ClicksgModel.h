@@ -10,6 +10,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -78,6 +79,7 @@ private:
     int updateDepth_ = 0;
     std::uint64_t revision_ = 0;
     CompactText lastFirstCell_;
+    std::string firstCellBuffer_;
 };
 
 } // namespace nudgery
