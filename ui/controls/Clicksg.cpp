@@ -311,9 +311,13 @@ void TClickableStringGrid::DrawCell(QPainter& painter, int col, int row, const Q
     painter.setClipRect(drawing.TextRect);
     painter.setFont(drawing.Options.Font.Face);
     // The text stands on BackColor, as a mark or a selection may leave another colour around.
-    const QRect textBounds =
-        painter.boundingRect(drawing.TextRect, drawing.Flags, drawing.Text) & drawing.TextRect;
-    painter.fillRect(textBounds, drawing.Options.BackColor);
+    // Mostly the cell has that colour already, and laying the text out twice would double the
+    // cost of painting a list.
+    if (drawing.Options.BackColor != drawing.BaseColor && !drawing.Text.isEmpty()) {
+        const QRect textBounds =
+            painter.boundingRect(drawing.TextRect, drawing.Flags, drawing.Text) & drawing.TextRect;
+        painter.fillRect(textBounds, drawing.Options.BackColor);
+    }
     painter.setPen(drawing.Options.Font.Color);
     painter.drawText(drawing.TextRect, drawing.Flags, drawing.Text);
 }

@@ -140,6 +140,27 @@ TEST_F(GridTest, PaintsTheMarkSquareInItsColourAtItsPlace) {
     EXPECT_NE(QColor(shot.pixel(plain.left() + 4, top)), QColor(255, 255, 0));
 }
 
+// Behind its text a cell shows the back colour its format gives, the rest of the cell the
+// list's own colour; with no other back colour, the whole cell has the list's.
+TEST_F(GridTest, TextStandsOnTheBackColourOfItsFormat) {
+    Fill({"a"});
+    grid.SetCell(0, 1, "   wide");
+    const QColor base = grid.palette().color(QPalette::Base);
+    for (const QColor back : {QColor(0, 200, 0), base}) {
+        grid.OnGetCellFormat = [back](TClickableStringGrid&, int, int, TGridDrawState,
+                                      TFormatOptions& o) { o.BackColor = back; };
+        QImage image(100, 19, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QPainter painter(&image);
+        grid.DrawCell(painter, 0, 1, image.rect(), {});
+        painter.end();
+        const TCellDrawing d = grid.PlanCell(0, 1, image.rect(), {});
+        // In the leading blanks, and right of the text.
+        EXPECT_EQ(QColor(image.pixel(d.TextRect.left() + 1, 9)), back) << back.name().toStdString();
+        EXPECT_EQ(QColor(image.pixel(95, 9)), base) << back.name().toStdString();
+    }
+}
+
 TEST_F(GridTest, AmpersandIsDrawnLiterally) {
     Fill({"a"});
     grid.SetCell(0, 1, "&");
