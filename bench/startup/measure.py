@@ -9,9 +9,14 @@ of its own (Xvfb), round after round, the programs interleaved in a rotating ord
 the medians with their ratios to the floors. A ratio is the median of the ratios taken within
 each round, so that a load that comes and goes on the machine weighs alike on both.
 
-Usage: bench/startup/measure.py [--rounds N] [--idle SECONDS] [--syscall-seconds SECONDS]
-                                [--build-dir DIR] [--no-build] [--sizes 0,1000,...]
-                                [--before SOURCE_DIR]
+The start-up figures (to the map, CPU, memory, libraries) come from every start: first the
+start rounds, whose starts end 3 s after the map, then the rounds that also watch the idle
+program. A start takes seconds and an idle round minutes, so the start-up figures get many
+more samples than the idle ones; on a machine whose speed wanders they need them.
+
+Usage: bench/startup/measure.py [--start-rounds N] [--rounds N] [--idle SECONDS]
+                                [--syscall-seconds SECONDS] [--build-dir DIR] [--no-build]
+                                [--sizes 0,1000,...] [--before SOURCE_DIR]
 With --before, the program built from another source tree (an earlier commit, say) is
 measured in the same rounds, its columns marked "before".
 """
@@ -59,7 +64,9 @@ class Sample:
 
 @dataclass
 class Results:
-    samples: dict = field(default_factory=dict)  # config name -> list of Sample per round
+    # config name -> list of Sample per round: every start, and the idle rounds alone
+    starts: dict = field(default_factory=dict)
+    idle: dict = field(default_factory=dict)
 
 
 def run(command, **kwargs):
@@ -191,6 +198,8 @@ def measure_once(config: Config, tools: Path, env, idle_seconds, syscall_seconds
         sample.cpu_start_ms = cpu_ns(pid) / 1e6
         sample.rss_mib, sample.anon_mib = memory_mib(pid)
         sample.libraries = shared_libraries(pid)
+        if idle_seconds <= 0:
+            return sample
 
         cpu_before, switches_before, t0 = cpu_ns(pid), voluntary_switches(pid), time.monotonic()
         time.sleep(idle_seconds)
@@ -208,6 +217,9 @@ def measure_once(config: Config, tools: Path, env, idle_seconds, syscall_seconds
     return sample
 
 
+# The figures taken from every start; the others from the idle rounds alone.
+START_FIGURES = {"map_ms", "cpu_start_ms", "rss_mib", "anon_mib", "libraries"}
+
 FIGURES = [
     # (attribute, label, format, floor the ratio is taken against)
     ("map_ms", "start to window mapped, ms", "{:.0f}", "bare window"),
@@ -223,9 +235,14 @@ FIGURES = [
 ]
 
 
+def samples_of(results: Results, attribute):
+    return results.starts if attribute in START_FIGURES else results.idle
+
+
 def median_ratio(results: Results, name, floor, attribute):
     ratios = []
-    for mine, theirs in zip(results.samples[name], results.samples[floor]):
+    samples = samples_of(results, attribute)
+    for mine, theirs in zip(samples[name], samples[floor]):
         a, b = getattr(mine, attribute), getattr(theirs, attribute)
         if b > 0:
             ratios.append(a / b)
@@ -235,9 +252,10 @@ def median_ratio(results: Results, name, floor, attribute):
 def print_table(configs, results: Results, args, load_before, load_after):
     names = [c.name for c in configs]
     print()
-    print(f"{args.rounds} rounds, medians; idle window {args.idle:g} s, system calls counted "
-          f"over {args.syscall_seconds:g} s; (×n) is the median ratio to the floor named "
-          f"in the last column, taken round by round.")
+    print(f"Medians of {args.start_rounds + args.rounds} starts of each program for the "
+          f"start-up figures, of {args.rounds} of them for the idle ones; idle window "
+          f"{args.idle:g} s, system calls counted over {args.syscall_seconds:g} s; (×n) is "
+          f"the median ratio to the floor named in the last column, taken round by round.")
     print(f"load average before: {load_before}; after: {load_after}")
     print()
     print("| figure | " + " | ".join(names) + " | floor |")
@@ -245,7 +263,10 @@ def print_table(configs, results: Results, args, load_before, load_after):
     for attribute, label, fmt, floor in FIGURES:
         cells = []
         for name in names:
-            values = [getattr(s, attribute) for s in results.samples[name]]
+            values = [getattr(s, attribute) for s in samples_of(results, attribute)[name]]
+            if not values:
+                cells.append("–")
+                continue
             text = fmt.format(statistics.median(values))
             if name not in ("bare window", "clock floor"):
                 ratio = median_ratio(results, name, floor, attribute)
@@ -258,7 +279,7 @@ def print_table(configs, results: Results, args, load_before, load_after):
         if not config.folder:
             continue
         size = config.data_master.stat().st_size
-        anon = statistics.median(s.anon_mib for s in results.samples[config.name])
+        anon = statistics.median(s.anon_mib for s in results.starts[config.name])
         print(f"{config.name}: data file {size / 2**20:.2f} MiB"
               + (f" ({size / config.reminders:.0f} bytes a reminder); anonymous memory "
                  f"{anon * 2**20 / size:.2f} times the file" if config.reminders else ""))
@@ -266,7 +287,10 @@ def print_table(configs, results: Results, args, load_before, load_after):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--rounds", type=int, default=8)
+    parser.add_argument("--start-rounds", type=int, default=12,
+                        help="rounds of starts alone, for the start-up figures (default 12)")
+    parser.add_argument("--rounds", type=int, default=8,
+                        help="rounds that also watch the idle program (default 8)")
     parser.add_argument("--idle", type=float, default=60.0,
                         help="seconds of idle measured per start (default 60)")
     parser.add_argument("--syscall-seconds", type=float, default=10.0,
@@ -300,18 +324,23 @@ def main():
     runtime = tempfile.mkdtemp(prefix="nudgery-startup-")
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime)
     env.pop("WAYLAND_DISPLAY", None)
-    results = Results({c.name: [] for c in configs})
+    results = Results({c.name: [] for c in configs}, {c.name: [] for c in configs})
     load_before = os.getloadavg()
     try:
-        for round_number in range(args.rounds):
+        for round_number in range(args.start_rounds + args.rounds):
+            watch_idle = round_number >= args.start_rounds
             # A rotating order, so that no program always follows the same one.
             shift = round_number % len(configs)
             for config in configs[shift:] + configs[:shift]:
-                sample = measure_once(config, tools, env, args.idle, args.syscall_seconds)
-                results.samples[config.name].append(sample)
+                sample = measure_once(config, tools, env, args.idle if watch_idle else 0,
+                                      args.syscall_seconds)
+                results.starts[config.name].append(sample)
+                if watch_idle:
+                    results.idle[config.name].append(sample)
                 print(f"round {round_number + 1}: {config.name}: map {sample.map_ms:.0f} ms, "
-                      f"CPU {sample.cpu_start_ms:.0f} ms, RSS {sample.rss_mib:.1f} MiB, "
-                      f"idle CPU {sample.idle_cpu_ms:.1f} ms/min", file=sys.stderr, flush=True)
+                      f"CPU {sample.cpu_start_ms:.0f} ms, RSS {sample.rss_mib:.1f} MiB"
+                      + (f", idle CPU {sample.idle_cpu_ms:.1f} ms/min" if watch_idle else ""),
+                      file=sys.stderr, flush=True)
     finally:
         server.terminate()
         server.wait()
