@@ -1,6 +1,6 @@
 // The program's entry: the single-instance guard first, then the services of the desktop
-// and the main window over them; runs until the main window has
-// closed (closing saves placement and lists).
+// and the main window over them; runs until the main window has closed (closing saves
+// placement and lists).
 #include "ui/main/Main.h"
 
 #include "alerts/Settings.h"
