@@ -6,6 +6,7 @@
 #include "durable_file.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -70,7 +71,7 @@ DataFileError CannotCreate(const QString& path) {
     return DataFileError(QStringLiteral("Cannot create file %1").arg(path).toStdString());
 }
 
-bool LoadsWhole(const FileBytes& bytes) {
+bool LoadsWhole(std::span<const std::uint8_t> bytes) {
     DiscardingSink sink;
     // The statuses are thrown away with the reminders, so any day will do.
     return DecodeDataFile(bytes, sink, SettableClock());
@@ -82,7 +83,7 @@ QString DamagedCopyPath(const QString& damagedPath, int number) {
 
 // Writes the original's bytes to `copy` through a temporary file, so the name never
 // holds a part; the copy is as private as the original.
-bool WriteCopy(const QString& original, const FileBytes& bytes, const QString& copy) {
+bool WriteCopy(const QString& original, std::span<const std::uint8_t> bytes, const QString& copy) {
     const QString temporary = TemporaryPathFor(copy);
     if (WriteFileFlushed(temporary, bytes, ExistingFileMode(original)) != FileWriteOutcome::Written)
         return false;
@@ -168,7 +169,7 @@ void DataFileStore::Save(std::span<const TReminder* const> oneTime,
         throw CannotCreate(path_);
     // Nothing to change: the backup stays one real change back, also across the save at
     // the program's end. What an interrupted save left goes all the same.
-    if (old.outcome == FileRead::Outcome::Read && old.bytes == bytes) {
+    if (old.outcome == FileRead::Outcome::Read && std::ranges::equal(old.bytes, bytes)) {
         RemoveFileIfPresent(newBackupPath);
         RemoveFileIfPresent(newPath);
         return;

@@ -50,7 +50,7 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
-bool ReadAll(int fd, FileBytes& bytes) {
+bool ReadAll(int fd, ReadBytes& bytes) {
     std::uint8_t chunk[64 * 1024];
     for (;;) {
         const ssize_t got = ::read(fd, chunk, sizeof chunk);

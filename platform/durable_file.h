@@ -3,6 +3,8 @@
 // moment: content is written beside its final name, flushed to the disk, and only then
 // renamed into place, so a reader always finds either the old or the new file whole.
 
+#include "file_memory.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -13,6 +15,8 @@
 namespace nudgery {
 
 using FileBytes = std::vector<std::uint8_t>;
+// Bytes read from a file, in memory fit for big files.
+using ReadBytes = std::vector<std::uint8_t, FileMemoryAllocator<std::uint8_t>>;
 
 struct FileRead {
     enum class Outcome {
@@ -23,7 +27,7 @@ struct FileRead {
     };
     Outcome outcome = Outcome::Missing;
     // Whatever was read, also the part before a read error.
-    FileBytes bytes;
+    ReadBytes bytes;
 };
 
 // A path through a file that is not a folder counts as missing, as it cannot exist.

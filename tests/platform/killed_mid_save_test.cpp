@@ -9,6 +9,7 @@
 #include "sample_lists.h"
 #include "store_folder.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -85,7 +86,8 @@ protected:
     void ExpectOneOfTheFiles(const QString& path) const {
         const FileRead file = ReadWholeFile(path);
         ASSERT_EQ(file.outcome, FileRead::Outcome::Read) << path.toStdString();
-        EXPECT_TRUE(file.bytes == files_[0] || file.bytes == files_[1])
+        EXPECT_TRUE(std::ranges::equal(file.bytes, files_[0]) ||
+                    std::ranges::equal(file.bytes, files_[1]))
             << path.toStdString() << " holds " << file.bytes.size() << " other bytes";
     }
 

@@ -22,7 +22,7 @@ public:
     FileBytes Bytes(const QString& name) const {
         const FileRead file = ReadWholeFile(Path(name));
         EXPECT_EQ(file.outcome, FileRead::Outcome::Read) << name.toStdString();
-        return file.bytes;
+        return FileBytes(file.bytes.begin(), file.bytes.end());
     }
     void Write(const QString& name, const FileBytes& bytes) const {
         ASSERT_EQ(WriteFileFlushed(Path(name), bytes, std::nullopt), FileWriteOutcome::Written);
