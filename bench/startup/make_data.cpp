@@ -43,7 +43,7 @@ const char* const Sounds[] = {
 };
 
 std::string Description(int i) {
-    return "#" + std::to_string(i) + " " + Phrases[i % 5];
+    return std::string("#").append(std::to_string(i)).append(" ").append(Phrases[i % 5]);
 }
 
 std::string DaySpec(int i) {
@@ -63,10 +63,17 @@ std::string DaySpec(int i) {
     }
 }
 
+// Longer than a measuring run: no one-time reminder falls due during it.
+constexpr TDateTime QuietSpan = 6.0 / 24;
+
 // A reminder whose time has passed is Done or Expired, as the running program leaves it: a
-// file it has kept holds no reminder that fell due unseen.
+// file it has kept holds no reminder that fell due unseen. One that fell due between the
+// file's making and a start would open the missed-reminders window at that start and every
+// later one, so none falls due in the hours after the file is made.
 std::unique_ptr<TReminder> OneTime(int i, TDateTime now) {
-    const TDateTime when = DatePartOf(now) + (i % 63 - 31) + EncodeTime(i % 24, (i * 7) % 60);
+    TDateTime when = DatePartOf(now) + (i % 63 - 31) + EncodeTime(i % 24, (i * 7) % 60);
+    if (when >= now && when < now + QuietSpan)
+        when += QuietSpan;
     auto reminder = TReminder::CreateNormal(KindOneTime, when, Description(i), Sounds[i % 3],
                                             static_cast<std::uint8_t>(i % 3));
     if (when < now)
