@@ -168,6 +168,10 @@ void TClickableStringGrid::SetCellUtf8(int col, int row, std::string_view text) 
     model_->SetCellUtf8(col, row, text);
 }
 
+void TClickableStringGrid::SetFirstCell(int row, const CompactText& text) {
+    model_->SetFirstCell(row, text);
+}
+
 int TClickableStringGrid::Row() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() + 1 : 0;

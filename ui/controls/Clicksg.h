@@ -103,6 +103,8 @@ public:
     void SetCell(int col, int row, const QString& text);
     // The same with the text in UTF-8, which saves a conversion per row in a long load.
     void SetCellUtf8(int col, int row, std::string_view text);
+    // The first cell's text, sharing the block of `text` instead of copying it.
+    void SetFirstCell(int row, const CompactText& text);
 
     // The current (selected) row; 0 when no body row is current.
     int Row() const;

@@ -23,15 +23,6 @@ std::vector<std::string> DecodeCells(std::string_view cells) {
     return texts;
 }
 
-bool AtMostFirstCell(std::string_view cells) {
-    if (cells.empty())
-        return true;
-    std::size_t prefix = 0;
-    const std::size_t length =
-        ReadLengthPrefix(reinterpret_cast<const unsigned char*>(cells.data()), prefix);
-    return prefix + length == cells.size();
-}
-
 void AppendCell(std::string& cells, std::string_view text) {
     unsigned char prefix[16];
     WriteLengthPrefix(text.size(), prefix);
@@ -91,11 +82,12 @@ void TClickableGridModel::SetColCount(int count) {
         return;
     beginResetModel();
     cols_ = count;
+    const auto otherColumns = static_cast<std::size_t>(cols_ - 1);
     for (Row& row : rows_) {
-        std::vector<std::string> texts = DecodeCells(row.cells);
-        if (texts.size() > static_cast<std::size_t>(cols_)) {
-            texts.resize(static_cast<std::size_t>(cols_));
-            row.cells = EncodeCells(std::move(texts));
+        std::vector<std::string> texts = DecodeCells(row.otherCells);
+        if (texts.size() > otherColumns) {
+            texts.resize(otherColumns);
+            row.otherCells = EncodeCells(std::move(texts));
         }
     }
     endResetModel();
@@ -156,19 +148,22 @@ void TClickableGridModel::FreeRowObjects() {
     ++revision_;
     for (std::size_t r = rows_.size() - 1; r >= 1; --r)
         rows_[r].object.reset();
-    rows_[0].cells = CompactText();
+    rows_[0].firstCell = CompactText();
+    rows_[0].otherCells = CompactText();
     if (Announcing() && GridRowCount() > 1)
         emit dataChanged(index(0, 0), index(GridRowCount() - 2, cols_ - 1));
 }
 
 QString TClickableGridModel::Cell(int col, int row) const {
     const Row& r = RowAt(row);
-    if (r.cells.empty() || col < 0)
+    if (col == 0)
+        return QString::fromUtf8(r.firstCell.data(), static_cast<qsizetype>(r.firstCell.size()));
+    if (r.otherCells.empty() || col < 0)
         return {};
-    const std::vector<std::string> texts = DecodeCells(r.cells);
-    if (static_cast<std::size_t>(col) >= texts.size())
+    const std::vector<std::string> texts = DecodeCells(r.otherCells);
+    if (static_cast<std::size_t>(col - 1) >= texts.size())
         return {};
-    return QString::fromStdString(texts[static_cast<std::size_t>(col)]);
+    return QString::fromStdString(texts[static_cast<std::size_t>(col - 1)]);
 }
 
 void TClickableGridModel::SetCell(int col, int row, const QString& text) {
@@ -179,28 +174,29 @@ void TClickableGridModel::SetCellUtf8(int col, int row, std::string_view text) {
     if (col < 0 || col >= cols_)
         throw std::out_of_range("Grid index out of range");
     Row& r = RowAt(row);
-    if (col == 0 && AtMostFirstCell(r.cells)) {
-        r.cells = FirstCellOnly(text);
+    if (col == 0) {
+        // A load gives every new row the same first text: the rows share one copy of it.
+        if (lastFirstCell_ != text)
+            lastFirstCell_ = CompactText(text);
+        r.firstCell = lastFirstCell_;
     } else {
-        std::vector<std::string> texts = DecodeCells(r.cells);
-        if (texts.size() <= static_cast<std::size_t>(col))
-            texts.resize(static_cast<std::size_t>(col) + 1);
-        texts[static_cast<std::size_t>(col)] = text;
-        r.cells = EncodeCells(std::move(texts));
+        std::vector<std::string> texts = DecodeCells(r.otherCells);
+        if (texts.size() < static_cast<std::size_t>(col))
+            texts.resize(static_cast<std::size_t>(col));
+        texts[static_cast<std::size_t>(col - 1)] = text;
+        r.otherCells = EncodeCells(std::move(texts));
     }
-    if (Announcing() && row >= 1)
-        emit dataChanged(index(row - 1, col), index(row - 1, col));
+    CellChanged(col, row);
 }
 
-CompactText TClickableGridModel::FirstCellOnly(std::string_view text) {
-    // Built in a buffer kept for the next row: a load sets the first text of every row.
-    firstCellBuffer_.clear();
-    if (!text.empty())
-        AppendCell(firstCellBuffer_, text);
-    // A load gives every new row the same first text: the rows share one copy of it.
-    if (lastFirstCell_ != firstCellBuffer_)
-        lastFirstCell_ = CompactText(firstCellBuffer_);
-    return lastFirstCell_;
+void TClickableGridModel::SetFirstCell(int row, const CompactText& text) {
+    RowAt(row).firstCell = text;
+    CellChanged(0, row);
+}
+
+void TClickableGridModel::CellChanged(int col, int row) {
+    if (Announcing() && row >= 1)
+        emit dataChanged(index(row - 1, col), index(row - 1, col));
 }
 
 void TClickableGridModel::BeginUpdate() {

@@ -45,6 +45,8 @@ public:
     void SetCell(int col, int row, const QString& text);
     // The same with the text in UTF-8, as the reminders keep theirs.
     void SetCellUtf8(int col, int row, std::string_view text);
+    // The first cell's text, sharing the block of `text` instead of copying it.
+    void SetFirstCell(int row, const CompactText& text);
 
     // Between these the model announces one reset instead of a change per row, which
     // keeps filling a list of many thousand rows fast. Calls nest.
@@ -64,13 +66,15 @@ public:
 private:
     struct Row {
         std::unique_ptr<TReminder> object;
-        // The row's cell texts from column 0 up to the last one set, each in UTF-8 after its
-        // length: a list of many thousand rows keeps them in a few bytes each.
-        CompactText cells;
+        // The cell texts in UTF-8: a list of many thousand rows keeps them in a few bytes
+        // each. The first apart, so that a row can share it with the reminder it shows; the
+        // further ones up to the last one set, each after its length.
+        CompactText firstCell;
+        CompactText otherCells;
     };
     bool Announcing() const { return !Updating(); }
     // The cells of a row whose only text is `text`, in column 0.
-    CompactText FirstCellOnly(std::string_view text);
+    void CellChanged(int col, int row);
     const Row& RowAt(int row) const;
     Row& RowAt(int row);
 
@@ -79,7 +83,6 @@ private:
     int updateDepth_ = 0;
     std::uint64_t revision_ = 0;
     CompactText lastFirstCell_;
-    std::string firstCellBuffer_;
 };
 
 } // namespace nudgery

@@ -52,8 +52,8 @@ public:
     }
     void RepeatingLoaded(TReminder& reminder) override {
         // The description's bytes are the cell's text: both are in the locale's encoding,
-        // UTF-8 here.
-        repeating_.SetCellUtf8(0, repeating_.RowCount() - 1, reminder.Description);
+        // UTF-8 here. The row shares them with the reminder.
+        repeating_.SetFirstCell(repeating_.RowCount() - 1, reminder.Description);
     }
     void OneTimeLoaded(TReminder& reminder, std::uint8_t storedStatus) override {
         if (FellDueUnseen(storedStatus, reminder.Status))

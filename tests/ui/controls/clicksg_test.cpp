@@ -266,6 +266,18 @@ TEST_F(GridTest, RowsGivenTheSameFirstTextStayApartWhenOneChanges) {
     EXPECT_EQ(grid.Cell(1, 1), "");
 }
 
+TEST_F(GridTest, AFirstCellSharingATextKeepsItsValueAndTheOtherColumns) {
+    grid.AddRow();
+    grid.SetCell(1, 1, "second");
+    CompactText description("a description longer than a text held in place");
+    grid.SetFirstCell(1, description);
+    description = CompactText("changed");
+    EXPECT_EQ(grid.Cell(0, 1), "a description longer than a text held in place");
+    EXPECT_EQ(grid.Cell(1, 1), "second");
+    grid.SetCell(1, 1, "");
+    EXPECT_EQ(grid.Cell(0, 1), "a description longer than a text held in place");
+}
+
 TEST_F(GridTest, BytesGivenAsUtf8ReadBackAsTheLocaleTextOfThoseBytes) {
     grid.AddRow();
     grid.SetCell(2, 1, "kept");
