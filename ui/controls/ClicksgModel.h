@@ -10,7 +10,6 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -73,7 +72,7 @@ private:
         CompactText otherCells;
     };
     bool Announcing() const { return !Updating(); }
-    // The cells of a row whose only text is `text`, in column 0.
+    // Tells the view of a changed cell, unless an update block holds the news back.
     void CellChanged(int col, int row);
     const Row& RowAt(int row) const;
     Row& RowAt(int row);
