@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <csignal>
+#include <utility>
 
 namespace nudgery {
 namespace {
@@ -114,10 +115,18 @@ protected:
                                  << ", icons in the tray: " << icons.size();
         if (!onlyTheIcon)
             return {};
-        const QRect icon = icons.front().geometry;
-        // A picture, not a plain square.
-        const bool drawn =
-            QTest::qWaitFor([&] { return ColoursIn(display_.Screenshot(), icon) > 4; }, kWaitMs);
+        // A picture, not a plain square, where the icon has come to rest: the notification
+        // area grows to take the icon and moves it as it does.
+        QRect icon;
+        const bool drawn = QTest::qWaitFor(
+            [&] {
+                const Windows inTheArea = InTheTray();
+                if (inTheArea.size() != 1)
+                    return false;
+                const QRect before = std::exchange(icon, inTheArea.front().geometry);
+                return icon == before && ColoursIn(display_.Screenshot(), icon) > 4;
+            },
+            kWaitMs);
         EXPECT_TRUE(drawn) << "the icon was not drawn";
         return drawn ? icon : QRect();
     }
