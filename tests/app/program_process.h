@@ -11,8 +11,10 @@ protected:
     static constexpr int kWaitMs = testing::ProgramCopy::WaitMs;
 
     QString Program() const { return program_.Program(); }
-    QString DataFile() const { return program_.File("Nudgery.dat"); }
-    QString SettingsFile() const { return program_.File("NUDGERY.INI"); }
+    // A file named `name` in the copy's folder.
+    QString FolderFile(const QString& name) const { return program_.File(name); }
+    QString DataFile() const { return FolderFile("Nudgery.dat"); }
+    QString SettingsFile() const { return FolderFile("NUDGERY.INI"); }
     QProcess& Start(const QStringList& arguments = {}, const QProcessEnvironment& env = {}) {
         return program_.Start(arguments, env);
     }

@@ -111,6 +111,7 @@ void VirtualDisplay::Collect(std::uint32_t window, std::uint32_t pidAtom, qint64
                 connection_, xcb_translate_coordinates(connection_, child, root_, 0, 0), nullptr));
             if (geometry && origin)
                 w.geometry = QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
+            w.managed = !Property(child, Atom("WM_STATE")).isEmpty();
             w.name = QString::fromUtf8(Property(child, XCB_ATOM_WM_NAME));
             // Two texts, each ended by a zero byte.
             for (const QByteArray& part : Property(child, XCB_ATOM_WM_CLASS).split('\0'))
@@ -126,6 +127,12 @@ bool VirtualDisplay::SelectionOwned(const char* selection) const {
     const auto reply = Take(xcb_get_selection_owner_reply(
         connection_, xcb_get_selection_owner(connection_, Atom(selection)), nullptr));
     return reply && reply->owner != XCB_NONE;
+}
+
+std::uint32_t VirtualDisplay::FocusedWindow() const {
+    const auto reply =
+        Take(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    return reply ? reply->focus : static_cast<xcb_window_t>(XCB_NONE);
 }
 
 QImage VirtualDisplay::Screenshot() const {

@@ -1,7 +1,7 @@
 #pragma once
 // An X server of the test's own (Xvfb, on a free display number) and a look at it through
 // the X protocol: which windows a process has, where they are, whether they are on screen,
-// who owns a selection, and a picture of the whole screen.
+// who owns a selection, which window has the keyboard, and a picture of the whole screen.
 
 #include <QImage>
 #include <QProcess>
@@ -32,6 +32,8 @@ public:
         // Directly under the root window: a top-level window, not one embedded in another.
         bool topLevel = false;
         bool viewable = false;
+        // Taken in by a window manager, which marks the windows it manages (WM_STATE).
+        bool managed = false;
         // In screen coordinates.
         QRect geometry;
         QString name;
@@ -42,6 +44,8 @@ public:
     std::vector<Window> WindowsOf(qint64 pid) const;
     // Whether some client owns the selection named `selection`.
     bool SelectionOwned(const char* selection) const;
+    // The window that has the keyboard.
+    std::uint32_t FocusedWindow() const;
     QImage Screenshot() const;
 
 private:
