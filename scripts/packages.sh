@@ -15,9 +15,9 @@ NUDGERY_RUN_PACKAGES=(
 # its own with trayer as the notification area and looks at the windows through libxcb;
 # the window-title test reads the titles there (x11-utils: xwininfo, xprop); both press
 # keys and click with xdotool. scripts/screenshots.sh, run as a test too, frames the
-# windows with openbox, waits for it with xprop and takes the pictures with ImageMagick's
-# import. The install test checks the desktop entry and the AppStream metadata with the
-# distribution's validators. openbox is also the window manager of the keyboard-focus test.
+# windows with openbox and takes the pictures with ImageMagick's import. The install test
+# checks the desktop entry and the AppStream metadata with the distribution's validators.
+# openbox is also the window manager of the keyboard-focus test.
 # bench/startup/measure.py counts the idle system calls with strace.
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev

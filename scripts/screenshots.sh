@@ -10,7 +10,7 @@
 #   --build-dir the build folder holding the program; build/ by default
 #   --no-build  use the program and the sample-data helper as they are built
 #   --scale N   QT_SCALE_FACTOR for the program, to look at it on a high-resolution screen
-# Needs Xvfb, xdotool, xprop and ImageMagick's import.
+# Needs Xvfb, xdotool and ImageMagick's import; openbox when it is there.
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 build="$repo/build"
@@ -26,7 +26,7 @@ while [ $# -gt 0 ]; do
         *) output="$1"; shift ;;
     esac
 done
-for tool in Xvfb xdotool xprop import; do
+for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "screenshots.sh needs $tool" >&2; exit 1; }
 done
 if [ "$make" = 1 ]; then
@@ -67,10 +67,13 @@ done
 export DISPLAY=":$(cat "$scratch/display")"
 
 if command -v openbox >/dev/null; then
-    openbox --sm-disable --config-file /dev/null >"$scratch/openbox.log" 2>&1 &
+    # The program starts once openbox has finished starting, as in a desktop session: a
+    # window mapped while it is still starting may be left unmanaged and unmapped.
+    openbox --sm-disable --config-file /dev/null --startup "touch '$scratch/openbox.ready'" \
+        >"$scratch/openbox.log" 2>&1 &
     pids+=($!)
     for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        [ -e "$scratch/openbox.ready" ] && break
         sleep 0.1
     done
 fi
