@@ -8,6 +8,7 @@
 #include "platform/data_file_store.h"
 #include "platform/system_clock.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <data file>\n", argv[0]);
         return 2;
     }
+    // The clock watches the time-zone files, which takes an application object.
+    const QCoreApplication application(argc, argv);
     const SystemClock clock;
     const TDateTime today = clock.Today();
     std::vector<std::unique_ptr<TReminder>> oneTime;
