@@ -81,11 +81,11 @@ QByteArray VirtualDisplay::Property(std::uint32_t window, std::uint32_t property
 
 std::vector<VirtualDisplay::Window> VirtualDisplay::WindowsOf(qint64 pid) const {
     std::vector<Window> found;
-    Collect(root_, Atom("_NET_WM_PID"), pid, found);
+    Collect(root_, {Atom("_NET_WM_PID"), Atom("WM_STATE")}, pid, found);
     return found;
 }
 
-void VirtualDisplay::Collect(std::uint32_t window, std::uint32_t pidAtom, qint64 pid,
+void VirtualDisplay::Collect(std::uint32_t window, const WindowAtoms& atoms, qint64 pid,
                              std::vector<Window>& found) const {
     const auto tree =
         Take(xcb_query_tree_reply(connection_, xcb_query_tree(connection_, window), nullptr));
@@ -95,8 +95,8 @@ void VirtualDisplay::Collect(std::uint32_t window, std::uint32_t pidAtom, qint64
     for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
         const xcb_window_t child = children[i];
         const auto owner = Take(xcb_get_property_reply(
-            connection_, xcb_get_property(connection_, 0, child, pidAtom, XCB_ATOM_CARDINAL, 0, 1),
-            nullptr));
+            connection_,
+            xcb_get_property(connection_, 0, child, atoms.pid, XCB_ATOM_CARDINAL, 0, 1), nullptr));
         if (owner && xcb_get_property_value_length(owner.get()) == 4 &&
             *static_cast<const std::uint32_t*>(xcb_get_property_value(owner.get())) == pid) {
             Window w;
@@ -111,7 +111,7 @@ void VirtualDisplay::Collect(std::uint32_t window, std::uint32_t pidAtom, qint64
                 connection_, xcb_translate_coordinates(connection_, child, root_, 0, 0), nullptr));
             if (geometry && origin)
                 w.geometry = QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
-            w.managed = !Property(child, Atom("WM_STATE")).isEmpty();
+            w.managed = !Property(child, atoms.state).isEmpty();
             w.name = QString::fromUtf8(Property(child, XCB_ATOM_WM_NAME));
             // Two texts, each ended by a zero byte.
             for (const QByteArray& part : Property(child, XCB_ATOM_WM_CLASS).split('\0'))
@@ -119,7 +119,7 @@ void VirtualDisplay::Collect(std::uint32_t window, std::uint32_t pidAtom, qint64
                     w.windowClass << QString::fromLatin1(part);
             found.push_back(w);
         }
-        Collect(child, pidAtom, pid, found);
+        Collect(child, atoms, pid, found);
     }
 }
 

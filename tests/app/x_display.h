@@ -51,7 +51,12 @@ public:
 private:
     std::uint32_t Atom(const char* name) const;
     QByteArray Property(std::uint32_t window, std::uint32_t property) const;
-    void Collect(std::uint32_t window, std::uint32_t pidAtom, qint64 pid,
+    // _NET_WM_PID and WM_STATE, asked for once per look at the windows.
+    struct WindowAtoms {
+        std::uint32_t pid = 0;
+        std::uint32_t state = 0;
+    };
+    void Collect(std::uint32_t window, const WindowAtoms& atoms, qint64 pid,
                  std::vector<Window>& found) const;
 
     QProcess server_;
