@@ -16,10 +16,6 @@ namespace {
 
 constexpr int Left = 10;
 
-// In the order of the EventType numbers.
-constexpr const char* EventTypeItems[] = {"Show message and play sound", "Only show message",
-                                          "Only play sound", "Do Nothing"};
-
 QLabel* AddLabel(QWidget& parent, const char* name, const char* text, QRect geometry) {
     auto* label = new QLabel(QString::fromLatin1(text), &parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -43,13 +39,9 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
 
     AddLabel(*this, "EventTypeLabel",
              "When this reminder is triggered:", QRect(Left, 4, inner, 16));
-    eventTypeCombo_ = new QComboBox(this);
-    eventTypeCombo_->setObjectName(QStringLiteral("EventTypeCombo"));
-    for (const char* item : EventTypeItems)
-        eventTypeCombo_->addItem(QString::fromLatin1(item));
-    eventTypeCombo_->setToolTip(
-        QStringLiteral("Select the action to take when a reminder\nis triggered"));
-    eventTypeCombo_->setGeometry(Left, 20, 230, 22);
+    eventTypeCombo_ = DropDownList(*this, "EventTypeCombo", EventTypeItems(),
+                                   "Select the action to take when a reminder\nis triggered",
+                                   QRect(Left, 20, 230, 22));
     connect(eventTypeCombo_, &QComboBox::currentIndexChanged, this,
             &TActionSoundFrame::EventTypeComboClick);
 

@@ -44,15 +44,6 @@ constexpr DayBox DayBoxes[] = {
 constexpr int DayRowHeight = 15;
 constexpr int DayColumnWidth = 70;
 
-QComboBox* DropDownList(QWidget& parent, const char* name, const QStringList& items,
-                        const char* tooltip, QRect geometry) {
-    auto* list = Named(new QComboBox(&parent), name, tooltip);
-    list->addItems(items);
-    list->setCurrentIndex(0);
-    list->setGeometry(geometry);
-    return list;
-}
-
 TSpinEdit* DaySpinner(QWidget& parent, const char* name, int maxValue, const char* tooltip,
                       QRect geometry) {
     auto* spinner = Named(new TSpinEdit(1, maxValue, &parent), name, tooltip);

@@ -1,12 +1,15 @@
 #pragma once
-// The look shared by the editor dialogs: their fonts, their push buttons, and how their
+// The look shared by the program's dialogs (the reminder editors, the quick time set and
+// the preferences): their fonts, their push buttons and drop-down lists, and how their
 // controls are named.
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFont>
 #include <QPoint>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 
 namespace nudgery {
 
@@ -41,6 +44,22 @@ template <typename Radios> void TabToChosen(const Radios& radios) {
         radio->setFocusPolicy(radio->isChecked()
                                   ? Qt::StrongFocus
                                   : Qt::FocusPolicy(Qt::StrongFocus & ~Qt::TabFocus));
+}
+
+// The items of a list of event types, in the order of their numbers.
+inline QStringList EventTypeItems() {
+    return {QStringLiteral("Show message and play sound"), QStringLiteral("Only show message"),
+            QStringLiteral("Only play sound"), QStringLiteral("Do Nothing")};
+}
+
+// A drop-down list that takes no typing, its first item chosen.
+inline QComboBox* DropDownList(QWidget& parent, const char* name, const QStringList& items,
+                               const char* tooltip, QRect geometry) {
+    auto* list = Named(new QComboBox(&parent), name, tooltip);
+    list->addItems(items);
+    list->setCurrentIndex(0);
+    list->setGeometry(geometry);
+    return list;
 }
 
 // A push button of the usual size, named for tests and tooltipped.

@@ -4,7 +4,7 @@
 #include "PopupHints.h"
 #include "TimerPause.h"
 #include "Trayicon.h"
-#include "alerts/Pref.h"
+#include "ui/editors/Pref.h"
 #include "alerts/Settings.h"
 #include "platform/profile_file.h"
 #include "platform/startup_info.h"

@@ -2,10 +2,10 @@
 // every window opens a page of its own that starts with its heading at the top of the
 // window, the contents list links every page, every link in the file leads somewhere, and
 // a topic the file lacks shows the contents.
-#include "alerts/Pref.h"
 #include "platform/help_viewer.h"
 #include "ui/editors/Editex.h"
 #include "ui/editors/Editrep.h"
+#include "ui/editors/Pref.h"
 #include "ui/editors/Settd.h"
 #include "ui/main/Main.h"
 

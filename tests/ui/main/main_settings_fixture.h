@@ -2,9 +2,9 @@
 // A main window whose settings come from a settings file the test writes, with a look at
 // its tray icon and a way through the Preferences dialog.
 
-#include "alerts/Pref.h"
 #include "art/ProgramArt.h"
 #include "main_form_fixture.h"
+#include "ui/editors/Pref.h"
 #include "ui/main/Trayicon.h"
 
 #include <QAction>

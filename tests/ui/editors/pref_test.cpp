@@ -1,7 +1,6 @@
 // The Preferences dialog driven as a user drives it: its controls and texts, the time-out
 // choices and what they store, the minutes box's typing rule, the sound file choice, the
 // sound buttons, help, and the box that is hidden where there is no notification area.
-#include "alerts/Pref.h"
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
 #include "platform/beeper.h"
@@ -13,6 +12,7 @@
 #include "support/recording_help.h"
 #include "support/sharp_pictures.h"
 #include "ui/controls/SpinEdit.h"
+#include "ui/editors/Pref.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,6 @@
 #include "Pref.h"
 
+#include "EditorStyle.h"
 #include "alerts/Settings.h"
 #include "alerts/SoundFileChoice.h"
 #include "alerts/SoundPlayback.h"
@@ -47,13 +48,6 @@ int ActionIndexOf(std::int32_t timeoutAction) {
     return found == TimeoutActions.end() ? -1 : static_cast<int>(found - TimeoutActions.begin());
 }
 
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name, const QString& tooltip = {}) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setToolTip(tooltip);
-    return widget;
-}
-
 QFrame* Panel(QWidget* parent, const char* name, const QRect& geometry) {
     auto* panel = Named(new QFrame(parent), name);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -75,20 +69,13 @@ QLabel* ItalicLabel(QWidget* parent, const QString& text, const QRect& geometry)
     return label;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
-                    const QString& tooltip, QStyle::StandardPixmap glyph, const QRect& geometry) {
-    auto* button = Named(new QPushButton(caption, parent), name, tooltip);
-    button->setIcon(parent->style()->standardIcon(glyph));
-    button->setGeometry(geometry);
+// A push button with one of the style's standard glyphs.
+QPushButton* Button(QWidget& parent, const char* name, const QString& caption, const char* tooltip,
+                    QStyle::StandardPixmap glyph, const QRect& geometry) {
+    QPushButton* button =
+        AddButton(parent, name, caption, tooltip, geometry.topLeft(), geometry.size());
+    button->setIcon(parent.style()->standardIcon(glyph));
     return button;
-}
-
-QComboBox* DropDownList(QWidget* parent, const char* name, const QStringList& items,
-                        const QString& tooltip, const QRect& geometry) {
-    auto* list = Named(new QComboBox(parent), name, tooltip);
-    list->addItems(items);
-    list->setGeometry(geometry);
-    return list;
 }
 
 } // namespace
@@ -118,12 +105,9 @@ void TPreferences::CreateDefaultActionPanel() {
     QFrame* panel = Panel(this, "DefaultActionPanel", QRect(0, 0, ClientWidth, 56));
     Label(panel, QStringLiteral("Default action when a reminder is triggered"),
           QRect(16, 9, 480, 14));
-    EventTypeCombo = DropDownList(
-        panel, "EventTypeCombo",
-        {QStringLiteral("Show message and play sound"), QStringLiteral("Only show message"),
-         QStringLiteral("Only play sound"), QStringLiteral("Do Nothing")},
-        QStringLiteral("Select the default action to take when a reminder\nis triggered"),
-        QRect(16, 27, 260, 22));
+    EventTypeCombo = DropDownList(*panel, "EventTypeCombo", EventTypeItems(),
+                                  "Select the default action to take when a reminder\nis triggered",
+                                  QRect(16, 27, 260, 22));
 }
 
 void TPreferences::CreateDefaultSoundPanel() {
@@ -131,19 +115,17 @@ void TPreferences::CreateDefaultSoundPanel() {
     QLabel* label =
         Label(panel, QStringLiteral("Default Sound File (*.wav or *.mid)"), QRect(16, 8, 480, 14));
     WaveFileEdit = Named(new QLineEdit(panel), "WaveFileEdit",
-                         QStringLiteral("Path and name of the sound file (*.wav or *.mid)"));
+                         "Path and name of the sound file (*.wav or *.mid)");
     WaveFileEdit->setGeometry(16, 25, 480, 22);
     label->setBuddy(WaveFileEdit);
-    SelectWavButton =
-        Button(panel, "SelectWavButton", QStringLiteral("&Choose"),
-               QStringLiteral("Select the sound file from a Windows\nFile Open dialog"),
-               QStyle::SP_DialogOpenButton, QRect(16, 56, 96, 26));
-    PlayNowButton = Button(panel, "PlayNowButton", QStringLiteral("Play &Now"),
-                           QStringLiteral("Play the sound file you have selected"),
-                           QStyle::SP_MediaPlay, QRect(120, 56, 96, 26));
-    BitBtn1 = Button(panel, "BitBtn1", QStringLiteral("Shhhh"),
-                     QStringLiteral("Stop a sound file from playing"), QStyle::SP_MediaStop,
-                     QRect(224, 56, 96, 26));
+    SelectWavButton = Button(*panel, "SelectWavButton", QStringLiteral("&Choose"),
+                             "Select the sound file from a Windows\nFile Open dialog",
+                             QStyle::SP_DialogOpenButton, QRect(16, 56, 96, 26));
+    PlayNowButton = Button(*panel, "PlayNowButton", QStringLiteral("Play &Now"),
+                           "Play the sound file you have selected", QStyle::SP_MediaPlay,
+                           QRect(120, 56, 96, 26));
+    BitBtn1 = Button(*panel, "BitBtn1", QStringLiteral("Shhhh"), "Stop a sound file from playing",
+                     QStyle::SP_MediaStop, QRect(224, 56, 96, 26));
     connect(SelectWavButton, &QPushButton::clicked, this, &TPreferences::SelectWavButtonClick);
     connect(PlayNowButton, &QPushButton::clicked, this, &TPreferences::PlayNowButtonClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TPreferences::BitBtn1Click);
@@ -159,26 +141,22 @@ void TPreferences::CreateTimeoutPanel() {
         QRect(16, 8, 480, 30));
     explanation->setWordWrap(true);
     Continue = Named(new QRadioButton(QStringLiteral("Continue waiting "), panel), "Continue",
-                     QStringLiteral("Select here to have Nudgery! continue waiting\nindefinately"));
+                     "Select here to have Nudgery! continue waiting\nindefinately");
     Continue->setChecked(true);
     WaitFor = Named(new QRadioButton(QStringLiteral("Wait for"), panel), "WaitFor",
-                    QStringLiteral("Select here to have Nudgery! timeout after a\ncertain number "
-                                   "of minutes"));
+                    "Select here to have Nudgery! timeout after a\ncertain number of minutes");
     Minutes = Named(new TSpinEdit(MinutesMin, MinutesMax, panel), "Minutes",
-                    QStringLiteral("Select the number of minutes Nudgery! should\nwait before a "
-                                   "timeout"));
+                    "Select the number of minutes Nudgery! should\nwait before a timeout");
     Minutes->SetValue(MinutesDesignValue);
     Minutes->resize(48, RowHeight);
     auto* minutesLabel = new QLabel(QStringLiteral("minutes, then:"), panel);
-    Action = DropDownList(panel, "Action",
-                          {QStringLiteral("Click the OK button"),
-                           QStringLiteral("Click the 5 minutes button"),
-                           QStringLiteral("Click the 10 minutes button"),
-                           QStringLiteral("Click the 30 minutes button"),
-                           QStringLiteral("Click the 60 minutes button")},
-                          QStringLiteral("Nudgery should take the following action when\na "
-                                         "time-out is reached"),
-                          {});
+    Action = DropDownList(
+        *panel, "Action",
+        {QStringLiteral("Click the OK button"), QStringLiteral("Click the 5 minutes button"),
+         QStringLiteral("Click the 10 minutes button"),
+         QStringLiteral("Click the 30 minutes button"),
+         QStringLiteral("Click the 60 minutes button")},
+        "Nudgery should take the following action when\na time-out is reached", {});
     // One line, each part as wide as its text, so that it reads as one sentence in any
     // font; the list takes what is left, and its drop-down is never narrower than its items.
     int left = Margin;
@@ -199,7 +177,7 @@ void TPreferences::CreateOptionsPanel() {
     QFrame* panel = Panel(this, "OptionsPanel", QRect(0, 236, ClientWidth, 116));
     // Each box under the one before, with its explanation in italics under it.
     int top = 8;
-    const auto option = [&](const char* name, const QString& caption, const QString& tooltip,
+    const auto option = [&](const char* name, const QString& caption, const char* tooltip,
                             const QString& explanation) {
         auto* box = Named(new QCheckBox(caption, panel), name, tooltip);
         box->setGeometry(Margin, top, 240, 18);
@@ -211,32 +189,30 @@ void TPreferences::CreateOptionsPanel() {
         top += 2;
         return box;
     };
-    ShowHints = option(
-        "ShowHints", QStringLiteral("Show Hints"),
-        QStringLiteral("Show popup help hints when the mouse\npasses over a screen item (like "
-                       "this!)"),
-        QStringLiteral("Show popup help hints when the mouse passes over a screen item"));
+    ShowHints =
+        option("ShowHints", QStringLiteral("Show Hints"),
+               "Show popup help hints when the mouse\npasses over a screen item (like this!)",
+               QStringLiteral("Show popup help hints when the mouse passes over a screen item"));
     MiniMizeToTray =
         option("MiniMizeToTray", QStringLiteral("Minimize to System Tray"),
-               QStringLiteral("Nudgery will place its icon in the System \nTray when minimized"),
+               "Nudgery will place its icon in the System \nTray when minimized",
                QStringLiteral("Nudgery will place its icon in the System Tray when minimized"));
-    AnimateIcon = option("AnimateIcon", QStringLiteral("Animate Tray Icon"),
-                         QStringLiteral("Check here if you want a ticking clock for\nNudgery!'s "
-                                        "tray icon (Windows 95 only)"),
-                         {});
+    AnimateIcon = option(
+        "AnimateIcon", QStringLiteral("Animate Tray Icon"),
+        "Check here if you want a ticking clock for\nNudgery!'s tray icon (Windows 95 only)", {});
 }
 
 void TPreferences::CreateButtonBand() {
     QFrame* band = Panel(this, "ButtonBand", QRect(0, 352, ClientWidth, 48));
-    Okbutton = Button(band, "Okbutton", QStringLiteral("Ok"), QStringLiteral("Save this time"),
+    Okbutton = Button(*band, "Okbutton", QStringLiteral("Ok"), "Save this time",
                       QStyle::SP_DialogOkButton, QRect(16, 11, 88, 27));
     Okbutton->setDefault(true);
-    CancelButton = Button(band, "CancelButton", QStringLiteral("&Cancel"),
-                          QStringLiteral("Cancel all changes made"), QStyle::SP_DialogCancelButton,
-                          QRect(112, 11, 88, 27));
-    Helpbutton = Button(band, "Helpbutton", QStringLiteral("&Help"),
-                        QStringLiteral("Get Windows help for Nudgery!"),
-                        QStyle::SP_DialogHelpButton, QRect(408, 11, 88, 27));
+    CancelButton =
+        Button(*band, "CancelButton", QStringLiteral("&Cancel"), "Cancel all changes made",
+               QStyle::SP_DialogCancelButton, QRect(112, 11, 88, 27));
+    Helpbutton =
+        Button(*band, "Helpbutton", QStringLiteral("&Help"), "Get Windows help for Nudgery!",
+               QStyle::SP_DialogHelpButton, QRect(408, 11, 88, 27));
     connect(Okbutton, &QPushButton::clicked, this, &TPreferences::OkbuttonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TPreferences::CancelButtonClick);
     connect(Helpbutton, &QPushButton::clicked, this, &TPreferences::HelpbuttonClick);
