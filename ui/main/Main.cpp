@@ -1,17 +1,16 @@
 #include "Main.h"
 
 #include "MainAbout.h"
+#include "MainPrivate.h"
 #include "MainTabSet.h"
 #include "MissedReminders.h"
 #include "PopupHints.h"
 #include "TimerPause.h"
 #include "Trayicon.h"
-#include "alerts/Alarmsh.h"
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
 #include "art/ProgramArt.h"
 #include "core/clock.h"
-#include "core/date_formats.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/profile_file.h"
@@ -19,7 +18,6 @@
 #include "platform/startup_info.h"
 #include "ui/controls/Graphp.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -40,19 +38,69 @@ constexpr int ClientHeight = 362;
 } // namespace
 
 TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
-    setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Nudgery!"));
-    setWindowIcon(ProgramIcon());
+    : QMainWindow(parent), d_(std::make_unique<MainPrivate>(*this, services)) {
+    d_->FormCreate();
+}
+
+TMainForm::~TMainForm() {
+    d_->FormDestroy();
+}
+
+TAlarmShow& TMainForm::NotificationWindow() {
+    return d_->notifier_.Window();
+}
+
+void TMainForm::FormActivate() {
+    d_->FormActivate();
+}
+
+bool TMainForm::StartsInTray() const {
+    return d_->services.startup.HasNotificationArea() && d_->services.settings.UseTray;
+}
+
+void TMainForm::EndSession() {
+    if (d_->cycle_.EndAsked())
+        close();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!d_->FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    d_->FormClose();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    d_->FormResize();
+}
+
+MainPrivate::MainPrivate(TMainForm& window, const MainFormServices& s)
+    : q(window), services(s),
+      AlarmGrid(CreateGrid("AlarmGrid", {"Reminder", "When", "Status"}, {345, 137, 115})),
+      RepeatingAlarmGrid(
+          CreateGrid("RepeatingAlarmGrid",
+                     {"Repeat Reminder", "Days", "First Time", "Repeat Every...", "Next Reminder"},
+                     {212, 110, 55, 81, 110})),
+      oneTime_(*AlarmGrid), repeating_(*RepeatingAlarmGrid),
+      listsFile_(s.programFolder + QStringLiteral("Nudgery.dat"), oneTime_, repeating_, s.clock,
+                 missed_, [this](const std::exception& error) { ReportError(error); }),
+      notifier_(s.clock, s.help, s.sound),
+      cycle_(oneTime_, repeating_, s.clock, s.settings, notifier_, listsFile_) {
+    q.setObjectName(QStringLiteral("MainForm"));
+    q.setWindowTitle(QStringLiteral("Nudgery!"));
+    q.setWindowIcon(ProgramIcon());
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(11);
-    setFont(arial);
+    q.setFont(arial);
 
-    auto* client = new QWidget(this);
+    auto* client = new QWidget(&q);
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    setCentralWidget(client);
+    q.setCentralWidget(client);
     CreateButtonBar();
     CreateLists();
     CreateBottomBar();
@@ -60,40 +108,33 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     CreatePopupMenus();
     CreateTrayIcon();
     hints_ = std::make_unique<PopupHints>();
-    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    q.resize(ClientWidth, ClientHeight + q.menuBar()->sizeHint().height());
     // Smaller, the buttons of the bars would be cut off; larger is fine.
-    setMinimumSize(size());
+    q.setMinimumSize(q.size());
 
-    Timer1 = new QTimer(this);
+    Timer1 = new QTimer(&q);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-
-    FormCreate();
+    connect(Timer1, &QTimer::timeout, this, &MainPrivate::Timer1Timer);
 }
 
-TMainForm::~TMainForm() {
-    FormDestroy();
-}
+MainPrivate::~MainPrivate() = default;
 
-void TMainForm::FormCreate() {
-    services_.formats.SaveUserDateFormats(services_.userFormats);
-    services_.formats.UseInternalDateFormats();
+void MainPrivate::FormCreate() {
+    services.formats.SaveUserDateFormats(services.userFormats);
+    services.formats.UseInternalDateFormats();
     FirstActivation = true;
-    ShowTime(services_.clock.Now());
-    services_.settings = ReadSettings(ProfileFile(SettingsFileName(services_.programFolder)));
+    ShowTime(services.clock.Now());
+    services.settings = ReadSettings(ProfileFile(SettingsFileName(services.programFolder)));
     ApplySettings();
-    EmptyLists();
-    LoadFromDisk();
-    SelectFirstRows();
+    cycle_.Load();
     TabSet->setCurrentIndex(0);
     TabSetClick();
-    CheckCounter = 0;
     mnuOnLine->menuAction()->setVisible(true);
     Closing = false;
 }
 
-void TMainForm::FormActivate() {
+void MainPrivate::FormActivate() {
     if (!FirstActivation)
         return;
     try {
@@ -101,81 +142,70 @@ void TMainForm::FormActivate() {
     } catch (const std::exception& error) {
         ReportError(error);
     }
-    if (!services_.startup.StartMinimized()) {
-        if (!isVisible())
-            show();
-        raise();
-        activateWindow();
-    } else if (StartsInTray()) {
+    if (!services.startup.StartMinimized()) {
+        if (!q.isVisible())
+            q.show();
+        q.raise();
+        q.activateWindow();
+    } else if (q.StartsInTray()) {
         // Only the tray icon: the window is hidden, which takes it off the task bar, once
         // the event loop runs and the minimised window exists on the desktop.
-        showMinimized();
+        q.showMinimized();
         QMetaObject::invokeMethod(
             this, [this] { TrayIcon->HideApplication(); }, Qt::QueuedConnection);
         TrayIcon->AddIcon();
     } else {
-        showMinimized();
+        q.showMinimized();
     }
     SetButtons();
     Timer1->start();
     FirstActivation = false;
     // Once the window is on the screen, or in the tray, as the steps above leave it.
-    QTimer::singleShot(0, this, &TMainForm::ShowLoadReports);
+    QTimer::singleShot(0, this, &MainPrivate::ShowLoadReports);
 }
 
-void TMainForm::ShowLoadReports() {
+void MainPrivate::ShowLoadReports() {
     if (!missed_.empty()) {
         // Made with the first batch: most starts have nothing to report.
         if (!missedWindow_)
-            missedWindow_ = std::make_unique<TMissedReminders>(services_.formats, services_.clock);
+            missedWindow_ = std::make_unique<TMissedReminders>(services.formats, services.clock);
         missedWindow_->AddBatch(std::exchange(missed_, {}));
     }
-    if (damagedReport_.isEmpty())
+    const QString damaged = listsFile_.TakeDamagedReport();
+    if (damaged.isEmpty())
         return;
-    const QString text = std::exchange(damagedReport_, QString());
     const TimerPause pause(*Timer1);
-    services_.messages.ShowInfo(WindowOnView(), text);
+    services.messages.ShowInfo(WindowOnView(), damaged);
 }
 
-QWidget* TMainForm::WindowOnView() {
-    return isVisible() && !isMinimized() ? this : nullptr;
+QWidget* MainPrivate::WindowOnView() {
+    return q.isVisible() && !q.isMinimized() ? &q : nullptr;
 }
 
-bool TMainForm::StartsInTray() const {
-    return services_.startup.HasNotificationArea() && services_.settings.UseTray;
-}
-
-TAlarmShow& TMainForm::NotificationWindow() {
-    if (!alarmShow_)
-        alarmShow_ =
-            std::make_unique<TAlarmShow>(services_.clock, services_.help, [this] { Shutup(); });
-    return *alarmShow_;
-}
-
-void TMainForm::EndSession() {
-    // An end asked again before the tick has closed: closing now would save the lists
-    // before the answer is applied, and the tick's own close would find the window gone.
-    if (EndRequested)
-        return;
-    if (alarmShow_ && alarmShow_->isVisible()) {
-        // Nobody answered it: the tick that showed it changes nothing and then closes.
-        EndRequested = true;
-        alarmShow_->done(TAlarmShow::Unanswered);
+void MainPrivate::Timer1Timer() {
+    // Stopped for the whole tick, so that a notification's own event loop cannot start
+    // another tick.
+    Timer1->stop();
+    // One reading of the clock serves the tick; the clock panel repaints with the event
+    // loop, once.
+    const TDateTime now = services.clock.Now();
+    ShowTime(now);
+    CheckCycle::TickResult tick = cycle_.Tick(now);
+    if (tick.newDay) {
+        missed_.insert(missed_.end(), std::make_move_iterator(tick.missed.begin()),
+                       std::make_move_iterator(tick.missed.end()));
+        ShowLoadReports();
+    } else if (tick.end && q.close()) {
         return;
     }
-    close();
+    Timer1->start();
 }
 
-void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!FormCloseQuery()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    FormClose();
+void MainPrivate::ShowTime(TDateTime now) {
+    TimePanel->SetCaption(QString::fromLocal8Bit(services.formats.Format("hh:mm:ssam/pm", now)));
 }
 
-bool TMainForm::FormCloseQuery() {
+bool MainPrivate::FormCloseQuery() {
     Closing = true;
     // A settings file that cannot be written must not keep the lists from being saved.
     try {
@@ -183,44 +213,39 @@ bool TMainForm::FormCloseQuery() {
     } catch (const std::exception& error) {
         ReportError(error);
     }
-    if (SaveToDisk())
+    if (listsFile_.Save())
         return true;
     // The window stays open, and goes on re-laying its lists when resized.
     Closing = false;
     return false;
 }
 
-void TMainForm::FormClose() {
-    hide();
-    emit Closed();
+void MainPrivate::FormClose() {
+    q.hide();
+    emit q.Closed();
 }
 
-void TMainForm::FormDestroy() {
-    Shutup();
+void MainPrivate::FormDestroy() {
+    services.sound.Shutup();
 }
 
-void TMainForm::ReportError(const std::exception& error) {
+void MainPrivate::ReportError(const std::exception& error) {
     const TimerPause pause(*Timer1);
-    services_.messages.ShowError(this, QString::fromLocal8Bit(error.what()));
+    services.messages.ShowError(&q, QString::fromLocal8Bit(error.what()));
 }
 
-void TMainForm::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    FormResize();
-}
-
-void TMainForm::FormResize() {
+void MainPrivate::FormResize() {
     if (Closing)
         return;
-    for (TClickableStringGrid* grid : findChildren<TClickableStringGrid*>())
+    for (TClickableStringGrid* grid : q.findChildren<TClickableStringGrid*>())
         grid->AdjustColumnWidth();
 }
 
-void TMainForm::TabSetClick() {
+void MainPrivate::TabSetClick() {
     Notebook->setCurrentIndex(TabSet->currentIndex());
 }
 
-void TMainForm::NotebookPageChanged() {
+void MainPrivate::NotebookPageChanged() {
     if (Notebook->currentIndex() == 0)
         AlarmGrid->AdjustColumnWidth();
     else
@@ -228,7 +253,7 @@ void TMainForm::NotebookPageChanged() {
     SetButtons();
 }
 
-void TMainForm::SetButtons() {
+void MainPrivate::SetButtons() {
     const int page = Notebook->currentIndex();
     CloneButton->setVisible(page == 0);
     AdjustTimeButton->setVisible(page == 0);
@@ -241,64 +266,48 @@ void TMainForm::SetButtons() {
             grid->SetFixedRows(1);
 }
 
-void TMainForm::AlarmGridKeyDown(int key) {
+void MainPrivate::AlarmGridKeyDown(int key) {
     if (key == Qt::Key_Delete)
         DeleteAlarmButtonClick();
 }
 
-void TMainForm::AlarmGridKeyPress(int key) {
+void MainPrivate::AlarmGridKeyPress(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         EditAlarmButtonClick();
 }
 
-void TMainForm::AlarmGridDblClick() {
-    EditAlarmButtonClick();
+void MainPrivate::MinimizebuttonClick() {
+    q.showMinimized();
 }
 
-void TMainForm::RepeatingAlarmGridDblClick() {
-    EditAlarmButtonClick();
+void MainPrivate::mnuExitClick() {
+    q.close();
 }
 
-void TMainForm::MinimizebuttonClick() {
-    showMinimized();
+void MainPrivate::mnuContentsClick() {
+    services.help.ShowTopic(TMainForm::ContentsHelpTopic, &q);
 }
 
-void TMainForm::mnuExitClick() {
-    close();
-}
-
-void TMainForm::Exit1Click() {
-    close();
-}
-
-void TMainForm::Exit2Click() {
-    close();
-}
-
-void TMainForm::mnuContentsClick() {
-    services_.help.ShowTopic(ContentsHelpTopic, this);
-}
-
-void TMainForm::mnuAboutClick() {
+void MainPrivate::mnuAboutClick() {
     const TimerPause pause(*Timer1);
-    TAboutBox about(this);
-    CenterForm(about);
+    TAboutBox about(&q);
+    q.CenterForm(about);
     about.exec();
 }
 
-void TMainForm::VisitOurInternetWebsite1Click() {
-    const QString address = QString::fromLatin1(WebAddress);
-    if (services_.shell.OpenWebAddress(address))
+void MainPrivate::VisitOurInternetWebsite1Click() {
+    const QString address = QString::fromLatin1(TMainForm::WebAddress);
+    if (services.shell.OpenWebAddress(address))
         return;
     // The address, for the user to copy into a browser by hand.
     const TimerPause pause(*Timer1);
-    services_.messages.ShowInfo(
-        this, QStringLiteral("No web browser could be started.\nOur Internet website is at:\n%1")
-                  .arg(address));
+    services.messages.ShowInfo(
+        &q, QStringLiteral("No web browser could be started.\nOur Internet website is at:\n%1")
+                .arg(address));
 }
 
-void TMainForm::AdjustTimeButtonClick() {
-    PopupMenuBelow(*AdjustTimeButton, *AdjustItemTimeMenu);
+void MainPrivate::AdjustTimeButtonClick() {
+    TMainForm::PopupMenuBelow(*AdjustTimeButton, *AdjustItemTimeMenu);
 }
 
 } // namespace nudgery

@@ -1,5 +1,6 @@
 // Building the main window's controls and menus.
 #include "Main.h"
+#include "MainPrivate.h"
 #include "MainTabSet.h"
 #include "platform/help_viewer.h"
 #include "ui/controls/Graphp.h"
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-#include <functional>
 
 namespace nudgery {
 
@@ -37,8 +37,8 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption, const QStri
 
 } // namespace
 
-void TMainForm::CreateButtonBar() {
-    Panel1 = Bar(centralWidget(), "Panel1", 41);
+void MainPrivate::CreateButtonBar() {
+    Panel1 = Bar(q.centralWidget(), "Panel1", 41);
     const auto button = [this](const char* name, const QString& caption, const QString& hint,
                                const QIcon& glyph, QRect geometry) {
         auto* b = Named(new QPushButton(glyph, caption, Panel1), name);
@@ -47,23 +47,23 @@ void TMainForm::CreateButtonBar() {
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
-    AddAlarmButton = button("AddAlarmButton", "&New", "Add a new reminder", NewPageGlyph(palette()),
-                            {8, 4, 74, 30});
+    AddAlarmButton = button("AddAlarmButton", "&New", "Add a new reminder",
+                            NewPageGlyph(q.palette()), {8, 4, 74, 30});
     EditAlarmButton = button("EditAlarmButton", "&Edit", "Edit current reminder",
-                             PencilGlyph(palette()), {93, 4, 74, 30});
+                             PencilGlyph(q.palette()), {93, 4, 74, 30});
     DeleteAlarmButton = button("DeleteAlarmButton", "&Delete", "Delete current reminder",
-                               BinGlyph(palette()), {178, 4, 74, 30});
+                               BinGlyph(q.palette()), {178, 4, 74, 30});
     CloneButton = button("CloneButton", "&Clone", "Make a copy of \ncurrent reminder",
-                         CopyGlyph(palette()), {263, 4, 74, 30});
+                         CopyGlyph(q.palette()), {263, 4, 74, 30});
     AdjustTimeButton = button("AdjustTimeButton", "Adjust Time +-",
                               "Adjust the current reminder time \nplus or minus ",
-                              TurnGlyph(palette()), {348, 4, 96, 30});
+                              TurnGlyph(q.palette()), {348, 4, 96, 30});
     AdjustTimeButton->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(AddAlarmButton, &QPushButton::clicked, this, &TMainForm::AddAlarmButtonClick);
-    connect(EditAlarmButton, &QPushButton::clicked, this, &TMainForm::EditAlarmButtonClick);
-    connect(DeleteAlarmButton, &QPushButton::clicked, this, &TMainForm::DeleteAlarmButtonClick);
-    connect(CloneButton, &QPushButton::clicked, this, &TMainForm::CloneButtonClick);
-    connect(AdjustTimeButton, &QPushButton::clicked, this, &TMainForm::AdjustTimeButtonClick);
+    connect(AddAlarmButton, &QPushButton::clicked, this, &MainPrivate::AddAlarmButtonClick);
+    connect(EditAlarmButton, &QPushButton::clicked, this, &MainPrivate::EditAlarmButtonClick);
+    connect(DeleteAlarmButton, &QPushButton::clicked, this, &MainPrivate::DeleteAlarmButtonClick);
+    connect(CloneButton, &QPushButton::clicked, this, &MainPrivate::CloneButtonClick);
+    connect(AdjustTimeButton, &QPushButton::clicked, this, &MainPrivate::AdjustTimeButtonClick);
     connect(AdjustTimeButton, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { AdjustItemTimeMenu->popup(AdjustTimeButton->mapToGlobal(at)); });
 
@@ -71,11 +71,11 @@ void TMainForm::CreateButtonBar() {
     TimePanel->setGeometry(519, 5, 72, 25);
     TimePanel->SetBevelOuter(TPanelBevel::bvNone);
     TimePanel->SetParentColor(true);
-    TimePanel->SetFont({font(), Qt::black});
+    TimePanel->SetFont({q.font(), Qt::black});
 }
 
-TClickableStringGrid* TMainForm::CreateGrid(const char* name, const QStringList& headers,
-                                            std::initializer_list<int> widths) {
+TClickableStringGrid* MainPrivate::CreateGrid(const char* name, const QStringList& headers,
+                                              std::initializer_list<int> widths) {
     auto* grid = Named(new TClickableStringGrid, name);
     grid->SetColCount(static_cast<int>(widths.size()));
     int col = 0;
@@ -90,8 +90,14 @@ TClickableStringGrid* TMainForm::CreateGrid(const char* name, const QStringList&
     grid->setFont(arial);
     grid->SetHeaderFont({arial, Qt::black});
     grid->SetSelectedFont({arial, Qt::white});
-    grid->SetSelectedColor(palette().color(QPalette::Highlight));
+    grid->SetSelectedColor(q.palette().color(QPalette::Highlight));
     grid->Loaded();
+    grid->OnGetCellFormat = [this](TClickableStringGrid& sender, int col, int row, TGridDrawState,
+                                   TFormatOptions& options) {
+        GridGetCellFormat(sender, col, row, options);
+    };
+    grid->OnGetHeaderCellFormat = [this](TClickableStringGrid&, int, int, TGridDrawState,
+                                         TFormatOptions& options) { SetHeaderFontSize(options); };
     // Whenever the list's width changes, however that came about (a restored placement, a
     // maximise, a page shown for the first time), its first column takes up the slack.
     connect(grid, &TClickableStringGrid::ClientWidthChanged, this, [this, grid] {
@@ -102,12 +108,13 @@ TClickableStringGrid* TMainForm::CreateGrid(const char* name, const QStringList&
         AlarmGridKeyDown(key);
         AlarmGridKeyPress(key);
     });
+    connect(grid, &TClickableStringGrid::DblClick, this, &MainPrivate::EditAlarmButtonClick);
     return grid;
 }
 
-void TMainForm::CreateLists() {
-    Panel3 = Named(new QWidget(centralWidget()), "Panel3");
-    centralWidget()->layout()->addWidget(Panel3);
+void MainPrivate::CreateLists() {
+    Panel3 = Named(new QWidget(q.centralWidget()), "Panel3");
+    q.centralWidget()->layout()->addWidget(Panel3);
     auto* layout = new QVBoxLayout(Panel3);
     layout->setContentsMargins(5, 5, 5, 5);
     layout->setSpacing(0);
@@ -127,12 +134,7 @@ void TMainForm::CreateLists() {
     TabSet->addTab(QStringLiteral("Repeat Reminders"));
     layout->addWidget(TabSet);
 
-    AlarmGrid = CreateGrid("AlarmGrid", {"Reminder", "When", "Status"}, {345, 137, 115});
     AlarmGrid->SetAlignmentVert(TVertAlignment::taMiddle);
-    RepeatingAlarmGrid =
-        CreateGrid("RepeatingAlarmGrid",
-                   {"Repeat Reminder", "Days", "First Time", "Repeat Every...", "Next Reminder"},
-                   {212, 110, 55, 81, 110});
     const auto page = [this](const char* name, TClickableStringGrid* grid) {
         auto* widget = Named(new QWidget, name);
         auto* fill = new QVBoxLayout(widget);
@@ -143,29 +145,19 @@ void TMainForm::CreateLists() {
     page("Reminders", AlarmGrid);
     page("Repeat Reminders", RepeatingAlarmGrid);
 
-    AlarmGrid->OnGetCellFormat = std::bind_front(&TMainForm::AlarmGridGetCellFormat, this);
-    AlarmGrid->OnGetHeaderCellFormat =
-        std::bind_front(&TMainForm::AlarmGridGetHeaderCellFormat, this);
-    RepeatingAlarmGrid->OnGetCellFormat =
-        std::bind_front(&TMainForm::RepeatingAlarmGridGetCellFormat, this);
-    RepeatingAlarmGrid->OnGetHeaderCellFormat =
-        std::bind_front(&TMainForm::RepeatingAlarmGridGetHeaderCellFormat, this);
-    connect(AlarmGrid, &TClickableStringGrid::DblClick, this, &TMainForm::AlarmGridDblClick);
-    connect(RepeatingAlarmGrid, &TClickableStringGrid::DblClick, this,
-            &TMainForm::RepeatingAlarmGridDblClick);
-    connect(TabSet, &QTabBar::currentChanged, this, &TMainForm::TabSetClick);
-    connect(Notebook, &QStackedWidget::currentChanged, this, &TMainForm::NotebookPageChanged);
+    connect(TabSet, &QTabBar::currentChanged, this, &MainPrivate::TabSetClick);
+    connect(Notebook, &QStackedWidget::currentChanged, this, &MainPrivate::NotebookPageChanged);
 }
 
-void TMainForm::CreateBottomBar() {
-    Panel2 = Bar(centralWidget(), "Panel2", 1);
-    Panel4 = Bar(centralWidget(), "Panel4", 40);
+void MainPrivate::CreateBottomBar() {
+    Panel2 = Bar(q.centralWidget(), "Panel2", 1);
+    Panel4 = Bar(q.centralWidget(), "Panel4", 40);
     Minimizebutton =
-        Named(new QPushButton(MinimizeGlyph(palette()), QStringLiteral("Minimize"), Panel4),
+        Named(new QPushButton(MinimizeGlyph(q.palette()), QStringLiteral("Minimize"), Panel4),
               "Minimizebutton");
     Minimizebutton->setGeometry(8, 2, 111, 29);
     Minimizebutton->setToolTip(QStringLiteral("Minimize Nudgery!"));
-    Exitbutton = Named(new QPushButton(CrossGlyph(palette()), QStringLiteral("E&xit"), Panel4),
+    Exitbutton = Named(new QPushButton(CrossGlyph(q.palette()), QStringLiteral("E&xit"), Panel4),
                        "Exitbutton");
     Exitbutton->setGeometry(511, 2, 68, 29);
     Exitbutton->setToolTip(QStringLiteral("Exit Nudgery!"));
@@ -173,19 +165,19 @@ void TMainForm::CreateBottomBar() {
     Exitbutton->setLayoutDirection(Qt::RightToLeft);
     for (QPushButton* b : {Minimizebutton, Exitbutton})
         b->setFocusPolicy(Qt::TabFocus);
-    connect(Minimizebutton, &QPushButton::clicked, this, &TMainForm::MinimizebuttonClick);
-    connect(Exitbutton, &QPushButton::clicked, this, &TMainForm::mnuExitClick);
+    connect(Minimizebutton, &QPushButton::clicked, this, &MainPrivate::MinimizebuttonClick);
+    connect(Exitbutton, &QPushButton::clicked, this, &MainPrivate::mnuExitClick);
 
     // Tab runs from top to bottom: the button bar, the list shown, its tabs, the bottom bar.
     QWidget* const order[] = {AdjustTimeButton, AlarmGrid, RepeatingAlarmGrid, TabSet,
                               Minimizebutton};
     for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void TMainForm::CreateMenus() {
-    menuBar()->setObjectName(QStringLiteral("MainMenu2"));
-    File1 = Named(menuBar()->addMenu(QStringLiteral("&File")), "File1");
+void MainPrivate::CreateMenus() {
+    q.menuBar()->setObjectName(QStringLiteral("MainMenu2"));
+    File1 = Named(q.menuBar()->addMenu(QStringLiteral("&File")), "File1");
     mnuSetPreferences = Item(File1, "mnuSetPreferences", "&Set Preferences");
     Named(File1->addSeparator(), "N1");
     mnuDeleteremindersmarkedasdone =
@@ -195,36 +187,36 @@ void TMainForm::CreateMenus() {
     Named(File1->addSeparator(), "N2");
     Exit2 = Item(File1, "Exit2", "E&xit");
 
-    mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuHelp = Named(q.menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
     mnuContents = Item(mnuHelp, "mnuContents", "&Contents", "Show Windows Help for Nudgery!");
     Named(mnuHelp->addSeparator(), "MenuItem1");
     mnuAbout = Item(mnuHelp, "mnuAbout", "&About", "About Nudgery!");
 
-    mnuOnLine = Named(menuBar()->addMenu(QStringLiteral("Online")), "mnuOnLine");
+    mnuOnLine = Named(q.menuBar()->addMenu(QStringLiteral("Online")), "mnuOnLine");
     VisitOurInternetWebsite1 =
         Item(mnuOnLine, "VisitOurInternetWebsite1", "Visit Our Internet Website");
 
-    connect(mnuSetPreferences, &QAction::triggered, this, &TMainForm::mnuSetPreferencesClick);
+    connect(mnuSetPreferences, &QAction::triggered, this, &MainPrivate::mnuSetPreferencesClick);
     connect(mnuDeleteremindersmarkedasdone, &QAction::triggered, this,
-            &TMainForm::mnuDeleteremindersmarkedasdoneClick);
+            &MainPrivate::mnuDeleteremindersmarkedasdoneClick);
     connect(Deleteremindersmarkedasexpired1, &QAction::triggered, this,
-            &TMainForm::Deleteremindersmarkedasexpired1Click);
-    connect(Exit2, &QAction::triggered, this, &TMainForm::Exit2Click);
-    connect(mnuContents, &QAction::triggered, this, &TMainForm::mnuContentsClick);
-    BindHelpKey(*this, services_.help, ContentsHelpTopic);
-    connect(mnuAbout, &QAction::triggered, this, &TMainForm::mnuAboutClick);
+            &MainPrivate::Deleteremindersmarkedasexpired1Click);
+    connect(Exit2, &QAction::triggered, this, &MainPrivate::mnuExitClick);
+    connect(mnuContents, &QAction::triggered, this, &MainPrivate::mnuContentsClick);
+    BindHelpKey(q, services.help, TMainForm::ContentsHelpTopic);
+    connect(mnuAbout, &QAction::triggered, this, &MainPrivate::mnuAboutClick);
     connect(VisitOurInternetWebsite1, &QAction::triggered, this,
-            &TMainForm::VisitOurInternetWebsite1Click);
+            &MainPrivate::VisitOurInternetWebsite1Click);
 }
 
-void TMainForm::CreatePopupMenus() {
-    TrayMenu = Named(new QMenu(this), "TrayMenu");
+void MainPrivate::CreatePopupMenus() {
+    TrayMenu = Named(new QMenu(&q), "TrayMenu");
     mnuShowNudgery = Item(TrayMenu, "mnuShowNudgery", "&Show Nudgery");
     Exit1 = Item(TrayMenu, "Exit1", "E&xit");
-    connect(mnuShowNudgery, &QAction::triggered, this, &TMainForm::mnuShowNudgeryClick);
-    connect(Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
+    connect(mnuShowNudgery, &QAction::triggered, this, &MainPrivate::RestoreApplication);
+    connect(Exit1, &QAction::triggered, this, &MainPrivate::mnuExitClick);
 
-    AdjustItemTimeMenu = Named(new QMenu(this), "AdjustItemTimeMenu");
+    AdjustItemTimeMenu = Named(new QMenu(&q), "AdjustItemTimeMenu");
     struct Shift {
         const char* name;
         const char* caption;
@@ -253,7 +245,7 @@ void TMainForm::CreatePopupMenus() {
     Named(AdjustItemTimeMenu->addSeparator(), "N3");
     addShifts(earlier);
 
-    WhatsThisMenu = Named(new QMenu(this), "WhatsThisMenu");
+    WhatsThisMenu = Named(new QMenu(&q), "WhatsThisMenu");
     Item(WhatsThisMenu, "Whatsthis", "What's this?");
 }
 

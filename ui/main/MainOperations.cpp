@@ -1,6 +1,7 @@
 // The list operations of the main window: adding, editing, cloning, deleting and shifting
 // reminders. Every change reaches the data file at once.
 #include "Main.h"
+#include "MainPrivate.h"
 #include "TimerPause.h"
 #include "alerts/Settings.h"
 #include "core/clock.h"
@@ -50,14 +51,14 @@ std::unique_ptr<TReminder> RepeatingFrom(const TEditAlarmRepeating& editor) {
 
 } // namespace
 
-EditorServices TMainForm::ServicesForEditors() {
-    return {services_.clock,         services_.formats,
-            services_.messages,      services_.help,
-            services_.sound,         services_.files,
-            services_.programFolder, [this](QWidget& dialog) { CenterForm(dialog); }};
+EditorServices MainPrivate::ServicesForEditors() {
+    return {services.clock,         services.formats,
+            services.messages,      services.help,
+            services.sound,         services.files,
+            services.programFolder, [this](QWidget& dialog) { q.CenterForm(dialog); }};
 }
 
-void TMainForm::AddAlarmButtonClick() {
+void MainPrivate::AddAlarmButtonClick() {
     if (Notebook->currentIndex() == 0)
         AddNormal();
     else
@@ -65,7 +66,7 @@ void TMainForm::AddAlarmButtonClick() {
     SetButtons();
 }
 
-void TMainForm::EditAlarmButtonClick() {
+void MainPrivate::EditAlarmButtonClick() {
     if (Notebook->currentIndex() == 0)
         EditNormal();
     else
@@ -73,12 +74,12 @@ void TMainForm::EditAlarmButtonClick() {
     SetButtons();
 }
 
-void TMainForm::AddNormal() {
+void MainPrivate::AddNormal() {
     const TimerPause pause(*Timer1);
-    TEditAlarmExact editor(ServicesForEditors(), this);
-    OfferDefaults(editor, services_.settings);
+    TEditAlarmExact editor(ServicesForEditors(), &q);
+    OfferDefaults(editor, services.settings);
     editor.SetWhenForNewReminder();
-    CenterForm(editor);
+    q.CenterForm(editor);
     if (editor.exec() != QDialog::Accepted)
         return;
     AlarmGrid->AddRow();
@@ -87,25 +88,25 @@ void TMainForm::AddNormal() {
         row, TReminder::CreateNormal(KindOneTime, editor.EditorWhen(), editor.Description(),
                                      editor.EditorSoundFile(), editor.EditorEventType()));
     TReminder* added = AlarmGrid->Object(row);
-    added->UpdateNormalStatus(services_.clock);
-    MoveGridRowToCorrectDateTimeSlot(row, true);
+    added->UpdateNormalStatus(services.clock);
+    oneTime_.MoveRowToDateTimeSlot(row, true);
     // Later than every other, it stays last without a move; selected all the same, so the
     // next Edit or Delete acts on the reminder just written.
     if (AlarmGrid->Object(row) == added)
         AlarmGrid->SetRow(row);
-    SaveToDisk();
+    listsFile_.Save();
 }
 
-void TMainForm::EditNormal() {
+void MainPrivate::EditNormal() {
     const int row = AlarmGrid->Row();
     if (row < 1)
         return;
     const TimerPause pause(*Timer1);
     TReminder& reminder = *AlarmGrid->Object(row);
-    TEditAlarmExact editor(ServicesForEditors(), this);
+    TEditAlarmExact editor(ServicesForEditors(), &q);
     ShowReminder(editor, reminder);
     editor.SetWhen(reminder.When);
-    CenterForm(editor);
+    q.CenterForm(editor);
     if (editor.exec() != QDialog::Accepted)
         return;
     reminder.Description = editor.Description();
@@ -113,67 +114,67 @@ void TMainForm::EditNormal() {
     reminder.When = editor.EditorWhen();
     reminder.EventType = editor.EditorEventType();
     reminder.Status = StatusPending;
-    reminder.UpdateNormalStatus(services_.clock);
-    MoveGridRowToCorrectDateTimeSlot(row, true);
+    reminder.UpdateNormalStatus(services.clock);
+    oneTime_.MoveRowToDateTimeSlot(row, true);
     AlarmGrid->viewport()->update();
-    SaveToDisk();
+    listsFile_.Save();
 }
 
-void TMainForm::AddRepeating() {
+void MainPrivate::AddRepeating() {
     const TimerPause pause(*Timer1);
-    TEditAlarmRepeating editor(ServicesForEditors(), this);
-    OfferDefaults(editor, services_.settings);
+    TEditAlarmRepeating editor(ServicesForEditors(), &q);
+    OfferDefaults(editor, services.settings);
     editor.SetTimesForNewReminder();
     editor.SetEditorDaySpec("12345");
-    CenterForm(editor);
+    q.CenterForm(editor);
     if (editor.exec() != QDialog::Accepted)
         return;
     // The repeating list keeps the order of adding: the new reminder stays last.
     RepeatingAlarmGrid->AddRow();
     const int row = RepeatingAlarmGrid->RowCount() - 1;
     RepeatingAlarmGrid->SetObject(row, RepeatingFrom(editor));
-    RepeatingAlarmGrid->Object(row)->ScheduleToday(services_.clock);
+    RepeatingAlarmGrid->Object(row)->ScheduleToday(services.clock);
     // The selection stays, unless there was none: the first reminder of a list is selected.
     if (RepeatingAlarmGrid->Row() < 1)
         RepeatingAlarmGrid->SetRow(row);
-    SaveToDisk();
+    listsFile_.Save();
 }
 
-void TMainForm::EditRepeating() {
+void MainPrivate::EditRepeating() {
     const int row = RepeatingAlarmGrid->Row();
     if (row < 1)
         return;
     const TimerPause pause(*Timer1);
     const TReminder& reminder = *RepeatingAlarmGrid->Object(row);
-    TEditAlarmRepeating editor(ServicesForEditors(), this);
+    TEditAlarmRepeating editor(ServicesForEditors(), &q);
     ShowReminder(editor, reminder);
     editor.SetFirstTime(reminder.FirstTime);
     editor.SetUntilTime(reminder.UntilTime);
     editor.SetEditorDaySpec(reminder.DaySpec);
     editor.SetRepeatMinutes(reminder.RepeatMinutes);
     editor.SetHasUntil(reminder.HasUntil);
-    CenterForm(editor);
+    q.CenterForm(editor);
     if (editor.exec() != QDialog::Accepted)
         return;
     // Rebuilt in the same row; the old reminder goes with its replacement.
     RepeatingAlarmGrid->SetObject(row, RepeatingFrom(editor));
-    RepeatingAlarmGrid->Object(row)->ScheduleToday(services_.clock);
+    RepeatingAlarmGrid->Object(row)->ScheduleToday(services.clock);
     RepeatingAlarmGrid->viewport()->update();
-    SaveToDisk();
+    listsFile_.Save();
 }
 
-void TMainForm::DeleteAlarmButtonClick() {
+void MainPrivate::DeleteAlarmButtonClick() {
     const TimerPause pause(*Timer1);
     TClickableStringGrid& grid = Notebook->currentIndex() == 0 ? *AlarmGrid : *RepeatingAlarmGrid;
     const int row = grid.Row();
-    if (row >= 1 && services_.messages.AskConfirm(this, QStringLiteral("Delete this reminder?"))) {
+    if (row >= 1 && services.messages.AskConfirm(&q, QStringLiteral("Delete this reminder?"))) {
         grid.DeleteRow(row);
-        SaveToDisk();
+        listsFile_.Save();
     }
     SetButtons();
 }
 
-void TMainForm::CloneButtonClick() {
+void MainPrivate::CloneButtonClick() {
     const int row = AlarmGrid->Row();
     if (row < 1)
         return;
@@ -181,44 +182,44 @@ void TMainForm::CloneButtonClick() {
     const int copy = AlarmGrid->RowCount() - 1;
     AlarmGrid->SetObject(copy, AlarmGrid->Object(row)->Clone());
     // By the tie rule the copy lands directly above its original at the latest.
-    MoveGridRowToCorrectDateTimeSlot(copy, true);
-    SaveToDisk();
+    oneTime_.MoveRowToDateTimeSlot(copy, true);
+    listsFile_.Save();
 }
 
-void TMainForm::AdjustTime(QAction* item) {
+void MainPrivate::AdjustTime(QAction* item) {
     const int row = AlarmGrid->Row();
     if (row < 1)
         return;
     TReminder& reminder = *AlarmGrid->Object(row);
     reminder.When = ToWholeSecond(AddMinutes(item->property("Tag").toInt(), reminder.When));
     reminder.Status = StatusPending;
-    reminder.UpdateNormalStatus(services_.clock);
-    MoveGridRowToCorrectDateTimeSlot(row, true);
+    reminder.UpdateNormalStatus(services.clock);
+    oneTime_.MoveRowToDateTimeSlot(row, true);
     AlarmGrid->viewport()->update();
-    SaveToDisk();
+    listsFile_.Save();
 }
 
-void TMainForm::mnuDeleteremindersmarkedasdoneClick() {
-    if (services_.messages.AskConfirm(
-            this, QStringLiteral("Delete all reminders which are marked as Done?")))
+void MainPrivate::mnuDeleteremindersmarkedasdoneClick() {
+    if (services.messages.AskConfirm(
+            &q, QStringLiteral("Delete all reminders which are marked as Done?")))
         DeleteAllDone();
 }
 
-void TMainForm::Deleteremindersmarkedasexpired1Click() {
-    if (services_.messages.AskConfirm(
-            this, QStringLiteral("Delete all reminders which are marked as Expired?")))
+void MainPrivate::Deleteremindersmarkedasexpired1Click() {
+    if (services.messages.AskConfirm(
+            &q, QStringLiteral("Delete all reminders which are marked as Expired?")))
         DeleteAllExpired();
 }
 
-void TMainForm::DeleteAllDone() {
+void MainPrivate::DeleteAllDone() {
     DeleteAllWithStatus(StatusDone, "Done");
 }
 
-void TMainForm::DeleteAllExpired() {
+void MainPrivate::DeleteAllExpired() {
     DeleteAllWithStatus(StatusExpired, "Expired");
 }
 
-void TMainForm::DeleteAllWithStatus(std::uint8_t status, const char* statusName) {
+void MainPrivate::DeleteAllWithStatus(std::uint8_t status, const char* statusName) {
     if (AlarmGrid->RowCount() <= 1)
         return;
     int deleted = 0;
@@ -230,13 +231,13 @@ void TMainForm::DeleteAllWithStatus(std::uint8_t status, const char* statusName)
         }
     }
     if (deleted == 0) {
-        services_.messages.ShowInfo(this, QStringLiteral("No reminders deleted"));
+        services.messages.ShowInfo(&q, QStringLiteral("No reminders deleted"));
         return;
     }
     // Saved before the report, which may stay open a long time.
-    SaveToDisk();
-    services_.messages.ShowInfo(
-        this, QStringLiteral("Deleted %1 reminders marked %2").arg(deleted).arg(statusName));
+    listsFile_.Save();
+    services.messages.ShowInfo(
+        &q, QStringLiteral("Deleted %1 reminders marked %2").arg(deleted).arg(statusName));
 }
 
 } // namespace nudgery

@@ -1,5 +1,6 @@
 // Where the main window, its dialogs and its popup menus go on the screen.
 #include "Main.h"
+#include "MainPrivate.h"
 #include "alerts/Settings.h"
 #include "platform/profile_file.h"
 #include "platform/screen.h"
@@ -20,7 +21,7 @@ constexpr const char* MaximizedKey = "Maximized";
 
 void TMainForm::CenterForm(QWidget& form) const {
     const QSize size = form.frameGeometry().size();
-    const QRect screen = services_.screen.Geometry();
+    const QRect screen = d_->services.screen.Geometry();
     if (&form == this || isMaximized()) {
         form.move(screen.left() + (screen.width() - size.width()) / 2,
                   screen.top() + (screen.height() - size.height()) / 2);
@@ -35,35 +36,35 @@ void TMainForm::PopupMenuBelow(QWidget& button, QMenu& menu) {
     menu.popup(button.mapToGlobal(QPoint(0, button.height())));
 }
 
-QString TMainForm::PlacementSection() const {
+QString MainPrivate::PlacementSection() const {
     return QString::fromStdString(
-        PlacementSectionName(PlacementClassName, services_.screen.PixelsPerInch()));
+        PlacementSectionName(TMainForm::PlacementClassName, services.screen.PixelsPerInch()));
 }
 
-void TMainForm::SavePlacement() {
+void MainPrivate::SavePlacement() {
     // The normal rectangle, also while maximised or minimised; right and bottom are the
     // edges one past the last pixel.
-    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-    ProfileFile file(SettingsFileName(services_.programFolder));
+    const QRect normal = q.isMaximized() || q.isMinimized() ? q.normalGeometry() : q.geometry();
+    ProfileFile file(SettingsFileName(services.programFolder));
     const std::string section = PlacementSection().toStdString();
     file.WriteStrings(section, {ProfileEntry::Integer(LeftKey, normal.left()),
                                 ProfileEntry::Integer(TopKey, normal.top()),
                                 ProfileEntry::Integer(RightKey, normal.left() + normal.width()),
                                 ProfileEntry::Integer(BottomKey, normal.top() + normal.height()),
-                                ProfileEntry::Bool(MaximizedKey, isMaximized())});
+                                ProfileEntry::Bool(MaximizedKey, q.isMaximized())});
 }
 
-void TMainForm::RestorePlacement() {
-    const ProfileFile file(SettingsFileName(services_.programFolder));
+void MainPrivate::RestorePlacement() {
+    const ProfileFile file(SettingsFileName(services.programFolder));
     const std::string section = PlacementSection().toStdString();
     int left = file.ReadInteger(section, LeftKey, 0);
     int top = file.ReadInteger(section, TopKey, 0);
     int right = file.ReadInteger(section, RightKey, 0);
     int bottom = file.ReadInteger(section, BottomKey, 0);
-    const bool maximized = file.ReadBool(section, MaximizedKey, isMaximized());
+    const bool maximized = file.ReadBool(section, MaximizedKey, q.isMaximized());
     if (bottom != 0) {
-        const int screenWidth = services_.screen.Width();
-        const int screenHeight = services_.screen.Height();
+        const int screenWidth = services.screen.Width();
+        const int screenHeight = services.screen.Height();
         if (screenWidth < right) {
             left -= right - screenWidth;
             right = screenWidth;
@@ -72,12 +73,12 @@ void TMainForm::RestorePlacement() {
             top -= bottom - screenHeight;
             bottom = screenHeight;
         }
-        setGeometry(left, top, right - left, bottom - top);
+        q.setGeometry(left, top, right - left, bottom - top);
     } else {
-        CenterForm(*this);
+        q.CenterForm(q);
     }
     if (maximized)
-        setWindowState(windowState() | Qt::WindowMaximized);
+        q.setWindowState(q.windowState() | Qt::WindowMaximized);
     SavePlacement();
 }
 

@@ -1,31 +1,32 @@
 // The preferences: the Preferences dialog opened from the File menu, and the settings
 // that act on the running program put in force.
 #include "Main.h"
+#include "MainPrivate.h"
 #include "PopupHints.h"
 #include "TimerPause.h"
 #include "Trayicon.h"
-#include "ui/editors/Pref.h"
 #include "alerts/Settings.h"
 #include "platform/profile_file.h"
 #include "platform/startup_info.h"
+#include "ui/editors/Pref.h"
 
 namespace nudgery {
 
-void TMainForm::mnuSetPreferencesClick() {
+void MainPrivate::mnuSetPreferencesClick() {
     const TimerPause pause(*Timer1);
-    ProfileFile file(SettingsFileName(services_.programFolder));
+    ProfileFile file(SettingsFileName(services.programFolder));
     // The dialog starts from what the file holds now.
-    services_.settings = ReadSettings(file);
-    TPreferences dialog({services_.sound, services_.files, services_.help, services_.programFolder},
-                        this);
-    CenterForm(dialog);
-    dialog.FillFrom(services_.settings);
-    dialog.SetAnimateIconOffered(services_.startup.HasNotificationArea());
+    services.settings = ReadSettings(file);
+    TPreferences dialog({services.sound, services.files, services.help, services.programFolder},
+                        &q);
+    q.CenterForm(dialog);
+    dialog.FillFrom(services.settings);
+    dialog.SetAnimateIconOffered(services.startup.HasNotificationArea());
     if (dialog.exec() != TPreferences::ResultOk)
         return;
-    dialog.CopyTo(services_.settings);
+    dialog.CopyTo(services.settings);
     try {
-        WriteSettings(services_.settings, file);
+        WriteSettings(services.settings, file);
     } catch (const ProfileWriteError& error) {
         // The new values stay in memory, but nothing changes on screen.
         ReportError(error);
@@ -34,12 +35,12 @@ void TMainForm::mnuSetPreferencesClick() {
     ApplySettings();
 }
 
-void TMainForm::ApplySettings() {
-    const Settings& settings = services_.settings;
+void MainPrivate::ApplySettings() {
+    const Settings& settings = services.settings;
     hints_->SetShown(settings.ShowHintsOn);
     // Only where the desktop has a notification area: without one the icon could not be
     // seen, and minimising would hide the window with nothing to bring it back.
-    TrayIcon->SetActive(settings.UseTray && services_.startup.HasNotificationArea());
+    TrayIcon->SetActive(settings.UseTray && services.startup.HasNotificationArea());
     if (settings.AnimateTrayIcon) {
         LoadAndAnimateIcons();
         TrayIcon->SetState(tsAnimated);

@@ -1,6 +1,7 @@
 // The main window's tray icon: made with the window, still or ticking, and its clicks and
 // menu, which bring the window back from the tray.
 #include "Main.h"
+#include "MainPrivate.h"
 #include "Trayicon.h"
 #include "art/ProgramArt.h"
 #include "platform/tray_area.h"
@@ -14,35 +15,27 @@ constexpr TTimerInterval AnimationInterval = 600;
 
 } // namespace
 
-void TMainForm::CreateTrayIcon() {
-    TrayIcon = new TTrayIcon95(*this, services_.trayArea(), services_.clock);
+void MainPrivate::CreateTrayIcon() {
+    TrayIcon = new TTrayIcon95(q, services.trayArea(), services.clock);
     TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
     TrayIcon->SetIcon(ProgramIcon());
     TrayIcon->Animation().SetOptions(aoIconsInExe);
     TrayIcon->SetAutoPopup(true);
     TrayIcon->SetPopupMenu(TrayMenu);
-    TrayIcon->OnClick = [this] { mnuShowNudgeryClick(); };
-    TrayIcon->OnDblClick = [this] { TrayIconDblClick(); };
+    TrayIcon->OnClick = [this] { RestoreApplication(); };
+    TrayIcon->OnDblClick = [this] { RestoreApplication(); };
 }
 
-void TMainForm::LoadAndAnimateIcons() {
+void MainPrivate::LoadAndAnimateIcons() {
     TTrayIconAnimation& animation = TrayIcon->Animation();
     animation.SetOptions(aoIconsInExe);
     animation.SetIcons(TrayAnimationFrameNames());
     animation.SetInterval(AnimationInterval);
 }
 
-void TMainForm::mnuShowNudgeryClick() {
-    RestoreApplication();
-}
-
-void TMainForm::TrayIconDblClick() {
-    RestoreApplication();
-}
-
-void TMainForm::RestoreApplication() {
+void MainPrivate::RestoreApplication() {
     // The tray icon sees the window restored and shows, raises and activates it.
-    setWindowState(windowState() & ~Qt::WindowMinimized);
+    q.setWindowState(q.windowState() & ~Qt::WindowMinimized);
 }
 
 } // namespace nudgery

@@ -326,7 +326,9 @@ protected:
 
 TEST_F(NewDay, TheFirstTickReloadsWithoutCheckingAndKeepsTheCounter) {
     TMainForm& f = StartAndSave();
-    MainFormAccess(f).CheckCounter() = 4;
+    for (int tick = 0; tick < 4; ++tick)
+        MainFormAccess(f).Tick();
+    ASSERT_EQ(MainFormAccess(f).CheckCounter(), 4);
     clock.SetNow(On16th(0, 0, 1));
     MainFormAccess(f).Tick();
     EXPECT_EQ(MainFormAccess(f).LoadedDate(), EncodeDate(2024, 3, 16));

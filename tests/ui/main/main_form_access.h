@@ -5,6 +5,7 @@
 
 #include "core/clock.h"
 #include "ui/main/Main.h"
+#include "ui/main/MainPrivate.h"
 #include "ui/main/MissedReminders.h"
 
 #include <QObject>
@@ -14,32 +15,28 @@ namespace nudgery::testing {
 
 class MainFormAccess {
 public:
-    explicit MainFormAccess(TMainForm& form) : form_(form) {}
+    explicit MainFormAccess(TMainForm& form) : d_(*form.d_) {}
 
     // One tick of Timer1; five make one check.
-    void Tick() { form_.Timer1Timer(); }
-    void CheckBothLists() {
-        const TDateTime now = form_.CheckNormalAlarms(form_.services_.clock.Now());
-        form_.CheckRepeatAlarms(now);
-    }
+    void Tick() { d_.Timer1Timer(); }
+    void CheckBothLists() { d_.cycle_.CheckBothLists(d_.services.clock.Now()); }
 
-    int& CheckCounter() { return form_.CheckCounter; }
-    bool& Closing() { return form_.Closing; }
-    TDateTime LoadedDate() const { return form_.LoadedDate; }
+    int CheckCounter() const { return d_.cycle_.CheckCounter(); }
+    bool& Closing() { return d_.Closing; }
+    TDateTime LoadedDate() const { return d_.cycle_.LoadedDate(); }
 
-    // The missed-reminders window, a window of its own.
     // The window of missed reminders, made when there is the first to show.
-    QWidget* MissedReminders() { return form_.missedWindow_.get(); }
+    QWidget* MissedReminders() { return d_.missedWindow_.get(); }
 
-    void SetButtons() { form_.SetButtons(); }
-    bool SaveToDisk() { return form_.SaveToDisk(); }
-    void Reload() { form_.Reload(); }
+    void SetButtons() { d_.SetButtons(); }
+    bool SaveToDisk() { return d_.listsFile_.Save(); }
+    void Reload() { d_.cycle_.Load(); }
     void MoveGridRowToCorrectDateTimeSlot(int row, bool select) {
-        form_.MoveGridRowToCorrectDateTimeSlot(row, select);
+        d_.oneTime_.MoveRowToDateTimeSlot(row, select);
     }
 
 private:
-    TMainForm& form_;
+    MainPrivate& d_;
 };
 
 // The window's child of type T named `name`; throws when there is none, so a renamed

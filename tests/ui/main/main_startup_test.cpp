@@ -99,10 +99,10 @@ TEST_F(StartUp, TheNotificationWindowIsMadeWhenFirstNeeded) {
 }
 
 TEST_F(StartUp, TheSoundStopsWhenTheWindowIsDestroyed) {
-    TMainForm& f = Make();
+    Make();
     QFile file(folder.filePath("ring.wav"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    f.PlayTheSound(file.fileName().toStdString());
+    sound.PlayTheSound(file.fileName().toStdString());
     ASSERT_TRUE(player.IsOpen());
     EXPECT_EQ(player.plays, 1);
     form.reset();

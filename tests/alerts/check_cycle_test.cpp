@@ -1,0 +1,412 @@
+// The check cycle without a window, over lists in vectors, a store that counts its saves and
+// keeps what each wrote, and a notifier that answers as the test says: one save per answer,
+// whatever the answers and their order, a snooze beside another due reminder, the date
+// changing while a notification waits, and an end asked from outside.
+#include "alerts/CheckCycle.h"
+#include "alerts/ListsStore.h"
+#include "alerts/Notifier.h"
+#include "alerts/Settings.h"
+#include "core/clock.h"
+#include "core/reminder_list.h"
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace nudgery {
+namespace {
+
+constexpr double kOneSecond = 1.0 / 86400;
+
+TDateTime On15th(int hour, int minute, int second = 0) {
+    return EncodeDate(2024, 3, 15) + EncodeTime(hour, minute, second);
+}
+
+TDateTime On16th(int hour, int minute, int second = 0) {
+    return EncodeDate(2024, 3, 16) + EncodeTime(hour, minute, second);
+}
+
+// Every change, the test's own included, gives a new revision, as the grids count theirs.
+class VectorList final : public ReminderList {
+public:
+    int Count() const override { return static_cast<int>(rows_.size()); }
+    const TReminder* At(int index) const override { return rows_.at(index).get(); }
+    TReminder* At(int index) override {
+        ++revision_;
+        return rows_.at(index).get();
+    }
+    std::uint64_t Revision() const override { return revision_; }
+    void Move(int from, int to) override {
+        ++revision_;
+        auto row = std::move(rows_.at(from));
+        rows_.erase(rows_.begin() + from);
+        rows_.insert(rows_.begin() + to, std::move(row));
+    }
+    void Remove(int index) override {
+        ++revision_;
+        rows_.erase(rows_.begin() + index);
+    }
+    void Changed() override {}
+
+    void Clear() {
+        ++revision_;
+        rows_.clear();
+    }
+    void Put(std::unique_ptr<TReminder> reminder) {
+        ++revision_;
+        rows_.push_back(std::move(reminder));
+    }
+    void Add(const std::string& text, TDateTime when) {
+        auto reminder = TReminder::Create();
+        reminder->Description = text;
+        reminder->When = when;
+        Put(std::move(reminder));
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& row : rows_)
+            texts.emplace_back(row->Description);
+        return texts;
+    }
+    const TReminder& Named(const std::string& text) const {
+        for (const auto& row : rows_)
+            if (std::string(row->Description) == text)
+                return *row;
+        throw std::out_of_range(text);
+    }
+    // Both lists as a save writes them: without reminders marked for deletion.
+    std::vector<TReminder> Kept() const {
+        std::vector<TReminder> kept;
+        for (const auto& row : rows_)
+            if (row->Status != StatusDeleteMark)
+                kept.push_back(*row);
+        return kept;
+    }
+
+private:
+    std::vector<std::unique_ptr<TReminder>> rows_;
+    std::uint64_t revision_ = 0;
+};
+
+// What one save wrote: the reminders of both lists, as the file would hold them.
+struct Written {
+    std::vector<TReminder> oneTime, repeating;
+};
+
+// Keeps what each save wrote; a load gives back the last of it, judged for today.
+class CountingStore final : public ListsStore {
+public:
+    CountingStore(VectorList& oneTime, VectorList& repeating, const Clock& clock)
+        : oneTime_(oneTime), repeating_(repeating), clock_(clock) {}
+
+    bool Save() override {
+        if (fails)
+            return false;
+        saves.push_back({oneTime_.Kept(), repeating_.Kept()});
+        return true;
+    }
+    void Reload() override {
+        ++reloads;
+        if (saves.empty())
+            return;
+        Fill(oneTime_, saves.back().oneTime);
+        Fill(repeating_, saves.back().repeating);
+    }
+
+    bool fails = false;
+    std::vector<Written> saves;
+    int reloads = 0;
+
+private:
+    void Fill(VectorList& list, const std::vector<TReminder>& written) {
+        list.Clear();
+        for (const TReminder& reminder : written) {
+            auto loaded = std::make_unique<TReminder>(reminder);
+            if (loaded->Kind == KindOneTime)
+                loaded->UpdateNormalStatus(clock_);
+            else
+                loaded->ScheduleTodayAfresh(clock_);
+            list.Put(std::move(loaded));
+        }
+    }
+
+    VectorList& oneTime_;
+    VectorList& repeating_;
+    const Clock& clock_;
+};
+
+// The answer a notification gives, or a notification closed unanswered (no value).
+using Answer = std::optional<int>;
+constexpr Answer kUnanswered;
+
+// Answers each notification with the next answer in line, after running the test's look at
+// the moment it is shown.
+class ScriptedNotifier final : public Notifier {
+public:
+    struct Shown {
+        std::string message;
+        bool allowDelete;
+        int timeoutSeconds, timeoutAction;
+    };
+
+    void PlaySound(const std::string& path) override { sounds.push_back(path); }
+    int Show(const TReminder& reminder, bool allowDelete, int timeoutSeconds,
+             int timeoutAction) override {
+        shown.push_back({reminder.Description, allowDelete, timeoutSeconds, timeoutAction});
+        showing_ = true;
+        closedUnanswered_ = false;
+        if (!whileShown.empty()) {
+            whileShown.front()();
+            whileShown.pop_front();
+        }
+        Answer answer = answers.empty() ? Answer(Ok) : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        showing_ = false;
+        if (closedUnanswered_ || !answer)
+            return 3;
+        return *answer;
+    }
+    bool Showing() const override { return showing_; }
+    void CloseUnanswered() override { closedUnanswered_ = true; }
+
+    std::deque<Answer> answers;
+    std::deque<std::function<void()>> whileShown;
+    std::vector<Shown> shown;
+    std::vector<std::string> sounds;
+
+private:
+    bool showing_ = false;
+    bool closedUnanswered_ = false;
+};
+
+class CheckCycleTest : public ::testing::Test {
+protected:
+    // Loaded on the 15th, as the window loads at its start.
+    CheckCycleTest() : clock(On15th(10, 0)) {
+        settings.TimeoutSeconds = 600;
+        settings.TimeoutAction = -30;
+        cycle.Load();
+    }
+    // One check, on the fifth tick.
+    CheckCycle::TickResult Check() {
+        for (int tick = 1; tick < CheckCycle::TicksPerCheck; ++tick)
+            cycle.Tick(clock.Now());
+        return cycle.Tick(clock.Now());
+    }
+    std::vector<std::string> ShownTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& s : notifier.shown)
+            texts.push_back(s.message);
+        return texts;
+    }
+
+    SettableClock clock;
+    Settings settings;
+    VectorList oneTime, repeating;
+    CountingStore store{oneTime, repeating, clock};
+    ScriptedNotifier notifier;
+    CheckCycle cycle{oneTime, repeating, clock, settings, notifier, store};
+};
+
+// What the answer does to the reminder that was shown, seen in what was saved: no value
+// when it is left out of the file.
+struct Outcome {
+    const char* name;
+    Answer answer;
+    bool oneTimeOnly;
+    // Whether the answer changes the reminder, and so is saved.
+    bool saved;
+    std::optional<std::uint8_t> status;
+    TDateTime when;
+};
+
+// At 10:00 on the 15th; a snooze counts from then.
+const Outcome kOutcomes[] = {
+    {"Ok", Notifier::Ok, false, true, StatusDone, On15th(9, 59)},
+    {"Delete", Notifier::Delete, true, true, std::nullopt, 0},
+    {"5 minutes", -5, false, true, StatusPending, On15th(10, 5)},
+    {"1 week", -10080, false, true, StatusNotToday, On15th(10, 0) + 7},
+    {"unanswered", kUnanswered, false, false, StatusPending, On15th(9, 59)},
+    {"an answer that is none", 7, false, false, StatusPending, On15th(9, 59)},
+};
+
+void ExpectWritten(const std::vector<TReminder>& list, const std::string& text,
+                   const Outcome& outcome) {
+    const auto found = std::find_if(list.begin(), list.end(), [&](const TReminder& r) {
+        return std::string(r.Description) == text;
+    });
+    if (!outcome.status) {
+        EXPECT_EQ(found, list.end()) << text;
+        return;
+    }
+    ASSERT_NE(found, list.end()) << text;
+    EXPECT_EQ(found->Status, *outcome.status) << text;
+    EXPECT_NEAR(found->When, outcome.when, kOneSecond) << text;
+}
+
+TEST_F(CheckCycleTest, EachAnswerIsSavedOnceBeforeTheNextNotificationShows) {
+    for (const Outcome& first : kOutcomes)
+        for (const Outcome& second : kOutcomes) {
+            SCOPED_TRACE(std::string(first.name) + ", then " + second.name);
+            oneTime.Clear();
+            store.saves.clear();
+            notifier.shown.clear();
+            // Both in one list, due at the same minute.
+            oneTime.Add("first", On15th(9, 59));
+            oneTime.Add("second", On15th(9, 59));
+            notifier.answers = {first.answer, second.answer};
+            std::size_t savesAtSecond = 0;
+            notifier.whileShown = {[] {},
+                                   [&] {
+                                       savesAtSecond = store.saves.size();
+                                       if (!store.saves.empty())
+                                           ExpectWritten(store.saves.back().oneTime, "first",
+                                                         first);
+                                   }};
+            // A snooze moves the first past the second, which then waits for the next pass.
+            for (int pass = 0; pass < 2 && notifier.shown.size() < 2; ++pass)
+                cycle.CheckBothLists(clock.Now());
+
+            ASSERT_EQ(ShownTexts(), (std::vector<std::string>{"first", "second"}));
+            EXPECT_EQ(savesAtSecond, first.saved ? 1u : 0u);
+            ASSERT_EQ(store.saves.size(), std::size_t(first.saved) + second.saved);
+            if (!store.saves.empty()) {
+                ExpectWritten(store.saves.back().oneTime, "first", first);
+                ExpectWritten(store.saves.back().oneTime, "second", second);
+            }
+            // Each notification carried the settings' time-out and offered Delete.
+            for (const auto& s : notifier.shown) {
+                EXPECT_TRUE(s.allowDelete);
+                EXPECT_EQ(s.timeoutSeconds, 600);
+                EXPECT_EQ(s.timeoutAction, -30);
+            }
+        }
+}
+
+TEST_F(CheckCycleTest, ARepeatingListSavesEachAnswerAndOffersNoDelete) {
+    for (const Outcome& first : kOutcomes) {
+        if (first.oneTimeOnly)
+            continue;
+        SCOPED_TRACE(first.name);
+        repeating.Clear();
+        store.saves.clear();
+        notifier.shown.clear();
+        for (const char* text : {"first", "second"}) {
+            auto reminder =
+                TReminder::CreateRepeating(KindRepeating, EncodeTime(9, 0), true, EncodeTime(20, 0),
+                                           "0123456", 59, text, "", 0);
+            reminder->When = On15th(9, 59);
+            repeating.Put(std::move(reminder));
+        }
+        notifier.answers = {first.answer, Notifier::Ok};
+        std::size_t savesAtSecond = 0;
+        notifier.whileShown = {[] {}, [&] { savesAtSecond = store.saves.size(); }};
+        cycle.CheckBothLists(clock.Now());
+        ASSERT_EQ(notifier.shown.size(), 2u);
+        EXPECT_FALSE(notifier.shown[0].allowDelete);
+        EXPECT_EQ(savesAtSecond, first.saved ? 1u : 0u);
+        EXPECT_EQ(store.saves.size(), first.saved ? 2u : 1u);
+    }
+}
+
+TEST_F(CheckCycleTest, ASnoozeMovesItsReminderAndLeavesTheOtherItsTurn) {
+    oneTime.Add("snoozed", On15th(9, 58));
+    oneTime.Add("other", On15th(9, 59));
+    oneTime.Add("later", On15th(10, 20));
+    notifier.answers = {-10, Notifier::Ok};
+    Check();
+    // The snooze took its reminder past the other, which the pass then stepped over.
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{"snoozed"});
+    EXPECT_EQ(oneTime.Texts(), (std::vector<std::string>{"other", "snoozed", "later"}));
+    ASSERT_EQ(store.saves.size(), 1u);
+    clock.SetNow(On15th(10, 0, 5));
+    Check();
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"snoozed", "other"}));
+    EXPECT_EQ(store.saves.size(), 2u);
+    EXPECT_EQ(oneTime.Named("other").Status, StatusDone);
+    EXPECT_NEAR(oneTime.Named("snoozed").When, On15th(10, 10), kOneSecond);
+}
+
+TEST_F(CheckCycleTest, EventTypesWithoutAWindowAreDoneAndSaved) {
+    const struct {
+        std::uint8_t type;
+        bool sound;
+    } cases[] = {{EventPlayOnly, true}, {EventDoNothing, false}};
+    for (const auto& c : cases) {
+        oneTime.Clear();
+        store.saves.clear();
+        notifier.sounds.clear();
+        oneTime.Add("quiet", On15th(10, 0));
+        oneTime.At(0)->EventType = c.type;
+        oneTime.At(0)->SoundFile = "bell.wav";
+        cycle.CheckBothLists(clock.Now());
+        EXPECT_TRUE(notifier.shown.empty());
+        EXPECT_EQ(notifier.sounds, std::vector<std::string>(c.sound, "bell.wav"));
+        EXPECT_EQ(oneTime.Named("quiet").Status, StatusDone);
+        EXPECT_EQ(store.saves.size(), 1u);
+    }
+}
+
+class NewDayMidPass : public CheckCycleTest,
+                      public ::testing::WithParamInterface<bool /* the save fails */> {};
+
+TEST_P(NewDayMidPass, TheDayBeforeStopsFiringAndTheNextTickStartsTheNewDay) {
+    const bool saveFails = GetParam();
+    clock.SetNow(On15th(23, 59));
+    oneTime.Add("answered after midnight", On15th(23, 59));
+    oneTime.Add("left for yesterday", On15th(23, 59));
+    oneTime.Add("tomorrow", On16th(0, 0));
+    oneTime.At(2)->Status = StatusNotToday;
+    // The first notification waits until past midnight.
+    notifier.whileShown = {[this] { clock.SetNow(On16th(0, 0, 30)); }};
+    Check();
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{"answered after midnight"});
+    ASSERT_EQ(store.saves.size(), 1u);
+
+    store.fails = saveFails;
+    const CheckCycle::TickResult tick = cycle.Tick(clock.Now());
+    EXPECT_TRUE(tick.newDay);
+    EXPECT_EQ(cycle.LoadedDate(), EncodeDate(2024, 3, 16));
+    EXPECT_EQ(store.reloads, saveFails ? 1 : 2);
+    EXPECT_EQ(store.saves.size(), saveFails ? 1u : 2u);
+    // Judged for the new day, from the file or in memory.
+    EXPECT_EQ(oneTime.Named("answered after midnight").Status, StatusDone);
+    EXPECT_EQ(oneTime.Named("left for yesterday").Status, StatusExpired);
+    EXPECT_EQ(oneTime.Named("tomorrow").Status, StatusPending);
+    // Told as missed here only when judged in memory: a load tells of its own.
+    ASSERT_EQ(tick.missed.size(), saveFails ? 1u : 0u);
+    if (saveFails) {
+        EXPECT_EQ(std::string(tick.missed[0].Description), "left for yesterday");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, NewDayMidPass, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "SaveFails" : "Saved"; });
+
+TEST_F(CheckCycleTest, AnEndAskedWhileANotificationIsOpenEndsThePassUnanswered) {
+    oneTime.Add("first", On15th(10, 0));
+    oneTime.Add("second", On15th(10, 0));
+    EXPECT_TRUE(cycle.EndAsked());
+    std::vector<bool> mayEnd;
+    notifier.whileShown = {[&] {
+        mayEnd.push_back(cycle.EndAsked());
+        mayEnd.push_back(cycle.EndAsked());
+    }};
+    const CheckCycle::TickResult tick = Check();
+    EXPECT_EQ(mayEnd, (std::vector<bool>{false, false}));
+    EXPECT_TRUE(tick.end);
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{"first"});
+    EXPECT_TRUE(store.saves.empty());
+    EXPECT_EQ(oneTime.Named("first").Status, StatusPending);
+    // Told once.
+    EXPECT_FALSE(cycle.Tick(clock.Now()).end);
+}
+
+} // namespace
+} // namespace nudgery

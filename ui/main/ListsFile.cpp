@@ -1,0 +1,138 @@
+#include "ListsFile.h"
+
+#include "GridReminderList.h"
+#include "core/clock.h"
+#include "core/data_file.h"
+#include "platform/data_file_store.h"
+#include "ui/controls/Clicksg.h"
+
+#include <utility>
+
+namespace nudgery {
+
+namespace {
+
+// Loads straight into the two grids: each row owns the reminder read into it. One-time
+// reminders that the load expires unseen are added to `missed`.
+class GridListSink final : public ReminderListSink {
+public:
+    GridListSink(TClickableStringGrid& oneTime, TClickableStringGrid& repeating,
+                 std::vector<TReminder>& missed)
+        : oneTime_(oneTime), repeating_(repeating), missed_(missed) {}
+
+    TReminder& AddOneTime(std::unique_ptr<TReminder> reminder) override {
+        return Add(oneTime_, std::move(reminder));
+    }
+    TReminder& AddRepeating(std::unique_ptr<TReminder> reminder) override {
+        return Add(repeating_, std::move(reminder));
+    }
+    void RepeatingLoaded(TReminder& reminder) override {
+        // The description's bytes are the cell's text: both are in the locale's encoding,
+        // UTF-8 here. The row shares them with the reminder.
+        repeating_.SetFirstCell(repeating_.RowCount() - 1, reminder.Description);
+    }
+    void OneTimeLoaded(TReminder& reminder, std::uint8_t storedStatus) override {
+        if (FellDueUnseen(storedStatus, reminder.Status))
+            missed_.push_back(reminder);
+    }
+
+private:
+    static TReminder& Add(TClickableStringGrid& grid, std::unique_ptr<TReminder> reminder) {
+        grid.AddRow();
+        const int row = grid.RowCount() - 1;
+        grid.SetCellUtf8(0, row, LoadingRowText);
+        grid.SetObject(row, std::move(reminder));
+        return *grid.Object(row);
+    }
+
+    TClickableStringGrid& oneTime_;
+    TClickableStringGrid& repeating_;
+    std::vector<TReminder>& missed_;
+};
+
+// What the user is told of a data file that could not be read to its end.
+QString DamagedFileText(const QString& path, const DataFileLoad& load) {
+    const auto count = static_cast<qulonglong>(load.remindersRead);
+    const QString read = count == 0   ? QStringLiteral("No reminders could be read from it.")
+                         : count == 1 ? QStringLiteral("1 reminder could be read from it; it is "
+                                                       "in the lists.")
+                                      : QStringLiteral("%1 reminders could be read from it; they "
+                                                       "are in the lists.")
+                                            .arg(count);
+    const QString kept =
+        load.keptAs.isEmpty()
+            ? QStringLiteral("The file could not be copied aside, so it is left as it is, and "
+                             "changes cannot be saved until it is moved away.")
+            : QStringLiteral("The file as it was found is kept as %1.").arg(load.keptAs);
+    return QStringLiteral("The data file %1 is damaged or cut short.\n\n%2\n\n%3")
+        .arg(path, read, kept);
+}
+
+// Every reminder of a list in row order, for saving; those marked for deletion by the check
+// pass under way are left out.
+std::vector<const TReminder*> Reminders(const GridReminderList& list) {
+    std::vector<const TReminder*> reminders;
+    reminders.reserve(static_cast<std::size_t>(list.Count()));
+    for (int index = 0; index < list.Count(); ++index)
+        if (const TReminder* reminder = list.At(index);
+            reminder && reminder->Status != StatusDeleteMark)
+            reminders.push_back(reminder);
+    return reminders;
+}
+
+} // namespace
+
+ListsFile::ListsFile(QString path, GridReminderList& oneTime, GridReminderList& repeating,
+                     const Clock& clock, std::vector<TReminder>& missed,
+                     std::function<void(const std::exception&)> reportError)
+    : path_(std::move(path)), oneTime_(oneTime), repeating_(repeating), clock_(clock),
+      missed_(missed), reportError_(std::move(reportError)) {}
+
+void ListsFile::Reload() {
+    for (GridReminderList* list : {&oneTime_, &repeating_})
+        list->Grid().SetRowCount(1);
+    LoadFromDisk();
+    for (GridReminderList* list : {&oneTime_, &repeating_})
+        if (list->Count() > 0)
+            list->Grid().SetRow(1);
+}
+
+void ListsFile::LoadFromDisk() {
+    TClickableStringGrid& oneTime = oneTime_.Grid();
+    TClickableStringGrid& repeating = repeating_.Grid();
+    oneTime.FreeRowObjects();
+    repeating.FreeRowObjects();
+    GridListSink sink(oneTime, repeating, missed_);
+    // One model reset per list instead of a change per row keeps big files fast.
+    oneTime.BeginUpdate();
+    repeating.BeginUpdate();
+    DataFileLoad load;
+    try {
+        load = DataFileStore(path_).Load(sink, clock_);
+    } catch (const std::exception&) {
+        // Only running out of memory gets here; the lists keep what was read.
+    }
+    repeating.EndUpdate();
+    oneTime.EndUpdate();
+    // Told once per damaged copy, however often the same file is loaded again.
+    if (load.damaged && !reportedDamagedCopies_.contains(load.keptAs)) {
+        reportedDamagedCopies_.append(load.keptAs);
+        damagedReport_ = DamagedFileText(path_, load);
+    }
+}
+
+QString ListsFile::TakeDamagedReport() {
+    return std::exchange(damagedReport_, QString());
+}
+
+bool ListsFile::Save() {
+    try {
+        DataFileStore(path_).Save(Reminders(oneTime_), Reminders(repeating_));
+        return true;
+    } catch (const std::exception& error) {
+        reportError_(error);
+        return false;
+    }
+}
+
+} // namespace nudgery

@@ -1,0 +1,109 @@
+// What the cells of the main window's two lists show: each reminder's texts and its coloured
+// status mark.
+#include "Main.h"
+#include "MainPrivate.h"
+#include "core/clock.h"
+
+#include <utility>
+
+namespace nudgery {
+
+namespace {
+
+const QColor NoMark(255, 255, 255);
+const QColor Red(255, 0, 0);
+const QColor Yellow(255, 255, 0);
+const QColor Blue(0, 0, 255);
+const QColor Grey(128, 128, 128);
+
+QString Shown(const std::string& bytes) {
+    return QString::fromLocal8Bit(bytes);
+}
+
+QColor StatusMark(std::uint8_t status) {
+    switch (status) {
+    case StatusPending:
+        return Red;
+    case StatusDone:
+        return Yellow;
+    case StatusExpired:
+        return Blue;
+    case StatusNotToday:
+        return Grey;
+    default:
+        return NoMark;
+    }
+}
+
+// The one-time list's columns after the message: when, and the status with its mark.
+void OneTimeCell(const TReminder& reminder, int col, const DateFormats& formats, const Clock& clock,
+                 TFormatOptions& options) {
+    switch (col) {
+    case 1:
+        options.Text = Shown(reminder.WhenText(formats, clock));
+        break;
+    case 2: {
+        std::string status;
+        reminder.StatusText(status);
+        options.Text = Shown(status);
+        options.MarkColor = StatusMark(reminder.Status);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// The repeating list's columns after the message: days, first time, interval, and the next
+// time with its mark.
+void RepeatingCell(const TReminder& reminder, int col, const DateFormats& formats,
+                   const Clock& clock, TFormatOptions& options) {
+    switch (col) {
+    case 1:
+        options.Text = Shown(reminder.DaySpecText());
+        break;
+    case 2:
+        options.Text = Shown(reminder.FirstTimeText(formats));
+        break;
+    case 3:
+        options.Text = Shown(reminder.RepeatText(formats));
+        break;
+    case 4: {
+        const std::string next = reminder.WhenText(formats, clock);
+        options.Text = next.empty() ? QStringLiteral("Not today") : Shown(next);
+        // Red for an occurrence still due today, as in the one-time list; grey otherwise.
+        const bool dueToday =
+            reminder.Status == StatusPending && reminder.DatePart() == clock.Today();
+        options.MarkColor = dueToday ? Red : Grey;
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void MainPrivate::SetHeaderFontSize(TFormatOptions& options) const {
+    if (q.font().pixelSize() > 0)
+        options.Font.Face.setPixelSize(q.font().pixelSize());
+    else
+        options.Font.Face.setPointSizeF(q.font().pointSizeF());
+}
+
+void MainPrivate::GridGetCellFormat(TClickableStringGrid& sender, int col, int row,
+                                    TFormatOptions& options) const {
+    SetHeaderFontSize(options);
+    const TReminder* reminder = std::as_const(sender).Object(row);
+    if (!reminder)
+        return;
+    // Both lists begin with the message.
+    if (col == 0)
+        options.Text = Shown(reminder->Description);
+    else if (&sender == AlarmGrid)
+        OneTimeCell(*reminder, col, services.formats, services.clock, options);
+    else
+        RepeatingCell(*reminder, col, services.formats, services.clock, options);
+}
+
+} // namespace nudgery

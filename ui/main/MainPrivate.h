@@ -1,0 +1,187 @@
+#pragma once
+// The insides of the main window: its controls, its two lists with the check cycle that runs
+// over them and the file that keeps them, and the handlers its parts call. Only the window's
+// own files, and the tests' access class, include this.
+
+#include "GridReminderList.h"
+#include "ListsFile.h"
+#include "MainFormServices.h"
+#include "alerts/CheckCycle.h"
+#include "alerts/WindowNotifier.h"
+#include "ui/controls/Clicksg.h"
+
+#include <QObject>
+#include <QStringList>
+#include <exception>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QPushButton;
+class QStackedWidget;
+class QTimer;
+
+namespace nudgery {
+
+class PopupHints;
+class TMainForm;
+class TGraphicPanel;
+class TMissedReminders;
+class TTabSet;
+class TTrayIcon95;
+struct EditorServices;
+
+// A QObject only so that the connections to its handlers end with it, before the window's
+// controls go.
+struct MainPrivate : QObject {
+    MainPrivate(TMainForm& window, const MainFormServices& services);
+    ~MainPrivate() override;
+
+    // Start-up and shutdown. FormCloseQuery saves placement and lists; false keeps the
+    // window open (a failed save).
+    void FormCreate();
+    void FormActivate();
+    bool FormCloseQuery();
+    void FormClose();
+    void FormDestroy();
+    // What the last loads have to tell, shown once the window has been shown: run after the
+    // first activation and after each change of date. The missed reminders go to their
+    // window, which does not stop the check cycle; a damaged file to an information box.
+    void ShowLoadReports();
+    // The window to put a report over: this one when it is on the screen, none (a window of
+    // its own) when it is minimised or hidden in the tray, where a box over it is not seen.
+    QWidget* WindowOnView();
+    // A failure's text in the error box, with Timer1 stopped while the box is open.
+    void ReportError(const std::exception& error);
+
+    // A tick of Timer1: the time shown, then the check cycle's turn.
+    void Timer1Timer();
+    void ShowTime(TDateTime now);
+
+    // Handlers of the window.
+    void TabSetClick();
+    void NotebookPageChanged();
+    void FormResize();
+    void SetButtons();
+    // What a cell of either list shows; every cell takes the header's font size.
+    void GridGetCellFormat(TClickableStringGrid& sender, int col, int row,
+                           TFormatOptions& options) const;
+    void SetHeaderFontSize(TFormatOptions& options) const;
+    void AlarmGridKeyDown(int key);
+    void AlarmGridKeyPress(int key);
+    void MinimizebuttonClick();
+    // The Exit button, and Exit in the File menu and in the tray's menu.
+    void mnuExitClick();
+    void mnuContentsClick();
+    void mnuAboutClick();
+    void VisitOurInternetWebsite1Click();
+    void AdjustTimeButtonClick();
+
+    // The list operations: each change is saved to the data file at once.
+    void AddAlarmButtonClick();
+    void EditAlarmButtonClick();
+    void DeleteAlarmButtonClick();
+    void CloneButtonClick();
+    void AdjustTime(QAction* item);
+    void mnuDeleteremindersmarkedasdoneClick();
+    void Deleteremindersmarkedasexpired1Click();
+    void AddNormal();
+    void EditNormal();
+    void AddRepeating();
+    void EditRepeating();
+    void DeleteAllDone();
+    void DeleteAllExpired();
+    // Removes every one-time reminder of that status and tells how many went.
+    void DeleteAllWithStatus(std::uint8_t status, const char* statusName);
+    // What the editors need: the window's services, and this window placing their dialogs.
+    EditorServices ServicesForEditors();
+
+    // The Preferences dialog; on OK the settings are written and put in force.
+    void mnuSetPreferencesClick();
+    // Puts the settings that act on the running program in force: popup hints, the tray
+    // icon, and its animation.
+    void ApplySettings();
+
+    // The tray icon: made with the window, its clicks and menu bring the window back.
+    void CreateTrayIcon();
+    void LoadAndAnimateIcons();
+    // Brings the window back from the tray or the task bar.
+    void RestoreApplication();
+
+    // The window's placement in the settings file; a failed write throws ProfileWriteError.
+    void SavePlacement();
+    void RestorePlacement();
+    QString PlacementSection() const;
+
+    // Building the window, by area.
+    void CreateButtonBar();
+    void CreateLists();
+    void CreateBottomBar();
+    void CreateMenus();
+    void CreatePopupMenus();
+    TClickableStringGrid* CreateGrid(const char* name, const QStringList& headers,
+                                     std::initializer_list<int> widths);
+
+    TMainForm& q;
+    MainFormServices services;
+
+    // Controls, by their names (also their Qt object names); all owned by the window.
+    QWidget* Panel1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QWidget* Panel3 = nullptr;
+    QWidget* Panel4 = nullptr;
+    QPushButton* AddAlarmButton = nullptr;
+    QPushButton* EditAlarmButton = nullptr;
+    QPushButton* DeleteAlarmButton = nullptr;
+    QPushButton* CloneButton = nullptr;
+    QPushButton* AdjustTimeButton = nullptr;
+    QPushButton* Minimizebutton = nullptr;
+    QPushButton* Exitbutton = nullptr;
+    TGraphicPanel* TimePanel = nullptr;
+    QStackedWidget* Notebook = nullptr;
+    QFrame* Bevel1 = nullptr;
+    TTabSet* TabSet = nullptr;
+    QMenu* File1 = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QMenu* mnuOnLine = nullptr;
+    QAction* mnuSetPreferences = nullptr;
+    QAction* mnuDeleteremindersmarkedasdone = nullptr;
+    QAction* Deleteremindersmarkedasexpired1 = nullptr;
+    QAction* Exit2 = nullptr;
+    QAction* mnuContents = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* VisitOurInternetWebsite1 = nullptr;
+    QMenu* TrayMenu = nullptr;
+    QAction* mnuShowNudgery = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* AdjustItemTimeMenu = nullptr;
+    QMenu* WhatsThisMenu = nullptr;
+    // In the desktop's notification area while the tray is in use; owned by the window.
+    TTrayIcon95* TrayIcon = nullptr;
+    // The check timer (1000 ms, stopped until the first activation and during every tick
+    // and modal dialog).
+    QTimer* Timer1 = nullptr;
+    // The two lists; made before the rest of the window, which they are placed into.
+    TClickableStringGrid* AlarmGrid = nullptr;
+    TClickableStringGrid* RepeatingAlarmGrid = nullptr;
+
+    // Fields of the window.
+    bool FirstActivation = true;
+    bool Closing = false;
+    // The one-time reminders that the loads and the new days have found expired unseen,
+    // waiting to be shown.
+    std::vector<TReminder> missed_;
+    // The lists as the check cycle sees them, the file that keeps them, and the cycle.
+    GridReminderList oneTime_;
+    GridReminderList repeating_;
+    ListsFile listsFile_;
+    WindowNotifier notifier_;
+    CheckCycle cycle_;
+    // Popup hints of the whole program, on or off as the settings say.
+    std::unique_ptr<PopupHints> hints_;
+    // Lists the missed reminders for the user; a window of its own, owned by this one.
+    std::unique_ptr<TMissedReminders> missedWindow_;
+};
+
+} // namespace nudgery
