@@ -1,11 +1,10 @@
 // The program's pictures: they load from the resources through the SVG plugins, are drawn
-// at every size asked for, and the tray's frames differ one from the next. Each picture is
-// also saved at 16, 32 and 64 pixels in the build folder, with a sheet of them all, to look at.
+// at every size asked for, and the tray's frames differ one from the next. To look at one,
+// build/dist/render_icons art/icons/ICON1.svg /tmp/icon1- 16 32 64 draws it as PNG files.
 #include "art/ProgramArt.h"
 #include "support/painted_pixels.h"
 
 #include <QImageReader>
-#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace nudgery {
@@ -62,29 +61,22 @@ TEST(ProgramArt, ResourceIconsAreNamedWithoutRegardToCase) {
     EXPECT_TRUE(ResourceIcon("").isNull());
 }
 
-TEST(ProgramArt, SavesEveryPictureToLookAt) {
+TEST(ProgramArt, EveryPictureIsDrawnAtEachSizeFromItsOutline) {
     QList<QPair<QString, QIcon>> pictures{{QStringLiteral("program"), ProgramIcon()}};
     for (const QString& name : TrayAnimationFrameNames())
         pictures.append({name, ResourceIcon(name)});
-
-    // One row per size, and a last row with the 16-pixel pictures magnified four times.
-    const int cell = 72;
-    QImage sheet(cell * int(pictures.size()), cell * 4, QImage::Format_ARGB32);
-    sheet.fill(QColor(0xd8, 0xd8, 0xd8));
-    QPainter painter(&sheet);
-    for (int column = 0; column < pictures.size(); ++column) {
-        const auto& [name, icon] = pictures.at(column);
-        for (int row = 0; row < 3; ++row) {
-            const int size = kSizes[row];
+    for (const auto& [name, icon] : pictures) {
+        SCOPED_TRACE(name.toStdString());
+        for (int size : kSizes) {
             const QImage image = Picture(icon, size);
-            EXPECT_TRUE(image.save(
-                QStringLiteral(QT_TESTCASE_BUILDDIR "/%1_%2.png").arg(name.toLower()).arg(size)));
-            painter.drawImage(column * cell + 4, row * cell + 4, image);
+            EXPECT_EQ(image.size(), QSize(size, size));
+            const int painted = PaintedPixels(image);
+            EXPECT_GT(painted, size * size / 2) << size;
+            EXPECT_LT(painted, size * size) << size;
         }
-        painter.drawImage(QRect(column * cell + 4, 3 * cell + 4, 64, 64), Picture(icon, 16));
+        // Drawn anew at the larger size, not the smallest picture magnified.
+        EXPECT_NE(Picture(icon, 64), Picture(icon, 16).scaled(64, 64));
     }
-    painter.end();
-    EXPECT_TRUE(sheet.save(QStringLiteral(QT_TESTCASE_BUILDDIR "/tray_frames.png")));
 }
 
 } // namespace

@@ -252,13 +252,5 @@ TEST(EditorHelp, TheShippedHelpFileHasATopicForEachEditorWindow) {
         EXPECT_TRUE(help.contains(QStringLiteral("<a name=\"%1\"></a>").arg(topic))) << topic;
 }
 
-TEST_F(EditAlarmExactTest, Screenshot) {
-    editor->SetDescription("Call the dentist about Tuesday");
-    editor->SetEditorSoundFile(MakeFile("bell.wav").toStdString());
-    editor->show();
-    EXPECT_TRUE(editor->grab().save(QStringLiteral(QT_TESTCASE_BUILDDIR "/one_time_editor.png")));
-    editor->hide();
-}
-
 } // namespace
 } // namespace nudgery

@@ -380,24 +380,5 @@ TEST_F(EditAlarmRepeatingTest, SizesRangesAndLayout) {
     }
 }
 
-TEST_F(EditAlarmRepeatingTest, ScreenshotOfEachRule) {
-    const struct {
-        const char* code;
-        const char* file;
-    } rules[] = {{"0246", "week"}, {"$1 1 11", "special"}, {"@31 2", "month"}, {"#45 ", "year"}};
-    for (const auto& r : rules) {
-        Remake();
-        editor->SetDescription("Water the plants");
-        editor->SetEditorDaySpec(r.code);
-        editor->SetRepeatMinutes(r.file == std::string("week") ? 0 : 30);
-        editor->SetHasUntil(true);
-        editor->SetEditorSoundFile(MakeFile("bell.wav").toStdString());
-        Run(*editor, [&] {
-            EXPECT_TRUE(editor->grab().save(
-                QStringLiteral(QT_TESTCASE_BUILDDIR "/repeating_editor_%1.png").arg(r.file)));
-        });
-    }
-}
-
 } // namespace
 } // namespace nudgery

@@ -116,10 +116,25 @@ TEST_F(SetTimeDialogTest, TilesSitInRowsOfTheirSizeWithTheAfternoonBlockBelowAGa
             << tile->objectName().toStdString();
 }
 
-TEST_F(SetTimeDialogTest, Screenshot) {
+TEST_F(SetTimeDialogTest, ThePictureShowsThePickedHourAndMinuteInTheHighlight) {
     dialog.SetPickedTime(EncodeTime(14, 37));
     dialog.show();
-    EXPECT_TRUE(dialog.grab().save(QStringLiteral(QT_TESTCASE_BUILDDIR "/quick_time_set.png")));
+    const QImage picture = dialog.grab().toImage();
+    const QColor highlight = dialog.palette().color(QPalette::Highlight);
+    // The tiles drawn in the highlight, told by a point inside each, clear of its caption.
+    const auto drawnHighlighted = [&](const char* kind, int count) {
+        std::vector<int> tags;
+        for (int tag = 0; tag < count; ++tag) {
+            const TGraphicPanel& tile = Tile(QStringLiteral("%1%2").arg(kind).arg(tag));
+            const QPoint inside = tile.mapTo(&dialog, QPoint(tile.width() - 4, tile.height() - 4));
+            if (picture.pixelColor(inside) == highlight)
+                tags.push_back(tag);
+        }
+        return tags;
+    };
+    EXPECT_EQ(drawnHighlighted("Hour", 24), std::vector<int>{14});
+    EXPECT_EQ(drawnHighlighted("Minute", 60), std::vector<int>{37});
+    dialog.hide();
 }
 
 } // namespace
