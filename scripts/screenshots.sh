@@ -2,8 +2,9 @@
 # Pictures of the program for README.md and the software centres: starts the built program
 # on an X server of its own (Xvfb, with openbox around the windows when it is installed)
 # over a data file of everyday reminders, drives it with xdotool as a user would, and saves
-# PNGs of the main window (both pages), a notification, both reminder editors and the
-# Preferences dialog. Rerun it when the look of a window changes.
+# PNGs of the main window (both pages), a notification, both reminder editors (the repeating
+# one on three kinds of day rule) and the Preferences dialog. Rerun it when the look of a
+# window changes.
 #
 # Usage: scripts/screenshots.sh [--build-dir DIR] [--no-build] [--scale N] [OUTPUT]
 #   OUTPUT      where the PNGs go; docs/ of this repository by default
@@ -158,6 +159,18 @@ editor=$(window 'Repeating Reminder Description')
 grab "$editor" repeating-editor
 key Escape
 closed 'Repeating Reminder Description'
+# The editor on the other kinds of day rule: the rent on the first of every month (the
+# fourth reminder), the book club on the second Thursday (the fifth).
+for rule in "154 repeating-editor-day-of-month" "174 repeating-editor-weekday-of-month"; do
+    set -- $rule
+    activate "$main"
+    click "$main" 100 "$1"
+    key Return
+    editor=$(window 'Repeating Reminder Description')
+    grab "$editor" "$2"
+    key Escape
+    closed 'Repeating Reminder Description'
+done
 
 activate "$main"
 key alt+f

@@ -19,9 +19,14 @@ struct Picture {
 };
 
 const Picture kPictures[] = {
-    {"main-window.png", {599, 362}},      {"main-window-repeating.png", {599, 362}},
-    {"notification.png", {384, 239}},     {"one-time-editor.png", {511, 408}},
-    {"repeating-editor.png", {512, 407}}, {"preferences.png", {512, 400}},
+    {"main-window.png", {599, 362}},
+    {"main-window-repeating.png", {599, 362}},
+    {"notification.png", {384, 239}},
+    {"one-time-editor.png", {511, 408}},
+    {"repeating-editor.png", {512, 407}},
+    {"repeating-editor-day-of-month.png", {512, 407}},
+    {"repeating-editor-weekday-of-month.png", {512, 407}},
+    {"preferences.png", {512, 400}},
 };
 // At most this much wider and taller for the window manager's frame (and the menu bar).
 constexpr QSize kFrame(24, 64);
