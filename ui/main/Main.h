@@ -13,7 +13,7 @@ class QMenu;
 
 namespace nudgery {
 
-class MainPrivate;
+struct MainPrivate;
 class TAlarmShow;
 
 namespace testing {
