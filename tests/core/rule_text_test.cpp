@@ -199,27 +199,38 @@ TEST(RuleText, EveryRuleTheEditorMakesReadsBackFromItsDescription) {
             }
 }
 
-// A once-a-day reminder may keep "Until" from an earlier edit; its rule leaves it out, and a
-// reminder made from the rule keeps the same schedule.
-TEST(RuleText, AnEndingTimeWithoutAnIntervalChangesNothing) {
-    const std::unique_ptr<TReminder> edited =
-        TReminder::CreateRepeating(KindRepeating, T(9, 0), true, 0, "0123456", 0, "m", "", 0);
-    const RepeatRule rule = RepeatRuleOf(*edited);
-    EXPECT_EQ(rule, Rule("0123456", T(9, 0)));
-    const std::unique_ptr<TReminder> made =
-        TReminder::CreateRepeating(KindRepeating, rule.firstTime, rule.hasUntil, rule.untilTime,
-                                   rule.daySpec, rule.repeatMinutes, "m", "", 0);
-    SettableClock clock;
-    for (int minute = 0; minute < 24 * 60; minute += 5) {
-        clock.SetNow(EncodeDate(2027, 3, 10) + EncodeTime(minute / 60, minute % 60));
-        edited->ScheduleTodayAfresh(clock);
-        made->ScheduleTodayAfresh(clock);
-        ASSERT_EQ(edited->When, made->When) << minute;
-        ASSERT_EQ(edited->Status, made->Status) << minute;
+// An ending time that is not in use: "Until" kept by a once-a-day reminder from an earlier
+// edit, or a time kept without "Until". The rule leaves it out, and a reminder made from the
+// rule keeps the same schedule.
+TEST(RuleText, AnEndingTimeNotInUseIsLeftOut) {
+    const struct {
+        std::int32_t minutes;
+        bool hasUntil;
+        TDateTime until;
+        RepeatRule rule;
+    } cases[] = {
+        {0, true, 0, Rule("0123456", T(9, 0))},
+        {0, true, T(17, 0), Rule("0123456", T(9, 0))},
+        {30, false, T(17, 0), Rule("0123456", T(9, 0), 30)},
+        {-30, true, T(17, 0), Rule("0123456", T(9, 0))}, // a damaged file: once a day
+    };
+    for (const auto& c : cases) {
+        const std::unique_ptr<TReminder> kept = TReminder::CreateRepeating(
+            KindRepeating, T(9, 0), c.hasUntil, c.until, "0123456", c.minutes, "m", "", 0);
+        const RepeatRule rule = RepeatRuleOf(*kept);
+        EXPECT_EQ(rule, c.rule) << c.minutes;
+        const std::unique_ptr<TReminder> made =
+            TReminder::CreateRepeating(KindRepeating, rule.firstTime, rule.hasUntil, rule.untilTime,
+                                       rule.daySpec, rule.repeatMinutes, "m", "", 0);
+        SettableClock clock;
+        for (int minute = 0; minute < 24 * 60; minute += 5) {
+            clock.SetNow(EncodeDate(2027, 3, 10) + EncodeTime(minute / 60, minute % 60));
+            kept->ScheduleTodayAfresh(clock);
+            made->ScheduleTodayAfresh(clock);
+            ASSERT_EQ(kept->When, made->When) << c.minutes << " at minute " << minute;
+            ASSERT_EQ(kept->Status, made->Status) << c.minutes << " at minute " << minute;
+        }
     }
-    // A negative interval, which only a damaged file holds, fires once a day too.
-    edited->RepeatMinutes = -30;
-    EXPECT_EQ(RepeatRuleOf(*edited), Rule("0123456", T(9, 0)));
 }
 
 TEST(RuleText, Descriptions) {
