@@ -143,8 +143,10 @@ private:
             return ReadYearlyDate(word);
         if (SameWord(word, "day"))
             return ReadDayNumber(word);
-        if (SameWord(word, "until"))
+        if (SameWord(word, "until") || SameWord(word, "to"))
             return SetUntil(TakeAfter(word, "ending time"));
+        if (SameWord(word, "at") || SameWord(word, "from") || SameWord(word, "on"))
+            return; // "daily at 9:00", "every 30m from 9:00 to 17:00 on mon"
         if (const std::optional<std::int32_t> occurrence = Occurrence(word))
             return ReadNthWeekday(*occurrence, word);
         if (StartsWithDigit(word))

@@ -6,7 +6,8 @@
 //          "day 15", "day 15 of mar" (of one month: once a year), "yearly 03-14" (the same as
 //          "day 14 of mar"), "day 74 of year"
 //   time   "7:00" once a day; "every 30m 9:00" from then to the end of the day; "every 30m
-//          9:00-17:00" (or "9:00 until 17:00") until an ending time, which comes later
+//          9:00-17:00" ("9:00 until 17:00", "from 9:00 to 17:00") until an ending time, which
+//          comes later; "at" may come before a time, "on" before the days
 // The parts come in any order: "weekdays 8:30", "every 30m 9:00-17:00 weekdays". Intervals
 // run from 10 minutes to 12 hours ("30m", "1h30m", "2 hours"). Times and names are read as
 // for a one-time reminder (when_text.h).

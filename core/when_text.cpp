@@ -28,6 +28,8 @@ public:
         const auto [first, rest] = SplitFirstWord(whole_);
         if (first.empty())
             throw Refusal{"cannot read an empty time"};
+        if (SameWord(first, "at"))
+            return NextTime(rest);
         if (SameWord(first, "in"))
             return InFuture(Delay(rest));
         if (SameWord(first, "today"))
@@ -44,11 +46,16 @@ public:
                 ahead = 7;
             return InFuture(today_ + ahead + time);
         }
-        const TDateTime time = Time(whole_);
-        return InFuture(today_ + (time < thisMinute_ ? 1 : 0) + time);
+        return NextTime(whole_);
     }
 
 private:
+    // Today, or tomorrow once the time's minute has passed.
+    TDateTime NextTime(std::string_view text) const {
+        const TDateTime time = Time(text);
+        return InFuture(today_ + (time < thisMinute_ ? 1 : 0) + time);
+    }
+
     TDateTime Time(std::string_view text) const {
         if (text.empty())
             throw Refusal{"no time of day in " + Quoted(whole_)};

@@ -1,6 +1,6 @@
 #pragma once
 // The time of a one-time reminder typed as a text, as the command line takes it:
-//   "10:30"               today, or tomorrow once that minute has passed
+//   "10:30"               today, or tomorrow once that minute has passed ("at 10:30" too)
 //   "2027-03-14 10:30"    a date and a time ("2027-03-14T10:30" too), the date also in the
 //                         user's own short date format or as the list shows it
 //                         ("Mar 14, 2027 10:30am")

@@ -8,8 +8,10 @@
 #include "regional_samples.h"
 #include "walked_calendar.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -73,6 +75,8 @@ TEST(RuleText, EveryForm) {
                     {"every 30m 9:00-17:00 weekdays", Rule("12345", T(9, 0), 30, T(17, 0))},
                     {"weekdays every 30m 9:00 until 5:00pm", Rule("12345", T(9, 0), 30, T(17, 0))},
                     {"every 1h30m 8:00 daily", Rule("0123456", T(8, 0), 90)},
+                    {"daily at 8:00", Rule("0123456", T(8, 0))},
+                    {"every 30 min from 9:00 to 17:00 on mon", Rule("1", T(9, 0), 30, T(17, 0))},
                     {"every 2 hours 9:00 am - 5:00 pm mon", Rule("1", T(9, 0), 120, T(17, 0))},
                     {"every 10 min 9:00 daily", Rule("0123456", T(9, 0), 10)},
                     {"every 12h 0:00 daily", Rule("0123456", T(0, 0), 720)},
@@ -317,6 +321,59 @@ TEST(RuleText, BadInputIsNamedInOneLine) {
         ASSERT_FALSE(read.Ok()) << '"' << c.text << '"';
         EXPECT_EQ(read.Error(), c.message);
     }
+}
+
+} // namespace
+} // namespace nudgery
+
+namespace nudgery {
+namespace {
+
+// Rules put together from parts in any order, some of them spoiled by a stranger word: none
+// may crash or hang the reader, and whatever it takes describes as a text that reads back as
+// the same rule.
+TEST(RuleText, AnyRuleTakenReadsBackFromItsDescription) {
+    const std::vector<std::vector<std::string>> parts = {
+        {"daily", "weekdays", "2nd tue", "last day of feb", "day 15", "yearly 02-29", "mon,wed",
+         "sat - sun", "every day", "day 366 of year", "5th sun of each month", "on fri"},
+        {"9:00", "5:00 pm", "9:00-17:00", "at 9:00", "from 9:00 to 17:00", "23:59:59"},
+        {"", "every 30m", "every 1h 30m", "every 5m", "every 12 hours"},
+    };
+    const std::vector<std::string> strangers = {"x",  "6th",   "13-40",  "-",   ",",     "of",
+                                                "99", "until", "mon-xy", "day", "25:70", ""};
+    std::mt19937 random(2025);
+    const auto any = [&random](const auto& list) {
+        return list[std::uniform_int_distribution<std::size_t>(0, list.size() - 1)(random)];
+    };
+    int taken = 0;
+    int refused = 0;
+    for (int round = 0; round < 20000; ++round) {
+        std::vector<std::string> words;
+        for (const auto& kind : parts)
+            words.push_back(any(kind));
+        std::shuffle(words.begin(), words.end(), random);
+        // Spoiled: a word replaced, or one put in.
+        if (round % 4 == 1)
+            words[round / 4 % words.size()] = any(strangers);
+        else if (round % 4 == 3)
+            words.push_back(any(strangers));
+        std::string text;
+        for (const std::string& word : words)
+            text.append(word).append(" ");
+        const ReadResult<RepeatRule> read = ReadRule(text, TwelveHourSettings());
+        if (!read.Ok()) {
+            ++refused;
+            ASSERT_FALSE(read.Error().empty()) << text;
+            continue;
+        }
+        ++taken;
+        const std::string described = DescribeRule(read.Value());
+        const ReadResult<RepeatRule> again = ReadRule(described, TwentyFourHourSettings());
+        ASSERT_TRUE(again.Ok()) << text << " -> " << described << ": " << again.Error();
+        ASSERT_EQ(again.Value(), read.Value()) << text << " -> " << described;
+    }
+    EXPECT_GT(taken, 5000);
+    EXPECT_GT(refused, 5000);
 }
 
 } // namespace

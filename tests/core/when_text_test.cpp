@@ -7,7 +7,10 @@
 #include "running_clock.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace nudgery {
 namespace {
@@ -55,6 +58,7 @@ TEST(WhenText, TimesOfDayAreTodayOrTomorrowOnceTheirMinuteHasPassed) {
                     {"14:20:45", At(2027, 3, 10, 14, 20, 45)},
                     {"  15:00 ", At(2027, 3, 10, 15, 0)},
                     {"15", At(2027, 3, 10, 15, 0)},
+                    {"at 9:00", At(2027, 3, 11, 9, 0)},
                     // As the program writes times: the lists, the quick time set, the clock.
                     {"3:00pm", At(2027, 3, 10, 15, 0)},
                     {"03:00 pm", At(2027, 3, 10, 15, 0)},
@@ -218,6 +222,8 @@ TEST(WhenText, BadInputIsNamedInOneLine) {
         {"tomorrow", "no time of day in 'tomorrow'"},
         {"fri at", "no time of day in 'fri at'"},
         {"in", "no delay after 'in' in 'in'"},
+        {"at", "no time of day in 'at'"},
+        {"at at 9:00", "cannot read the time 'at 9:00' in 'at at 9:00'"},
         {"in 20x", "cannot read the delay '20x' in 'in 20x'"},
         {"in 20", "cannot read the delay '20' in 'in 20'"},
         {"in -5m", "cannot read the delay '-5m' in 'in -5m'"},
@@ -238,6 +244,56 @@ TEST(WhenText, BadInputIsNamedInOneLine) {
         ASSERT_FALSE(read.Ok()) << '"' << c.text << '"';
         EXPECT_EQ(read.Error(), c.message);
     }
+}
+
+} // namespace
+} // namespace nudgery
+
+namespace nudgery {
+namespace {
+
+// Times put together from the forms' parts, some of them spoiled by a stranger word: none may
+// crash or hang the reader, and whatever it takes is no earlier than the present minute.
+TEST(WhenText, AnyTimeTakenIsStillToCome) {
+    const std::vector<std::string> days = {"",           "at",         "today",     "tomorrow",
+                                           "fri",        "wed",        "wed at",    "2027-03-10",
+                                           "2027-02-29", "2027-03-11", "3/14/2027", "Mar 14, 2027"};
+    const std::vector<std::string> times = {"10:30", "14:20", "9", "2:00 pm", "14:19:59", "23:59"};
+    const std::vector<std::string> delays = {"20m", "1h 30m", "0m", "3d", "2 weeks", "999999d"};
+    const std::vector<std::string> strangers = {"x", "T", "-", ":", "at", "in", "99999999999", ""};
+    std::mt19937 random(2025);
+    const auto any = [&random](const std::vector<std::string>& list) {
+        return list[std::uniform_int_distribution<std::size_t>(0, list.size() - 1)(random)];
+    };
+    const SettableClock clock(Wednesday);
+    int taken = 0;
+    int refused = 0;
+    for (int round = 0; round < 20000; ++round) {
+        std::vector<std::string> words;
+        if (round % 3 == 0)
+            words = {"in", any(delays)};
+        else
+            words = {any(days), any(times)};
+        // Spoiled: a word replaced, or one put in.
+        if (round % 4 == 1)
+            words[round / 4 % words.size()] = any(strangers);
+        else if (round % 4 == 3)
+            words.insert(words.begin() + round / 4 % 3, any(strangers));
+        std::string text;
+        for (const std::string& word : words)
+            text.append(word).append(" ");
+        const ReadResult<TDateTime> read =
+            ReadWhen(text, clock, TwelveHourSettings(), NoSummerTime);
+        if (!read.Ok()) {
+            ++refused;
+            ASSERT_FALSE(read.Error().empty()) << text;
+            continue;
+        }
+        ++taken;
+        ASSERT_GE(read.Value(), At(2027, 3, 10, 14, 20)) << text;
+    }
+    EXPECT_GT(taken, 5000);
+    EXPECT_GT(refused, 5000);
 }
 
 } // namespace
