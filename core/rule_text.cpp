@@ -128,8 +128,10 @@ private:
             Need(word, "interval");
             if (TakeIf("day"))
                 return SetDays(AllDays, word);
-            // "every 30m"; otherwise it only leads in the days: "every mon", "every 2nd tue".
-            if (StartsWithDigit(Peek()) && !Occurrence(Peek()))
+            // "every 30m", "every hour"; otherwise it only leads in the days: "every mon",
+            // "every 2nd tue".
+            if ((StartsWithDigit(Peek()) && !Occurrence(Peek())) ||
+                ReadDuration("1" + std::string(Peek())))
                 return ReadInterval();
             return;
         }
@@ -160,9 +162,10 @@ private:
         daySpec_ = std::move(code);
     }
 
-    // "30m", "1h30m", "2 hours": the longest run of words that reads as one length of time.
+    // "30m", "1h30m", "2 hours", "hour": the longest run of words that reads as one length of
+    // time.
     void ReadInterval() {
-        std::string text;
+        std::string text = StartsWithDigit(Peek()) ? "" : "1";
         std::optional<Duration> longest;
         std::size_t end = next_;
         for (std::size_t k = next_; k < list_.size(); ++k) {
@@ -296,9 +299,11 @@ private:
         untilText_ = text;
     }
 
-    // "mon,wed,fri", "mon-fri", "fri-mon", "tue".
+    // "mon,wed,fri", "mon-fri", "fri-mon", "tue"; lists one after the other add up.
     void ReadDayList(std::string_view word) {
-        bool days[7] = {};
+        if (daySpec_ && !listed_)
+            throw Again(word, "the days are given already");
+        std::array<bool, 7> days = listed_.value_or(std::array<bool, 7>{});
         for (std::size_t start = 0; start <= word.size();) {
             const std::size_t comma = std::min(word.find(',', start), word.size());
             const std::string_view item = word.substr(start, comma - start);
@@ -319,11 +324,11 @@ private:
                     break;
             }
         }
-        std::string code;
+        listed_ = days;
+        daySpec_.emplace();
         for (int d = 0; d < 7; ++d)
             if (days[d])
-                code += static_cast<char>('0' + d);
-        SetDays(code, word);
+                *daySpec_ += static_cast<char>('0' + d);
     }
 
     Refusal Again(std::string_view piece, std::string_view reason) const {
@@ -341,6 +346,8 @@ private:
     std::vector<std::string> list_;
     std::size_t next_ = 0;
     std::optional<std::string> daySpec_;
+    // The days of the lists read so far.
+    std::optional<std::array<bool, 7>> listed_;
     std::optional<TDateTime> firstTime_;
     std::optional<TDateTime> untilTime_;
     std::string_view untilText_;
