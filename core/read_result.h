@@ -29,9 +29,23 @@ private:
     std::string error_;
 };
 
-// A piece of the text in the messages: '25:70'.
+// A piece of the text in the messages: '25:70'. Control characters are shown escaped, so that
+// a message stays one line and a terminal shows it as it is.
 inline std::string Quoted(std::string_view text) {
-    return std::string("'").append(text).append("'");
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string quoted = "'";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            quoted += "\\n";
+        else if (c == '\t')
+            quoted += "\\t";
+        else if (byte < 0x20 || byte == 0x7f)
+            quoted.append("\\x").append(1, Hex[byte >> 4]).append(1, Hex[byte & 15]);
+        else
+            quoted += c;
+    }
+    return quoted + "'";
 }
 
 // "cannot read the time '25:70' in '25:70'"; without a part's name, "cannot read 'x' in 'y'".

@@ -346,8 +346,8 @@ TEST(RuleText, AnyRuleTakenReadsBackFromItsDescription) {
         {"9:00", "5:00 pm", "9:00-17:00", "at 9:00", "from 9:00 to 17:00", "23:59:59"},
         {"", "every 30m", "every 1h 30m", "every 5m", "every 12 hours"},
     };
-    const std::vector<std::string> strangers = {"x",  "6th",   "13-40",  "-",   ",",     "of",
-                                                "99", "until", "mon-xy", "day", "25:70", ""};
+    const std::vector<std::string> strangers = {
+        "x", "6th", "13-40", "-", ",", "of", "99", "until", "mon-xy", "day", "25:70", "", "\n"};
     std::mt19937 random(2025);
     const auto any = [&random](const auto& list) {
         return list[std::uniform_int_distribution<std::size_t>(0, list.size() - 1)(random)];
@@ -371,6 +371,7 @@ TEST(RuleText, AnyRuleTakenReadsBackFromItsDescription) {
         if (!read.Ok()) {
             ++refused;
             ASSERT_FALSE(read.Error().empty()) << text;
+            ASSERT_EQ(read.Error().find('\n'), std::string::npos) << text;
             continue;
         }
         ++taken;

@@ -232,6 +232,9 @@ TEST(WhenText, BadInputIsNamedInOneLine) {
         {"2027-03-10 14:19", "'2027-03-10 14:19' has passed"},
         {"today 14:00", "'today 14:00' has passed"},
         {"in 999999w", "'in 999999w' is too far ahead"},
+        // Control characters are shown, not sent to the terminal.
+        {"10:30\n\x1b[2J", "cannot read the time '10:30\\n\\x1b[2J' in '10:30\\n\\x1b[2J'"},
+        {"fri\t\x7f", "cannot read the time '\\x7f' in 'fri\\t\\x7f'"},
         {"9999-12-31 10:00 ", nullptr},
     };
     for (const auto& c : cases) {
@@ -260,7 +263,8 @@ TEST(WhenText, AnyTimeTakenIsStillToCome) {
                                            "2027-02-29", "2027-03-11", "3/14/2027", "Mar 14, 2027"};
     const std::vector<std::string> times = {"10:30", "14:20", "9", "2:00 pm", "14:19:59", "23:59"};
     const std::vector<std::string> delays = {"20m", "1h 30m", "0m", "3d", "2 weeks", "999999d"};
-    const std::vector<std::string> strangers = {"x", "T", "-", ":", "at", "in", "99999999999", ""};
+    const std::vector<std::string> strangers = {"x",  "T",           "-", ":",  "at",
+                                                "in", "99999999999", "",  "\n", "\x1b"};
     std::mt19937 random(2025);
     const auto any = [&random](const std::vector<std::string>& list) {
         return list[std::uniform_int_distribution<std::size_t>(0, list.size() - 1)(random)];
@@ -287,6 +291,7 @@ TEST(WhenText, AnyTimeTakenIsStillToCome) {
         if (!read.Ok()) {
             ++refused;
             ASSERT_FALSE(read.Error().empty()) << text;
+            ASSERT_EQ(read.Error().find('\n'), std::string::npos) << text;
             continue;
         }
         ++taken;
