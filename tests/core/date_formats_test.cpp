@@ -228,12 +228,6 @@ TEST(TimeParsing, ShortTimeTextReadsBackToTheSameMinute) {
     }
 }
 
-} // namespace
-} // namespace nudgery
-
-namespace nudgery {
-namespace {
-
 struct ScanCase {
     const char* pattern;
     const char* text;

@@ -6,13 +6,13 @@
 #include "core/reminder.h"
 #include "core/rule_text.h"
 #include "regional_samples.h"
+#include "spoiled_texts.h"
 #include "walked_calendar.h"
 
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -330,12 +330,6 @@ TEST(RuleText, BadInputIsNamedInOneLine) {
     }
 }
 
-} // namespace
-} // namespace nudgery
-
-namespace nudgery {
-namespace {
-
 // Rules put together from parts in any order, some of them spoiled by a stranger word: none
 // may crash or hang the reader, and whatever it takes describes as a text that reads back as
 // the same rule.
@@ -346,27 +340,16 @@ TEST(RuleText, AnyRuleTakenReadsBackFromItsDescription) {
         {"9:00", "5:00 pm", "9:00-17:00", "at 9:00", "from 9:00 to 17:00", "23:59:59"},
         {"", "every 30m", "every 1h 30m", "every 5m", "every 12 hours"},
     };
-    const std::vector<std::string> strangers = {
-        "x", "6th", "13-40", "-", ",", "of", "99", "until", "mon-xy", "day", "25:70", "", "\n"};
-    std::mt19937 random(2025);
-    const auto any = [&random](const auto& list) {
-        return list[std::uniform_int_distribution<std::size_t>(0, list.size() - 1)(random)];
-    };
+    test::SpoiledTexts texts(
+        {"x", "6th", "13-40", "-", ",", "of", "99", "until", "mon-xy", "day", "25:70", "", "\n"});
     int taken = 0;
     int refused = 0;
     for (int round = 0; round < 20000; ++round) {
         std::vector<std::string> words;
         for (const auto& kind : parts)
-            words.push_back(any(kind));
-        std::shuffle(words.begin(), words.end(), random);
-        // Spoiled: a word replaced, or one put in.
-        if (round % 4 == 1)
-            words[round / 4 % words.size()] = any(strangers);
-        else if (round % 4 == 3)
-            words.push_back(any(strangers));
-        std::string text;
-        for (const std::string& word : words)
-            text.append(word).append(" ");
+            words.push_back(texts.Any(kind));
+        std::shuffle(words.begin(), words.end(), texts.Random());
+        const std::string text = texts.Text(words, round);
         const ReadResult<RepeatRule> read = ReadRule(text, TwelveHourSettings());
         if (!read.Ok()) {
             ++refused;

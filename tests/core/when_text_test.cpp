@@ -5,10 +5,10 @@
 #include "local_zone.h"
 #include "regional_samples.h"
 #include "running_clock.h"
+#include "spoiled_texts.h"
 
 #include <gtest/gtest.h>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -249,12 +249,6 @@ TEST(WhenText, BadInputIsNamedInOneLine) {
     }
 }
 
-} // namespace
-} // namespace nudgery
-
-namespace nudgery {
-namespace {
-
 // Times put together from the forms' parts, some of them spoiled by a stranger word: none may
 // crash or hang the reader, and whatever it takes is no earlier than the present minute.
 TEST(WhenText, AnyTimeTakenIsStillToCome) {
@@ -263,29 +257,15 @@ TEST(WhenText, AnyTimeTakenIsStillToCome) {
                                            "2027-02-29", "2027-03-11", "3/14/2027", "Mar 14, 2027"};
     const std::vector<std::string> times = {"10:30", "14:20", "9", "2:00 pm", "14:19:59", "23:59"};
     const std::vector<std::string> delays = {"20m", "1h 30m", "0m", "3d", "2 weeks", "999999d"};
-    const std::vector<std::string> strangers = {"x",  "T",           "-", ":",  "at",
-                                                "in", "99999999999", "",  "\n", "\x1b"};
-    std::mt19937 random(2025);
-    const auto any = [&random](const std::vector<std::string>& list) {
-        return list[std::uniform_int_distribution<std::size_t>(0, list.size() - 1)(random)];
-    };
+    test::SpoiledTexts texts({"x", "T", "-", ":", "at", "in", "99999999999", "", "\n", "\x1b"});
     const SettableClock clock(Wednesday);
     int taken = 0;
     int refused = 0;
     for (int round = 0; round < 20000; ++round) {
-        std::vector<std::string> words;
-        if (round % 3 == 0)
-            words = {"in", any(delays)};
-        else
-            words = {any(days), any(times)};
-        // Spoiled: a word replaced, or one put in.
-        if (round % 4 == 1)
-            words[round / 4 % words.size()] = any(strangers);
-        else if (round % 4 == 3)
-            words.insert(words.begin() + round / 4 % 3, any(strangers));
-        std::string text;
-        for (const std::string& word : words)
-            text.append(word).append(" ");
+        const std::string text =
+            texts.Text(round % 3 == 0 ? std::vector<std::string>{"in", texts.Any(delays)}
+                                      : std::vector<std::string>{texts.Any(days), texts.Any(times)},
+                       round);
         const ReadResult<TDateTime> read =
             ReadWhen(text, clock, TwelveHourSettings(), NoSummerTime);
         if (!read.Ok()) {
