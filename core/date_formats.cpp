@@ -253,6 +253,133 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Reads a date written in a short date pattern; see DateFormats::ScanDate.
+class DateScanner {
+public:
+    DateScanner(const DateFormats& formats, std::string_view text)
+        : formats_(formats), text_(text) {}
+
+    std::optional<DateFormats::DateScan> Read(std::string_view pattern) {
+        for (std::size_t i = 0; i < pattern.size();) {
+            const char c = pattern[i];
+            if (c == '"' || c == '\'') {
+                const std::size_t close = pattern.find(c, i + 1);
+                const std::size_t end = close == std::string_view::npos ? pattern.size() : close;
+                if (!Accept(pattern.substr(i + 1, end - i - 1)))
+                    return std::nullopt;
+                i = end + 1;
+            } else if (c == ' ') {
+                while (pos_ < text_.size() && text_[pos_] == ' ')
+                    ++pos_;
+                ++i;
+            } else if (IsAsciiLetter(c)) {
+                const std::size_t run = RunLength(pattern, i);
+                if (!ReadField(UpperAscii(c), run))
+                    return std::nullopt;
+                i += run;
+            } else {
+                if (!Accept(c == '/' ? std::string_view(formats_.InForce().dateSeparator)
+                                     : pattern.substr(i, 1)))
+                    return std::nullopt;
+                ++i;
+            }
+        }
+        if (year_ < 0 || month_ < 0 || day_ < 0)
+            return std::nullopt; // not a whole date
+        DateFormats::DateScan scan;
+        scan.date = {year_, month_, day_};
+        scan.length = pos_;
+        scan.exists =
+            year_ >= 1 && year_ <= 9999 && day_ >= 1 && day_ <= DaysInMonth(year_, month_);
+        return scan;
+    }
+
+private:
+    bool ReadField(char letter, std::size_t run) {
+        const RegionalSettings& user = formats_.User();
+        switch (letter) {
+        case 'D':
+            if (run <= 2)
+                return Digits(1, 2, day_);
+            if (run <= 4) {
+                int weekday = 0;
+                return Name(user.shortDayNames, user.longDayNames, weekday);
+            }
+            return false;
+        case 'M':
+            if (run <= 2)
+                return Digits(1, 2, month_);
+            if (!Name(user.shortMonthNames, user.longMonthNames, month_))
+                return false;
+            ++month_; // names are listed from January
+            return true;
+        case 'Y':
+            return Year(run);
+        default:
+            return false; // no part of a date
+        }
+    }
+
+    // "yyyy" four digits; "yy" two (2000 to 2099), or four, which a user may write all the
+    // same.
+    bool Year(std::size_t run) {
+        if (run > 2)
+            return Digits(4, 4, year_);
+        const std::size_t start = pos_;
+        if (!Digits(2, 4, year_) || pos_ - start == 3)
+            return false;
+        if (pos_ - start == 2)
+            year_ += 2000;
+        return true;
+    }
+
+    // From `fewest` to `most` decimal digits.
+    bool Digits(std::size_t fewest, std::size_t most, int& value) {
+        std::size_t count = 0;
+        int read = 0;
+        while (count < most && pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
+            read = read * 10 + (text_[pos_] - '0');
+            ++pos_;
+            ++count;
+        }
+        if (count < fewest)
+            return false;
+        value = read;
+        return true;
+    }
+
+    // The longest of the names that the text goes on with; its index in its list.
+    template <std::size_t N>
+    bool Name(const std::array<std::string, N>& shortNames,
+              const std::array<std::string, N>& longNames, int& index) {
+        std::size_t longest = 0;
+        for (const auto* names : {&shortNames, &longNames})
+            for (std::size_t k = 0; k < N; ++k) {
+                const std::string& name = (*names)[k];
+                if (name.size() > longest && StartsWithNoCase(text_.substr(pos_), name)) {
+                    longest = name.size();
+                    index = static_cast<int>(k);
+                }
+            }
+        pos_ += longest;
+        return longest > 0;
+    }
+
+    bool Accept(std::string_view expected) {
+        if (!StartsWithNoCase(text_.substr(pos_), expected))
+            return false;
+        pos_ += expected.size();
+        return true;
+    }
+
+    const DateFormats& formats_;
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int year_ = -1;
+    int month_ = -1;
+    int day_ = -1;
+};
+
 } // namespace
 
 DateFormats::DateFormats() : internal_{"mm/dd/yyyy", "/", ":", "AM", "PM"} {
@@ -309,6 +436,11 @@ std::optional<TDateTime> DateFormats::ParseTime(std::string_view text) const {
     if (!scanner.AtEnd() || hour > 23 || minute > 59 || second > 59)
         return std::nullopt;
     return EncodeTime(hour, minute, second);
+}
+
+std::optional<DateFormats::DateScan> DateFormats::ScanDate(std::string_view pattern,
+                                                           std::string_view text) const {
+    return DateScanner(*this, text).Read(pattern);
 }
 
 } // namespace nudgery

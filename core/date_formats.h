@@ -67,6 +67,20 @@ public:
     std::optional<TDateTime> ParseTime(std::string_view text) const;
     bool IsValidTime(std::string_view text) const { return ParseTime(text).has_value(); }
 
+    // A date at the start of `text`, written in `pattern` under the set in force: "d" "dd"
+    // the day and "m" "mm" the month in one or two digits, "mmm" "mmmm" the month's short or
+    // long name, "yyyy" the year in four digits and "yy" in two (2000 to 2099) or four, "ddd"
+    // "dddd" a weekday's name (read and passed over), "/" the date separator in force, a blank any
+    // run of blanks; letters compare without regard to case. Nothing when the text does not
+    // have the pattern's shape; a shape with fields no calendar has (31 April) is not
+    // `exists`.
+    struct DateScan {
+        CalendarDate date;
+        std::size_t length = 0; // the characters read
+        bool exists = false;
+    };
+    std::optional<DateScan> ScanDate(std::string_view pattern, std::string_view text) const;
+
     // The conventions that switch with the set in force.
     struct Conventions {
         std::string shortDateFormat;

@@ -106,6 +106,18 @@ ClockTime DecodeTime(TDateTime value) {
     return t;
 }
 
+std::int64_t MillisecondsSince1970(TDateTime value) {
+    return std::llround(value * MsPerDay) - UnixEpochDay * MsPerDay;
+}
+
+TDateTime FromMillisecondsSince1970(std::int64_t milliseconds) {
+    std::int64_t day = milliseconds / MsPerDay;
+    if (day * MsPerDay > milliseconds)
+        --day; // toward the earlier day for times before 1970
+    return static_cast<TDateTime>(day + UnixEpochDay) +
+           static_cast<TDateTime>(milliseconds - day * MsPerDay) / MsPerDay;
+}
+
 int WeekdayOf(TDateTime value) {
     // Day 0, 30 December 1899, was a Saturday.
     const std::int64_t day = Split(value).day;

@@ -40,6 +40,12 @@ CalendarDate DecodeDate(TDateTime value);
 // Clock fields of a value's time part, rounded to the nearest millisecond.
 ClockTime DecodeTime(TDateTime value);
 
+// The value as milliseconds since 1 January 1970 on the same clock (a local time stays
+// local), rounded to the millisecond as the clock fields are; and back, summed as the date
+// and the time of day are encoded from the clock's fields.
+std::int64_t MillisecondsSince1970(TDateTime value);
+TDateTime FromMillisecondsSince1970(std::int64_t milliseconds);
+
 // 0 Sunday .. 6 Saturday.
 int WeekdayOf(TDateTime value);
 // 1 for 1 January.

@@ -228,5 +228,112 @@ TEST(TimeParsing, ShortTimeTextReadsBackToTheSameMinute) {
     }
 }
 
+struct ScanCase {
+    const char* pattern;
+    const char* text;
+    int year, month, day; // all 0 when the text does not have the pattern's shape
+    std::size_t length;
+    bool exists;
+};
+
+void ExpectScans(const DateFormats& formats, std::initializer_list<ScanCase> cases) {
+    for (const ScanCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << '"' << c.pattern << "\" on \"" << c.text << '"');
+        const std::optional<DateFormats::DateScan> scan = formats.ScanDate(c.pattern, c.text);
+        ASSERT_EQ(scan.has_value(), c.year != 0 || c.month != 0 || c.day != 0);
+        if (!scan)
+            continue;
+        EXPECT_EQ(scan->date.year, c.year);
+        EXPECT_EQ(scan->date.month, c.month);
+        EXPECT_EQ(scan->date.day, c.day);
+        EXPECT_EQ(scan->length, c.length);
+        EXPECT_EQ(scan->exists, c.exists);
+    }
+}
+
+TEST(DateScanning, NumbersSeparatorsAndYears) {
+    DateFormats formats = FormatsFor(TwelveHourSettings());
+    const UserFormatsScope scope(formats);
+    ExpectScans(formats, {
+                             {"m/d/yyyy", "3/14/2027 10:30", 2027, 3, 14, 9, true},
+                             {"m/d/yyyy", "03/14/2027", 2027, 3, 14, 10, true},
+                             {"mm/dd/yyyy", "3/4/2027", 2027, 3, 4, 8, true},
+                             {"m/d/yyyy", "2/29/2027", 2027, 2, 29, 9, false},
+                             {"m/d/yyyy", "2/29/2028", 2028, 2, 29, 9, true},
+                             {"m/d/yyyy", "2/29/2100", 2100, 2, 29, 9, false},
+                             {"m/d/yyyy", "2/29/2000", 2000, 2, 29, 9, true},
+                             {"m/d/yyyy", "4/31/2027", 2027, 4, 31, 9, false},
+                             {"m/d/yyyy", "12/31/2027", 2027, 12, 31, 10, true},
+                             {"m/d/yyyy", "13/1/2027", 2027, 13, 1, 9, false},
+                             {"m/d/yyyy", "0/1/2027", 2027, 0, 1, 8, false},
+                             {"m/d/yyyy", "1/0/2027", 2027, 1, 0, 8, false},
+                             {"m/d/yyyy", "1/1/0000", 0, 1, 1, 8, false}, // no year 0
+                             {"m/d/yy", "3/14/27", 2027, 3, 14, 7, true},
+                             {"m/d/yy", "3/14/2027", 2027, 3, 14, 9, true},
+                             {"m/d/yy", "3/14/202", 0, 0, 0, 0, false},
+                             {"m/d/yyyy", "3/14/27", 0, 0, 0, 0, false},
+                             {"m/d/yyyy", "3-14-2027", 0, 0, 0, 0, false},
+                             {"m/d/yyyy", "3/14", 0, 0, 0, 0, false},
+                             {"m/d/yyyy", "10:30", 0, 0, 0, 0, false},
+                             {"m/d/yyyy", "", 0, 0, 0, 0, false},
+                             {"m/d/yyyy", "123/4/2027", 0, 0, 0, 0, false},
+                             {"yyyy-mm-dd", "2027-03-14T10:30", 2027, 3, 14, 10, true},
+                             {"yyyy-mm-dd", "2027-3-4", 2027, 3, 4, 8, true},
+                             {"yyyy-mm-dd", "27-03-14", 0, 0, 0, 0, false},
+                             {"yyyy-mm-dd", "2027-03", 0, 0, 0, 0, false},
+                             {"yyyy-mm", "2027-03", 0, 0, 0, 0, false}, // no day
+                             {"h:nn d/m/yyyy", "1/2/2027", 0, 0, 0, 0, false},
+                         });
+}
+
+TEST(DateScanning, NamesBlanksAndQuotedText) {
+    DateFormats formats = FormatsFor(TwentyFourHourSettings());
+    const UserFormatsScope scope(formats);
+    ExpectScans(formats,
+                {
+                    {"dd.mm.yyyy", "14.03.2027 10.30", 2027, 3, 14, 10, true},
+                    {"dd/mm/yyyy", "14.03.2027", 2027, 3, 14, 10, true}, // the user's separator
+                    {"dd/mm/yyyy", "14/03/2027", 0, 0, 0, 0, false},
+                    {"dd.mm.yyyy", "31.04.2027", 2027, 4, 31, 10, false},
+                    {"d. mmmm yyyy", "14. März 2027", 2027, 3, 14, 14, true},
+                    {"d. mmmm yyyy", "14.   märz 2027", 2027, 3, 14, 16, true},
+                    {"d. mmmm yyyy", "14.März 2027", 2027, 3, 14, 13, true},
+                    {"d. mmm yyyy", "1. Mai 2027", 2027, 5, 1, 11, true},
+                    {"d. mmm yyyy", "1. Mär 2027", 2027, 3, 1, 12, true},
+                    {"d. mmm yyyy", "1. Mar 2027", 0, 0, 0, 0, false}, // not the user's name
+                    {"dddd, d. mmmm yyyy", "Sonntag, 14. März 2027", 2027, 3, 14, 23, true},
+                    {"ddd d/m/yyyy", "So 14.3.2027", 2027, 3, 14, 12, true},
+                    {"ddd d/m/yyyy", "Xy 14.3.2027", 0, 0, 0, 0, false},
+                    {"d 'de' mmmm yyyy", "14 de März 2027", 2027, 3, 14, 16, true},
+                    {"d \"de\" mmmm yyyy", "14 DE März 2027", 2027, 3, 14, 16, true},
+                    {"d 'de' mmmm yyyy", "14 da März 2027", 0, 0, 0, 0, false},
+                });
+}
+
+TEST(DateScanning, TheFixedSetReadsItsOwnSeparator) {
+    const DateFormats formats = FormatsFor(TwentyFourHourSettings());
+    ExpectScans(formats, {
+                             {"mm/dd/yyyy", "03/14/2027", 2027, 3, 14, 10, true},
+                             {"mm/dd/yyyy", "03.14.2027", 0, 0, 0, 0, false},
+                         });
+}
+
+TEST(DateScanning, WhatTheListWritesReadsBack) {
+    for (const RegionalSettings& user : {TwelveHourSettings(), TwentyFourHourSettings()}) {
+        DateFormats formats = FormatsFor(user);
+        const UserFormatsScope scope(formats);
+        for (TDateTime day = EncodeDate(2024, 1, 1); day < EncodeDate(2025, 1, 1); day += 1) {
+            for (const std::string pattern :
+                 {"mmm dd, yyyy", user.shortDateFormat.c_str(), user.longDateFormat.c_str()}) {
+                const std::string text = formats.Format(pattern, day + 0.5);
+                const std::optional<DateFormats::DateScan> scan = formats.ScanDate(pattern, text);
+                ASSERT_TRUE(scan && scan->exists) << text;
+                ASSERT_EQ(EncodeDate(scan->date), day) << text;
+                ASSERT_EQ(scan->length, text.size()) << text;
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace nudgery

@@ -95,6 +95,33 @@ TEST(DateTime, ClockReadsTheTimeOfDayAsItsClockFields) {
     }
 }
 
+TEST(DateTime, MillisecondsSince1970AndBack) {
+    const struct {
+        TDateTime value;
+        std::int64_t milliseconds;
+    } cases[] = {
+        {EncodeDate(1970, 1, 1), 0},
+        {EncodeDate(1970, 1, 1) - EncodeTime(0, 0, 0, 1), -1},
+        {EncodeDate(1969, 12, 31), -86400000},
+        {EncodeDate(2024, 3, 31) + EncodeTime(1, 0), 1711846800000},
+        {EncodeDate(2038, 1, 19) + EncodeTime(3, 14, 8), 2147483648000},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MillisecondsSince1970(c.value), c.milliseconds) << c.value;
+        EXPECT_EQ(FromMillisecondsSince1970(c.milliseconds), c.value) << c.milliseconds;
+    }
+    // Every millisecond of a minute, and the minutes of a day, come back as they were made.
+    const TDateTime day = EncodeDate(2027, 3, 14);
+    for (int ms = 0; ms < 60000; ms += 7) {
+        const TDateTime value = day + EncodeTime(23, 59, ms / 1000, ms % 1000);
+        ASSERT_EQ(FromMillisecondsSince1970(MillisecondsSince1970(value)), value) << ms;
+    }
+    for (int minute = 0; minute < 1440; ++minute) {
+        const TDateTime value = day + EncodeTime(minute / 60, minute % 60);
+        ASSERT_EQ(FromMillisecondsSince1970(MillisecondsSince1970(value)), value) << minute;
+    }
+}
+
 TEST(DateTime, AddMinutesUsesTheProgramsMinute) {
     EXPECT_EQ(AddMinutes(-10, 0.003), 0);
     const double day = AddMinutes(1440, 0);

@@ -1,5 +1,6 @@
 #include "core/clock.h"
 #include "core/dayspec.h"
+#include "walked_calendar.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -8,6 +9,9 @@
 
 namespace nudgery {
 namespace {
+
+using test::WalkCalendar;
+using test::WalkedDay;
 
 TDateTime D(int y, int m, int d) {
     return EncodeDate(y, m, d);
@@ -231,30 +235,6 @@ TEST(DaySpecDescription, OrdinalSuffixes) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(OrdinalText(c.n), c.text) << c.n;
-}
-
-// Every date from 1900 to 2100, with its fields found by walking the calendar day by day.
-struct WalkedDay {
-    TDateTime date;
-    int month, day, dayOfYear, weekday, monthLength;
-};
-
-std::vector<WalkedDay> WalkCalendar() {
-    std::vector<WalkedDay> days;
-    TDateTime date = 2; // 1 January 1900, a Monday
-    int weekday = 1;
-    for (int year = 1900; year <= 2100; ++year) {
-        const bool leap = year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
-        const int lengths[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        int dayOfYear = 0;
-        for (int month = 1; month <= 12; ++month)
-            for (int day = 1; day <= lengths[month - 1]; ++day) {
-                days.push_back({date, month, day, ++dayOfYear, weekday, lengths[month - 1]});
-                date += 1;
-                weekday = (weekday + 1) % 7;
-            }
-    }
-    return days;
 }
 
 TEST(DaySpecOracle, NthWeekdayAgainstCountingEveryMonth) {
