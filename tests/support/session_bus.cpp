@@ -91,20 +91,26 @@ bool BusRecord::Start(const PrivateSessionBus& bus, QString& why) {
                         bus.Environment(), why))
         return false;
     // Recording has begun once a call made now shows in the record.
-    const QDBusMessage probe = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
-    if (!QTest::qWaitFor(
-            [&] {
-                bus.Observer().call(probe);
-                return !Messages(QStringLiteral("GetId")).empty();
-            },
-            BackgroundProcess::StartMs)) {
+    if (!Sync(bus)) {
         why =
             QStringLiteral("busctl recorded nothing: ") + QString::fromLocal8Bit(monitor_.Output());
         return false;
     }
     return true;
+}
+
+bool BusRecord::Sync(const PrivateSessionBus& bus) {
+    const QDBusMessage probe = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
+    const size_t before = Messages(QStringLiteral("GetId")).size();
+    return QTest::qWaitFor(
+        [&] {
+            // Again each time: before the monitor has begun, a call goes unrecorded.
+            bus.Observer().call(probe);
+            return Messages(QStringLiteral("GetId")).size() > before;
+        },
+        BackgroundProcess::StartMs);
 }
 
 std::vector<QJsonObject> BusRecord::Messages(const QString& value, const QString& field) {

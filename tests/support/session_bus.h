@@ -40,6 +40,9 @@ private:
 class BusRecord {
 public:
     bool Start(const PrivateSessionBus& bus, QString& why);
+    // Waits until what the test process sent before is in the record, so that what is not
+    // there was not sent: a call made now goes after it on the bus.
+    bool Sync(const PrivateSessionBus& bus);
     // The messages recorded so far whose `field` is `value`: "member" for a method or a
     // signal, "error_name" for an error.
     std::vector<QJsonObject> Messages(const QString& value,
