@@ -321,7 +321,7 @@ TEST_F(DesktopNotificationsTest, MakoInAHeadlessSwaySessionShowsAndAnswers) {
         GTEST_SKIP() << "mako or makoctl is not installed";
     testing::WaylandSession session;
     QString why;
-    if (!session.Start(testing::WaylandSession::Compositor::Sway, why))
+    if (!session.Start(why))
         GTEST_SKIP() << "no headless sway session: " << why.toStdString();
     ASSERT_TRUE(server_.Start(NotificationServer::Kind::Mako, bus_, session.ClientEnvironment(),
                               session.User(), why))

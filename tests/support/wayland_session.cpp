@@ -41,52 +41,35 @@ std::optional<UserIds> OrdinaryUser(QString& why) {
     return std::nullopt;
 }
 
-bool WaylandSession::Start(Compositor compositor, QString& why) {
-    const QString program =
-        compositor == Compositor::Sway ? QStringLiteral("sway") : QStringLiteral("weston");
-    if (!Installed(program)) {
-        why = program + QStringLiteral(" is not installed");
+bool WaylandSession::Start(QString& why) {
+    if (!Installed(QStringLiteral("sway"))) {
+        why = QStringLiteral("sway is not installed");
         return false;
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
-    QStringList arguments;
-    if (compositor == Compositor::Sway) {
-        user_ = OrdinaryUser(why);
-        if (!user_)
-            return false;
-        // Its own runtime folder, where the socket goes; no input devices, no GPU.
-        if (chown(QFile::encodeName(runtime_.path()).constData(), user_->uid, user_->gid) != 0) {
-            why = QStringLiteral("cannot give the runtime folder to the test user");
-            return false;
-        }
-        environment.insert(QStringLiteral("HOME"), runtime_.path());
-        environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
-        environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
-        environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
-        const QString config = runtime_.filePath(QStringLiteral("sway.conf"));
-        QFile file(config);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write("output HEADLESS-1 resolution 800x600\n") < 0) {
-            why = QStringLiteral("cannot write sway's configuration");
-            return false;
-        }
-        file.close();
-        QFile::setPermissions(config, QFile::ReadOwner | QFile::ReadOther);
-        arguments = {QStringLiteral("--config"), config};
-    } else {
-        display_ = QStringLiteral("wayland-nudgery");
-        arguments = {QStringLiteral("--backend=headless-backend.so"),
-                     QStringLiteral("--use-pixman"),
-                     QStringLiteral("--width=800"),
-                     QStringLiteral("--height=600"),
-                     QStringLiteral("--no-config"),
-                     QStringLiteral("--idle-time=0"),
-                     QStringLiteral("--socket=") + display_};
+    user_ = OrdinaryUser(why);
+    if (!user_)
+        return false;
+    // Its own runtime folder, where the sockets go, given to the user.
+    if (chown(QFile::encodeName(runtime_.path()).constData(), user_->uid, user_->gid) != 0) {
+        why = QStringLiteral("cannot give the runtime folder to the test user");
+        return false;
     }
-    if (!compositor_.Start(program, arguments, environment, why, user_))
+    const QString config = runtime_.filePath(QStringLiteral("sway.conf"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write("output HEADLESS-1 resolution 800x600\n") < 0) {
+        why = QStringLiteral("cannot write sway's configuration");
+        return false;
+    }
+    file.close();
+    QFile::setPermissions(config, QFile::ReadOwner | QFile::ReadOther);
+    QProcessEnvironment environment = ClientEnvironment();
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
+    environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+    if (!compositor_.Start(QStringLiteral("sway"), {QStringLiteral("--config"), config},
+                           environment, why, user_))
         return false;
     return WaitForSocket(why);
 }
@@ -98,10 +81,9 @@ bool WaylandSession::WaitForSocket(QString& why) {
             if (!compositor_.Running())
                 return false;
             // sway names its socket itself: the first free "wayland-N".
-            if (display_.isEmpty())
-                for (const QString& name :
-                     runtime.entryList({QStringLiteral("wayland-*")}, QDir::System))
-                    display_ = name;
+            for (const QString& name :
+                 runtime.entryList({QStringLiteral("wayland-*")}, QDir::System))
+                display_ = name;
             return !display_.isEmpty() && QFile::exists(runtime.filePath(display_));
         },
         BackgroundProcess::StartMs);
@@ -109,6 +91,12 @@ bool WaylandSession::WaitForSocket(QString& why) {
         why = QStringLiteral("the compositor did not open its socket: ") +
               QString::fromLocal8Bit(compositor_.Output());
     return listening;
+}
+
+QString WaylandSession::IpcSocket() const {
+    const QStringList found =
+        QDir(runtime_.path()).entryList({QStringLiteral("sway-ipc.*")}, QDir::System);
+    return found.isEmpty() ? QString() : runtime_.filePath(found.front());
 }
 
 QProcessEnvironment WaylandSession::ClientEnvironment(QProcessEnvironment base) const {

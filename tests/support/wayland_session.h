@@ -1,7 +1,6 @@
 #pragma once
-// A headless Wayland compositor of the test's own: sway, which runs only as an ordinary
-// user, or weston's headless back end, which also runs as root. Clients join it with
-// ClientEnvironment and, for sway, as its user.
+// A headless Wayland session of the test's own: sway, which runs only as an ordinary user,
+// with no input devices and no GPU. Clients join it with ClientEnvironment, as its user.
 
 #include "support/background_process.h"
 
@@ -17,16 +16,16 @@ std::optional<UserIds> OrdinaryUser(QString& why);
 
 class WaylandSession {
 public:
-    enum class Compositor { Sway, Weston };
-
-    // Starts the compositor with one 800 by 600 output and waits for its socket.
-    bool Start(Compositor compositor, QString& why);
+    // Starts sway with one 800 by 600 output and waits for its socket.
+    bool Start(QString& why);
     // `base` with what a client needs to reach the compositor.
     QProcessEnvironment
     ClientEnvironment(QProcessEnvironment base = QProcessEnvironment::systemEnvironment()) const;
     // Who the clients run as: the runtime folder, which holds the socket, is this user's
-    // alone. Nothing: the test's own user.
+    // alone.
     std::optional<UserIds> User() const { return user_; }
+    // sway's IPC socket, for swaymsg.
+    QString IpcSocket() const;
     // The compositor's log so far.
     QByteArray Log() { return compositor_.Output(); }
 
