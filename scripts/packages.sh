@@ -22,7 +22,7 @@ NUDGERY_RUN_PACKAGES=(
 # openbox is also the window manager of the keyboard-focus test.
 # bench/startup/measure.py counts the idle system calls with strace.
 # The desktop-notification tests run real notification servers (dunst and notification-daemon
-# on Xvfb, mako in a headless sway session; weston is the other headless compositor) on a
+# on Xvfb, mako in a headless sway session) on a
 # bus of their own (dbus-daemon) and read what was sent with busctl's monitor (systemd).
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -30,7 +30,7 @@ NUDGERY_TEST_PACKAGES=(
     xvfb xauth trayer xdotool libxcb1-dev
     openbox x11-utils imagemagick
     desktop-file-utils appstream strace
-    dbus-daemon systemd dunst notification-daemon mako-notifier sway weston
+    dbus-daemon systemd dunst notification-daemon mako-notifier sway
 )
 
 # What scripts/package.sh needs besides: CPack finds the package's dependencies with
