@@ -8,6 +8,8 @@ NUDGERY_RUN_PACKAGES=(
     # Liberation Sans stands in for Arial, whose metrics the windows' fixed layouts assume.
     fonts-liberation2
     libsdl2-mixer-dev fluid-soundfont-gm
+    # Qt's platform plugin for running natively on a Wayland desktop.
+    qt6-wayland
 )
 
 # What the tests, the benchmarks and the fuzzer need besides. xvfb is for looking at the
@@ -19,12 +21,16 @@ NUDGERY_RUN_PACKAGES=(
 # checks the desktop entry and the AppStream metadata with the distribution's validators.
 # openbox is also the window manager of the keyboard-focus test.
 # bench/startup/measure.py counts the idle system calls with strace.
+# The desktop-notification tests run real notification servers (dunst and notification-daemon
+# on Xvfb, mako in a headless sway session) on a
+# bus of their own (dbus-daemon) and read what was sent with busctl's monitor (systemd).
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth trayer xdotool libxcb1-dev
     openbox x11-utils imagemagick
     desktop-file-utils appstream strace
+    dbus-daemon systemd dunst notification-daemon mako-notifier sway
 )
 
 # What scripts/package.sh needs besides: CPack finds the package's dependencies with
