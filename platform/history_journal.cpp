@@ -27,6 +27,11 @@ QString NextConnectionName() {
     return QStringLiteral("nudgery-history-%1").arg(++count);
 }
 
+// SQLite's own words for a failure, without Qt's wrapping of them.
+QString FailureText(const QSqlError& error) {
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
+
 bool CopyFile(const QString& from, const QString& to) {
     const FileRead read = ReadWholeFile(from);
     return read.outcome == FileRead::Outcome::Read &&
@@ -201,7 +206,7 @@ bool HistoryJournal::Open() {
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
     open_ = db.open();
     if (!open_)
-        ReportOnce(Trouble::CannotWrite, db.lastError().text());
+        ReportOnce(Trouble::CannotWrite, FailureText(db.lastError()));
     return open_;
 }
 
@@ -265,7 +270,7 @@ bool HistoryJournal::Run(const std::function<bool(QSqlQuery&)>& step) {
             if (step(query))
                 return true;
             trouble = foreign_ ? Trouble::Damaged : Classify(query);
-            detail = query.lastError().text();
+            detail = FailureText(query.lastError());
         }
         if (trouble != Trouble::Damaged || attempt > 0) {
             ReportOnce(Trouble::CannotWrite, detail);
@@ -304,7 +309,7 @@ void HistoryJournal::StartAfresh() {
         return;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     if (!Prepare(query))
-        ReportOnce(Trouble::CannotWrite, query.lastError().text());
+        ReportOnce(Trouble::CannotWrite, FailureText(query.lastError()));
 }
 
 void HistoryJournal::ReportOnce(Trouble trouble, const QString& detail) {
