@@ -40,7 +40,7 @@ THistoryWindow::THistoryWindow(HistoryJournal& journal, const DateFormats& forma
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(11);
     setFont(arial);
-    resize(640, 400);
+    resize(760, 420);
 
     model_ = new HistoryModel(journal, formats, this);
 
@@ -85,7 +85,7 @@ THistoryWindow::THistoryWindow(HistoryJournal& journal, const DateFormats& forma
     header->resizeSection(HistoryModel::ShownColumn, timeWidth);
     header->resizeSection(
         HistoryModel::AnswerColumn,
-        fontMetrics().horizontalAdvance(QStringLiteral("Timed out: Snoozed 30 minutes")) + 12);
+        fontMetrics().horizontalAdvance(QStringLiteral("Left unanswered at the end")) + 12);
     header->resizeSection(HistoryModel::ListColumn,
                           fontMetrics().horizontalAdvance(QStringLiteral("Repeating")) + 12);
     header->setHighlightSections(false);
