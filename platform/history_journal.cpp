@@ -246,15 +246,21 @@ bool HistoryJournal::Prepare(QSqlQuery& query) {
                                       "list INTEGER NOT NULL, message TEXT NOT NULL, "
                                       "folded TEXT NOT NULL, outcome INTEGER NOT NULL, "
                                       "result INTEGER NOT NULL)")) &&
-           Exec(query, QStringLiteral("CREATE INDEX IF NOT EXISTS entries_due ON entries (due)"));
+           Exec(query, QStringLiteral("CREATE INDEX IF NOT EXISTS entries_due ON entries (due)")) &&
+           // Entries left open are few; closing them at each start need not read every entry.
+           Exec(query, QStringLiteral("CREATE INDEX IF NOT EXISTS entries_open ON entries "
+                                      "(outcome) WHERE outcome = %1")
+                           .arg(static_cast<int>(HistoryOutcome::Open)));
 }
 
 bool HistoryJournal::CloseOpen(QSqlQuery& query, TDateTime at) {
+    // The open outcome is written into the statement, as only then can the index of open
+    // entries serve it.
     return PrepareAndBind(query,
                           QStringLiteral("UPDATE entries SET outcome = ?, answered = ? "
-                                         "WHERE outcome = ?"),
-                          {static_cast<int>(HistoryOutcome::Unanswered), at,
-                           static_cast<int>(HistoryOutcome::Open)}) &&
+                                         "WHERE outcome = %1")
+                              .arg(static_cast<int>(HistoryOutcome::Open)),
+                          {static_cast<int>(HistoryOutcome::Unanswered), at}) &&
            query.exec();
 }
 
