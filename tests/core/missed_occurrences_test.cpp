@@ -371,8 +371,8 @@ std::map<LineKey, OracleLine> Walk(const std::vector<OracleRule>& rules, long fr
         if (day < firstDay)
             continue;
         for (std::size_t i = 0; i < rules.size(); ++i) {
-            if (!DaySpecMatchesDate(rules[i].daySpec, static_cast<TDateTime>(day)) ||
-                !OccursAt(rules[i], minuteOfDay))
+            if (!OccursAt(rules[i], minuteOfDay) ||
+                !DaySpecMatchesDate(rules[i].daySpec, static_cast<TDateTime>(day)))
                 continue;
             OracleLine& line = lines[{i, day}];
             if (line.count++ == 0)
@@ -433,7 +433,7 @@ private:
 
 TEST(MissedOccurrences, RandomGapsGiveWhatAMinuteByMinuteWalkFinds) {
     RandomRules random;
-    for (int round = 0; round < 250; ++round) {
+    for (int round = 0; round < 600; ++round) {
         const auto [fromHalf, toHalf] = random.Gap();
         const TDateTime lastRunning = fromHalf / 2880.0;
         const TDateTime now = toHalf / 2880.0;
