@@ -268,17 +268,17 @@ bool HistoryJournal::Run(const std::function<bool(QSqlQuery&)>& step) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!open_)
             return false;
-        Trouble trouble = Trouble::None;
+        bool damaged = false;
         QString detail;
         {
             QSqlQuery query(QSqlDatabase::database(connection_, false));
             foreign_ = false;
             if (step(query))
                 return true;
-            trouble = foreign_ ? Trouble::Damaged : Classify(query);
+            damaged = foreign_ || Damaged(query);
             detail = FailureText(query.lastError());
         }
-        if (trouble != Trouble::Damaged || attempt > 0) {
+        if (!damaged || attempt > 0) {
             ReportOnce(Trouble::CannotWrite, detail);
             return false;
         }
@@ -287,10 +287,9 @@ bool HistoryJournal::Run(const std::function<bool(QSqlQuery&)>& step) {
     return false;
 }
 
-HistoryJournal::Trouble HistoryJournal::Classify(const QSqlQuery& query) {
+bool HistoryJournal::Damaged(const QSqlQuery& query) {
     const int code = query.lastError().nativeErrorCode().toInt() & 0xff;
-    return code == SqliteCorrupt || code == SqliteNotADatabase ? Trouble::Damaged
-                                                               : Trouble::CannotWrite;
+    return code == SqliteCorrupt || code == SqliteNotADatabase;
 }
 
 void HistoryJournal::StartAfresh() {

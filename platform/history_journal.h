@@ -24,7 +24,8 @@ public:
 
     // Opens the journal at `path`, creating it when there is none. Entries more than a year
     // before `now` are removed, and entries an earlier run left open (it ended without
-    // answering them, as in a crash) are closed as unanswered.
+    // answering them, as in a crash) are closed as unanswered. Needs the application object,
+    // which Qt loads its database drivers through.
     HistoryJournal(QString path, TDateTime now, ProblemReport report);
     ~HistoryJournal();
     HistoryJournal(const HistoryJournal&) = delete;
@@ -51,7 +52,7 @@ public:
     std::int64_t Count(const HistoryFilter& filter);
 
 private:
-    enum class Trouble { None, Damaged, CannotWrite };
+    enum class Trouble { Damaged, CannotWrite };
 
     bool Open();
     void Close();
@@ -62,7 +63,8 @@ private:
     // Runs `step` on the open journal. A journal found damaged is moved aside, started
     // afresh and the step run once more; any other failure is reported once.
     bool Run(const std::function<bool(QSqlQuery&)>& step);
-    static Trouble Classify(const QSqlQuery& query);
+    // Whether the step failed on a file that is not a sound database.
+    static bool Damaged(const QSqlQuery& query);
     void StartAfresh();
     void ReportOnce(Trouble trouble, const QString& detail);
 
