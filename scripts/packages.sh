@@ -5,6 +5,8 @@
 NUDGERY_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
+    # Qt's SQLite driver keeps the history of reminders.
+    libqt6sql6-sqlite
     # Liberation Sans stands in for Arial, whose metrics the windows' fixed layouts assume.
     fonts-liberation2
     libsdl2-mixer-dev fluid-soundfont-gm
