@@ -124,17 +124,27 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::ShowLoadReports() {
+    // Restoring the backup replaces the lists, and the reminders found missed with them: the
+    // user chooses before those are shown.
+    if (damagedReport_ && damagedReport_->asksToRestore)
+        ShowDamagedFileReport();
     if (!missed_.empty()) {
         // Made with the first batch: most starts have nothing to report.
         if (!missedWindow_)
             missedWindow_ = std::make_unique<TMissedReminders>(services_.formats, services_.clock);
         missedWindow_->AddBatch(std::exchange(missed_, {}));
     }
-    if (damagedReport_.isEmpty())
-        return;
-    const QString text = std::exchange(damagedReport_, QString());
+    if (damagedReport_)
+        ShowDamagedFileReport();
+}
+
+void TMainForm::ShowDamagedFileReport() {
+    const DamagedFileReport report = *std::exchange(damagedReport_, std::nullopt);
     const TimerPause pause(*Timer1);
-    services_.messages.ShowInfo(WindowOnView(), text);
+    if (!report.asksToRestore)
+        services_.messages.ShowInfo(WindowOnView(), report.text);
+    else if (services_.messages.AskConfirm(WindowOnView(), report.text))
+        RestoreBackup();
 }
 
 QWidget* TMainForm::WindowOnView() {

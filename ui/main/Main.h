@@ -5,6 +5,7 @@
 
 #include "core/date_formats.h"
 #include "core/due_time.h"
+#include "platform/damaged_file_report.h"
 #include "ui/controls/Clicksg.h"
 
 #include <QMainWindow>
@@ -14,6 +15,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -213,6 +215,10 @@ private:
     // first activation and after each change of date. The missed reminders go to their
     // window, which does not stop the check cycle; a damaged file to an information box.
     void ShowLoadReports();
+    // Tells of the damaged file, and restores the backup when the user asks for it.
+    void ShowDamagedFileReport();
+    // The backup in the data file's place, and the lists loaded from it.
+    void RestoreBackup();
     // The window to put a report over: this one when it is on the screen, none (a window of
     // its own) when it is minimised or hidden in the tray, where a box over it is not seen.
     QWidget* WindowOnView();
@@ -314,7 +320,7 @@ private:
     std::unique_ptr<TMissedReminders> missedWindow_;
     // The damaged-file report waiting to be shown, and the copies already reported (an
     // empty name: a file that could not be kept).
-    QString damagedReport_;
+    std::optional<DamagedFileReport> damagedReport_;
     QStringList reportedDamagedCopies_;
 };
 

@@ -3,6 +3,7 @@
 #include "Main.h"
 #include "core/clock.h"
 #include "core/data_file.h"
+#include "platform/damaged_file_report.h"
 #include "platform/data_file_store.h"
 
 #include <utility>
@@ -73,24 +74,6 @@ private:
     TClickableStringGrid& repeating_;
     std::vector<TReminder>& missed_;
 };
-
-// What the user is told of a data file that could not be read to its end.
-QString DamagedFileText(const QString& path, const DataFileLoad& load) {
-    const auto count = static_cast<qulonglong>(load.remindersRead);
-    const QString read = count == 0   ? QStringLiteral("No reminders could be read from it.")
-                         : count == 1 ? QStringLiteral("1 reminder could be read from it; it is "
-                                                       "in the lists.")
-                                      : QStringLiteral("%1 reminders could be read from it; they "
-                                                       "are in the lists.")
-                                            .arg(count);
-    const QString kept =
-        load.keptAs.isEmpty()
-            ? QStringLiteral("The file could not be copied aside, so it is left as it is, and "
-                             "changes cannot be saved until it is moved away.")
-            : QStringLiteral("The file as it was found is kept as %1.").arg(load.keptAs);
-    return QStringLiteral("The data file %1 is damaged or cut short.\n\n%2\n\n%3")
-        .arg(path, read, kept);
-}
 
 } // namespace
 
@@ -225,9 +208,10 @@ void TMainForm::LoadFromDisk() {
     // One model reset per list instead of a change per row keeps big files fast.
     AlarmGrid->BeginUpdate();
     RepeatingAlarmGrid->BeginUpdate();
+    const DataFileStore store(DataFileName());
     DataFileLoad load;
     try {
-        load = DataFileStore(DataFileName()).Load(sink, services_.clock);
+        load = store.Load(sink, services_.clock);
     } catch (const std::exception&) {
         // Only running out of memory gets here; the lists keep what was read.
     }
@@ -236,8 +220,21 @@ void TMainForm::LoadFromDisk() {
     // Told once per damaged copy, however often the same file is loaded again.
     if (load.damaged && !reportedDamagedCopies_.contains(load.keptAs)) {
         reportedDamagedCopies_.append(load.keptAs);
-        damagedReport_ = DamagedFileText(DataFileName(), load);
+        damagedReport_ = ReportDamagedFile(store, load);
     }
+}
+
+void TMainForm::RestoreBackup() {
+    try {
+        DataFileStore(DataFileName()).RestoreBackup();
+    } catch (const std::exception& error) {
+        ReportError(error);
+        return;
+    }
+    // The reminders found missed in the damaged file go with it; the backup's take their place.
+    missed_.clear();
+    Reload();
+    SetButtons();
 }
 
 std::vector<const TReminder*> TMainForm::Reminders(const TClickableStringGrid& grid) {
