@@ -27,12 +27,19 @@ void ReadHeader(TaggedReader& reader) {
     reader.ReadListEnd();
 }
 
+// A record that cannot be read whole throws before it reaches a list: half a reminder
+// would show a blank message or a wrong status, and fire as one.
+std::unique_ptr<TReminder> ReadRecord(TaggedReader& reader, RecentTexts& soundFiles) {
+    std::unique_ptr<TReminder> reminder = TReminder::Create();
+    reminder->ReadFromStream(reader, soundFiles);
+    return reminder;
+}
+
 void ReadOneTimeList(TaggedReader& reader, ReminderListSink& sink, const Clock& clock) {
     RecentTexts soundFiles;
     reader.ReadListBegin();
     while (!reader.NextIsEndOfList()) {
-        TReminder& reminder = sink.AddOneTime(TReminder::Create());
-        reminder.ReadFromStream(reader, soundFiles);
+        TReminder& reminder = sink.AddOneTime(ReadRecord(reader, soundFiles));
         const std::uint8_t storedStatus = reminder.Status;
         reminder.UpdateNormalStatus(clock);
         sink.OneTimeLoaded(reminder, storedStatus);
@@ -44,8 +51,7 @@ void ReadRepeatingList(TaggedReader& reader, ReminderListSink& sink, const Clock
     RecentTexts soundFiles;
     reader.ReadListBegin();
     while (!reader.NextIsEndOfList()) {
-        TReminder& reminder = sink.AddRepeating(TReminder::Create());
-        reminder.ReadFromStream(reader, soundFiles);
+        TReminder& reminder = sink.AddRepeating(ReadRecord(reader, soundFiles));
         reminder.ScheduleTodayAfresh(clock);
         sink.RepeatingLoaded(reminder);
     }

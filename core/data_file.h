@@ -16,9 +16,9 @@ class TReminder;
 inline constexpr const char* LoadingRowText = "description";
 
 // Where loaded reminders go: the two lists of the main window. Each Add call appends a
-// row, sets its first cell to LoadingRowText and makes the reminder the row's object.
-// It returns the reminder now owned by the row: the loader reads the record into it in
-// place, so a record read only in part still stays in its list.
+// row, sets its first cell to LoadingRowText and makes the reminder, read whole, the row's
+// object. It returns the reminder now owned by the row, which the loader then judges for
+// today.
 class ReminderListSink {
 public:
     virtual ~ReminderListSink() = default;
@@ -38,13 +38,11 @@ std::vector<std::uint8_t> EncodeDataFile(std::span<const TReminder* const> oneTi
 
 // Rebuilds both lists from the bytes into an empty sink. Every one-time reminder gets
 // its status from UpdateNormalStatus; every repeating reminder gets When 0 and then
-// ScheduleToday, all at the one moment the clock shows as the load begins. A damaged value
-// ends its record, which keeps the fields read before it and stays in its list; the list
-// goes on with the next byte as the start of its next record, so damage inside a list may
-// add rows that hold little but defaults. The load ends at the end of the data or at a
-// damaged header or list mark: rows read until then stay, and a list not reached stays
-// empty. Returns whether both lists were read to their end; the program itself ignores
-// that (a damaged file is not reported).
+// ScheduleToday, all at the one moment the clock shows as the load begins. The load ends
+// at the first record that cannot be read whole, which is not added (nothing after it can
+// be trusted to start a record), and at a damaged header or list mark or the end of the
+// data: the reminders read whole until then stay, and a list not reached stays empty.
+// Returns whether both lists were read to their end.
 bool DecodeDataFile(std::span<const std::uint8_t> bytes, ReminderListSink& sink,
                     const Clock& clock);
 

@@ -81,7 +81,7 @@ public:
     // One record of the data file: the twelve values in file order (UntilTime before
     // HasUntil).
     void WriteToStream(TaggedWriter& writer) const;
-    // Reads one record. A value that cannot be read ends the record: the fields read
+    // Reads one record. A value that cannot be read throws TaggedReadError: the fields read
     // before it keep what was read, the others keep their values. The sound file shares
     // the block of an equal one among `soundFiles`, which a list's records have in common.
     void ReadFromStream(TaggedReader& reader, RecentTexts& soundFiles);

@@ -30,25 +30,21 @@ void TReminder::WriteToStream(TaggedWriter& writer) const {
 }
 
 void TReminder::ReadFromStream(TaggedReader& reader, RecentTexts& soundFiles) {
-    try {
-        Kind = static_cast<std::uint8_t>(reader.ReadInteger());
-        EventType = static_cast<std::uint8_t>(reader.ReadInteger());
-        When = reader.ReadFloat();
-        if (When > OlderDateThreshold) {
-            When -= OlderDateOffset;
-        }
-        FirstTime = reader.ReadFloat();
-        UntilTime = reader.ReadFloat();
-        HasUntil = reader.ReadBoolean();
-        Description = reader.ReadString();
-        SoundFile = soundFiles.Text(reader.ReadString());
-        DaySpec = reader.ReadString();
-        RepeatMinutes = reader.ReadInteger();
-        Status = static_cast<std::uint8_t>(reader.ReadInteger());
-        ReservedFlag = reader.ReadBoolean();
-    } catch (const TaggedReadError&) {
-        // A damaged record keeps what could be read; the list loop decides what follows.
+    Kind = static_cast<std::uint8_t>(reader.ReadInteger());
+    EventType = static_cast<std::uint8_t>(reader.ReadInteger());
+    When = reader.ReadFloat();
+    if (When > OlderDateThreshold) {
+        When -= OlderDateOffset;
     }
+    FirstTime = reader.ReadFloat();
+    UntilTime = reader.ReadFloat();
+    HasUntil = reader.ReadBoolean();
+    Description = reader.ReadString();
+    SoundFile = soundFiles.Text(reader.ReadString());
+    DaySpec = reader.ReadString();
+    RepeatMinutes = reader.ReadInteger();
+    Status = static_cast<std::uint8_t>(reader.ReadInteger());
+    ReservedFlag = reader.ReadBoolean();
 }
 
 } // namespace nudgery

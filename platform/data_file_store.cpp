@@ -71,10 +71,25 @@ DataFileError CannotCreate(const QString& path) {
     return DataFileError(QStringLiteral("Cannot create file %1").arg(path).toStdString());
 }
 
-bool LoadsWhole(std::span<const std::uint8_t> bytes) {
-    DiscardingSink sink;
+// How many reminders the bytes hold when they load whole.
+std::optional<std::size_t> RemindersOfWholeFile(std::span<const std::uint8_t> bytes) {
+    DiscardingSink discarding;
+    CountingSink counting(discarding);
     // The statuses are thrown away with the reminders, so any day will do.
-    return DecodeDataFile(bytes, sink, SettableClock());
+    if (!DecodeDataFile(bytes, counting, SettableClock()))
+        return std::nullopt;
+    return counting.Count();
+}
+
+bool LoadsWhole(std::span<const std::uint8_t> bytes) {
+    return RemindersOfWholeFile(bytes).has_value();
+}
+
+std::optional<std::size_t> RemindersOfWholeFileAt(const QString& path) {
+    const FileRead file = ReadWholeFile(path);
+    if (file.outcome != FileRead::Outcome::Read)
+        return std::nullopt;
+    return RemindersOfWholeFile(file.bytes);
 }
 
 QString DamagedCopyPath(const QString& damagedPath, int number) {
@@ -142,6 +157,7 @@ DataFileLoad DataFileStore::Load(ReminderListSink& sink, const Clock& clock) con
     // A folder in the file's place holds no reminders, and no save can overwrite it.
     if (file.outcome == FileRead::Outcome::NotAFile) {
         result.damaged = true;
+        result.backupReminders = RemindersOfWholeFileAt(BackupPath());
         return result;
     }
 
@@ -154,16 +170,30 @@ DataFileLoad DataFileStore::Load(ReminderListSink& sink, const Clock& clock) con
 
     result.damaged = true;
     result.keptAs = KeepDamaged(path, DamagedPath(), file);
+    result.backupReminders = RemindersOfWholeFileAt(BackupPath());
     return result;
 }
 
 void DataFileStore::Save(std::span<const TReminder* const> oneTime,
                          std::span<const TReminder* const> repeating) const {
+    Replace(EncodeDataFile(oneTime, repeating));
+}
+
+void DataFileStore::RestoreBackup() const {
+    const FileRead backup = ReadWholeFile(BackupPath());
+    if (backup.outcome != FileRead::Outcome::Read || !LoadsWhole(backup.bytes))
+        throw DataFileError(QStringLiteral("The backup %1 cannot be read whole, so it was not "
+                                           "restored.")
+                                .arg(BackupPath())
+                                .toStdString());
+    Replace(backup.bytes);
+}
+
+void DataFileStore::Replace(std::span<const std::uint8_t> bytes) const {
     const QString path = ResolvedPath();
     const QString newPath = TemporaryPathFor(path);
     const QString backupPath = BackupPath();
     const QString newBackupPath = TemporaryPathFor(backupPath);
-    const std::vector<std::uint8_t> bytes = EncodeDataFile(oneTime, repeating);
     const FileRead old = ReadWholeFile(path);
     if (old.outcome == FileRead::Outcome::NotAFile)
         throw CannotCreate(path_);

@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <stdexcept>
 
@@ -30,6 +32,14 @@ struct DataFileLoad {
     bool damaged = false;
     // Where the damaged file's original is kept; empty when it could not be kept.
     QString keptAs;
+    // For a damaged file: the reminders of the backup, when the backup loads whole.
+    std::optional<std::size_t> backupReminders;
+
+    // The backup may take the damaged file's place: it loads whole, and the damaged file
+    // is kept aside, so that nothing is lost by restoring it.
+    bool CanRestoreBackup() const {
+        return damaged && !keptAs.isEmpty() && backupReminders.has_value();
+    }
 };
 
 class DataFileStore {
@@ -48,7 +58,8 @@ public:
     // same bytes is not made twice. A file that cannot be read at all is moved there
     // instead, since it cannot be copied and must not be overwritten by the next save.
     // A folder in the file's place counts as damaged and stays where it is: no save can
-    // replace it. Never throws for a file that cannot be read or kept.
+    // replace it. For a damaged file the backup is read too, to tell whether it loads
+    // whole. Never throws for a file that cannot be read or kept.
     DataFileLoad Load(ReminderListSink& sink, const Clock& clock) const;
 
     // Replaces the file with both lists: writes them into "<name>.new" and flushes it to
@@ -66,9 +77,16 @@ public:
     void Save(std::span<const TReminder* const> oneTime,
               std::span<const TReminder* const> repeating) const;
 
+    // Puts the backup's bytes in the file's place, the way Save puts new lists there: a
+    // damaged file is kept with the damaged copies first, a whole one becomes the backup.
+    // Throws DataFileError when the backup no longer loads whole, and as Save does.
+    void RestoreBackup() const;
+
 private:
     // The file the name stands for: a symbolic link's target is updated, not replaced.
     QString ResolvedPath() const;
+    // What Save does with the bytes of the file it writes.
+    void Replace(std::span<const std::uint8_t> bytes) const;
 
     QString path_;
 };

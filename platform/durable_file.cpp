@@ -101,7 +101,8 @@ FileWriteOutcome WriteFileFlushed(const QString& path, std::span<const std::uint
     // A file left by an interrupted run is replaced, never written through: it may have
     // lost its write permission, or be a link to somewhere else.
     ::unlink(native.constData());
-    Descriptor file(::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    // Reminders are nobody else's business: a file made from nothing is the owner's alone.
+    Descriptor file(::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (!file.IsOpen())
         return FileWriteOutcome::CannotCreate;
     const bool written = (!mode || ::fchmod(file.Get(), *mode) == 0) &&

@@ -39,8 +39,9 @@ std::optional<mode_t> ExistingFileMode(const QString& path);
 enum class FileWriteOutcome { Written, CannotCreate, WriteFailed };
 
 // Creates the file anew (replacing one of that name), writes the bytes and flushes them
-// to the disk. The file gets `mode` when given, else the usual mode for new files. On failure
-// the part written is removed again.
+// to the disk. The file gets `mode` when given, else it is readable and writable by its
+// owner alone (0600, less what the umask takes). On failure the part written is removed
+// again.
 FileWriteOutcome WriteFileFlushed(const QString& path, std::span<const std::uint8_t> bytes,
                                   std::optional<mode_t> mode);
 

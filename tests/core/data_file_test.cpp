@@ -7,6 +7,7 @@
 #include "record_bytes.h"
 #include "running_clock.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -212,24 +213,63 @@ TEST(DataFile, RemindersOfOneSoundFileShareItsText) {
     }
 }
 
-TEST(DataFile, FileCutInsideThirdReminderKeepsWhatWasRead) {
+TEST(DataFile, AFileCutInsideTheThirdMessageLoadsTheTwoRemindersBeforeIt) {
     const Bytes whole = FileOf({OneTime(Today + 0.5, StatusPending, "one"),
                                 OneTime(Today + 0.75, StatusPending, "two"),
-                                OneTime(Today + 1 + 0.5, StatusPending, "three")},
+                                OneTime(Today - 1 + 0.5, StatusDone, "Dentist at nine")},
                                {Repeating("0123456", EncodeTime(11, 0), 0, StatusPending, "rep")});
     // Header 16, list mark 1, two records of 52 bytes, then into the third: Kind,
-    // EventType and When (15 bytes) and 5 bytes of FirstTime.
-    const std::size_t cut = 16 + 1 + 2 * 52 + 15 + 5;
+    // EventType, When, FirstTime, UntilTime and HasUntil (38 bytes), the message's text
+    // head and 7 of its bytes.
+    const std::size_t cut = 16 + 1 + 2 * 52 + 38 + 2 + 7;
     const Loaded loaded = Load(Bytes(whole.begin(), whole.begin() + cut));
     EXPECT_FALSE(loaded.complete);
-    ASSERT_EQ(loaded.lists.oneTime.size(), 3u);
+    ASSERT_EQ(loaded.lists.oneTime.size(), 2u) << "half a reminder is no reminder";
     EXPECT_EQ(loaded.lists.oneTime[0].reminder->Description, "one");
     EXPECT_EQ(loaded.lists.oneTime[1].reminder->Description, "two");
-    const TReminder& third = *loaded.lists.oneTime[2].reminder;
-    EXPECT_EQ(third.When, Today + 1 + 0.5);
-    EXPECT_EQ(third.Status, StatusNotToday);
-    EXPECT_EQ(third.Description, "");
     EXPECT_TRUE(loaded.lists.repeating.empty());
+}
+
+// A file of reminders with a message each, cut at every byte: the reminders whose records
+// end at or before the cut load whole, and no other. Where the records end is found from
+// files of fewer reminders, not from the reader.
+TEST(DataFile, ACutAtAnyByteLoadsExactlyTheRecordsBeforeIt) {
+    const std::vector<TReminder> oneTime = {OneTime(Today + 0.5, StatusPending, "one"),
+                                            OneTime(Today - 1, StatusDone, "two, done"),
+                                            OneTime(Today + 2, StatusPending, "three")};
+    const std::vector<TReminder> repeating = {
+        Repeating("12345", EncodeTime(11, 0), 0, StatusPending, "weekdays"),
+        Repeating("06", EncodeTime(9, 0), 0, StatusPending, "weekends")};
+    const Bytes whole = FileOf(oneTime, repeating);
+    // Where each record ends: a file of the first k reminders, less its list marks after
+    // them (the one-time list's end, the repeating list's begin and end).
+    std::vector<std::size_t> oneTimeEnds, repeatingEnds;
+    for (std::size_t k = 1; k <= oneTime.size(); ++k)
+        oneTimeEnds.push_back(FileOf({oneTime.begin(), oneTime.begin() + k}, {}).size() - 3);
+    for (std::size_t k = 1; k <= repeating.size(); ++k)
+        repeatingEnds.push_back(FileOf(oneTime, {repeating.begin(), repeating.begin() + k}).size() -
+                                1);
+    const auto endedBy = [](const std::vector<std::size_t>& ends, std::size_t cut) {
+        return static_cast<std::size_t>(
+            std::count_if(ends.begin(), ends.end(), [cut](std::size_t end) { return end <= cut; }));
+    };
+
+    // Each reminder loaded from a cut file is the same as from the whole file.
+    const Loaded full = Load(whole);
+    ASSERT_TRUE(full.complete);
+    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        const Loaded loaded = Load(Bytes(whole.begin(), whole.begin() + cut));
+        EXPECT_FALSE(loaded.complete);
+        ASSERT_EQ(loaded.lists.oneTime.size(), endedBy(oneTimeEnds, cut));
+        ASSERT_EQ(loaded.lists.repeating.size(), endedBy(repeatingEnds, cut));
+        for (std::size_t i = 0; i < loaded.lists.oneTime.size(); ++i)
+            EXPECT_EQ(*loaded.lists.oneTime[i].reminder, *full.lists.oneTime[i].reminder) << i;
+        for (std::size_t i = 0; i < loaded.lists.repeating.size(); ++i) {
+            EXPECT_EQ(*loaded.lists.repeating[i].reminder, *full.lists.repeating[i].reminder) << i;
+            EXPECT_EQ(loaded.lists.repeating[i].firstCell, repeating[i].Description);
+        }
+    }
 }
 
 TEST(DataFile, DamageBeforeTheListsLeavesBothEmpty) {
@@ -276,17 +316,20 @@ TEST(DataFile, MissingRepeatingListKeepsOneTimeRows) {
     }
 }
 
-TEST(DataFile, DamagedRecordsStayAndTheListGoesOnWithTheNextByte) {
-    // Three bytes that are no integer: each ends a record of its own after one byte.
-    const Bytes bytes = Join({Header, ListBegin, {0x07, 0x0A, 0xFF}, ListEnd, ListBegin, ListEnd});
+TEST(DataFile, ARecordWithAWrongTagEndsTheLoadAndIsNotLoaded) {
+    // The second record's sound file holds an integer; the third record and the repeating
+    // list after it cannot be told from the bytes that follow.
+    Bytes damaged = OneTimeRecord(0, Float45406_25, "second", 0);
+    const std::size_t soundFile = 2 + 2 + 11 + 11 + 11 + 1 + ShortText("second").size();
+    damaged[soundFile] = 0x02;
+    const Bytes bytes =
+        Join({Header, ListBegin, OneTimeRecord(0, Float45406_25, "first", 1), damaged,
+              OneTimeRecord(0, Float45406_25, "third", 1), ListEnd, ListBegin, ListEnd});
     const Loaded loaded = Load(bytes);
-    EXPECT_TRUE(loaded.complete);
-    ASSERT_EQ(loaded.lists.oneTime.size(), 3u);
-    TReminder blank;
-    blank.Status = StatusExpired; // When 0 lies in the past
-    for (const auto& row : loaded.lists.oneTime) {
-        EXPECT_EQ(*row.reminder, blank);
-    }
+    EXPECT_FALSE(loaded.complete);
+    ASSERT_EQ(loaded.lists.oneTime.size(), 1u);
+    EXPECT_EQ(loaded.lists.oneTime[0].reminder->Description, "first");
+    EXPECT_TRUE(loaded.lists.repeating.empty());
 }
 
 TEST(DataFile, WhatFollowsTheListsIsIgnored) {

@@ -168,7 +168,7 @@ TEST(ReminderRecord, FailingValueEndsRecordKeepingFieldsReadBefore) {
     TReminder reminder = before;
     TaggedReader reader(record);
     RecentTexts soundFiles;
-    reminder.ReadFromStream(reader, soundFiles);
+    EXPECT_THROW(reminder.ReadFromStream(reader, soundFiles), TaggedReadError);
 
     EXPECT_EQ(reminder.Kind, 1);
     EXPECT_EQ(reminder.When, 45406.25);
@@ -180,17 +180,20 @@ TEST(ReminderRecord, FailingValueEndsRecordKeepingFieldsReadBefore) {
         << "the wrong tag is consumed, its value is not";
 }
 
-TEST(ReminderRecord, CutRecordKeepsFieldsBeforeTheCut) {
+TEST(ReminderRecord, CutRecordFailsKeepingFieldsBeforeTheCut) {
     const Bytes whole = OneTimeRecord(1, Float45406_25, "Dentist", 0);
     for (std::size_t cut = 0; cut < whole.size(); ++cut) {
         const Bytes part(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut));
-        std::size_t consumed = 0;
-        const TReminder reminder = Read(part, &consumed);
-        EXPECT_EQ(consumed, cut);
+        TReminder reminder;
+        TaggedReader reader(part);
+        RecentTexts soundFiles;
+        EXPECT_THROW(reminder.ReadFromStream(reader, soundFiles), TaggedReadError) << cut;
+        EXPECT_EQ(reader.Position(), cut);
         // When is whole from byte 15 on, the description from byte 47 on.
         EXPECT_EQ(reminder.When, cut >= 15 ? 45406.25 : 0.0) << cut;
         EXPECT_EQ(reminder.Description, cut >= 47 ? "Dentist" : "") << cut;
     }
+    EXPECT_EQ(Read(whole).Description, "Dentist");
 }
 
 } // namespace

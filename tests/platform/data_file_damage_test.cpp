@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  bytes.resize(17 + 2 * OneTimeRecordSize() + 5);
                                  return bytes;
                              },
-                             true, 3},
+                             true, 2},
                     FileCase{"DamagedHeader",
                              [] {
                                  FileBytes bytes = Five.Bytes();

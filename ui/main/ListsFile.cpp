@@ -50,24 +50,6 @@ private:
     std::vector<TReminder>& missed_;
 };
 
-// What the user is told of a data file that could not be read to its end.
-QString DamagedFileText(const QString& path, const DataFileLoad& load) {
-    const auto count = static_cast<qulonglong>(load.remindersRead);
-    const QString read = count == 0   ? QStringLiteral("No reminders could be read from it.")
-                         : count == 1 ? QStringLiteral("1 reminder could be read from it; it is "
-                                                       "in the lists.")
-                                      : QStringLiteral("%1 reminders could be read from it; they "
-                                                       "are in the lists.")
-                                            .arg(count);
-    const QString kept =
-        load.keptAs.isEmpty()
-            ? QStringLiteral("The file could not be copied aside, so it is left as it is, and "
-                             "changes cannot be saved until it is moved away.")
-            : QStringLiteral("The file as it was found is kept as %1.").arg(load.keptAs);
-    return QStringLiteral("The data file %1 is damaged or cut short.\n\n%2\n\n%3")
-        .arg(path, read, kept);
-}
-
 // Every reminder of a list in row order, for saving; those marked for deletion by the check
 // pass under way are left out.
 std::vector<const TReminder*> Reminders(const GridReminderList& list) {
@@ -106,9 +88,10 @@ void ListsFile::LoadFromDisk() {
     // One model reset per list instead of a change per row keeps big files fast.
     oneTime.BeginUpdate();
     repeating.BeginUpdate();
+    const DataFileStore store(path_);
     DataFileLoad load;
     try {
-        load = DataFileStore(path_).Load(sink, clock_);
+        load = store.Load(sink, clock_);
     } catch (const std::exception&) {
         // Only running out of memory gets here; the lists keep what was read.
     }
@@ -117,12 +100,25 @@ void ListsFile::LoadFromDisk() {
     // Told once per damaged copy, however often the same file is loaded again.
     if (load.damaged && !reportedDamagedCopies_.contains(load.keptAs)) {
         reportedDamagedCopies_.append(load.keptAs);
-        damagedReport_ = DamagedFileText(path_, load);
+        damagedReport_ = ReportDamagedFile(store, load);
     }
 }
 
-QString ListsFile::TakeDamagedReport() {
-    return std::exchange(damagedReport_, QString());
+std::optional<DamagedFileReport> ListsFile::TakeDamagedReport() {
+    return std::exchange(damagedReport_, std::nullopt);
+}
+
+bool ListsFile::RestoreBackup() {
+    try {
+        DataFileStore(path_).RestoreBackup();
+    } catch (const std::exception& error) {
+        reportError_(error);
+        return false;
+    }
+    // The reminders found missed in the damaged file go with it; the backup's take their place.
+    missed_.clear();
+    Reload();
+    return true;
 }
 
 bool ListsFile::Save() {

@@ -4,11 +4,13 @@
 // user.
 
 #include "alerts/ListsStore.h"
+#include "platform/damaged_file_report.h"
 
 #include <QString>
 #include <QStringList>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace nudgery {
@@ -34,9 +36,16 @@ public:
     // file and selects the first row of each.
     void Reload() override;
 
-    // The report of a damaged file that the last loads found, once; empty when there is
-    // none to tell.
-    QString TakeDamagedReport();
+    // The report of a damaged file that the last loads found, once; none when there is
+    // nothing to tell.
+    std::optional<DamagedFileReport> TakeDamagedReport();
+    // Whether a report is waiting that offers to restore the backup.
+    bool DamagedReportAsksToRestore() const {
+        return damagedReport_ && damagedReport_->asksToRestore;
+    }
+    // The backup in the data file's place, and the lists loaded from it; a failure is
+    // reported and gives false.
+    bool RestoreBackup();
 
 private:
     // Rebuilds both lists from the data file; they have been cut to their header row.
@@ -50,7 +59,7 @@ private:
     std::function<void(const std::exception&)> reportError_;
     // The damaged-file report waiting to be shown, and the copies already reported (an
     // empty name: a file that could not be kept).
-    QString damagedReport_;
+    std::optional<DamagedFileReport> damagedReport_;
     QStringList reportedDamagedCopies_;
 };
 

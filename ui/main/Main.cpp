@@ -165,17 +165,29 @@ void MainPrivate::FormActivate() {
 }
 
 void MainPrivate::ShowLoadReports() {
+    // Restoring the backup replaces the lists, and the reminders found missed with them: the
+    // user chooses before those are shown.
+    if (listsFile_.DamagedReportAsksToRestore())
+        ShowDamagedFileReport();
     if (!missed_.empty()) {
         // Made with the first batch: most starts have nothing to report.
         if (!missedWindow_)
             missedWindow_ = std::make_unique<TMissedReminders>(services.formats, services.clock);
         missedWindow_->AddBatch(std::exchange(missed_, {}));
     }
-    const QString damaged = listsFile_.TakeDamagedReport();
-    if (damaged.isEmpty())
+    ShowDamagedFileReport();
+}
+
+void MainPrivate::ShowDamagedFileReport() {
+    const std::optional<DamagedFileReport> report = listsFile_.TakeDamagedReport();
+    if (!report)
         return;
     const TimerPause pause(*Timer1);
-    services.messages.ShowInfo(WindowOnView(), damaged);
+    if (!report->asksToRestore)
+        services.messages.ShowInfo(WindowOnView(), report->text);
+    else if (services.messages.AskConfirm(WindowOnView(), report->text) &&
+             listsFile_.RestoreBackup())
+        SetButtons();
 }
 
 QWidget* MainPrivate::WindowOnView() {

@@ -47,8 +47,11 @@ struct MainPrivate : QObject {
     void FormDestroy();
     // What the last loads have to tell, shown once the window has been shown: run after the
     // first activation and after each change of date. The missed reminders go to their
-    // window, which does not stop the check cycle; a damaged file to an information box.
+    // window, which does not stop the check cycle; a damaged file to a message box, which
+    // offers the backup when restoring it loses nothing.
     void ShowLoadReports();
+    // Tells of the damaged file, and restores the backup when the user asks for it.
+    void ShowDamagedFileReport();
     // The window to put a report over: this one when it is on the screen, none (a window of
     // its own) when it is minimised or hidden in the tray, where a box over it is not seen.
     QWidget* WindowOnView();

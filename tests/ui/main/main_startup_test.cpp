@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QTreeWidget>
 #include <algorithm>
 
 namespace nudgery::testing {
@@ -191,18 +192,29 @@ TEST_F(StartUp, ASecondEndAskedWhileTheFirstIsUnderWayClosesOnce) {
 class DamagedFile : public MainFormTest {
 protected:
     QString DataFile() const { return folder.filePath("Nudgery.dat"); }
-    // Three one-time reminders saved, and the file cut right after the second.
-    void WriteCutFile() {
-        const auto a = OneTime("a", TestNow()), b = OneTime("b", TestNow()),
-                   c = OneTime("c", TestNow());
-        const std::vector<const TReminder*> none, two{a.get(), b.get()},
-            three{a.get(), b.get(), c.get()};
-        std::vector<std::uint8_t> bytes = EncodeDataFile(three, none);
-        // Without the end of the one-time list and the whole repeating list.
-        bytes.resize(EncodeDataFile(two, none).size() - 3);
+    // The one-time reminders saved, and the file cut inside the last one's message.
+    void WriteCutFile(const std::vector<const TReminder*>& oneTime) {
+        const std::vector<const TReminder*> none, whole(oneTime.begin(), oneTime.end() - 1);
+        std::vector<std::uint8_t> bytes = EncodeDataFile(oneTime, none);
+        // Past the last whole record, the values before the message (38 bytes), the text
+        // head and 5 bytes of the message.
+        bytes.resize(EncodeDataFile(whole, none).size() - 3 + 38 + 2 + 5);
         QFile file(DataFile());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    }
+    // Two whole reminders and a third done yesterday, cut inside its message: read in part,
+    // it would come up blank and Expired, as if it had been missed.
+    void WriteCutFile() {
+        const auto a = OneTime("a", TestNow()), b = OneTime("b", TestNow()),
+                   c = OneTime("cut in its message", TestNow() - 1, StatusDone);
+        WriteCutFile({a.get(), b.get(), c.get()});
+    }
+    std::vector<std::uint8_t> Bytes(const QString& file) const {
+        QFile in(file);
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << file.toStdString();
+        const QByteArray bytes = in.readAll();
+        return {bytes.begin(), bytes.end()};
     }
     // The window's first activation and the report it leaves for the event loop.
     void Activate(TMainForm& f) {
@@ -227,6 +239,7 @@ TEST_F(DamagedFile, IsReportedOnceAfterTheWindowIsShown) {
                      "The file as it was found is kept as " + DataFile() + ".damaged."));
     EXPECT_EQ(messages.infoParents[0], &f);
     EXPECT_EQ(Descriptions(AlarmGrid(f)), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(MainFormAccess(f).MissedReminders(), nullptr) << "nothing was missed";
     EXPECT_TRUE(QFile::exists(DataFile() + ".damaged"));
     // The new day saves the lists and loads them again: nothing more to tell.
     clock.SetNow(TestNow() + 1);
@@ -234,6 +247,53 @@ TEST_F(DamagedFile, IsReportedOnceAfterTheWindowIsShown) {
     QApplication::processEvents();
     EXPECT_EQ(messages.infos.size(), 1);
     EXPECT_EQ(Descriptions(AlarmGrid(f)), (std::vector<std::string>{"a", "b"}));
+}
+
+// With a backup that loads whole the box asks whether to restore it; the reminders found
+// missed are shown after the answer, from the file the lists then hold.
+TEST_F(DamagedFile, TheBackupIsRestoredOnYesAndTheDamagedFileKeptEitherWay) {
+    const DataFileStore store(DataFile());
+    const auto missedInBackup = OneTime("missed, in the backup", TestNow() - 1),
+               inBackup = OneTime("in the backup", TestNow());
+    const auto missedInDamaged = OneTime("missed, in the damaged file", TestNow() - 1),
+               cut = OneTime("cut in its message", TestNow());
+    for (const bool yes : {true, false}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        for (const QString& name : QDir(folder.path()).entryList(QDir::Files))
+            ASSERT_TRUE(QFile::remove(folder.filePath(name)));
+        // Two saves make the backup; then the data file is damaged.
+        store.Save(std::vector<const TReminder*>{missedInBackup.get(), inBackup.get()}, {});
+        store.Save(std::vector<const TReminder*>{inBackup.get()}, {});
+        const std::vector<std::uint8_t> backup = Bytes(store.BackupPath());
+        WriteCutFile({missedInDamaged.get(), cut.get()});
+        const std::vector<std::uint8_t> damaged = Bytes(DataFile());
+
+        messages.questions.clear();
+        messages.confirmAnswer = yes;
+        bool missedShownBeforeTheAnswer = true;
+        messages.whileAsking = [&] {
+            missedShownBeforeTheAnswer = MainFormAccess(*form).MissedReminders() != nullptr;
+        };
+        TMainForm& f = Make();
+        Activate(f);
+        ASSERT_EQ(messages.questions.size(), 1);
+        EXPECT_TRUE(messages.questions[0].contains(store.BackupPath()));
+        EXPECT_FALSE(missedShownBeforeTheAnswer);
+        EXPECT_TRUE(messages.infos.isEmpty());
+        const std::vector<std::string> listed =
+            yes ? std::vector<std::string>{"missed, in the backup", "in the backup"}
+                : std::vector<std::string>{"missed, in the damaged file"};
+        EXPECT_EQ(Descriptions(AlarmGrid(f)), listed);
+        QWidget* missed = MainFormAccess(f).MissedReminders();
+        ASSERT_NE(missed, nullptr);
+        const auto& list = Find<QTreeWidget>(*missed, "MissedList");
+        ASSERT_EQ(list.topLevelItemCount(), 1);
+        EXPECT_EQ(list.topLevelItem(0)->text(0),
+                  yes ? "missed, in the backup" : "missed, in the damaged file");
+        EXPECT_EQ(Bytes(DataFile()), yes ? backup : damaged);
+        EXPECT_EQ(Bytes(store.BackupPath()), backup);
+        EXPECT_EQ(Bytes(store.DamagedPath()), damaged);
+    }
 }
 
 TEST_F(DamagedFile, AWholeFileOrNoneIsNotReported) {
