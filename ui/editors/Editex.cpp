@@ -104,12 +104,18 @@ void TEditAlarmExact::AddCalendarButtons(QWidget& frame, QPoint at) {
 }
 
 void TEditAlarmExact::SetWhen(TDateTime when) {
-    calendar_->SetSelectedDate(CanShowDateTime(when) ? DatePartOf(when) : Services().clock.Today());
-    timeEntry_->ShowTimeOrNow(when);
+    const bool showable = CanShowDateTime(when);
+    calendar_->SetSelectedDate(showable ? DatePartOf(when) : Services().clock.Today());
+    timeEntry_->ShowGivenTime(when);
+    givenWhen_ = showable ? std::optional<TDateTime>(when) : std::nullopt;
 }
 
 void TEditAlarmExact::SetWhenForNewReminder() {
-    SetWhen(AddMinutes(5, Services().clock.Now()));
+    // Offered, not given: Save takes the minute shown.
+    const TDateTime when = AddMinutes(5, Services().clock.Now());
+    calendar_->SetSelectedDate(DatePartOf(when));
+    timeEntry_->ShowTime(when);
+    givenWhen_.reset();
 }
 
 void TEditAlarmExact::CalendarChange() {
@@ -120,11 +126,14 @@ void TEditAlarmExact::CalendarChange() {
 void TEditAlarmExact::SetAlarmButtonClick() {
     ActionFrame().TakeSoundFileForSave();
     const std::optional<TDateTime> time = timeEntry_->CheckValidTime();
-    if (!time) {
-        timeEntry_->ShowCurrentTime();
+    if (!time)
         return;
-    }
-    editorWhen_ = calendar_->SelectedDate() + *time;
+    // A date and time left as they were given are kept exactly, seconds included.
+    const TDateTime date = calendar_->SelectedDate();
+    if (givenWhen_ && timeEntry_->ShowsGivenTime() && date == DatePartOf(*givenWhen_))
+        editorWhen_ = *givenWhen_;
+    else
+        editorWhen_ = date + *time;
     accept();
 }
 

@@ -26,7 +26,17 @@ protected:
         SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
         Remake();
         messages.infos.clear();
-        const Outcome outcome = SaveWithTime(QString::fromUtf8(c.typed));
+        const QString typed = QString::fromUtf8(c.typed);
+        const Outcome outcome = Run(*editor, [&] {
+            TimeEdit().setText(typed);
+            Click("SetAlarmButton");
+            if (c.shown)
+                return;
+            // Refused: the typed text stays, selected, for the user to correct.
+            EXPECT_EQ(TimeEdit().text(), typed);
+            EXPECT_EQ(TimeEdit().selectedText(), typed);
+            EXPECT_EQ(editor->focusWidget(), &TimeEdit());
+        });
         if (c.shown) {
             EXPECT_EQ(outcome.result, QDialog::Accepted);
             EXPECT_EQ(TimeEdit().text(), QString::fromUtf8(c.shown));
@@ -35,10 +45,9 @@ protected:
         } else {
             EXPECT_TRUE(outcome.stayedOpen);
             EXPECT_EQ(messages.infos,
-                      QStringList{"Invalid time. Please use your Windows Time format\n"
+                      QStringList{"Invalid time. Please use your regional time format\n"
                                   "   Example: " +
                                   example});
-            EXPECT_EQ(TimeEdit().text(), example) << "the edit shows the present time";
         }
         EXPECT_FALSE(formats.UserFormatsInForce());
     }
@@ -150,9 +159,18 @@ TEST_F(EditAlarmExactTest, QuickTimeSetOnATimeThatDoesNotParseReportsItAndStarts
             dialog.reject();
         });
         Click("ExplorerButton1");
+        EXPECT_EQ(messages.infos.size(), 1);
+        EXPECT_EQ(TimeEdit().text(), "soon") << "Cancel leaves the text to correct";
+        EXPECT_EQ(TimeEdit().selectedText(), "soon");
+
+        WhenOpen<TSetTimeDialog>([](TSetTimeDialog& dialog) {
+            dialog.HourClick(15);
+            dialog.accept();
+        });
+        Click("ExplorerButton1");
+        EXPECT_EQ(TimeEdit().text(), "3:00 PM") << "the picked time replaces it";
     });
-    EXPECT_EQ(messages.infos.size(), 1);
-    EXPECT_EQ(TimeEdit().text(), "10:00 AM");
+    EXPECT_EQ(messages.infos.size(), 2);
 }
 
 TEST_F(EditAlarmExactTest, OpensWithTheMessageSelectedSoTypingReplacesItAndEnterSaves) {

@@ -16,9 +16,9 @@ namespace {
 TEST(UserTimeText, EveryTimeWrittenIntoATimeBoxReadsBackUnderEveryLocale) {
     // Both halves of the day, both ends of an hour, and the hours a 12-hour clock writes
     // as 12.
-    const TDateTime times[] = {EncodeTime(0, 0),   EncodeTime(0, 5),   EncodeTime(1, 7),
-                               EncodeTime(9, 30),  EncodeTime(11, 59), EncodeTime(12, 0),
-                               EncodeTime(12, 1),  EncodeTime(13, 45), EncodeTime(18, 20),
+    const TDateTime times[] = {EncodeTime(0, 0),  EncodeTime(0, 5),   EncodeTime(1, 7),
+                               EncodeTime(9, 30), EncodeTime(11, 59), EncodeTime(12, 0),
+                               EncodeTime(12, 1), EncodeTime(13, 45), EncodeTime(18, 20),
                                EncodeTime(23, 59)};
     const QList<QLocale> locales =
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
@@ -35,8 +35,8 @@ TEST(UserTimeText, EveryTimeWrittenIntoATimeBoxReadsBackUnderEveryLocale) {
         }
         EXPECT_FALSE(formats.UserFormatsInForce());
     }
-    EXPECT_TRUE(refused.isEmpty()) << refused.size() << " refused: "
-                                   << refused.join(", ").toStdString();
+    EXPECT_TRUE(refused.isEmpty())
+        << refused.size() << " refused: " << refused.join(", ").toStdString();
 }
 
 } // namespace
