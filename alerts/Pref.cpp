@@ -288,7 +288,8 @@ void TPreferences::showEvent(QShowEvent* event) {
 
 void TPreferences::FormActivate() {
     (TimeoutSeconds > 0 ? WaitFor : Continue)->setChecked(true);
-    Minutes->SetValue(TimeoutSeconds / 60);
+    // Brought into the box's range: 0 (no time-out) shows as 1, ready for "Wait for".
+    Minutes->SetValue(std::clamp(TimeoutSeconds / 60, MinutesMin, MinutesMax));
     Action->setCurrentIndex(ActionIndexOf(TimeoutAction));
     ContinueClick();
     WaveFileEdit->setText(QFile::decodeName(DefaultSoundFile.c_str()));

@@ -104,10 +104,8 @@ void TEditAlarmExact::AddCalendarButtons(QWidget& frame, QPoint at) {
 }
 
 void TEditAlarmExact::SetWhen(TDateTime when) {
-    const bool showable = CanShowDateTime(when);
-    calendar_->SetSelectedDate(showable ? DatePartOf(when) : Services().clock.Today());
+    calendar_->SetSelectedDate(CanShowDateTime(when) ? DatePartOf(when) : Services().clock.Today());
     timeEntry_->ShowGivenTime(when);
-    givenWhen_ = showable ? std::optional<TDateTime>(when) : std::nullopt;
 }
 
 void TEditAlarmExact::SetWhenForNewReminder() {
@@ -115,7 +113,6 @@ void TEditAlarmExact::SetWhenForNewReminder() {
     const TDateTime when = AddMinutes(5, Services().clock.Now());
     calendar_->SetSelectedDate(DatePartOf(when));
     timeEntry_->ShowTime(when);
-    givenWhen_.reset();
 }
 
 void TEditAlarmExact::CalendarChange() {
@@ -128,12 +125,7 @@ void TEditAlarmExact::SetAlarmButtonClick() {
     const std::optional<TDateTime> time = timeEntry_->CheckValidTime();
     if (!time)
         return;
-    // A date and time left as they were given are kept exactly, seconds included.
-    const TDateTime date = calendar_->SelectedDate();
-    if (givenWhen_ && timeEntry_->ShowsGivenTime() && date == DatePartOf(*givenWhen_))
-        editorWhen_ = *givenWhen_;
-    else
-        editorWhen_ = date + *time;
+    editorWhen_ = CombineDateAndTime(calendar_->SelectedDate(), *time);
     accept();
 }
 

@@ -7,8 +7,6 @@
 #include "ReminderEditor.h"
 #include "core/datetime.h"
 
-#include <optional>
-
 class QLabel;
 
 namespace nudgery {
@@ -46,7 +44,6 @@ private:
     TCalendar* calendar_;
     QLabel* dateLabel_;
     TTimeEntry* timeEntry_;
-    std::optional<TDateTime> givenWhen_;
     TDateTime editorWhen_ = 0;
 };
 

@@ -41,7 +41,7 @@ public:
     // The day rule, shown when the dialog opens; Monday to Friday unless set.
     void SetEditorDaySpec(const std::string& code) { editorDaySpec_ = code; }
     // 0 (or less, which fires once a day too): once per day; otherwise repeat every that
-    // many minutes, brought into the interval box's range.
+    // many minutes, shown as it is even beyond the interval box's range.
     void SetRepeatMinutes(std::int32_t minutes);
     // Whether a repeating reminder stops at the ending time rather than at the day's end.
     void SetHasUntil(bool hasUntil);

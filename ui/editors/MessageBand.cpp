@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace nudgery {
 
@@ -24,6 +25,21 @@ TMessageBand::TMessageBand(int editWidth, int height, QWidget* parent) : QWidget
     label->setBuddy(descript_);
 
     resize(left + editWidth + left, height);
+}
+
+std::string TMessageBand::Message() const {
+    if (given_ && descript_->text() == given_->shown)
+        return given_->bytes;
+    return descript_->text().toLocal8Bit().toStdString();
+}
+
+void TMessageBand::SetMessage(const std::string& message) {
+    const QString shown = QString::fromLocal8Bit(message);
+    // A longer message (from a file written elsewhere) is shown and kept whole; only what
+    // the user types is held to the limit.
+    descript_->setMaxLength(std::max(MaxMessageLength, static_cast<int>(shown.size())));
+    descript_->setText(shown);
+    given_ = GivenMessage{message, shown};
 }
 
 void TMessageBand::FocusMessage() {

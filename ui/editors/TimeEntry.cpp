@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QToolButton>
+#include <cmath>
 
 namespace nudgery {
 
@@ -60,10 +61,8 @@ void TTimeEntry::ShowGivenTime(TDateTime time) {
         return;
     }
     ShowTime(time);
-    // A time before the first day (a damaged file) would be kept as no time of day at all,
-    // though shown as one: what is shown counts instead.
-    if (const TDateTime timeOfDay = TimePartOf(time); timeOfDay >= 0)
-        given_ = GivenTime{Text(), timeOfDay};
+    // The time of day as shown: before 30 December 1899 the fraction counts away from zero.
+    given_ = GivenTime{Text(), std::abs(TimePartOf(time))};
 }
 
 bool TTimeEntry::ShowsGivenTime() const {

@@ -40,8 +40,6 @@ public:
     // included, for as long as the text stays as shown. A value no time edit can show (a
     // damaged data file) shows the present time instead.
     void ShowGivenTime(TDateTime time);
-    // Whether the text is still the caller's time as shown.
-    bool ShowsGivenTime() const;
     // The text read as a time of day, or nothing when it is not one; the caller's time
     // while the text is unchanged.
     std::optional<TDateTime> Time() const;
@@ -69,6 +67,9 @@ private:
         TDateTime time;
     };
     std::optional<GivenTime> given_;
+
+    // Whether the text is still the caller's time as shown.
+    bool ShowsGivenTime() const;
 };
 
 } // namespace nudgery

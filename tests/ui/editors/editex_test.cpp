@@ -185,12 +185,18 @@ TEST_F(EditAlarmExactTest, OpensWithTheMessageSelectedSoTypingReplacesItAndEnter
     EXPECT_EQ(editor->EditorWhen(), EncodeDate(2024, 7, 1) + EncodeTime(8, 0));
 }
 
-TEST_F(EditAlarmExactTest, TheMessageRefusesA101stCharacter) {
+TEST_F(EditAlarmExactTest, TheMessageRefusesA101stTypedCharacterAndKeepsALongerOneGiven) {
     editor->SetDescription("");
     QTest::keyClicks(&Descript(), QString(101, QLatin1Char('x')));
     EXPECT_EQ(Descript().text(), QString(100, QLatin1Char('x')));
+    // A longer message from the data file is shown and kept whole; typing cannot lengthen it.
     editor->SetDescription(std::string(150, 'y'));
-    EXPECT_EQ(editor->Description(), std::string(100, 'y')) << "nor takes one from the caller";
+    EXPECT_EQ(Descript().text(), QString(150, QLatin1Char('y')));
+    QTest::keyClick(&Descript(), Qt::Key_End);
+    QTest::keyClick(&Descript(), Qt::Key_Z);
+    EXPECT_EQ(editor->Description(), std::string(150, 'y'));
+    QTest::keyClick(&Descript(), Qt::Key_Backspace);
+    EXPECT_EQ(editor->Description(), std::string(149, 'y'));
 }
 
 TEST_F(EditAlarmExactTest, CancelEscAndTheCloseBoxReturnCancelAndHelpShowsItsTopic) {
