@@ -20,7 +20,9 @@ TMessageBand::TMessageBand(int editWidth, int height, QWidget* parent) : QWidget
     descript_->setObjectName(QStringLiteral("Descript"));
     descript_->setFont(EditFont(10));
     descript_->setMaxLength(MaxMessageLength);
-    descript_->setToolTip(QStringLiteral("Type your reminder message here"));
+    // The edit stops taking characters at the limit without a word, so the tooltip says it.
+    descript_->setToolTip(QStringLiteral("Type your reminder message here\n(at most %1 characters)")
+                              .arg(MaxMessageLength));
     descript_->setGeometry(left, 21, editWidth, 24);
     label->setBuddy(descript_);
 

@@ -189,6 +189,7 @@ TEST_F(EditAlarmExactTest, TheMessageRefusesA101stTypedCharacterAndKeepsALongerO
     editor->SetDescription("");
     QTest::keyClicks(&Descript(), QString(101, QLatin1Char('x')));
     EXPECT_EQ(Descript().text(), QString(100, QLatin1Char('x')));
+    EXPECT_TRUE(Descript().toolTip().contains("100 characters")) << "the tooltip tells the limit";
     // A longer message from the data file is shown and kept whole; typing cannot lengthen it.
     editor->SetDescription(std::string(150, 'y'));
     EXPECT_EQ(Descript().text(), QString(150, QLatin1Char('y')));
