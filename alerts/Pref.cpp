@@ -3,6 +3,7 @@
 #include "alerts/Settings.h"
 #include "alerts/SoundFileChoice.h"
 #include "alerts/SoundPlayback.h"
+#include "platform/desktop_font.h"
 #include "platform/help_viewer.h"
 #include "ui/controls/SpinEdit.h"
 
@@ -98,9 +99,7 @@ TPreferences::TPreferences(const PreferencesServices& services, QWidget* parent)
       services_(services) {
     setObjectName(QStringLiteral("Preferences"));
     setWindowTitle(QStringLiteral("Preferences"));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(11);
-    setFont(arial);
+    setFont(DesktopFontInPixels(11));
     setFixedSize(ClientWidth, ClientHeight);
 
     CreateDefaultActionPanel();

@@ -4,9 +4,9 @@
 # What building and running the program needs.
 NUDGERY_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
+    # The windows write in the desktop's font, whatever font that is; Qt's own dependencies
+    # bring one.
     qt6-base-dev qt6-svg-dev libgl-dev
-    # Liberation Sans stands in for Arial, whose metrics the windows' fixed layouts assume.
-    fonts-liberation2
     libsdl2-mixer-dev fluid-soundfont-gm
 )
 

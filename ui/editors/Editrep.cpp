@@ -68,19 +68,19 @@ void TEditAlarmRepeating::AddTimeFrame(QPoint at) {
     connect(repeatChoice_, &QButtonGroup::buttonClicked, this, &TEditAlarmRepeating::Setbuttons);
     AddRepeatChoice(oncePerDayCheck_, *repeatChoice_, *frame, "OncePerDayCheck", "Once per day",
                     "Check here to have this reminder occur \nonly once per day",
-                    QRect(124, 6, 96, ChoiceHeight));
+                    QRect(122, 6, 102, ChoiceHeight));
     AddRepeatChoice(repeatEveryCheck_, *repeatChoice_, *frame, "RepeatEveryCheck", "Repeat Every",
                     "Check here to have this reminder repeat itself\nat predefined intervals ",
-                    QRect(224, 6, 92, ChoiceHeight));
+                    QRect(226, 6, 102, ChoiceHeight));
     oncePerDayCheck_->setChecked(true);
     repeatEverySpinner_ =
         Named(new TSpinEdit(IntervalMin, IntervalMax, frame), "RepeatEverySpinner",
               "Enter the number of minutes for the repeat\ninterval for this reminder");
     repeatEverySpinner_->SetStep(IntervalStep);
     repeatEverySpinner_->SetValue(IntervalDesignValue);
-    repeatEverySpinner_->setGeometry(318, 5, 52, 20);
+    repeatEverySpinner_->setGeometry(330, 5, 52, 20);
     Named(new QLabel(QStringLiteral("min"), frame), "MinutesLabel")
-        ->setGeometry(374, 6, 30, ChoiceHeight);
+        ->setGeometry(386, 6, 30, ChoiceHeight);
 
     AddRepeatUntilPanel(*frame, QPoint(120, 28));
 }

@@ -12,6 +12,7 @@
 #include "art/ProgramArt.h"
 #include "core/clock.h"
 #include "core/date_formats.h"
+#include "platform/desktop_font.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/profile_file.h"
@@ -44,9 +45,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Nudgery!"));
     setWindowIcon(ProgramIcon());
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(11);
-    setFont(arial);
+    setFont(DesktopFontInPixels(11));
 
     auto* client = new QWidget(this);
     auto* layout = new QVBoxLayout(client);

@@ -1,6 +1,7 @@
 // Building the main window's controls and menus.
 #include "Main.h"
 #include "MainTabSet.h"
+#include "platform/desktop_font.h"
 #include "platform/help_viewer.h"
 #include "ui/controls/Graphp.h"
 #include "ui/controls/PaintedGlyph.h"
@@ -55,9 +56,10 @@ void TMainForm::CreateButtonBar() {
                                BinGlyph(palette()), {178, 4, 74, 30});
     CloneButton = button("CloneButton", "&Clone", "Make a copy of \ncurrent reminder",
                          CopyGlyph(palette()), {263, 4, 74, 30});
+    // Wider than the design's 96, so that the caption fits in a wider desktop font too.
     AdjustTimeButton = button("AdjustTimeButton", "Adjust Time +-",
                               "Adjust the current reminder time \nplus or minus ",
-                              TurnGlyph(palette()), {348, 4, 96, 30});
+                              TurnGlyph(palette()), {348, 4, 110, 30});
     AdjustTimeButton->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(AddAlarmButton, &QPushButton::clicked, this, &TMainForm::AddAlarmButtonClick);
     connect(EditAlarmButton, &QPushButton::clicked, this, &TMainForm::EditAlarmButtonClick);
@@ -85,11 +87,10 @@ TClickableStringGrid* TMainForm::CreateGrid(const char* name, const QStringList&
     grid->SetColSizing(true);
     grid->SetAutoAdjustColumn(1);
     grid->SetTabChars(12);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(11);
-    grid->setFont(arial);
-    grid->SetHeaderFont({arial, Qt::black});
-    grid->SetSelectedFont({arial, Qt::white});
+    const QFont font = DesktopFontInPixels(11);
+    grid->setFont(font);
+    grid->SetHeaderFont({font, Qt::black});
+    grid->SetSelectedFont({font, Qt::white});
     grid->SetSelectedColor(palette().color(QPalette::Highlight));
     grid->Loaded();
     // Whenever the list's width changes, however that came about (a restored placement, a
