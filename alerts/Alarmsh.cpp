@@ -3,6 +3,7 @@
 #include "AlarmshCaption.h"
 #include "art/ProgramArt.h"
 #include "core/clock.h"
+#include "platform/desktop_font.h"
 #include "platform/help_viewer.h"
 
 #include <QCloseEvent>
@@ -59,8 +60,8 @@ void SetTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color
     widget->setPalette(palette);
 }
 
-QFont BoldArial(int pointSize) {
-    QFont font("Arial", pointSize);
+QFont BoldFont(int pointSize) {
+    QFont font = DesktopFont(pointSize);
     font.setBold(true);
     return font;
 }
@@ -74,7 +75,7 @@ TAlarmShow::TAlarmShow(const Clock& clock, HelpViewer& help, std::function<void(
       clock_(clock), stopSound_(std::move(stopSound)) {
     setWindowTitle("Reminder Notification");
     setWindowIcon(ProgramIcon());
-    setFont(QFont("Arial", 8));
+    setFont(DesktopFont(8));
 
     auto* caption = new TCaptionBar(*this);
     caption->setGeometry(kBorder, kBorder, ClientSize.width(), TCaptionBar::BarHeight);
@@ -95,7 +96,7 @@ void TAlarmShow::CreateMessage(QWidget& client) {
     AlarmMsg->setWordWrap(true);
     // The reminder's own words: no markup, no accelerators.
     AlarmMsg->setTextFormat(Qt::PlainText);
-    AlarmMsg->setFont(BoldArial(10));
+    AlarmMsg->setFont(BoldFont(10));
     SetTextColor(AlarmMsg, QPalette::WindowText, Qt::black);
 
     messageArea_ = new QScrollArea(&client);
@@ -130,12 +131,12 @@ void TAlarmShow::CreateAnswers(QWidget& client) {
 
     DeleteButton = AddAnswerButton("Delete", 2, "Delete this reminder",
                                    QRect(kColumns[0], kLargeTop, kSnoozeWidth, kLargeHeight));
-    DeleteButton->setFont(BoldArial(8));
+    DeleteButton->setFont(BoldFont(8));
     SetTextColor(DeleteButton, QPalette::ButtonText, Qt::red);
 
     OkButton = AddAnswerButton("Ok", 1, "Terminate this alarm",
                                QRect(kColumns[3], kLargeTop, kSnoozeWidth, kLargeHeight));
-    OkButton->setFont(BoldArial(8));
+    OkButton->setFont(BoldFont(8));
     SetTextColor(OkButton, QPalette::ButtonText, Qt::black);
     OkButton->setDefault(true);
 

@@ -1,10 +1,11 @@
-// The program's entry: the single-instance guard first, then the services of the desktop
-// and the main window over them; runs until the main window has closed (closing saves
-// placement and lists).
+// The program's entry: the command line first, then the single-instance guard, then the
+// services of the desktop and the main window over them; runs until the main window has
+// closed (closing saves placement and lists).
 #include "ui/main/Main.h"
 
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
+#include "app/command_line.h"
 #include "art/ProgramArt.h"
 #include "core/date_formats.h"
 #include "platform/beeper.h"
@@ -25,14 +26,45 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <cstdio>
 #include <memory>
 
+namespace {
+
+// Prints what the command line asked for, or why it is refused; the program's exit code.
+int Answer(const nudgery::CommandLineRequest& request) {
+    std::fputs(request.text.toLocal8Bit().constData(),
+               request.outcome == nudgery::CommandLineRequest::Outcome::Print ? stdout : stderr);
+    return request.exitCode;
+}
+
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    using namespace nudgery;
+    const QString version = QStringLiteral(NUDGERY_VERSION);
+    // Help and the version need no desktop: asked for on their own, they are answered before
+    // the toolkit starts and looks for one.
+    if (const CommandLineRequest early = ReadCommandLine(ArgumentsOf(argc, argv), version);
+        early.outcome == CommandLineRequest::Outcome::Print)
+        return Answer(early);
+
     QApplication app(argc, argv);
     // Ties the windows to the installed desktop entry: its icon in the task bar, the
     // program's identity on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(NUDGERY_APP_ID));
-    using namespace nudgery;
+    // Read again once the toolkit has taken its own options (-platform, -display...) out; a
+    // command line the program does not take ends it here, before any window or file.
+    const CommandLineRequest request = ReadCommandLine(QApplication::arguments(), version);
+    if (request.outcome != CommandLineRequest::Outcome::Run)
+        return Answer(request);
     // Installed first, so a signal that comes during start-up waits for the event loop and
     // then ends the program the normal way.
     TerminationSignals termination;
@@ -43,7 +75,7 @@ int main(int argc, char** argv) {
     if (previousInstance.Exists())
         return previousInstance.RunSecondCopyStep();
 
-    const DesktopStartupInfo startup(QApplication::arguments());
+    const DesktopStartupInfo startup(request.options.startMinimized);
     // Names the user's data folder, which holds the files when the program's folder is
     // read-only. No display name: the toolkit would append it to every window's title.
     QApplication::setApplicationName(QStringLiteral("Nudgery"));

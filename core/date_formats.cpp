@@ -1,6 +1,7 @@
 #include "date_formats.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdio>
 
@@ -40,8 +41,17 @@ std::size_t RunLength(std::string_view pattern, std::size_t pos) {
     return end - pos;
 }
 
-// Whether an "am/pm", "a/p" or "ampm" marker occurs outside quoted text: hours are then
-// shown on the 12-hour clock.
+// The length of the am/pm marker ("am/pm", "a/p" or "ampm", either case) that `rest`
+// starts with, or 0.
+std::size_t MarkerLength(std::string_view rest) {
+    for (const std::string_view marker : {"am/pm", "a/p", "ampm"})
+        if (StartsWithNoCase(rest, marker))
+            return marker.size();
+    return 0;
+}
+
+// Whether an am/pm marker occurs outside quoted text: hours are then shown on the 12-hour
+// clock.
 bool HasAmPmMarker(std::string_view pattern) {
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char c = pattern[i];
@@ -50,14 +60,54 @@ bool HasAmPmMarker(std::string_view pattern) {
             if (close == std::string_view::npos)
                 return false;
             i = close;
-        } else if (UpperAscii(c) == 'A') {
-            const std::string_view rest = pattern.substr(i);
-            if (StartsWithNoCase(rest, "am/pm") || StartsWithNoCase(rest, "a/p") ||
-                StartsWithNoCase(rest, "ampm"))
-                return true;
+        } else if (UpperAscii(c) == 'A' && MarkerLength(pattern.substr(i)) > 0) {
+            return true;
         }
     }
     return false;
+}
+
+// Walks a pattern element by element and hands each to `visitor`, which both the writer and
+// the reader of times are: so the reader takes back exactly what the writer wrote. Stops
+// when a visitor's step returns false, and returns whether it went through.
+template <typename Visitor> bool WalkPattern(std::string_view pattern, Visitor& visitor) {
+    const bool twelveHour = HasAmPmMarker(pattern);
+    char lastLetter = 0;
+    std::size_t i = 0;
+    while (i < pattern.size()) {
+        const char c = pattern[i];
+        const char upper = UpperAscii(c);
+        if (c == '"' || c == '\'') {
+            const std::size_t close = pattern.find(c, i + 1);
+            const std::size_t end = close == std::string_view::npos ? pattern.size() : close;
+            if (!visitor.Literal(pattern.substr(i + 1, end - i - 1)))
+                return false;
+            i = end + 1;
+            continue;
+        }
+        if (upper == 'A') {
+            if (const std::size_t length = MarkerLength(pattern.substr(i))) {
+                if (!visitor.Marker(pattern.substr(i, length)))
+                    return false;
+                lastLetter = 'A';
+                i += length;
+                continue;
+            }
+        }
+        if (!IsAsciiLetter(c)) {
+            if (!(c == '/' || c == ':' ? visitor.Separator(c)
+                                       : visitor.Literal(pattern.substr(i, 1))))
+                return false;
+            ++i;
+            continue;
+        }
+        const std::size_t run = RunLength(pattern, i);
+        if (!visitor.Field(pattern.substr(i, run), lastLetter == 'H', twelveHour))
+            return false;
+        lastLetter = upper;
+        i += run;
+    }
+    return true;
 }
 
 class PatternWriter {
@@ -66,79 +116,32 @@ public:
         : formats_(formats), date_(DecodeDate(value)), time_(DecodeTime(value)),
           weekday_(WeekdayOf(value)) {}
 
-    void Write(std::string_view pattern, int nesting) {
-        const bool twelveHour = HasAmPmMarker(pattern);
-        char lastLetter = 0;
-        std::size_t i = 0;
-        while (i < pattern.size()) {
-            const char c = pattern[i];
-            const char upper = UpperAscii(c);
-            if (c == '"' || c == '\'') {
-                const std::size_t close = pattern.find(c, i + 1);
-                const std::size_t end = close == std::string_view::npos ? pattern.size() : close;
-                out_.append(pattern.substr(i + 1, end - i - 1));
-                i = end + 1;
-                continue;
-            }
-            if (upper == 'A' && WriteMarker(pattern.substr(i), i)) {
-                lastLetter = 'A';
-                continue;
-            }
-            if (!IsAsciiLetter(c)) {
-                WriteSymbol(c);
-                ++i;
-                continue;
-            }
-            const std::size_t run = RunLength(pattern, i);
-            WriteLetterRun(pattern.substr(i, run), lastLetter == 'H', twelveHour, nesting);
-            lastLetter = upper;
-            i += run;
-        }
-    }
+    void Write(std::string_view pattern) { WalkPattern(pattern, *this); }
 
     std::string Take() { return std::move(out_); }
 
-private:
-    const DateFormats::Conventions& InForce() const { return formats_.InForce(); }
-
-    bool Afternoon() const { return time_.hour >= 12; }
-
-    // Writes an am/pm marker found at the start of rest and moves pos past it.
-    bool WriteMarker(std::string_view rest, std::size_t& pos) {
-        if (StartsWithNoCase(rest, "am/pm")) {
-            WriteCasedLikePattern(Afternoon() ? "pm" : "am", rest[0]);
-            pos += 5;
-        } else if (StartsWithNoCase(rest, "a/p")) {
-            WriteCasedLikePattern(Afternoon() ? "p" : "a", rest[0]);
-            pos += 3;
-        } else if (StartsWithNoCase(rest, "ampm")) {
-            out_ += Afternoon() ? InForce().pmString : InForce().amString;
-            pos += 4;
-        } else {
-            return false;
-        }
+    bool Literal(std::string_view text) {
+        out_.append(text);
         return true;
     }
 
-    void WriteCasedLikePattern(std::string_view lower, char patternLetter) {
-        for (const char c : lower)
-            out_ += patternLetter == 'A' ? UpperAscii(c) : c;
+    bool Separator(char symbol) {
+        out_ += symbol == '/' ? InForce().dateSeparator : InForce().timeSeparator;
+        return true;
     }
 
-    void WriteSymbol(char c) {
-        if (c == '/')
-            out_ += InForce().dateSeparator;
-        else if (c == ':')
-            out_ += InForce().timeSeparator;
+    bool Marker(std::string_view marker) {
+        const bool afternoon = time_.hour >= 12;
+        if (marker.size() == 4) // "ampm": the strings in force
+            out_ += afternoon ? InForce().pmString : InForce().amString;
         else
-            out_ += c;
+            WriteCasedLikePattern(marker.size() == 5 ? (afternoon ? "pm" : "am")
+                                                     : (afternoon ? "p" : "a"),
+                                  marker[0]);
+        return true;
     }
 
-    void WriteNumber(int value, std::size_t run) {
-        out_ += run >= 2 ? Padded(value, 2) : std::to_string(value);
-    }
-
-    void WriteLetterRun(std::string_view letters, bool afterHour, bool twelveHour, int nesting) {
+    bool Field(std::string_view letters, bool afterHour, bool twelveHour) {
         const RegionalSettings& user = formats_.User();
         const char letter = UpperAscii(letters[0]);
         const std::size_t run = letters.size();
@@ -151,7 +154,7 @@ private:
             else if (run == 4)
                 out_ += user.longDayNames[static_cast<std::size_t>(weekday_)];
             else
-                WriteNested(run == 5 ? InForce().shortDateFormat : user.longDateFormat, nesting);
+                WriteNested(run == 5 ? InForce().shortDateFormat : user.longDateFormat);
             break;
         case 'M':
             if (run <= 2 && afterHour)
@@ -186,23 +189,40 @@ private:
             break;
         case 'T':
             for (std::size_t k = 0; k < run; ++k)
-                WriteNested(user.shortTimeFormat, nesting);
+                WriteNested(user.shortTimeFormat);
             break;
         default:
             out_.append(letters);
             break;
         }
+        return true;
     }
 
-    void WriteNested(std::string_view pattern, int nesting) {
-        if (nesting < MaxPatternNesting)
-            Write(pattern, nesting + 1);
+private:
+    const DateFormats::Conventions& InForce() const { return formats_.InForce(); }
+
+    void WriteCasedLikePattern(std::string_view lower, char patternLetter) {
+        for (const char c : lower)
+            out_ += patternLetter == 'A' ? UpperAscii(c) : c;
+    }
+
+    void WriteNumber(int value, std::size_t run) {
+        out_ += run >= 2 ? Padded(value, 2) : std::to_string(value);
+    }
+
+    void WriteNested(std::string_view pattern) {
+        if (nesting_ == MaxPatternNesting)
+            return;
+        ++nesting_;
+        Write(pattern);
+        --nesting_;
     }
 
     const DateFormats& formats_;
     CalendarDate date_;
     ClockTime time_;
     int weekday_;
+    int nesting_ = 0;
     std::string out_;
 };
 
@@ -238,15 +258,34 @@ public:
 
     // Consumes the given text (after blanks) when it comes next, ignoring case. An empty
     // text never matches: it would be found everywhere.
-    bool Accept(std::string_view expected) {
-        if (expected.empty())
-            return false;
+    bool Accept(std::string_view expected) { return !expected.empty() && Expect(expected); }
+
+    // Consumes a text of a pattern (after blanks), ignoring case; a blank in it stands for
+    // any number of blanks, none included. An empty text is there already.
+    bool Expect(std::string_view expected) {
         SkipBlanks();
-        if (!StartsWithNoCase(text_.substr(pos_), expected))
-            return false;
-        pos_ += expected.size();
+        std::size_t pos = pos_;
+        for (const char c : expected) {
+            if (c == ' ') {
+                while (pos < text_.size() && text_[pos] == ' ')
+                    ++pos;
+            } else if (pos < text_.size() && UpperAscii(text_[pos]) == UpperAscii(c)) {
+                ++pos;
+            } else {
+                return false;
+            }
+        }
+        pos_ = pos;
         return true;
     }
+
+    // How long a match of `expected` (after blanks, ignoring case) would be; 0 for none.
+    std::size_t MatchLength(std::string_view expected) {
+        SkipBlanks();
+        return !expected.empty() && StartsWithNoCase(text_.substr(pos_), expected) ? expected.size()
+                                                                                   : 0;
+    }
+    void Skip(std::size_t length) { pos_ += length; }
 
 private:
     std::string_view text_;
@@ -380,6 +419,176 @@ private:
     int day_ = -1;
 };
 
+struct MarkerCandidate {
+    std::string_view text;
+    int baseHour;
+};
+
+// The markers a time may carry: the strings in force, then the English ones, which always
+// count.
+std::array<MarkerCandidate, 4> MarkerCandidates(const DateFormats::Conventions& conventions) {
+    return {{{conventions.amString, 0}, {"AM", 0}, {conventions.pmString, 12}, {"PM", 12}}};
+}
+
+// Consumes the candidate marker that comes next and returns its base hour (0 morning, 12
+// afternoon), or `none`. The longest match wins, so that a marker which begins like another
+// ("am Vormittag", "am Namittag") is told apart; among equals, the first.
+template <std::size_t N>
+int ReadMarker(TimeScanner& scanner, const std::array<MarkerCandidate, N>& candidates,
+               int none = -1) {
+    std::size_t longest = 0;
+    int baseHour = none;
+    for (const MarkerCandidate& candidate : candidates) {
+        const std::size_t length = scanner.MatchLength(candidate.text);
+        if (length > longest) {
+            longest = length;
+            baseHour = candidate.baseHour;
+        }
+    }
+    scanner.Skip(longest);
+    return baseHour;
+}
+
+// The fields of a time as read; `baseHour` is 0 after a morning marker, 12 after an
+// afternoon one, and -1 without one.
+struct TimeFields {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int baseHour = -1;
+};
+
+// With a marker the hour must be 1 to 12, 12 counting as 0; then the hour must be at most
+// 23, the minutes and seconds at most 59.
+std::optional<TDateTime> TimeOf(TimeFields fields) {
+    if (fields.baseHour >= 0) {
+        if (fields.hour < 1 || fields.hour > 12)
+            return std::nullopt;
+        fields.hour = fields.hour % 12 + fields.baseHour;
+    }
+    if (fields.hour > 23 || fields.minute > 59 || fields.second > 59)
+        return std::nullopt;
+    return EncodeTime(fields.hour, fields.minute, fields.second);
+}
+
+// The reading every user's settings share: an hour, optionally the time separator and
+// minutes, optionally the separator again and seconds, optionally an AM or PM marker.
+std::optional<TDateTime> ReadPlainTime(std::string_view upperText,
+                                       const DateFormats::Conventions& conventions) {
+    TimeScanner scanner(upperText);
+    TimeFields fields;
+    const std::optional<int> hourRead = scanner.Number();
+    if (!hourRead)
+        return std::nullopt;
+    fields.hour = *hourRead;
+    if (scanner.Accept(conventions.timeSeparator)) {
+        const std::optional<int> minuteRead = scanner.Number();
+        if (!minuteRead)
+            return std::nullopt;
+        fields.minute = *minuteRead;
+        if (scanner.Accept(conventions.timeSeparator)) {
+            const std::optional<int> secondRead = scanner.Number();
+            if (!secondRead)
+                return std::nullopt;
+            fields.second = *secondRead;
+        }
+    }
+    fields.baseHour = ReadMarker(scanner, MarkerCandidates(conventions));
+    if (!scanner.AtEnd())
+        return std::nullopt;
+    return TimeOf(fields);
+}
+
+// Reads a time the way a pattern writes it: the user's short time format may put its
+// marker before the hour ("AP h:mm"), or words around or between the numbers ("HH 'h' mm",
+// "H:mm 'ch'."), which the plain reading does not take.
+class PatternReader {
+public:
+    PatternReader(const DateFormats& formats, std::string_view upperText)
+        : formats_(formats), scanner_(upperText) {}
+
+    std::optional<TDateTime> Read(std::string_view pattern) {
+        if (!WalkPattern(pattern, *this) || !scanner_.AtEnd())
+            return std::nullopt;
+        return TimeOf(fields_);
+    }
+
+    bool Literal(std::string_view text) { return scanner_.Expect(text); }
+
+    bool Separator(char symbol) {
+        return scanner_.Expect(symbol == '/' ? InForce().dateSeparator : InForce().timeSeparator);
+    }
+
+    bool Marker(std::string_view marker) {
+        if (marker.size() == 3) // "a/p"
+            fields_.baseHour =
+                ReadMarker(scanner_, std::array<MarkerCandidate, 2>{{{"A", 0}, {"P", 12}}});
+        else if (marker.size() == 5) // "am/pm"
+            fields_.baseHour =
+                ReadMarker(scanner_, std::array<MarkerCandidate, 2>{{{"AM", 0}, {"PM", 12}}});
+        else // "ampm": the strings in force, one of which may have been written as nothing
+            fields_.baseHour = ReadMarker(scanner_, MarkerCandidates(InForce()),
+                                          InForce().amString.empty()   ? 0
+                                          : InForce().pmString.empty() ? 12
+                                                                       : -1);
+        return fields_.baseHour >= 0;
+    }
+
+    bool Field(std::string_view letters, bool afterHour, bool) {
+        const std::size_t run = letters.size();
+        switch (UpperAscii(letters[0])) {
+        case 'H':
+            return ReadNumber(fields_.hour);
+        case 'N':
+            return ReadNumber(fields_.minute);
+        case 'M':
+            // Minutes right after an hour; a month has no place in a time.
+            return afterHour && run <= 2 && ReadNumber(fields_.minute);
+        case 'S':
+            return ReadNumber(fields_.second);
+        case 'Z': {
+            int milliseconds = 0;
+            return ReadNumber(milliseconds);
+        }
+        case 'T':
+            for (std::size_t k = 0; k < run; ++k)
+                if (!ReadNested(formats_.User().shortTimeFormat))
+                    return false;
+            return true;
+        case 'D':
+        case 'Y':
+            return false;
+        default:
+            return scanner_.Expect(letters);
+        }
+    }
+
+private:
+    const DateFormats::Conventions& InForce() const { return formats_.InForce(); }
+
+    bool ReadNumber(int& field) {
+        const std::optional<int> value = scanner_.Number();
+        if (value)
+            field = *value;
+        return value.has_value();
+    }
+
+    // As the writer nests, so that what it leaves out is not looked for.
+    bool ReadNested(std::string_view pattern) {
+        if (nesting_ == MaxPatternNesting)
+            return true;
+        ++nesting_;
+        const bool read = WalkPattern(pattern, *this);
+        --nesting_;
+        return read;
+    }
+
+    const DateFormats& formats_;
+    TimeScanner scanner_;
+    TimeFields fields_;
+    int nesting_ = 0;
+};
+
 } // namespace
 
 DateFormats::DateFormats() : internal_{"mm/dd/yyyy", "/", ":", "AM", "PM"} {
@@ -394,48 +603,17 @@ void DateFormats::SaveUserDateFormats(const RegionalSettings& user) {
 
 std::string DateFormats::Format(std::string_view pattern, TDateTime value) const {
     PatternWriter writer(*this, value);
-    writer.Write(pattern, 0);
+    writer.Write(pattern);
     return writer.Take();
 }
 
 std::optional<TDateTime> DateFormats::ParseTime(std::string_view text) const {
     std::string upper(text);
     std::transform(upper.begin(), upper.end(), upper.begin(), UpperAscii);
-    TimeScanner scanner(upper);
-    const Conventions& conventions = InForce();
-
-    const std::optional<int> hourRead = scanner.Number();
-    if (!hourRead)
-        return std::nullopt;
-    int hour = *hourRead;
-    int minute = 0;
-    int second = 0;
-    if (scanner.Accept(conventions.timeSeparator)) {
-        const std::optional<int> minuteRead = scanner.Number();
-        if (!minuteRead)
-            return std::nullopt;
-        minute = *minuteRead;
-        if (scanner.Accept(conventions.timeSeparator)) {
-            const std::optional<int> secondRead = scanner.Number();
-            if (!secondRead)
-                return std::nullopt;
-            second = *secondRead;
-        }
-    }
-
-    int baseHour = -1;
-    if (scanner.Accept(conventions.amString) || scanner.Accept("AM"))
-        baseHour = 0;
-    else if (scanner.Accept(conventions.pmString) || scanner.Accept("PM"))
-        baseHour = 12;
-    if (baseHour >= 0) {
-        if (hour < 1 || hour > 12)
-            return std::nullopt;
-        hour = hour % 12 + baseHour;
-    }
-    if (!scanner.AtEnd() || hour > 23 || minute > 59 || second > 59)
-        return std::nullopt;
-    return EncodeTime(hour, minute, second);
+    if (const std::optional<TDateTime> plain = ReadPlainTime(upper, InForce()))
+        return plain;
+    // Whatever the user's short time format writes reads back.
+    return PatternReader(*this, upper).Read("t");
 }
 
 std::optional<DateFormats::DateScan> DateFormats::ScanDate(std::string_view pattern,

@@ -62,8 +62,11 @@ public:
     std::string Format(std::string_view pattern, TDateTime value) const;
 
     // A typed time of day read under the set in force: the fraction of a day, or nothing
-    // when the text is not a time. An empty time separator never matches (only a bare hour
-    // can then be typed), and an empty AM or PM string is skipped in favour of "AM"/"PM".
+    // when the text is not a time. It is an hour, optionally the time separator and
+    // minutes, and the separator and seconds, optionally an AM or PM marker; or anything the
+    // user's short time format ("t") writes, such as a marker before the hour. An empty time
+    // separator never matches (only a bare hour can then be typed), and an empty AM or PM
+    // string is skipped in favour of "AM"/"PM".
     std::optional<TDateTime> ParseTime(std::string_view text) const;
     bool IsValidTime(std::string_view text) const { return ParseTime(text).has_value(); }
 

@@ -63,6 +63,10 @@ TDateTime TimePartOf(TDateTime value) {
     return value - std::trunc(value);
 }
 
+TDateTime CombineDateAndTime(TDateTime date, TDateTime timeOfDay) {
+    return date < 0 ? date - timeOfDay : date + timeOfDay;
+}
+
 bool IsLeapYear(int year) {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }

@@ -25,6 +25,10 @@ struct ClockTime {
 // Date part by truncation toward zero; time part is what remains.
 TDateTime DatePartOf(TDateTime value);
 TDateTime TimePartOf(TDateTime value);
+// A date and a time of day in one value. Before 30 December 1899 the date part counts down
+// from zero and the time of day away from it (-1.25 is 29 December, 6:00), so there the
+// time is subtracted.
+TDateTime CombineDateAndTime(TDateTime date, TDateTime timeOfDay);
 
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);

@@ -22,11 +22,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # The shared libraries the program links come from dpkg-shlibdeps; what it loads at run
-# time it cannot see: Qt's SVG image plugin, which draws every icon of the program, Qt's
-# SQLite driver, which keeps the history of reminders, and the metric stand-in for Arial,
-# which the windows' fixed layouts are measured in.
+# time it cannot see: Qt's SVG image plugin, which draws every icon of the program, and Qt's
+# SQLite driver, which keeps the history of reminders. (The windows write in the desktop's
+# font, so no font of their own is needed.)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
 # Without the sound font, MIDI sounds stay silent; everything else works.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm")
 

@@ -4,8 +4,8 @@
 
 namespace nudgery {
 
-DesktopStartupInfo::DesktopStartupInfo(const QStringList& arguments)
-    : startMinimized_(arguments.mid(1).contains(QLatin1String(MinimizedOption))),
+DesktopStartupInfo::DesktopStartupInfo(bool startMinimized)
+    : startMinimized_(startMinimized),
       hasNotificationArea_(QSystemTrayIcon::isSystemTrayAvailable()) {}
 
 } // namespace nudgery

@@ -1,8 +1,6 @@
 #pragma once
 // What the desktop tells the program about how it was started.
 
-#include <QStringList>
-
 namespace nudgery {
 
 class StartupInfo {
@@ -14,15 +12,12 @@ public:
     virtual bool HasNotificationArea() const = 0;
 };
 
-// The real desktop. A minimised start is asked for with the command-line option
-// MinimizedOption, as an autostart entry of the desktop session does. The notification
-// area is looked for once, when this is made, before any window exists.
+// The real desktop. A minimised start is asked for on the command line, as an autostart
+// entry of the desktop session does. The notification area is looked for once, when this is
+// made, before any window exists.
 class DesktopStartupInfo final : public StartupInfo {
 public:
-    static constexpr const char* MinimizedOption = "--minimized";
-
-    // `arguments`: the program's command line, the program's own name first.
-    explicit DesktopStartupInfo(const QStringList& arguments);
+    explicit DesktopStartupInfo(bool startMinimized);
     bool StartMinimized() const override { return startMinimized_; }
     bool HasNotificationArea() const override { return hasNotificationArea_; }
 

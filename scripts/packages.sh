@@ -4,11 +4,11 @@
 # What building and running the program needs.
 NUDGERY_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
+    # The windows write in the desktop's font, whatever font that is; Qt's own dependencies
+    # bring one.
     qt6-base-dev qt6-svg-dev libgl-dev
     # Qt's SQLite driver keeps the history of reminders.
     libqt6sql6-sqlite
-    # Liberation Sans stands in for Arial, whose metrics the windows' fixed layouts assume.
-    fonts-liberation2
     libsdl2-mixer-dev fluid-soundfont-gm
     # Qt's platform plugin for running natively on a Wayland desktop.
     qt6-wayland

@@ -4,6 +4,7 @@
 #include "art/ProgramArt.h"
 #include "core/clock.h"
 #include "support/caption_minutes.h"
+#include "support/desktop_face.h"
 #include "support/modal_watchdog.h"
 #include "support/qt_printers.h"
 #include "support/recording_help.h"
@@ -407,6 +408,17 @@ TEST_F(AlarmShowTest, TheMessageIsShownAsWrittenWithoutAcceleratorsOrMarkup) {
         window_.OkButton->click();
     });
     EXPECT_EQ(shown, "Call the dentist");
+}
+
+TEST(AlarmShowFonts, EveryTextIsInTheDesktopsFaceAtItsDesignedSize) {
+    const testing::DesktopFace face;
+    SettableClock clock;
+    testing::RecordingHelp help;
+    const TAlarmShow window(clock, help, [] {});
+    EXPECT_EQ(testing::DesktopFace::OtherFaces(window), QStringList());
+    EXPECT_EQ(window.font().pointSize(), 8);
+    EXPECT_EQ(window.AlarmMsg->font().pointSize(), 10);
+    EXPECT_TRUE(window.AlarmMsg->font().bold());
 }
 
 } // namespace

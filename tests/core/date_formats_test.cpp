@@ -207,6 +207,77 @@ TEST(TimeParsing, EmptySeparatorAndMarkersNeverMatchEmptiness) {
                           });
 }
 
+// Short time formats whose texts the plain reading does not take: a marker before the
+// hour, words around or between the numbers. What they write reads back, and the plain
+// reading still works beside them.
+TEST(TimeParsing, TheUsersOwnShortTimeFormatReadsBack) {
+    const struct {
+        const char* format;
+        const char* separator;
+        const char* am;
+        const char* pm;
+        std::initializer_list<ParseCase> cases;
+    } users[] = {
+        {"ampm h:nn",
+         ":",
+         "\xec\x98\xa4\xec\xa0\x84",
+         "\xec\x98\xa4\xed\x9b\x84",
+         {{"\xec\x98\xa4\xed\x9b\x84 2:30", EncodeTime(14, 30)},
+          {"\xec\x98\xa4\xec\xa0\x84 12:05", EncodeTime(0, 5)},
+          {"2:30 \xec\x98\xa4\xed\x9b\x84", EncodeTime(14, 30)},
+          {"\xec\x98\xa4\xed\x9b\x84 14:30", std::nullopt},
+          {"PM 2:30", EncodeTime(14, 30)},
+          {"2:30", EncodeTime(2, 30)}}},
+        {"ampmh:nn", ":", "AM", "PM", {{"pm2:30", EncodeTime(14, 30)}, {"PM 12:00", 0.5}}},
+        {"hh \"h\" nn",
+         ":",
+         "AM",
+         "PM",
+         {{"14 h 30", EncodeTime(14, 30)},
+          {"09 H 05", EncodeTime(9, 5)},
+          {"14h30", EncodeTime(14, 30)},
+          {"14:30", EncodeTime(14, 30)},
+          {"14 h", std::nullopt},
+          {"14 m 30", std::nullopt},
+          {"25 h 00", std::nullopt}}},
+        {"h:nn \"ch\".",
+         ":",
+         "AM",
+         "PM",
+         {{"14:30 ch.", EncodeTime(14, 30)}, {"14:30 ch", std::nullopt}}},
+        {"\"Kl\". h.nn",
+         ".",
+         "AM",
+         "PM",
+         {{"Kl. 14.30", EncodeTime(14, 30)},
+          {"14.30", EncodeTime(14, 30)},
+          {"Kl 14.30", std::nullopt}}},
+        {"am/pm h:nn", ":", "AM", "PM", {{"pm 2:30", EncodeTime(14, 30)}, {"am 12:00", 0.0}}},
+        // One marker begins like the other: the longer match decides.
+        {"hh:nn ampm",
+         ":",
+         "am Vormittag",
+         "am Namittag",
+         {{"2:30 am Namittag", EncodeTime(14, 30)}, {"2:30 AM VORMITTAG", EncodeTime(2, 30)}}},
+    };
+    for (const auto& u : users) {
+        SCOPED_TRACE(u.format);
+        RegionalSettings user = TwelveHourSettings();
+        user.shortTimeFormat = u.format;
+        user.timeSeparator = u.separator;
+        user.amString = u.am;
+        user.pmString = u.pm;
+        DateFormats formats = FormatsFor(user);
+        const UserFormatsScope scope(formats);
+        ExpectParses(formats, u.cases);
+        for (int minute = 0; minute < 24 * 60; minute += 7) {
+            const TDateTime time = EncodeTime(minute / 60, minute % 60);
+            const std::string text = formats.Format("t", Dec7 + time);
+            ASSERT_EQ(formats.ParseTime(text), time) << text;
+        }
+    }
+}
+
 TEST(TimeParsing, TheSetInForceDecides) {
     DateFormats formats = FormatsFor(TwentyFourHourSettings());
     EXPECT_EQ(formats.ParseTime("2:30 PM"), EncodeTime(14, 30));

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 
 namespace nudgery {
 namespace {
@@ -84,6 +85,22 @@ TEST(DateTime, TimeFieldsRoundToTheMillisecond) {
     EXPECT_EQ(DecodeDate(almost).day, 8);
     EXPECT_EQ(DatePartOf(-1.25), -1);
     EXPECT_EQ(TimePartOf(-1.25), -0.25);
+}
+
+TEST(DateTime, ADateAndATimeCombineIntoTheDayAndTimeTheyName) {
+    for (const CalendarDate date :
+         {CalendarDate{1, 1, 2}, CalendarDate{1850, 6, 1}, CalendarDate{1899, 12, 29},
+          CalendarDate{1899, 12, 30}, CalendarDate{2024, 7, 1}, CalendarDate{9999, 12, 31}}) {
+        const TDateTime combined =
+            CombineDateAndTime(EncodeDate(date), EncodeTime(14, 37, 50, 125));
+        const CalendarDate day = DecodeDate(combined);
+        const ClockTime time = DecodeTime(combined);
+        EXPECT_EQ(std::tuple(day.year, day.month, day.day),
+                  std::tuple(date.year, date.month, date.day));
+        EXPECT_EQ(std::tuple(time.hour, time.minute, time.second, time.millisecond),
+                  std::tuple(14, 37, 50, 125));
+        EXPECT_EQ(DatePartOf(combined), EncodeDate(date)) << date.year;
+    }
 }
 
 TEST(DateTime, ClockReadsTheTimeOfDayAsItsClockFields) {

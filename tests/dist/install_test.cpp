@@ -2,8 +2,8 @@
 // where the installed program looks for it, the desktop entry, the icon at every size,
 // the AppStream metadata and the manual page; the entry and the metadata pass the
 // distribution's validators.
+#include "app/command_line.h"
 #include "platform/help_viewer.h"
-#include "platform/startup_info.h"
 #include "support/desktop_entry.h"
 
 #include <QFile>
@@ -116,7 +116,7 @@ TEST_F(InstallTree, TheManualPageTellsTheOptionFilesAndEnvironment) {
     for (const char* section : {".SH OPTIONS", ".SH FILES", ".SH ENVIRONMENT"})
         EXPECT_TRUE(page.contains(QLatin1String(section))) << section;
     // As roff writes a hyphen.
-    const QString option = QString::fromLatin1(DesktopStartupInfo::MinimizedOption);
+    const QString option = "--" + QString::fromLatin1(MinimizedOption);
     EXPECT_TRUE(page.contains(QString(option).replace("-", "\\-"))) << option.toStdString();
 }
 

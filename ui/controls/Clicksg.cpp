@@ -2,6 +2,7 @@
 
 #include "ClicksgModel.h"
 #include "ClicksgViews.h"
+#include "platform/desktop_font.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -15,9 +16,7 @@ namespace nudgery {
 namespace {
 
 TControlFont DefaultGridFont(const QColor& color) {
-    QFont face(QStringLiteral("Arial"));
-    face.setPointSize(8);
-    return {face, color};
+    return {DesktopFont(8), color};
 }
 
 QFont PlainStyle(QFont font) {

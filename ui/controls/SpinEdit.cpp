@@ -8,9 +8,9 @@ namespace nudgery {
 
 namespace {
 
-// A sign and up to nine digits: every such text is a number that fits an int.
+// A sign and digits; whether they make a number that fits an int is checked apart.
 const QRegularExpression& NumberPattern() {
-    static const QRegularExpression pattern(QStringLiteral("^[+-]?[0-9]{0,9}$"));
+    static const QRegularExpression pattern(QStringLiteral("^[+-]?[0-9]*$"));
     return pattern;
 }
 
@@ -19,6 +19,7 @@ const QRegularExpression& NumberPattern() {
 TSpinEdit::TSpinEdit(int minValue, int maxValue, QWidget* parent)
     : QAbstractSpinBox(parent), minValue_(minValue), maxValue_(maxValue) {
     SetValue(minValue);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { typed_ = true; });
 }
 
 int TSpinEdit::Value() const {
@@ -28,7 +29,8 @@ int TSpinEdit::Value() const {
 }
 
 void TSpinEdit::SetValue(int value) {
-    lineEdit()->setText(QString::number(Clamped(value)));
+    lineEdit()->setText(QString::number(value));
+    typed_ = false;
 }
 
 void TSpinEdit::stepBy(int steps) {
@@ -39,9 +41,12 @@ void TSpinEdit::stepBy(int steps) {
 QValidator::State TSpinEdit::validate(QString& input, int&) const {
     if (!NumberPattern().match(input).hasMatch())
         return QValidator::Invalid;
+    if (input.isEmpty() || input == QLatin1String("+") || input == QLatin1String("-"))
+        return QValidator::Intermediate;
     bool isNumber = false;
     input.toInt(&isNumber);
-    return isNumber ? QValidator::Acceptable : QValidator::Intermediate;
+    // Digits beyond what an int holds are refused as they are typed.
+    return isNumber ? QValidator::Acceptable : QValidator::Invalid;
 }
 
 QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
@@ -56,9 +61,11 @@ QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     QAbstractSpinBox::focusOutEvent(event);
+    if (!typed_)
+        return;
     const int value = Value();
     if (Clamped(value) != value || text() != QString::number(value))
-        SetValue(value);
+        SetValue(Clamped(value));
 }
 
 int TSpinEdit::Clamped(long long value) const {

@@ -74,12 +74,9 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
     EventTypeComboClick();
 }
 
-std::uint8_t TActionSoundFrame::EventType() const {
-    return static_cast<std::uint8_t>(eventTypeCombo_->currentIndex());
-}
-
 void TActionSoundFrame::SetEventType(std::uint8_t type) {
-    eventTypeCombo_->setCurrentIndex(type < eventTypeCombo_->count() ? type : 0);
+    eventTypeCombo_->setCurrentIndex(type < eventTypeCombo_->count() ? type : -1);
+    eventType_ = type;
     EventTypeComboClick();
 }
 
@@ -100,8 +97,11 @@ void TActionSoundFrame::TakeSoundFileForSave() {
 }
 
 void TActionSoundFrame::EventTypeComboClick() {
+    const int picked = eventTypeCombo_->currentIndex();
+    if (picked >= 0)
+        eventType_ = static_cast<std::uint8_t>(picked);
     // The path stays whatever the action: it is kept with the reminder.
-    const bool sound = PlaysSound(eventTypeCombo_->currentIndex());
+    const bool sound = PlaysSound(picked);
     waveFileEdit_->setEnabled(sound);
     selectWavButton_->setEnabled(sound);
 }

@@ -29,8 +29,8 @@ public:
     TActionSoundFrame(const EditorServices& services, const Shape& shape, QWidget* parent);
 
     // The action, numbered as a reminder's EventType. A value outside 0..3 (a damaged data
-    // file) shows as the first action.
-    std::uint8_t EventType() const;
+    // file, or a newer program's) shows no action and is kept until the user picks one.
+    std::uint8_t EventType() const { return eventType_; }
     void SetEventType(std::uint8_t type);
 
     // The sound file path, in the bytes the file system takes; shown in the edit.
@@ -49,6 +49,7 @@ private:
     QString EditedPath() const;
 
     const EditorServices services_;
+    std::uint8_t eventType_ = 0;
     std::string soundFile_;
     QComboBox* eventTypeCombo_;
     QLineEdit* waveFileEdit_;

@@ -105,11 +105,14 @@ void TEditAlarmExact::AddCalendarButtons(QWidget& frame, QPoint at) {
 
 void TEditAlarmExact::SetWhen(TDateTime when) {
     calendar_->SetSelectedDate(CanShowDateTime(when) ? DatePartOf(when) : Services().clock.Today());
-    timeEntry_->ShowTimeOrNow(when);
+    timeEntry_->ShowGivenTime(when);
 }
 
 void TEditAlarmExact::SetWhenForNewReminder() {
-    SetWhen(AddMinutes(5, Services().clock.Now()));
+    // Offered, not given: Save takes the minute shown.
+    const TDateTime when = AddMinutes(5, Services().clock.Now());
+    calendar_->SetSelectedDate(DatePartOf(when));
+    timeEntry_->ShowTime(when);
 }
 
 void TEditAlarmExact::CalendarChange() {
@@ -120,11 +123,9 @@ void TEditAlarmExact::CalendarChange() {
 void TEditAlarmExact::SetAlarmButtonClick() {
     ActionFrame().TakeSoundFileForSave();
     const std::optional<TDateTime> time = timeEntry_->CheckValidTime();
-    if (!time) {
-        timeEntry_->ShowCurrentTime();
+    if (!time)
         return;
-    }
-    editorWhen_ = calendar_->SelectedDate() + *time;
+    editorWhen_ = CombineDateAndTime(calendar_->SelectedDate(), *time);
     accept();
 }
 

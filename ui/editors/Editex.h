@@ -22,10 +22,12 @@ public:
     explicit TEditAlarmExact(const EditorServices& services, QWidget* parent = nullptr);
 
     // The date and time to start from: the calendar shows its date and the time edit its
-    // time of day in the user's format. A value that cannot be shown (a damaged data file)
-    // starts from today and the present time instead.
+    // time of day in the user's format; left as they are, they are saved exactly as given.
+    // A value that cannot be shown (a damaged data file) starts from today and the present
+    // time instead.
     void SetWhen(TDateTime when);
-    // A new reminder starts five minutes from now, on the date on which that time falls.
+    // A new reminder is offered the minute five minutes from now, on the date on which that
+    // time falls.
     void SetWhenForNewReminder();
 
     // The result of a successful Save: the calendar's date plus the typed time.

@@ -3,6 +3,8 @@
 // the preferences): their fonts, their push buttons and drop-down lists, and how their
 // controls are named.
 
+#include "platform/desktop_font.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFont>
@@ -15,14 +17,14 @@ namespace nudgery {
 
 inline constexpr QSize EditorButtonSize(75, 25);
 
-// Every editor dialog writes in Arial 8 point.
+// Every editor dialog writes in the desktop's font at 8 point.
 inline QFont DialogFont() {
-    return QFont(QStringLiteral("Arial"), 8);
+    return DesktopFont(8);
 }
 
-// Where a message or a time is typed: Arial in a larger size.
+// Where a message or a time is typed: the same face in a larger size.
 inline QFont EditFont(int pointSize) {
-    return QFont(QStringLiteral("Arial"), pointSize);
+    return DesktopFont(pointSize);
 }
 
 inline QFont BoldFont(QFont font) {

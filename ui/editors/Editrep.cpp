@@ -29,7 +29,7 @@ constexpr int IntervalDesignValue = 60;
 // Minutes from the starting time to the ending time offered in place of a refused one.
 constexpr int SuggestedRepeatSpan = 60;
 
-constexpr char InvalidEndingTimeLead[] = "Invalid ENDING time. Please use your Windows Time "
+constexpr char InvalidEndingTimeLead[] = "Invalid ENDING time. Please use your regional time "
                                          "format\n   Example: ";
 
 } // namespace
@@ -68,19 +68,19 @@ void TEditAlarmRepeating::AddTimeFrame(QPoint at) {
     connect(repeatChoice_, &QButtonGroup::buttonClicked, this, &TEditAlarmRepeating::Setbuttons);
     AddRepeatChoice(oncePerDayCheck_, *repeatChoice_, *frame, "OncePerDayCheck", "Once per day",
                     "Check here to have this reminder occur \nonly once per day",
-                    QRect(124, 6, 96, ChoiceHeight));
+                    QRect(122, 6, 102, ChoiceHeight));
     AddRepeatChoice(repeatEveryCheck_, *repeatChoice_, *frame, "RepeatEveryCheck", "Repeat Every",
                     "Check here to have this reminder repeat itself\nat predefined intervals ",
-                    QRect(224, 6, 92, ChoiceHeight));
+                    QRect(226, 6, 102, ChoiceHeight));
     oncePerDayCheck_->setChecked(true);
     repeatEverySpinner_ =
         Named(new TSpinEdit(IntervalMin, IntervalMax, frame), "RepeatEverySpinner",
               "Enter the number of minutes for the repeat\ninterval for this reminder");
     repeatEverySpinner_->SetStep(IntervalStep);
     repeatEverySpinner_->SetValue(IntervalDesignValue);
-    repeatEverySpinner_->setGeometry(318, 5, 52, 20);
+    repeatEverySpinner_->setGeometry(330, 5, 52, 20);
     Named(new QLabel(QStringLiteral("min"), frame), "MinutesLabel")
-        ->setGeometry(374, 6, 30, ChoiceHeight);
+        ->setGeometry(386, 6, 30, ChoiceHeight);
 
     AddRepeatUntilPanel(*frame, QPoint(120, 28));
 }
@@ -108,8 +108,8 @@ void TEditAlarmRepeating::AddRepeatUntilPanel(QWidget& frame, QPoint at) {
     untilEntry_->SetText(QStringLiteral("12:59 PM"));
     // The ending time is checked against the starting time, so that one must be right first.
     untilEntry_->SetQuickSetCheck([this] {
-        const std::optional<TDateTime> start = CheckValidTime();
-        return start && CheckValidEndTime(*start);
+        if (const std::optional<TDateTime> start = timeEntry_->CheckValidTime())
+            CheckValidEndTime(*start);
     });
     repeatUntilPanel_->hide();
 }
@@ -123,11 +123,11 @@ void TEditAlarmRepeating::AddRepeatChoice(QRadioButton*& radio, QButtonGroup& gr
 }
 
 void TEditAlarmRepeating::SetFirstTime(TDateTime time) {
-    timeEntry_->ShowTimeOrNow(time);
+    timeEntry_->ShowGivenTime(time);
 }
 
 void TEditAlarmRepeating::SetUntilTime(TDateTime time) {
-    untilEntry_->ShowTimeOrNow(time);
+    untilEntry_->ShowGivenTime(time);
 }
 
 void TEditAlarmRepeating::SetTimesForNewReminder() {
@@ -169,7 +169,7 @@ void TEditAlarmRepeating::ShowRepeatChoices() {
 
 void TEditAlarmRepeating::Setbuttons() {
     ShowRepeatChoices();
-    if (!CheckValidTime())
+    if (!timeEntry_->CheckValidTime())
         repeatUntilPanel_->hide();
 }
 
@@ -177,22 +177,16 @@ void TEditAlarmRepeating::SetEmUp() {
     dayRule_->SetEmUp(editorDaySpec_);
 }
 
-std::optional<TDateTime> TEditAlarmRepeating::CheckValidTime() {
-    const std::optional<TDateTime> start = timeEntry_->CheckValidTime();
-    if (!start)
-        timeEntry_->ShowCurrentTime();
-    return start;
-}
-
 std::optional<TDateTime> TEditAlarmRepeating::CheckValidEndTime(TDateTime startTime) {
     const std::optional<TDateTime> end =
         untilEntry_->CheckValidTime(QString::fromLatin1(InvalidEndingTimeLead));
     if (end && *end > startTime)
         return end;
-    if (end)
+    if (end) {
         Services().messages.ShowInfo(
             this, QStringLiteral("Invalid ENDING time. Must be greater than starting time"));
-    untilEntry_->ShowTime(AddMinutes(SuggestedRepeatSpan, startTime));
+        untilEntry_->ShowTime(AddMinutes(SuggestedRepeatSpan, startTime));
+    }
     return std::nullopt;
 }
 
@@ -202,7 +196,7 @@ void TEditAlarmRepeating::SetAlarmButtonClick() {
     if (!daySpec)
         return;
     editorDaySpec_ = *daySpec;
-    const std::optional<TDateTime> start = CheckValidTime();
+    const std::optional<TDateTime> start = timeEntry_->CheckValidTime();
     if (!start)
         return;
     editorFirstTime_ = *start;

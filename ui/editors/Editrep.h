@@ -31,8 +31,9 @@ public:
 
     // What the caller sets before showing.
     //
-    // The starting and the ending time, shown in the user's format; a value no time edit
-    // can show (a damaged data file) shows the present time instead.
+    // The starting and the ending time, shown in the user's format and, left as they are,
+    // saved exactly as given; a value no time edit can show (a damaged data file) shows the
+    // present time instead.
     void SetFirstTime(TDateTime time);
     void SetUntilTime(TDateTime time);
     // A new reminder starts now and, should it repeat until a time, ends an hour later.
@@ -40,7 +41,7 @@ public:
     // The day rule, shown when the dialog opens; Monday to Friday unless set.
     void SetEditorDaySpec(const std::string& code) { editorDaySpec_ = code; }
     // 0 (or less, which fires once a day too): once per day; otherwise repeat every that
-    // many minutes, brought into the interval box's range.
+    // many minutes, shown as it is even beyond the interval box's range.
     void SetRepeatMinutes(std::int32_t minutes);
     // Whether a repeating reminder stops at the ending time rather than at the day's end.
     void SetHasUntil(bool hasUntil);
@@ -74,9 +75,8 @@ private:
     void Setbuttons();
     // The day rule controls from the caller's code.
     void SetEmUp();
-    // The starting time; one that does not parse is reported and replaced by the present time.
-    std::optional<TDateTime> CheckValidTime();
-    // The ending time, which must be later than `startTime`; one that is not is reported and
+    // The ending time, which must be later than `startTime`. One that does not parse is
+    // reported and left for the user to correct; one that is not later is reported and
     // replaced by the starting time plus an hour.
     std::optional<TDateTime> CheckValidEndTime(TDateTime startTime);
     // Closes with Ok, keeping the repeat choices as they stand.

@@ -4,6 +4,7 @@
 #include "alerts/Settings.h"
 #include "alerts/SoundFileChoice.h"
 #include "alerts/SoundPlayback.h"
+#include "platform/desktop_font.h"
 #include "platform/help_viewer.h"
 #include "ui/controls/SpinEdit.h"
 
@@ -85,9 +86,7 @@ TPreferences::TPreferences(const PreferencesServices& services, QWidget* parent)
       services_(services) {
     setObjectName(QStringLiteral("Preferences"));
     setWindowTitle(QStringLiteral("Preferences"));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(11);
-    setFont(arial);
+    setFont(DesktopFontInPixels(11));
     setFixedSize(ClientWidth, ClientHeight);
 
     CreateDefaultActionPanel();
@@ -264,7 +263,8 @@ void TPreferences::showEvent(QShowEvent* event) {
 
 void TPreferences::FormActivate() {
     (TimeoutSeconds > 0 ? WaitFor : Continue)->setChecked(true);
-    Minutes->SetValue(TimeoutSeconds / 60);
+    // Brought into the box's range: 0 (no time-out) shows as 1, ready for "Wait for".
+    Minutes->SetValue(std::clamp(TimeoutSeconds / 60, MinutesMin, MinutesMax));
     Action->setCurrentIndex(ActionIndexOf(TimeoutAction));
     ContinueClick();
     WaveFileEdit->setText(QFile::decodeName(DefaultSoundFile.c_str()));

@@ -31,11 +31,11 @@ TReminderEditor::TReminderEditor(const EditorServices& services, const Shape& sh
 }
 
 std::string TReminderEditor::Description() const {
-    return messageBand_->Descript()->text().toLocal8Bit().toStdString();
+    return messageBand_->Message();
 }
 
 void TReminderEditor::SetDescription(const std::string& text) {
-    messageBand_->Descript()->setText(QString::fromLocal8Bit(text));
+    messageBand_->SetMessage(text);
 }
 
 void TReminderEditor::OfferDefaultSoundFile(const std::string& defaultSoundFile) {

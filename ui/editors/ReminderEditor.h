@@ -20,7 +20,8 @@ class TMessageBand;
 class TReminderEditor : public QDialog {
     Q_OBJECT
 public:
-    // The message (`Descript`'s text), in the system's 8-bit encoding.
+    // The message (`Descript`'s text), in the system's 8-bit encoding; the caller's, whole,
+    // until the user changes it.
     std::string Description() const;
     void SetDescription(const std::string& text);
     // The sound file (EditorSoundFile); after Save empty unless the file exists.

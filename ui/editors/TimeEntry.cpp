@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QToolButton>
+#include <cmath>
 
 namespace nudgery {
 
@@ -34,7 +35,7 @@ TTimeEntry::TTimeEntry(const EditorServices& services, const Shape& shape, QWidg
 
     setFixedSize(shape.editWidth + 2 + ButtonSize.width(), ButtonSize.height());
     setFocusProxy(edit_);
-    quickSetCheck_ = [this] { return CheckValidTime().has_value(); };
+    quickSetCheck_ = [this] { CheckValidTime(); };
 }
 
 QString TTimeEntry::Text() const {
@@ -53,33 +54,47 @@ void TTimeEntry::ShowCurrentTime() {
     ShowTime(services_.clock.Now());
 }
 
-void TTimeEntry::ShowTimeOrNow(TDateTime time) {
-    if (CanShowDateTime(time))
-        ShowTime(time);
-    else
+void TTimeEntry::ShowGivenTime(TDateTime time) {
+    given_.reset();
+    if (!CanShowDateTime(time)) {
         ShowCurrentTime();
+        return;
+    }
+    ShowTime(time);
+    // The time of day as shown: before 30 December 1899 the fraction counts away from zero.
+    given_ = GivenTime{Text(), std::abs(TimePartOf(time))};
+}
+
+bool TTimeEntry::ShowsGivenTime() const {
+    return given_ && Text() == given_->text;
 }
 
 std::optional<TDateTime> TTimeEntry::Time() const {
+    if (ShowsGivenTime())
+        return given_->time;
     return ParseUserTime(services_.formats, Text());
 }
 
 std::optional<TDateTime> TTimeEntry::CheckValidTime(const QString& lead) {
+    if (ShowsGivenTime())
+        return given_->time;
     const std::optional<TDateTime> typed = Time();
     if (!typed) {
         services_.messages.ShowInfo(window(),
                                     InvalidTimeMessage(services_.formats, services_.clock, lead));
+        // Left for the user to correct, rather than replaced by a time the user did not mean.
+        edit_->setFocus();
+        edit_->selectAll();
         return std::nullopt;
     }
     ShowTime(*typed);
     // The shown text is what counts (no seconds when the user's format shows none); should
     // the user's format not read back, the typed time stands.
-    return Time().value_or(*typed);
+    return ParseUserTime(services_.formats, Text()).value_or(*typed);
 }
 
 void TTimeEntry::QuickSetClick() {
-    if (!quickSetCheck_())
-        ShowCurrentTime();
+    quickSetCheck_();
     TSetTimeDialog dialog(services_.formats, services_.help, window());
     dialog.SetPickedTime(Time().value_or(services_.clock.TimeOfDay()));
     if (services_.placeDialog)

@@ -36,28 +36,40 @@ public:
     // The time formatted with the user's short time format.
     void ShowTime(TDateTime time);
     void ShowCurrentTime();
-    // The time, or the present time for a value no time edit can show (a damaged data file).
-    void ShowTimeOrNow(TDateTime time);
-    // The text read as a time of day, or nothing when it is not one.
+    // The caller's time (a reminder's), shown in the user's format and kept exactly, seconds
+    // included, for as long as the text stays as shown. A value no time edit can show (a
+    // damaged data file) shows the present time instead.
+    void ShowGivenTime(TDateTime time);
+    // The text read as a time of day, or nothing when it is not one; the caller's time
+    // while the text is unchanged.
     std::optional<TDateTime> Time() const;
 
     // A valid time is shown again in the user's format and returned; anything else is
-    // reported with `lead` and the user's format by example, and left as typed.
+    // reported with `lead` and the user's format by example, and left as typed and selected
+    // for the user to correct.
     std::optional<TDateTime>
     CheckValidTime(const QString& lead = QString::fromLatin1(InvalidTimeLead));
 
-    // What the quick-set button checks first; CheckValidTime unless replaced.
-    void SetQuickSetCheck(std::function<bool()> check) { quickSetCheck_ = std::move(check); }
-    // The quick-set button: a time that fails the check is replaced by the present time,
-    // then the quick time set dialog starts from the edit's time and, on Ok, writes the
-    // picked time back.
+    // What the quick-set button checks (and reports) first; CheckValidTime unless replaced.
+    void SetQuickSetCheck(std::function<void()> check) { quickSetCheck_ = std::move(check); }
+    // The quick-set button: after the check, the quick time set dialog starts from the
+    // edit's time (the present time when the text is no time) and, on Ok, writes the picked
+    // time back. On Cancel a refused text stays as typed.
     void QuickSetClick();
 
 private:
     const EditorServices services_;
     QLineEdit* edit_;
     QToolButton* button_;
-    std::function<bool()> quickSetCheck_;
+    std::function<void()> quickSetCheck_;
+    struct GivenTime {
+        QString text;
+        TDateTime time;
+    };
+    std::optional<GivenTime> given_;
+
+    // Whether the text is still the caller's time as shown.
+    bool ShowsGivenTime() const;
 };
 
 } // namespace nudgery

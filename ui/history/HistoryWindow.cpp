@@ -4,6 +4,7 @@
 #include "art/ProgramArt.h"
 #include "core/clock.h"
 #include "core/history_entry.h"
+#include "platform/desktop_font.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -37,9 +38,7 @@ THistoryWindow::THistoryWindow(HistoryJournal& journal, const DateFormats& forma
     setObjectName(QStringLiteral("History"));
     setWindowTitle(QStringLiteral("History"));
     setWindowIcon(ProgramIcon());
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(11);
-    setFont(arial);
+    setFont(DesktopFontInPixels(11));
     resize(760, 420);
 
     model_ = new HistoryModel(journal, formats, this);

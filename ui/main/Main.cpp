@@ -11,6 +11,7 @@
 #include "alerts/SoundPlayback.h"
 #include "art/ProgramArt.h"
 #include "core/clock.h"
+#include "platform/desktop_font.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/profile_file.h"
@@ -92,9 +93,7 @@ MainPrivate::MainPrivate(TMainForm& window, const MainFormServices& s)
     q.setObjectName(QStringLiteral("MainForm"));
     q.setWindowTitle(QStringLiteral("Nudgery!"));
     q.setWindowIcon(ProgramIcon());
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(11);
-    q.setFont(arial);
+    q.setFont(DesktopFontInPixels(11));
 
     auto* client = new QWidget(&q);
     auto* layout = new QVBoxLayout(client);

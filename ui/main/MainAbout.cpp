@@ -1,6 +1,7 @@
 #include "MainAbout.h"
 
 #include "art/ProgramArt.h"
+#include "platform/desktop_font.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,9 +13,8 @@ TAboutBox::TAboutBox(QWidget* parent)
                           Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About Nudgery!"));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(11);
-    setFont(arial);
+    const QFont font = DesktopFontInPixels(11);
+    setFont(font);
     setFixedSize(434, 236);
 
     ProgramIcon = new QLabel(this);
@@ -22,7 +22,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     ProgramIcon->setPixmap(ProgramLogo(96, devicePixelRatioF()));
     ProgramIcon->setGeometry(16, 16, 96, 96);
 
-    QFont title = arial;
+    QFont title = font;
     title.setPixelSize(20);
     title.setBold(true);
     auto* name = new QLabel(QStringLiteral("Nudgery!"), this);

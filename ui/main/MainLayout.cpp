@@ -2,6 +2,7 @@
 #include "Main.h"
 #include "MainPrivate.h"
 #include "MainTabSet.h"
+#include "platform/desktop_font.h"
 #include "platform/help_viewer.h"
 #include "ui/controls/Graphp.h"
 #include "ui/controls/PaintedGlyph.h"
@@ -55,9 +56,10 @@ void MainPrivate::CreateButtonBar() {
                                BinGlyph(q.palette()), {178, 4, 74, 30});
     CloneButton = button("CloneButton", "&Clone", "Make a copy of \ncurrent reminder",
                          CopyGlyph(q.palette()), {263, 4, 74, 30});
+    // Wider than the design's 96, so that the caption fits in a wider desktop font too.
     AdjustTimeButton = button("AdjustTimeButton", "Adjust Time +-",
                               "Adjust the current reminder time \nplus or minus ",
-                              TurnGlyph(q.palette()), {348, 4, 96, 30});
+                              TurnGlyph(q.palette()), {348, 4, 110, 30});
     AdjustTimeButton->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(AddAlarmButton, &QPushButton::clicked, this, &MainPrivate::AddAlarmButtonClick);
     connect(EditAlarmButton, &QPushButton::clicked, this, &MainPrivate::EditAlarmButtonClick);
@@ -85,11 +87,10 @@ TClickableStringGrid* MainPrivate::CreateGrid(const char* name, const QStringLis
     grid->SetColSizing(true);
     grid->SetAutoAdjustColumn(1);
     grid->SetTabChars(12);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(11);
-    grid->setFont(arial);
-    grid->SetHeaderFont({arial, Qt::black});
-    grid->SetSelectedFont({arial, Qt::white});
+    const QFont font = DesktopFontInPixels(11);
+    grid->setFont(font);
+    grid->SetHeaderFont({font, Qt::black});
+    grid->SetSelectedFont({font, Qt::white});
     grid->SetSelectedColor(q.palette().color(QPalette::Highlight));
     grid->Loaded();
     grid->OnGetCellFormat = [this](TClickableStringGrid& sender, int col, int row, TGridDrawState,

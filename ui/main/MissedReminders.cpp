@@ -2,6 +2,7 @@
 
 #include "art/ProgramArt.h"
 #include "core/date_formats.h"
+#include "platform/desktop_font.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -19,9 +20,7 @@ TMissedReminders::TMissedReminders(const DateFormats& formats, const Clock& cloc
     setObjectName(QStringLiteral("MissedReminders"));
     setWindowTitle(QStringLiteral("Missed Reminders"));
     setWindowIcon(ProgramIcon());
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(11);
-    setFont(arial);
+    setFont(DesktopFontInPixels(11));
     // It comes up while the user may be typing elsewhere: it is seen, on top, but the
     // keyboard stays where it was.
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -1,5 +1,6 @@
 // The clickable string grid: its format record, what it draws, its rows and their
 // reminders, the auto-adjusting column and header clicks.
+#include "support/desktop_face.h"
 #include "support/qt_printers.h"
 #include "ui/controls/Clicksg.h"
 
@@ -364,6 +365,15 @@ TEST(GridHeaderClick, ReportedOnlyWithFocusAndNoModifier) {
     EXPECT_EQ(clicked, std::vector<int>{1});
     QTest::mouseClick(header, Qt::RightButton, Qt::NoModifier, QPoint(250, 10));
     EXPECT_EQ(clicked, (std::vector<int>{1, 2}));
+}
+
+TEST(GridFonts, TheHeaderAndTheSelectedRowWriteInTheDesktopsFaceAtEightPoint) {
+    const testing::DesktopFace face;
+    const TClickableStringGrid grid;
+    for (const TControlFont& font : {grid.HeaderFont(), grid.SelectedFont()}) {
+        EXPECT_EQ(font.Face.family(), testing::DesktopFace::Family());
+        EXPECT_EQ(font.Face.pointSize(), 8);
+    }
 }
 
 } // namespace

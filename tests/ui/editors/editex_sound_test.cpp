@@ -69,12 +69,18 @@ TEST_F(EditAlarmExactSoundTest, OnlyTheActionsThatPlayASoundEnableItsEditAndChoo
     }
 }
 
-TEST_F(EditAlarmExactSoundTest, TheCallersActionIsShownAndAnUnknownOneShowsTheFirst) {
+TEST_F(EditAlarmExactSoundTest, TheCallersActionIsShownAndAnUnknownOneIsKeptUntilOneIsPicked) {
+    auto& actions = Control<QComboBox>("EventTypeCombo");
     editor->SetEditorEventType(3);
-    EXPECT_EQ(Control<QComboBox>("EventTypeCombo").currentText(), "Do Nothing");
+    EXPECT_EQ(actions.currentText(), "Do Nothing");
     EXPECT_FALSE(WaveFileEdit().isEnabled());
+    // An action this program does not know plays nothing and shows nothing: no item says so.
     editor->SetEditorEventType(7);
-    EXPECT_EQ(editor->EditorEventType(), 0);
+    EXPECT_EQ(actions.currentIndex(), -1);
+    EXPECT_EQ(editor->EditorEventType(), 7);
+    EXPECT_FALSE(WaveFileEdit().isEnabled());
+    actions.setCurrentIndex(2);
+    EXPECT_EQ(editor->EditorEventType(), 2);
     EXPECT_TRUE(WaveFileEdit().isEnabled());
 }
 

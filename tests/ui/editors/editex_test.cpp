@@ -26,7 +26,17 @@ protected:
         SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
         Remake();
         messages.infos.clear();
-        const Outcome outcome = SaveWithTime(QString::fromUtf8(c.typed));
+        const QString typed = QString::fromUtf8(c.typed);
+        const Outcome outcome = Run(*editor, [&] {
+            TimeEdit().setText(typed);
+            Click("SetAlarmButton");
+            if (c.shown)
+                return;
+            // Refused: the typed text stays, selected, for the user to correct.
+            EXPECT_EQ(TimeEdit().text(), typed);
+            EXPECT_EQ(TimeEdit().selectedText(), typed);
+            EXPECT_EQ(editor->focusWidget(), &TimeEdit());
+        });
         if (c.shown) {
             EXPECT_EQ(outcome.result, QDialog::Accepted);
             EXPECT_EQ(TimeEdit().text(), QString::fromUtf8(c.shown));
@@ -35,10 +45,9 @@ protected:
         } else {
             EXPECT_TRUE(outcome.stayedOpen);
             EXPECT_EQ(messages.infos,
-                      QStringList{"Invalid time. Please use your Windows Time format\n"
+                      QStringList{"Invalid time. Please use your regional time format\n"
                                   "   Example: " +
                                   example});
-            EXPECT_EQ(TimeEdit().text(), example) << "the edit shows the present time";
         }
         EXPECT_FALSE(formats.UserFormatsInForce());
     }
@@ -150,9 +159,18 @@ TEST_F(EditAlarmExactTest, QuickTimeSetOnATimeThatDoesNotParseReportsItAndStarts
             dialog.reject();
         });
         Click("ExplorerButton1");
+        EXPECT_EQ(messages.infos.size(), 1);
+        EXPECT_EQ(TimeEdit().text(), "soon") << "Cancel leaves the text to correct";
+        EXPECT_EQ(TimeEdit().selectedText(), "soon");
+
+        WhenOpen<TSetTimeDialog>([](TSetTimeDialog& dialog) {
+            dialog.HourClick(15);
+            dialog.accept();
+        });
+        Click("ExplorerButton1");
+        EXPECT_EQ(TimeEdit().text(), "3:00 PM") << "the picked time replaces it";
     });
-    EXPECT_EQ(messages.infos.size(), 1);
-    EXPECT_EQ(TimeEdit().text(), "10:00 AM");
+    EXPECT_EQ(messages.infos.size(), 2);
 }
 
 TEST_F(EditAlarmExactTest, OpensWithTheMessageSelectedSoTypingReplacesItAndEnterSaves) {
@@ -167,12 +185,19 @@ TEST_F(EditAlarmExactTest, OpensWithTheMessageSelectedSoTypingReplacesItAndEnter
     EXPECT_EQ(editor->EditorWhen(), EncodeDate(2024, 7, 1) + EncodeTime(8, 0));
 }
 
-TEST_F(EditAlarmExactTest, TheMessageRefusesA101stCharacter) {
+TEST_F(EditAlarmExactTest, TheMessageRefusesA101stTypedCharacterAndKeepsALongerOneGiven) {
     editor->SetDescription("");
     QTest::keyClicks(&Descript(), QString(101, QLatin1Char('x')));
     EXPECT_EQ(Descript().text(), QString(100, QLatin1Char('x')));
+    EXPECT_TRUE(Descript().toolTip().contains("100 characters")) << "the tooltip tells the limit";
+    // A longer message from the data file is shown and kept whole; typing cannot lengthen it.
     editor->SetDescription(std::string(150, 'y'));
-    EXPECT_EQ(editor->Description(), std::string(100, 'y')) << "nor takes one from the caller";
+    EXPECT_EQ(Descript().text(), QString(150, QLatin1Char('y')));
+    QTest::keyClick(&Descript(), Qt::Key_End);
+    QTest::keyClick(&Descript(), Qt::Key_Z);
+    EXPECT_EQ(editor->Description(), std::string(150, 'y'));
+    QTest::keyClick(&Descript(), Qt::Key_Backspace);
+    EXPECT_EQ(editor->Description(), std::string(149, 'y'));
 }
 
 TEST_F(EditAlarmExactTest, CancelEscAndTheCloseBoxReturnCancelAndHelpShowsItsTopic) {

@@ -23,14 +23,14 @@ protected:
     }
 };
 
-TEST_F(RepeatingSave, EachRefusalShowsItsMessageKeepsTheDialogOpenAndResetsItsControl) {
+TEST_F(RepeatingSave, EachRefusalShowsItsMessageKeepsTheDialogOpenAndShowsWhatToCorrect) {
     const QString example = "   Example: 10:00 AM";
     const struct {
         const char* what;
         std::function<void()> setUp;
         std::function<void()> act;
         QString message;
-        const char* control; // the edit the refusal resets, if any
+        const char* control; // the edit the refusal leaves to correct, if any
         const char* shown;
     } cases[] = {
         {"day of month 32 typed, Enter", [this] { editor->SetEditorDaySpec("@ 1 0"); },
@@ -55,13 +55,13 @@ TEST_F(RepeatingSave, EachRefusalShowsItsMessageKeepsTheDialogOpenAndResetsItsCo
              Edit("TimeEdit").setText("25:00");
              Click("SetAlarmButton");
          },
-         "Invalid time. Please use your Windows Time format\n" + example, "TimeEdit", "10:00 AM"},
+         "Invalid time. Please use your regional time format\n" + example, "TimeEdit", "25:00"},
         {"interval 9 typed, Enter", [this] { editor->SetRepeatMinutes(60); },
          [this] { TypeAndPressEnter("RepeatEverySpinner", "9"); },
          "Repeat interval must be greater than 10 minutes", nullptr, nullptr},
         {"ending time 'soon'", [this] { RepeatUntil(); }, [this] { SaveWithEnding("soon"); },
-         "Invalid ENDING time. Please use your Windows Time format\n" + example, "UntilTimeEdit",
-         "3:15 PM"},
+         "Invalid ENDING time. Please use your regional time format\n" + example, "UntilTimeEdit",
+         "soon"},
         {"ending time equal to the start", [this] { RepeatUntil(); },
          [this] { SaveWithEnding("14:15"); },
          "Invalid ENDING time. Must be greater than starting time", "UntilTimeEdit", "3:15 PM"},

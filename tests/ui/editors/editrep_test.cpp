@@ -170,16 +170,19 @@ TEST_F(RepeatChoices, TheUntilOptionsFollowRepeatEveryAndTheEndingTimeFollowsUnt
     EXPECT_TRUE(messages.infos.isEmpty());
 }
 
-TEST_F(RepeatChoices, AnInvalidStartFollowedByARadioClickIsReportedResetAndHidesTheUntilOptions) {
+TEST_F(RepeatChoices, AnInvalidStartFollowedByARadioClickIsReportedKeptAndHidesTheUntilOptions) {
     editor->SetRepeatMinutes(30);
     Run(*editor, [this] {
         EXPECT_TRUE(UntilPanelShown());
         Edit("TimeEdit").setText("25:00");
         Click("RepeatEveryCheck");
-        EXPECT_EQ(messages.infos, QStringList{"Invalid time. Please use your Windows Time format\n"
+        EXPECT_EQ(messages.infos, QStringList{"Invalid time. Please use your regional time format\n"
                                               "   Example: 10:00 AM"});
-        EXPECT_EQ(Edit("TimeEdit").text(), "10:00 AM");
+        EXPECT_EQ(Edit("TimeEdit").text(), "25:00");
+        EXPECT_EQ(Edit("TimeEdit").selectedText(), "25:00");
+        EXPECT_EQ(editor->focusWidget(), &Edit("TimeEdit"));
         EXPECT_FALSE(UntilPanelShown());
+        Edit("TimeEdit").setText("11:00");
         Click("RepeatEveryCheck");
         EXPECT_TRUE(UntilPanelShown()) << "until the next such click";
     });
@@ -190,7 +193,7 @@ TEST_F(RepeatChoices, TheCallersValuesChooseTheRadiosAndShowTheTimes) {
     editor->SetRepeatMinutes(1000);
     editor->SetHasUntil(true);
     EXPECT_TRUE(Checked("RepeatEveryCheck"));
-    EXPECT_EQ(Spinner("RepeatEverySpinner").Value(), 720) << "brought into the box's range";
+    EXPECT_EQ(Spinner("RepeatEverySpinner").Value(), 1000) << "shown as given, beyond the range";
     EXPECT_TRUE(Edit("UntilTimeEdit").isEnabled());
     editor->SetRepeatMinutes(-5);
     EXPECT_TRUE(Checked("OncePerDayCheck")) << "a negative interval fires once a day";
@@ -237,12 +240,24 @@ TEST_F(EditAlarmRepeatingTest, EndingTimeQuickSetChecksBothTimesFirst) {
 
         Edit("UntilTimeEdit").setText("7:00 AM");
         WhenOpen<TSetTimeDialog>([](TSetTimeDialog& dialog) {
-            EXPECT_EQ(dialog.PickedTime(), EncodeTime(10, 0)) << "from now";
+            EXPECT_EQ(dialog.PickedTime(), EncodeTime(9, 0)) << "from the start plus an hour";
             dialog.reject();
         });
         Click("EndingtimeButton");
         EXPECT_EQ(messages.infos,
                   QStringList{"Invalid ENDING time. Must be greater than starting time"});
+        EXPECT_EQ(Edit("UntilTimeEdit").text(), "9:00 AM");
+
+        messages.infos.clear();
+        Edit("UntilTimeEdit").setText("later");
+        WhenOpen<TSetTimeDialog>([](TSetTimeDialog& dialog) {
+            EXPECT_EQ(dialog.PickedTime(), EncodeTime(10, 0)) << "from now";
+            dialog.reject();
+        });
+        Click("EndingtimeButton");
+        EXPECT_EQ(messages.infos.size(), 1);
+        EXPECT_TRUE(messages.infos.value(0).startsWith("Invalid ENDING time. Please use"));
+        EXPECT_EQ(Edit("UntilTimeEdit").text(), "later");
 
         messages.infos.clear();
         Edit("TimeEdit").setText("noon");
@@ -250,7 +265,8 @@ TEST_F(EditAlarmRepeatingTest, EndingTimeQuickSetChecksBothTimesFirst) {
         Click("EndingtimeButton");
         EXPECT_EQ(messages.infos.size(), 1);
         EXPECT_TRUE(messages.infos.value(0).startsWith("Invalid time.")) << "the start's message";
-        EXPECT_EQ(Edit("TimeEdit").text(), "10:00 AM");
+        EXPECT_EQ(Edit("TimeEdit").text(), "noon");
+        EXPECT_EQ(Edit("TimeEdit").selectedText(), "noon");
     });
 }
 
