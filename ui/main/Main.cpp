@@ -107,12 +107,9 @@ void TMainForm::FormActivate() {
         raise();
         activateWindow();
     } else if (StartsInTray()) {
-        // Only the tray icon: the window is hidden, which takes it off the task bar, once
-        // the event loop runs and the minimised window exists on the desktop.
-        showMinimized();
-        QMetaObject::invokeMethod(
-            this, [this] { TrayIcon->HideApplication(); }, Qt::QueuedConnection);
+        // Only the tray icon: the window is not shown at all until it is brought back.
         TrayIcon->AddIcon();
+        TrayIcon->MinimizeApplication();
     } else {
         showMinimized();
     }
@@ -260,7 +257,7 @@ void TMainForm::RepeatingAlarmGridDblClick() {
 }
 
 void TMainForm::MinimizebuttonClick() {
-    showMinimized();
+    TrayIcon->MinimizeApplication();
 }
 
 void TMainForm::mnuExitClick() {

@@ -41,8 +41,7 @@ void TMainForm::TrayIconDblClick() {
 }
 
 void TMainForm::RestoreApplication() {
-    // The tray icon sees the window restored and shows, raises and activates it.
-    setWindowState(windowState() & ~Qt::WindowMinimized);
+    TrayIcon->RestoreApplication();
 }
 
 } // namespace nudgery

@@ -246,10 +246,11 @@ void TTrayIcon95::ShowApplication() {
 }
 
 void TTrayIcon95::HideApplication() {
+    // Only hidden, not minimised as well: a window the program minimises is marked for the
+    // window manager to show minimised, and the window manager may then map it minimised
+    // when it is shown again, which would send it straight back into the tray.
     PostDeferred([this] {
         LockScreenUpdate(true);
-        if (!owner_.isMinimized())
-            owner_.setWindowState(owner_.windowState() | Qt::WindowMinimized);
         owner_.hide();
         LockScreenUpdate(false);
     });
@@ -259,18 +260,37 @@ void TTrayIcon95::LockScreenUpdate(bool lock) {
     owner_.setUpdatesEnabled(!lock);
 }
 
+bool TTrayIcon95::MinimizesIntoTray() const {
+    return active_ && options_.testFlag(toMinimizeToTray);
+}
+
 void TTrayIcon95::AppMinimized() {
-    if (active_ && options_.testFlag(toMinimizeToTray))
+    if (MinimizesIntoTray())
         HideApplication();
     if (OnAppMinimize)
         OnAppMinimize();
 }
 
 void TTrayIcon95::AppRestored() {
-    if (active_)
+    // A hidden owner has no other way back, even if the icon has gone meanwhile.
+    if (active_ || !owner_.isVisible())
         ShowApplication();
     if (OnAppRestore)
         OnAppRestore();
+}
+
+void TTrayIcon95::MinimizeApplication() {
+    if (MinimizesIntoTray())
+        AppMinimized();
+    else
+        owner_.showMinimized(); // AppMinimized follows from the change of state
+}
+
+void TTrayIcon95::RestoreApplication() {
+    if (!owner_.isVisible())
+        AppRestored(); // hidden in the tray: its state may not say minimised
+    else if (owner_.isMinimized())
+        owner_.setWindowState(owner_.windowState() & ~Qt::WindowMinimized);
 }
 
 bool TTrayIcon95::eventFilter(QObject* watched, QEvent* event) {

@@ -379,6 +379,44 @@ TEST_F(TrayIconTest, MinimisingHidesTheWindowIntoTheTrayAndAClickBringsItBack) {
     EXPECT_EQ(restores, 1);
 }
 
+TEST_F(TrayIconTest, TheProgramsOwnMinimiseAndRestoreGoIntoTheTrayAndBack) {
+    int minimizes = 0;
+    int restores = 0;
+    tray_->OnAppMinimize = [&] { ++minimizes; };
+    tray_->OnAppRestore = [&] { ++restores; };
+    for (const bool inTray : {true, false}) {
+        const char* what = inTray ? "into the tray" : "onto the task bar";
+        minimizes = restores = 0;
+        tray_->SetActive(inTray);
+        owner_.showNormal();
+        tray_->MinimizeApplication();
+        RunDeferred();
+        EXPECT_EQ(minimizes, 1) << what;
+        // Into the tray the window is only hidden: minimised as well, it could be shown
+        // again minimised by the window manager.
+        EXPECT_EQ(owner_.isVisible(), !inTray) << what;
+        EXPECT_EQ(owner_.isMinimized(), !inTray) << what;
+
+        tray_->RestoreApplication();
+        RunDeferred();
+        EXPECT_TRUE(owner_.isVisible()) << what;
+        EXPECT_FALSE(owner_.isMinimized()) << what;
+        EXPECT_EQ(restores, 1) << what;
+    }
+}
+
+TEST_F(TrayIconTest, AWindowHiddenInTheTrayComesBackAfterTheIconHasGone) {
+    tray_->SetActive(true);
+    owner_.show();
+    tray_->MinimizeApplication();
+    RunDeferred();
+    ASSERT_FALSE(owner_.isVisible());
+    tray_->SetActive(false);
+    tray_->RestoreApplication();
+    RunDeferred();
+    EXPECT_TRUE(owner_.isVisible());
+}
+
 TEST_F(TrayIconTest, WithoutTheTrayMinimisingLeavesTheWindowOnTheTaskBar) {
     owner_.show();
     owner_.setWindowState(Qt::WindowMinimized);
