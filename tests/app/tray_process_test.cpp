@@ -1,7 +1,7 @@
 // The built program started minimised with the tray in use, on an X server of the test's
 // own with an XEmbed notification area (trayer): only its tray icon shows, its menu opens
-// on the right button, a click on the icon brings the window back, the animated icon
-// ticks, and a notification answered meanwhile does not end the program.
+// on the right button, a click or a right double click on the icon brings the window back,
+// the animated icon ticks, and a notification answered meanwhile does not end the program.
 // With a window manager around the windows, the window goes into the tray and comes back
 // by the icon and by a second copy, round after round.
 #include "core/data_file.h"
@@ -28,8 +28,10 @@ using Windows = std::vector<VirtualDisplay::Window>;
 
 class TrayProcess : public ProgramProcess {
 protected:
-    // With a window manager (openbox) around the windows, as on a desktop, or without one.
-    explicit TrayProcess(bool withWindowManager = false) : withWindowManager_(withWindowManager) {}
+    // With a window manager (openbox) around the windows, as on a desktop, or without one;
+    // the notification area at the right of the screen's `trayEdge`, "top" or "bottom".
+    explicit TrayProcess(bool withWindowManager = false, const char* trayEdge = "top")
+        : withWindowManager_(withWindowManager), trayEdge_(QLatin1String(trayEdge)) {}
 
     void SetUp() override {
         for (const char* tool : {"Xvfb", "trayer", "xdotool"})
@@ -49,7 +51,7 @@ protected:
         trayer_.setProcessEnvironment(env);
         trayer_.setStandardOutputFile(QProcess::nullDevice());
         trayer_.setStandardErrorFile(QProcess::nullDevice());
-        trayer_.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request",
+        trayer_.start("trayer", {"--edge", trayEdge_, "--align", "right", "--widthtype", "request",
                                  "--height", "32", "--SetDockType", "false"});
         ASSERT_TRUE(trayer_.waitForStarted(kWaitMs));
         // The program looks for the notification area once, as it starts.
@@ -92,6 +94,10 @@ protected:
     bool Click(QPoint at, int button) {
         return Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
                         QString::number(button)});
+    }
+    bool DoubleClick(QPoint at, int button) {
+        return Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
+                        "--repeat", "2", "--delay", "100", QString::number(button)});
     }
     // The whole screen, and `detail` of it four times enlarged, as PNGs in the build folder.
     void SaveScreen(const char* name, const QRect& detail = {}) {
@@ -159,6 +165,7 @@ protected:
     Windows InTheTray() const { return Icons(display_.WindowsOf(program_->processId())); }
 
     const bool withWindowManager_;
+    const QString trayEdge_;
     VirtualDisplay display_;
     testing::WindowManager manager_;
     QProcess trayer_;
@@ -257,6 +264,28 @@ TEST_F(TrayProcessWithWindowManager, TheWindowComesBackFromTheTrayEveryTime) {
     ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
     ASSERT_TRUE(program_->waitForFinished(kWaitMs));
     EXPECT_EQ(program_->exitCode(), 0);
+}
+
+// The notification area at the bottom of the screen, as on many desktops: the icon's menu
+// opens above the pointer, not under it.
+class TrayProcessAtTheBottom : public TrayProcess {
+protected:
+    TrayProcessAtTheBottom() : TrayProcess(false, "bottom") {}
+};
+
+TEST_F(TrayProcessAtTheBottom, ARightDoubleClickBringsTheWindowBack) {
+    const QRect icon = StartIntoTheTray("[Tray]\nUse=1\n");
+    ASSERT_FALSE(icon.isEmpty());
+    // The first press opens the menu, which takes the second press away from the icon.
+    ASSERT_TRUE(DoubleClick(icon.center(), 3));
+    const bool back = QTest::qWaitFor(
+        [&] {
+            const Windows shown = OnScreen();
+            return shown.size() == 1 && shown.front().name == "Nudgery!";
+        },
+        kWaitMs);
+    SaveScreen("tray_right_double_click");
+    EXPECT_TRUE(back) << "windows on the screen: " << OnScreen().size();
 }
 
 TEST_F(TrayProcess, AStartIntoTheTrayStillShowsTheMissedRemindersAndTheDamagedFile) {

@@ -106,7 +106,7 @@ public:
     bool AutoPopup() const { return autoPopup_; }
     void SetAutoPopup(bool autoPopup) { autoPopup_ = autoPopup; }
     QMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+    void SetPopupMenu(QMenu* menu);
     // The tooltip; the area is given its first MaxTipLength characters.
     const QString& Hint() const { return hint_; }
     void SetHint(const QString& hint);

@@ -132,6 +132,13 @@ TEST_F(MainTray, EachWayBackFromTheTrayShowsTheWindowAgain) {
              menu.close();
              emit area.DoubleClicked(TrayButton::Right, at);
          }},
+        {"a right double click whose second press the open menu takes",
+         [&](FakeTrayArea& area, QMenu& menu, SettableClock& clock) {
+             emit area.ContextRequested(at);
+             clock.AdvanceMilliseconds(150);
+             RightPressOnMenu(menu, at, QEvent::MouseButtonDblClick);
+             EXPECT_FALSE(menu.isVisible());
+         }},
         {"Show Nudgery in the icon's menu",
          [&](FakeTrayArea& area, QMenu& menu, SettableClock&) {
              emit area.ContextRequested(at);

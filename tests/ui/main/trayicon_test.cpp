@@ -155,6 +155,54 @@ TEST_P(TrayClickTest, FiresTheRightHandlerAtTheRightTime) {
 INSTANTIATE_TEST_SUITE_P(Reports, TrayClickTest, ::testing::ValuesIn(kClickCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(TrayIconTest, ARightPressOnTheOpenMenuAtTheIconSoonAfterIsADoubleClick) {
+    // The open menu takes the pointer, so the second press of a right double click on the
+    // icon comes to the menu.
+    const struct {
+        const char* name;
+        std::uint32_t after;
+        QPoint offset;
+        QEvent::Type type;
+        bool isDouble;
+    } cases[] = {
+        {"a press at once", 100, {}, QEvent::MouseButtonPress, true},
+        {"a press counted as a double click", 100, {}, QEvent::MouseButtonDblClick, true},
+        {"a press within the wait, the pointer a pixel away",
+         400,
+         {2, -2},
+         QEvent::MouseButtonPress,
+         true},
+        {"a press after the wait", 401, {}, QEvent::MouseButtonPress, false},
+        {"a press off the icon", 100, {3, 0}, QEvent::MouseButtonPress, false},
+    };
+    QMenu menu;
+    menu.addAction(QStringLiteral("Show"));
+    tray_->SetAutoPopup(true);
+    tray_->SetPopupMenu(&menu);
+    int clicks = 0;
+    int doubleClicks = 0;
+    tray_->OnClick = [&] { ++clicks; };
+    tray_->OnDblClick = [&] { ++doubleClicks; };
+    tray_->SetActive(true);
+    const QPoint icon(300, 200);
+    for (const auto& c : cases) {
+        clicks = doubleClicks = 0;
+        emit area_->ContextRequested(icon);
+        ASSERT_TRUE(menu.isVisible()) << c.name;
+        clock_.AdvanceMilliseconds(c.after);
+        testing::RightPressOnMenu(menu, icon + c.offset, c.type);
+        EXPECT_EQ(doubleClicks, c.isDouble ? 1 : 0) << c.name;
+        if (c.isDouble) {
+            EXPECT_FALSE(menu.isVisible()) << c.name;
+        }
+        // Only the first press on the menu can be the icon's second.
+        testing::RightPressOnMenu(menu, icon, c.type);
+        EXPECT_EQ(doubleClicks, c.isDouble ? 1 : 0) << c.name;
+        EXPECT_EQ(clicks, 0) << c.name;
+        menu.close();
+    }
+}
+
 TEST_F(TrayIconTest, PointerArrivalMovesAndLeavingAreReported) {
     std::vector<QPoint> entered, moved, left;
     tray_->OnMouseEnter = [&](QPoint p) { entered.push_back(p); };
