@@ -21,7 +21,8 @@ NUDGERY_RUN_PACKAGES=(
 # keys and click with xdotool. scripts/screenshots.sh, run as a test too, frames the
 # windows with openbox and takes the pictures with ImageMagick's import. The install test
 # checks the desktop entry and the AppStream metadata with the distribution's validators.
-# openbox is also the window manager of the keyboard-focus test.
+# openbox is also the window manager of the keyboard-focus test and of the tray test's
+# rounds into the tray and back.
 # bench/startup/measure.py counts the idle system calls with strace.
 # The desktop-notification tests run real notification servers (dunst and notification-daemon
 # on Xvfb, mako in a headless sway session) on a

@@ -8,6 +8,7 @@
 #include "platform/data_file_store.h"
 #include "platform/system_clock.h"
 #include "program_process.h"
+#include "window_manager.h"
 #include "x_display.h"
 
 #include <QStandardPaths>
@@ -62,18 +63,10 @@ TEST_F(NotificationProcess, TheMissedRemindersWindowLeavesTheKeyboardWithTheMain
     if (QStandardPaths::findExecutable("openbox").isEmpty())
         GTEST_SKIP() << "openbox is not installed";
     // A window manager, which gives new windows the focus unless they ask it not to.
-    QProcess manager;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display_.Name());
-    manager.setProcessEnvironment(env);
-    manager.setStandardOutputFile(QProcess::nullDevice());
-    manager.setStandardErrorFile(QProcess::nullDevice());
-    // The program starts once the manager has finished starting, as in a desktop session:
-    // a window mapped while it is still starting may be left unmanaged and unmapped.
-    const QString ready = FolderFile("window-manager-ready");
-    manager.start("openbox", {"--startup", QStringLiteral("touch '%1'").arg(ready)});
-    ASSERT_TRUE(manager.waitForStarted(kWaitMs));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(ready); }, kWaitMs));
+    testing::WindowManager manager;
+    QString why;
+    ASSERT_TRUE(manager.Start(display_.Name(), FolderFile("window-manager-ready"), why))
+        << why.toStdString();
 
     const SystemClock clock;
     const auto missed = TReminder::CreateNormal(KindOneTime, clock.Now() - 1,
@@ -104,8 +97,6 @@ TEST_F(NotificationProcess, TheMissedRemindersWindowLeavesTheKeyboardWithTheMain
                          << display_.FocusedWindow();
     ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
     EXPECT_TRUE(program_->waitForFinished(kWaitMs));
-    manager.terminate();
-    manager.waitForFinished(kWaitMs);
 }
 
 TEST_F(NotificationProcess, AnAnswerSurvivesAKillRightAfterIt) {

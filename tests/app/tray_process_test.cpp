@@ -1,13 +1,16 @@
 // The built program started minimised with the tray in use, on an X server of the test's
 // own with an XEmbed notification area (trayer): only its tray icon shows, its menu opens
-// on the right button, a click on the icon brings the window back, the animated icon
-// ticks, and a notification answered meanwhile does not end the program.
+// on the right button, a click or a right double click on the icon brings the window back,
+// the animated icon ticks, and a notification answered meanwhile does not end the program.
+// With a window manager around the windows, the window goes into the tray and comes back
+// by the icon and by a second copy, round after round.
 #include "core/data_file.h"
 #include "core/datetime.h"
 #include "core/reminder.h"
 #include "platform/data_file_store.h"
 #include "platform/system_clock.h"
 #include "program_process.h"
+#include "window_manager.h"
 #include "x_display.h"
 
 #include <QPainter>
@@ -15,6 +18,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <csignal>
+#include <optional>
 #include <utility>
 
 namespace nudgery {
@@ -24,19 +28,30 @@ using Windows = std::vector<VirtualDisplay::Window>;
 
 class TrayProcess : public ProgramProcess {
 protected:
+    // With a window manager (openbox) around the windows, as on a desktop, or without one;
+    // the notification area at the right of the screen's `trayEdge`, "top" or "bottom".
+    explicit TrayProcess(bool withWindowManager = false, const char* trayEdge = "top")
+        : withWindowManager_(withWindowManager), trayEdge_(QLatin1String(trayEdge)) {}
+
     void SetUp() override {
         for (const char* tool : {"Xvfb", "trayer", "xdotool"})
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
                 GTEST_SKIP() << tool << " is not installed";
+        if (withWindowManager_ && QStandardPaths::findExecutable("openbox").isEmpty())
+            GTEST_SKIP() << "openbox is not installed";
         ProgramProcess::SetUp();
         QString why;
         ASSERT_TRUE(display_.Start(why)) << why.toStdString();
+        if (withWindowManager_) {
+            ASSERT_TRUE(manager_.Start(display_.Name(), FolderFile("window-manager-ready"), why))
+                << why.toStdString();
+        }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display_.Name());
         trayer_.setProcessEnvironment(env);
         trayer_.setStandardOutputFile(QProcess::nullDevice());
         trayer_.setStandardErrorFile(QProcess::nullDevice());
-        trayer_.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request",
+        trayer_.start("trayer", {"--edge", trayEdge_, "--align", "right", "--widthtype", "request",
                                  "--height", "32", "--SetDockType", "false"});
         ASSERT_TRUE(trayer_.waitForStarted(kWaitMs));
         // The program looks for the notification area once, as it starts.
@@ -59,6 +74,13 @@ protected:
                      [&](const auto& w) { return w.viewable && w.topLevel == topLevel; });
         return kept;
     }
+    // The icons in the notification area: embedded there, and not windows that a window
+    // manager has taken into frames of its own.
+    static Windows Icons(const Windows& windows) {
+        Windows kept = Viewable(windows, false);
+        std::erase_if(kept, [](const auto& w) { return w.managed; });
+        return kept;
+    }
     // Runs xdotool on the virtual display: real pointer and key events, as a user gives.
     bool Xdotool(const QStringList& arguments) {
         QProcess tool;
@@ -72,6 +94,10 @@ protected:
     bool Click(QPoint at, int button) {
         return Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
                         QString::number(button)});
+    }
+    bool DoubleClick(QPoint at, int button) {
+        return Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
+                        "--repeat", "2", "--delay", "100", QString::number(button)});
     }
     // The whole screen, and `detail` of it four times enlarged, as PNGs in the build folder.
     void SaveScreen(const char* name, const QRect& detail = {}) {
@@ -92,31 +118,36 @@ protected:
         return colours.size();
     }
 
-    // Starts the program minimised with `settings` and waits until only its tray icon
-    // shows: one window embedded in the notification area, drawn, and none on the screen.
-    // Where the icon is; empty when that did not come to pass.
-    QRect StartIntoTheTray(const QByteArray& settings) {
+    void WriteSettings(const QByteArray& settings) {
         QFile file(SettingsFile());
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(settings);
         file.close();
+    }
+    // Starts the program minimised with `settings` and waits until only its tray icon
+    // shows: one window embedded in the notification area, drawn, and none on the screen.
+    // Where the icon is; empty when that did not come to pass.
+    QRect StartIntoTheTray(const QByteArray& settings) {
+        WriteSettings(settings);
         program_ = &StartOnDisplay(display_.Name(), {"--minimized"});
         const qint64 pid = program_->processId();
         Windows icons;
         const bool onlyTheIcon = QTest::qWaitFor(
             [&] {
                 const Windows windows = display_.WindowsOf(pid);
-                icons = Viewable(windows, false);
+                icons = Icons(windows);
                 return icons.size() == 1 && Viewable(windows, true).empty();
             },
             kWaitMs);
         EXPECT_TRUE(onlyTheIcon) << "windows on the screen: "
                                  << Viewable(display_.WindowsOf(pid), true).size()
                                  << ", icons in the tray: " << icons.size();
-        if (!onlyTheIcon)
-            return {};
-        // A picture, not a plain square, where the icon has come to rest: the notification
-        // area grows to take the icon and moves it as it does.
+        return onlyTheIcon ? IconAtRest() : QRect();
+    }
+    // Where the program's one icon has come to rest, drawn: a picture, not a plain square.
+    // The notification area grows to take the icon and moves it as it does. Empty when
+    // that did not come to pass.
+    QRect IconAtRest() {
         QRect icon;
         const bool drawn = QTest::qWaitFor(
             [&] {
@@ -131,9 +162,12 @@ protected:
         return drawn ? icon : QRect();
     }
     Windows OnScreen() const { return Viewable(display_.WindowsOf(program_->processId()), true); }
-    Windows InTheTray() const { return Viewable(display_.WindowsOf(program_->processId()), false); }
+    Windows InTheTray() const { return Icons(display_.WindowsOf(program_->processId())); }
 
+    const bool withWindowManager_;
+    const QString trayEdge_;
     VirtualDisplay display_;
+    testing::WindowManager manager_;
     QProcess trayer_;
     QProcess* program_ = nullptr;
 };
@@ -167,6 +201,91 @@ TEST_F(TrayProcess, AMinimisedStartShowsOnlyTheTrayIconAndAClickBringsTheWindowB
     ASSERT_TRUE(program_->waitForFinished(kWaitMs));
     EXPECT_EQ(program_->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program_->exitCode(), 0);
+}
+
+// The same with a window manager around the windows, which minimises and maps them in its
+// own time, as on a desktop.
+class TrayProcessWithWindowManager : public TrayProcess {
+protected:
+    TrayProcessWithWindowManager() : TrayProcess(true) {}
+
+    // The main window, on the screen in a frame of the window manager's; none when it is
+    // not there.
+    std::optional<VirtualDisplay::Window> MainWindow() const {
+        for (const auto& window : display_.WindowsOf(program_->processId()))
+            if (window.viewable && window.managed && window.name == "Nudgery!")
+                return window;
+        return std::nullopt;
+    }
+    bool WindowComesBack() {
+        return QTest::qWaitFor([&] { return MainWindow().has_value(); }, kWaitMs);
+    }
+    // Minimises the main window by its Minimize button (at the bottom left) or by the
+    // window manager, and waits until the window has gone into the tray.
+    bool Minimize(bool byWindowManager) {
+        const std::optional<VirtualDisplay::Window> window = MainWindow();
+        if (!window)
+            return false;
+        const bool asked = byWindowManager
+                               ? Xdotool({"windowminimize", QString::number(window->id)})
+                               : Click(window->geometry.bottomLeft() + QPoint(60, -24), 1);
+        return asked && QTest::qWaitFor([&] { return !MainWindow(); }, kWaitMs);
+    }
+    // Starts a second copy on the display, which asks this one to come forward and ends.
+    bool StartASecondCopy() {
+        QProcess& second = StartOnDisplay(display_.Name());
+        return second.waitForFinished(kWaitMs) && second.exitStatus() == QProcess::NormalExit &&
+               second.exitCode() == 0;
+    }
+};
+
+TEST_F(TrayProcessWithWindowManager, TheWindowComesBackFromTheTrayEveryTime) {
+    WriteSettings("[Tray]\nUse=1\n[Misc]\nAnimateIcon=1\nHints=1\n");
+    program_ = &StartOnDisplay(display_.Name(), {"--minimized"});
+    const QRect icon = IconAtRest();
+    ASSERT_FALSE(icon.isEmpty());
+    EXPECT_FALSE(MainWindow()) << "started in the tray";
+
+    // The way back by the icon, then by a second copy, time and again: the window manager
+    // minimising or mapping a window in its own time must not leave it behind. Minimised by
+    // the program's own button, and in every third round by the window manager.
+    for (int round = 1; round <= 6; ++round) {
+        const bool byWindowManager = round % 3 == 0;
+        if (round > 1) {
+            ASSERT_TRUE(Minimize(byWindowManager)) << "round " << round;
+        }
+        ASSERT_TRUE(Click(icon.center(), 1));
+        ASSERT_TRUE(WindowComesBack()) << "the icon did not bring it back, round " << round;
+        ASSERT_TRUE(Minimize(byWindowManager)) << "round " << round;
+        ASSERT_TRUE(StartASecondCopy()) << "round " << round;
+        ASSERT_TRUE(WindowComesBack()) << "a second copy did not bring it back, round " << round;
+    }
+    SaveScreen("tray_window_manager", icon.adjusted(-40, 0, 0, 8));
+    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    ASSERT_TRUE(program_->waitForFinished(kWaitMs));
+    EXPECT_EQ(program_->exitCode(), 0);
+}
+
+// The notification area at the bottom of the screen, as on many desktops: the icon's menu
+// opens above the pointer, not under it.
+class TrayProcessAtTheBottom : public TrayProcess {
+protected:
+    TrayProcessAtTheBottom() : TrayProcess(false, "bottom") {}
+};
+
+TEST_F(TrayProcessAtTheBottom, ARightDoubleClickBringsTheWindowBack) {
+    const QRect icon = StartIntoTheTray("[Tray]\nUse=1\n");
+    ASSERT_FALSE(icon.isEmpty());
+    // The first press opens the menu, which takes the second press away from the icon.
+    ASSERT_TRUE(DoubleClick(icon.center(), 3));
+    const bool back = QTest::qWaitFor(
+        [&] {
+            const Windows shown = OnScreen();
+            return shown.size() == 1 && shown.front().name == "Nudgery!";
+        },
+        kWaitMs);
+    SaveScreen("tray_right_double_click");
+    EXPECT_TRUE(back) << "windows on the screen: " << OnScreen().size();
 }
 
 TEST_F(TrayProcess, AStartIntoTheTrayStillShowsTheMissedRemindersAndTheDamagedFile) {

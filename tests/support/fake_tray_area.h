@@ -1,9 +1,13 @@
 #pragma once
 // A notification area that shows nothing: it keeps the icon and tooltip it was given, counts
-// the calls, and lets the test play the user's presses and the pointer's position.
+// the calls, and lets the test play the user's presses and the pointer's position, and the
+// presses that the icon's open menu gets.
 
 #include "platform/tray_area.h"
 
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
 #include <functional>
 
 namespace nudgery::testing {
@@ -41,5 +45,15 @@ public:
     QPoint pointer;
     std::function<void(const FakeTrayArea&)> whenDestroyed;
 };
+
+// A right press on the icon's open menu at `global` on the screen, as the menu gets the
+// second press of a double click on the icon: `type` is a press, or a double click when
+// the toolkit counts it as one.
+inline void RightPressOnMenu(QMenu& menu, QPoint global,
+                             QEvent::Type type = QEvent::MouseButtonPress) {
+    QMouseEvent press(type, QPointF(menu.mapFromGlobal(global)), QPointF(global), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&menu, &press);
+}
 
 } // namespace nudgery::testing

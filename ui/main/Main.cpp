@@ -147,12 +147,9 @@ void MainPrivate::FormActivate() {
         q.raise();
         q.activateWindow();
     } else if (q.StartsInTray()) {
-        // Only the tray icon: the window is hidden, which takes it off the task bar, once
-        // the event loop runs and the minimised window exists on the desktop.
-        q.showMinimized();
-        QMetaObject::invokeMethod(
-            this, [this] { TrayIcon->HideApplication(); }, Qt::QueuedConnection);
+        // Only the tray icon: the window is not shown at all until it is brought back.
         TrayIcon->AddIcon();
+        TrayIcon->MinimizeApplication();
     } else {
         q.showMinimized();
     }
@@ -288,7 +285,7 @@ void MainPrivate::AlarmGridKeyPress(int key) {
 }
 
 void MainPrivate::MinimizebuttonClick() {
-    q.showMinimized();
+    TrayIcon->MinimizeApplication();
 }
 
 void MainPrivate::mnuExitClick() {

@@ -34,8 +34,7 @@ void MainPrivate::LoadAndAnimateIcons() {
 }
 
 void MainPrivate::RestoreApplication() {
-    // The tray icon sees the window restored and shows, raises and activates it.
-    q.setWindowState(q.windowState() & ~Qt::WindowMinimized);
+    TrayIcon->RestoreApplication();
 }
 
 } // namespace nudgery

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QMetaObject>
+#include <QMouseEvent>
 #include <QScopeGuard>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
@@ -84,7 +85,7 @@ std::optional<QIcon> TTrayIconAnimation::Frame(int index) const {
 
 TTrayIcon95::TTrayIcon95(QWidget& owner, std::unique_ptr<TrayArea> area, const Clock& clock)
     : QObject(&RequireWindow(owner)), owner_(owner), area_(std::move(area)), timers_(clock),
-      animation_(*this, timers_), msgWindow_(*this, *area_, timers_) {
+      animation_(*this, timers_), msgWindow_(*this, *area_, timers_, clock) {
     connect(area_.get(), &TrayArea::Pressed, this, [this](TrayButton button, QPoint position) {
         msgWindow_.TrayMouseMessage(TrayMouseKind::Press, button, position);
     });
@@ -123,6 +124,15 @@ void TTrayIcon95::SetActive(bool active) {
         AddIcon();
     else
         RemoveIcon();
+}
+
+void TTrayIcon95::SetPopupMenu(QMenu* menu) {
+    if (popupMenu_)
+        popupMenu_->removeEventFilter(this);
+    popupMenu_ = menu;
+    // The second press of a right double click on the icon comes to the open menu.
+    if (popupMenu_)
+        popupMenu_->installEventFilter(this);
 }
 
 void TTrayIcon95::SetHint(const QString& hint) {
@@ -246,10 +256,11 @@ void TTrayIcon95::ShowApplication() {
 }
 
 void TTrayIcon95::HideApplication() {
+    // Only hidden, not minimised as well: a window the program minimises is marked for the
+    // window manager to show minimised, and the window manager may then map it minimised
+    // when it is shown again, which would send it straight back into the tray.
     PostDeferred([this] {
         LockScreenUpdate(true);
-        if (!owner_.isMinimized())
-            owner_.setWindowState(owner_.windowState() | Qt::WindowMinimized);
         owner_.hide();
         LockScreenUpdate(false);
     });
@@ -259,21 +270,48 @@ void TTrayIcon95::LockScreenUpdate(bool lock) {
     owner_.setUpdatesEnabled(!lock);
 }
 
+bool TTrayIcon95::MinimizesIntoTray() const {
+    return active_ && options_.testFlag(toMinimizeToTray);
+}
+
 void TTrayIcon95::AppMinimized() {
-    if (active_ && options_.testFlag(toMinimizeToTray))
+    if (MinimizesIntoTray())
         HideApplication();
     if (OnAppMinimize)
         OnAppMinimize();
 }
 
 void TTrayIcon95::AppRestored() {
-    if (active_)
+    // A hidden owner has no other way back, even if the icon has gone meanwhile.
+    if (active_ || !owner_.isVisible())
         ShowApplication();
     if (OnAppRestore)
         OnAppRestore();
 }
 
+void TTrayIcon95::MinimizeApplication() {
+    if (MinimizesIntoTray())
+        AppMinimized();
+    else
+        owner_.showMinimized(); // AppMinimized follows from the change of state
+}
+
+void TTrayIcon95::RestoreApplication() {
+    if (!owner_.isVisible())
+        AppRestored(); // hidden in the tray: its state may not say minimised
+    else if (owner_.isMinimized())
+        owner_.setWindowState(owner_.windowState() & ~Qt::WindowMinimized);
+}
+
 bool TTrayIcon95::eventFilter(QObject* watched, QEvent* event) {
+    // Qt may already count the press as the second of a double click.
+    if (watched == popupMenu_ && (event->type() == QEvent::MouseButtonPress ||
+                                  event->type() == QEvent::MouseButtonDblClick)) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::RightButton &&
+            msgWindow_.MenuRightPressed(press->globalPosition().toPoint()))
+            return true;
+    }
     if (watched == &owner_ && event->type() == QEvent::WindowStateChange) {
         const bool wasMinimized =
             static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;

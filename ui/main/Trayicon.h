@@ -106,7 +106,7 @@ public:
     bool AutoPopup() const { return autoPopup_; }
     void SetAutoPopup(bool autoPopup) { autoPopup_ = autoPopup; }
     QMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+    void SetPopupMenu(QMenu* menu);
     // The tooltip; the area is given its first MaxTipLength characters.
     const QString& Hint() const { return hint_; }
     void SetHint(const QString& hint);
@@ -143,8 +143,7 @@ public:
 
     // Later, from the event loop: the owner restored, shown, raised and activated.
     virtual void ShowApplication();
-    // Later, from the event loop: the owner minimised and hidden, which takes it off the
-    // task bar.
+    // Later, from the event loop: the owner hidden, which takes it off the task bar.
     virtual void HideApplication();
     // Holds the owner's repainting while it is shown or hidden.
     virtual void LockScreenUpdate(bool lock);
@@ -152,8 +151,16 @@ public:
     // The owner was minimised: into the tray when the icon is there and toMinimizeToTray
     // is among the options.
     void AppMinimized();
-    // The owner was restored: brought back from the tray when the icon is there.
+    // The owner was restored: brought back from the tray when the icon is there, or when
+    // the owner is hidden there.
     void AppRestored();
+
+    // The program minimises the owner (its own Minimize button, a start in the tray):
+    // straight into the tray when the icon takes it there, otherwise minimised as usual.
+    void MinimizeApplication();
+    // The program restores the owner (the icon's clicks and menu): back from the tray when
+    // hidden there, otherwise no longer minimised.
+    void RestoreApplication();
 
     // What the area is given.
     const QIcon& CurrentIcon() const { return currentIcon_; }
@@ -166,6 +173,7 @@ protected:
 
 private:
     enum class ShellOperation { Add, Modify, Delete };
+    bool MinimizesIntoTray() const;
     void NotifyShell(ShellOperation operation);
     void RunDeferred();
 

@@ -1,14 +1,17 @@
 #include "TrayiconMsgWindow.h"
 
 #include "Trayicon.h"
+#include "core/clock.h"
 
 #include <QMenu>
 #include <cstdlib>
+#include <utility>
 
 namespace nudgery {
 
-TTrayIconMsgWindow::TTrayIconMsgWindow(TTrayIcon95& owner, TrayArea& area, TTimerManager& timers)
-    : owner_(owner), area_(area),
+TTrayIconMsgWindow::TTrayIconMsgWindow(TTrayIcon95& owner, TrayArea& area, TTimerManager& timers,
+                                       const Clock& clock)
+    : owner_(owner), area_(area), clock_(clock),
       ClickTimer(timers.AddTimer(false, DoubleClickWait, [this] { FireClick(); })),
       LeaveTimer(timers.AddTimer(false, LeaveCheckInterval, [this] { PollMouse(); })) {}
 
@@ -30,6 +33,7 @@ void TTrayIconMsgWindow::TrayMouseMessage(TrayMouseKind kind, TrayButton button,
     case TrayMouseKind::Press:
         LastButton = button;
         if (LastButton == TrayButton::Right && owner_.AutoPopup() && owner_.PopupMenu()) {
+            menuPoppedAt_ = clock_.TickCount();
             owner_.PopupMenu()->popup(LastMousePos);
             return;
         }
@@ -45,6 +49,18 @@ void TTrayIconMsgWindow::TrayMouseMessage(TrayMouseKind kind, TrayButton button,
         FireClick();
         return;
     }
+}
+
+bool TTrayIconMsgWindow::MenuRightPressed(QPoint position) {
+    // Only the first press on the menu can be the icon's second one.
+    const std::optional<std::uint32_t> poppedAt = std::exchange(menuPoppedAt_, std::nullopt);
+    const bool onTheIcon = std::abs(position.x() - LastMousePos.x()) <= LeaveDistance &&
+                           std::abs(position.y() - LastMousePos.y()) <= LeaveDistance;
+    if (!poppedAt || !onTheIcon || clock_.TickCount() - *poppedAt > DoubleClickWait)
+        return false;
+    owner_.PopupMenu()->close();
+    TrayMouseMessage(TrayMouseKind::DoubleClick, TrayButton::Right, position);
+    return true;
 }
 
 void TTrayIconMsgWindow::StartClickWait() {

@@ -3,6 +3,7 @@
 // ways back, and Exit from the tray menu.
 #include "main_settings_fixture.h"
 #include "platform/profile_file.h"
+#include "ui/main/Justone.h"
 
 #include <QMenu>
 #include <QSignalSpy>
@@ -89,15 +90,27 @@ TEST_F(MainTray, MinimizingHidesIntoTheTrayOnlyWhileTheIconIsThere) {
         TMainForm& f = MakeActivated();
         Find<QPushButton>(f, "Minimizebutton").click();
         QApplication::processEvents();
-        EXPECT_TRUE(f.isMinimized()) << useTray;
-        // Hidden, the window has no task-bar button; the icon is the way back.
+        // Hidden, the window has no task-bar button; the icon is the way back. It is not
+        // minimised as well: shown again, a minimised window could come back minimised.
         EXPECT_EQ(f.isVisible(), !useTray) << useTray;
+        EXPECT_EQ(f.isMinimized(), !useTray) << useTray;
         EXPECT_EQ(trayArea->shown, useTray) << useTray;
     }
 }
 
 TEST_F(MainTray, EachWayBackFromTheTrayShowsTheWindowAgain) {
-    // Each acts on the icon of the window hidden in the tray, or on its menu.
+    // How the window went into the tray: the program hides it without minimising it; the
+    // window manager minimises it first. Its state says minimised, or not, either way.
+    const struct {
+        const char* name;
+        std::function<void(TMainForm&)> act;
+    } intoTheTray[] = {
+        {"the Minimize button",
+         [](TMainForm& f) { Find<QPushButton>(f, "Minimizebutton").click(); }},
+        {"the window manager's minimise", [](TMainForm& f) { f.showMinimized(); }},
+    };
+    // Each acts on the icon of the window hidden in the tray, on its menu, or as a later
+    // copy of the program does.
     const QPoint at(600, 5);
     const struct {
         const char* name;
@@ -119,6 +132,13 @@ TEST_F(MainTray, EachWayBackFromTheTrayShowsTheWindowAgain) {
              menu.close();
              emit area.DoubleClicked(TrayButton::Right, at);
          }},
+        {"a right double click whose second press the open menu takes",
+         [&](FakeTrayArea& area, QMenu& menu, SettableClock& clock) {
+             emit area.ContextRequested(at);
+             clock.AdvanceMilliseconds(150);
+             RightPressOnMenu(menu, at, QEvent::MouseButtonDblClick);
+             EXPECT_FALSE(menu.isVisible());
+         }},
         {"Show Nudgery in the icon's menu",
          [&](FakeTrayArea& area, QMenu& menu, SettableClock&) {
              emit area.ContextRequested(at);
@@ -129,17 +149,33 @@ TEST_F(MainTray, EachWayBackFromTheTrayShowsTheWindowAgain) {
          }},
     };
     WriteSettingsFile("[Tray]\nUse=1\n");
-    for (const auto& way : ways) {
-        TMainForm& f = MakeActivated();
-        f.showMinimized();
-        QApplication::processEvents();
-        ASSERT_FALSE(f.isVisible()) << way.name;
-        way.act(*trayArea, Find<QMenu>(f, "TrayMenu"), clock);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return f.isVisible() && !f.isMinimized(); }, 5000))
-            << way.name;
-        // The icon stays in the tray.
-        EXPECT_TRUE(trayArea->shown) << way.name;
+    for (const auto& into : intoTheTray) {
+        for (const auto& way : ways) {
+            const std::string what = std::string(into.name) + ", back by " + way.name;
+            TMainForm& f = MakeActivated();
+            into.act(f);
+            QApplication::processEvents();
+            ASSERT_FALSE(f.isVisible()) << what;
+            way.act(*trayArea, Find<QMenu>(f, "TrayMenu"), clock);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return f.isVisible() && !f.isMinimized(); }, 5000))
+                << what;
+            // The icon stays in the tray.
+            EXPECT_TRUE(trayArea->shown) << what;
+        }
     }
+}
+
+TEST_F(MainTray, ALaterCopysRequestBringsTheWindowBackFromTheTray) {
+    WriteSettingsFile("[Tray]\nUse=1\n");
+    TMainForm& f = MakeActivated();
+    Find<QPushButton>(f, "Minimizebutton").click();
+    QApplication::processEvents();
+    ASSERT_FALSE(f.isVisible());
+    BringWindowForward(f);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.isVisible() && !f.isMinimized(); }, 5000));
+    // Minimised again, it goes back into the tray.
+    Find<QPushButton>(f, "Minimizebutton").click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.isVisible(); }, 5000));
 }
 
 TEST_F(MainTray, ExitFromTheTrayMenuSavesAsFileExitDoes) {

@@ -155,6 +155,54 @@ TEST_P(TrayClickTest, FiresTheRightHandlerAtTheRightTime) {
 INSTANTIATE_TEST_SUITE_P(Reports, TrayClickTest, ::testing::ValuesIn(kClickCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(TrayIconTest, ARightPressOnTheOpenMenuAtTheIconSoonAfterIsADoubleClick) {
+    // The open menu takes the pointer, so the second press of a right double click on the
+    // icon comes to the menu.
+    const struct {
+        const char* name;
+        std::uint32_t after;
+        QPoint offset;
+        QEvent::Type type;
+        bool isDouble;
+    } cases[] = {
+        {"a press at once", 100, {}, QEvent::MouseButtonPress, true},
+        {"a press counted as a double click", 100, {}, QEvent::MouseButtonDblClick, true},
+        {"a press within the wait, the pointer a pixel away",
+         400,
+         {2, -2},
+         QEvent::MouseButtonPress,
+         true},
+        {"a press after the wait", 401, {}, QEvent::MouseButtonPress, false},
+        {"a press off the icon", 100, {3, 0}, QEvent::MouseButtonPress, false},
+    };
+    QMenu menu;
+    menu.addAction(QStringLiteral("Show"));
+    tray_->SetAutoPopup(true);
+    tray_->SetPopupMenu(&menu);
+    int clicks = 0;
+    int doubleClicks = 0;
+    tray_->OnClick = [&] { ++clicks; };
+    tray_->OnDblClick = [&] { ++doubleClicks; };
+    tray_->SetActive(true);
+    const QPoint icon(300, 200);
+    for (const auto& c : cases) {
+        clicks = doubleClicks = 0;
+        emit area_->ContextRequested(icon);
+        ASSERT_TRUE(menu.isVisible()) << c.name;
+        clock_.AdvanceMilliseconds(c.after);
+        testing::RightPressOnMenu(menu, icon + c.offset, c.type);
+        EXPECT_EQ(doubleClicks, c.isDouble ? 1 : 0) << c.name;
+        if (c.isDouble) {
+            EXPECT_FALSE(menu.isVisible()) << c.name;
+        }
+        // Only the first press on the menu can be the icon's second.
+        testing::RightPressOnMenu(menu, icon, c.type);
+        EXPECT_EQ(doubleClicks, c.isDouble ? 1 : 0) << c.name;
+        EXPECT_EQ(clicks, 0) << c.name;
+        menu.close();
+    }
+}
+
 TEST_F(TrayIconTest, PointerArrivalMovesAndLeavingAreReported) {
     std::vector<QPoint> entered, moved, left;
     tray_->OnMouseEnter = [&](QPoint p) { entered.push_back(p); };
@@ -377,6 +425,44 @@ TEST_F(TrayIconTest, MinimisingHidesTheWindowIntoTheTrayAndAClickBringsItBack) {
     EXPECT_FALSE(owner_.isMinimized());
     EXPECT_TRUE(owner_.updatesEnabled());
     EXPECT_EQ(restores, 1);
+}
+
+TEST_F(TrayIconTest, TheProgramsOwnMinimiseAndRestoreGoIntoTheTrayAndBack) {
+    int minimizes = 0;
+    int restores = 0;
+    tray_->OnAppMinimize = [&] { ++minimizes; };
+    tray_->OnAppRestore = [&] { ++restores; };
+    for (const bool inTray : {true, false}) {
+        const char* what = inTray ? "into the tray" : "onto the task bar";
+        minimizes = restores = 0;
+        tray_->SetActive(inTray);
+        owner_.showNormal();
+        tray_->MinimizeApplication();
+        RunDeferred();
+        EXPECT_EQ(minimizes, 1) << what;
+        // Into the tray the window is only hidden: minimised as well, it could be shown
+        // again minimised by the window manager.
+        EXPECT_EQ(owner_.isVisible(), !inTray) << what;
+        EXPECT_EQ(owner_.isMinimized(), !inTray) << what;
+
+        tray_->RestoreApplication();
+        RunDeferred();
+        EXPECT_TRUE(owner_.isVisible()) << what;
+        EXPECT_FALSE(owner_.isMinimized()) << what;
+        EXPECT_EQ(restores, 1) << what;
+    }
+}
+
+TEST_F(TrayIconTest, AWindowHiddenInTheTrayComesBackAfterTheIconHasGone) {
+    tray_->SetActive(true);
+    owner_.show();
+    tray_->MinimizeApplication();
+    RunDeferred();
+    ASSERT_FALSE(owner_.isVisible());
+    tray_->SetActive(false);
+    tray_->RestoreApplication();
+    RunDeferred();
+    EXPECT_TRUE(owner_.isVisible());
 }
 
 TEST_F(TrayIconTest, WithoutTheTrayMinimisingLeavesTheWindowOnTheTaskBar) {
