@@ -38,7 +38,7 @@ std::string IsoText(TDateTime value, bool seconds) {
 }
 
 std::string What(const CalendarItem& item) {
-    std::string what = item.entry.summary.empty() ? "(no summary)" : item.entry.summary;
+    std::string what = item.title.empty() ? "(no summary)" : item.title;
     if (item.entry.start)
         what += " (" + IsoText(*item.entry.start, false) + ")";
     return what;
@@ -102,9 +102,11 @@ public:
             TakeAsRepeating(item, usable);
             return;
         }
+        const std::size_t before = plan_.reminders.size();
         const Occurrences occurrences = TakeOneByOne(item, usable);
-        if (occurrences.taken == 0)
-            return;
+        if (plan_.reminders.size() == before)
+            return; // nothing of it is added: nothing to say
+
         std::string note = What(item) + ": " + why + "; its occurrences in the next " +
                            std::to_string(ImportWindowDays) + " days are added one by one";
         if (occurrences.found > occurrences.taken)
@@ -231,10 +233,10 @@ private:
                 until = EncodeTime(0, 0, static_cast<int>(last));
                 minutes = alarm.repeatMinutes;
             }
-            auto reminder = TReminder::CreateRepeating(KindRepeating, time, hasUntil, until,
-                                                       dayRule_.code, minutes, item.entry.summary,
-                                                       SoundOf(ring), EventTypeOf(ring));
-            std::string key = item.entry.uid + " every " + ExactTextForm(dayRule_.code) + " " +
+            auto reminder =
+                TReminder::CreateRepeating(KindRepeating, time, hasUntil, until, dayRule_.code,
+                                           minutes, item.title, SoundOf(ring), EventTypeOf(ring));
+            std::string key = item.entry.uid + " every " + dayRule_.code + " at " +
                               IsoText(time, true).substr(11);
             Add(ReminderList::Repeating, std::move(*reminder), std::move(key));
         }
@@ -259,8 +261,8 @@ private:
             if (occurrences.taken == MostOccurrencesTaken)
                 break;
             ++occurrences.taken;
-            auto reminder = TReminder::CreateNormal(KindOneTime, time, item.entry.summary,
-                                                    SoundOf(ring), EventTypeOf(ring));
+            auto reminder = TReminder::CreateNormal(KindOneTime, time, item.title, SoundOf(ring),
+                                                    EventTypeOf(ring));
             Add(ReminderList::OneTime, std::move(*reminder),
                 item.entry.uid + " " + IsoText(time, true));
         }

@@ -42,6 +42,9 @@ struct CalendarItem {
     // the first alarm's repetitions and the program's own properties. A file's item without
     // a UID gets one made from its contents.
     CalendarEntry entry;
+    // What the item is called: its summary, or when it has none the text of its first alarm
+    // or its description. The entry keeps the summary alone.
+    std::string title;
     bool task = false;
     // It has more occurrences than its start: by RRULE or RDATE.
     bool recurs = false;

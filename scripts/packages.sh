@@ -8,6 +8,8 @@ NUDGERY_RUN_PACKAGES=(
     # Liberation Sans stands in for Arial, whose metrics the windows' fixed layouts assume.
     fonts-liberation2
     libsdl2-mixer-dev fluid-soundfont-gm
+    # Calendar files are read and written with libical.
+    libical-dev
 )
 
 # What the tests, the benchmarks and the fuzzer need besides. xvfb is for looking at the
@@ -18,13 +20,15 @@ NUDGERY_RUN_PACKAGES=(
 # windows with openbox and takes the pictures with ImageMagick's import. The install test
 # checks the desktop entry and the AppStream metadata with the distribution's validators.
 # openbox is also the window manager of the keyboard-focus test.
-# bench/startup/measure.py counts the idle system calls with strace.
+# bench/startup/measure.py counts the idle system calls with strace. The calendar tests read
+# the program's calendar files a second way, with python3-icalendar and python3-dateutil.
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth trayer xdotool libxcb1-dev
     openbox x11-utils imagemagick
     desktop-file-utils appstream strace
+    python3-icalendar python3-dateutil
 )
 
 # What scripts/package.sh needs besides: CPack finds the package's dependencies with

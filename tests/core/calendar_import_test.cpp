@@ -26,6 +26,7 @@ CalendarItem Item(std::string uid, std::string summary, TDateTime start,
                   std::vector<CalendarAlarm> alarms) {
     CalendarItem item;
     item.entry.uid = std::move(uid);
+    item.title = summary;
     item.entry.summary = std::move(summary);
     item.entry.start = start;
     item.alarms = std::move(alarms);
