@@ -97,6 +97,24 @@ bool AllowedByStandard(std::string_view line) {
     return icalproperty_string_to_kind(name.c_str()) == ICAL_NO_PROPERTY;
 }
 
+std::string StoppedAt(int line, std::string_view content) {
+    return "Reading stopped at " + LineText(line) +
+           ", which is not as a calendar file has it: " + Quoted(content) + ".";
+}
+
+// Whether a content line is END:VCALENDAR, in any case and with blanks around the name.
+bool EndsCalendar(std::string_view line) {
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos)
+        return false;
+    const std::string name(line.substr(0, colon));
+    std::string_view value = line.substr(colon + 1);
+    value.remove_prefix(std::min(value.find_first_not_of(" \t"), value.size()));
+    value = value.substr(0, value.find_last_not_of(" \t") + 1);
+    return strcasecmp(name.c_str(), "END") == 0 &&
+           strcasecmp(std::string(value).c_str(), "VCALENDAR") == 0;
+}
+
 std::string NotACalendar(int line, std::string_view content) {
     return "This is not a calendar file: " + LineText(line) + " reads " + Quoted(content) +
            " where BEGIN:VCALENDAR should begin it.";
@@ -141,8 +159,7 @@ ParsedCalendars ParseCalendars(std::string_view text) {
             }
             if (AllowedByStandard(content))
                 continue;
-            parsed.error = "Reading stopped at " + LineText(lineNumber) +
-                           ", which is not as a calendar file has it: " + Quoted(content) + ".";
+            parsed.error = StoppedAt(lineNumber, content);
             return parsed;
         }
         if (calendarLine == 0)
@@ -152,6 +169,11 @@ ParsedCalendars ParseCalendars(std::string_view text) {
         if (icalcomponent_isa(component.get()) != ICAL_VCALENDAR_COMPONENT) {
             parsed.error = "This is not a calendar file: what begins at " + LineText(calendarLine) +
                            " is no VCALENDAR.";
+            return parsed;
+        }
+        // libical ends a component at any END line; the calendar's own must name it.
+        if (!EndsCalendar(content)) {
+            parsed.error = StoppedAt(lineNumber, content);
             return parsed;
         }
         parsed.calendars.push_back(std::move(component));
