@@ -222,6 +222,19 @@ DaySpecForRuleResult Yearly(const RecurrenceRule& rule, const CalendarDate& star
 
 } // namespace
 
+bool RuleSelectsNoDay(const RecurrenceRule& rule) {
+    if (rule.byMonth.empty() || rule.byMonthDay.empty())
+        return false;
+    const auto longest =
+        std::max_element(rule.byMonth.begin(), rule.byMonth.end(), [](int a, int b) {
+            return DaysInMonth(SomeLeapYear, a) < DaysInMonth(SomeLeapYear, b);
+        });
+    // Days counted from the end of the month always exist.
+    return std::all_of(rule.byMonthDay.begin(), rule.byMonthDay.end(), [&](int day) {
+        return day > DaysInMonth(SomeLeapYear, *longest) || day == 0;
+    });
+}
+
 std::optional<RecurrenceRule> RuleForDaySpec(std::string_view code) {
     if (code.empty())
         return std::nullopt;

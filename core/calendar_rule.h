@@ -50,6 +50,10 @@ struct RecurrenceRule {
 // selects no day at all (an unreadable one among them).
 std::optional<RecurrenceRule> RuleForDaySpec(std::string_view code);
 
+// Whether the rule's months hold none of its days of the month (the 30th of February): such a
+// rule selects no day at all, which a calendar library finds out only by searching centuries.
+bool RuleSelectsNoDay(const RecurrenceRule& rule);
+
 // The day-spec code that selects exactly the days `rule` selects when its first occurrence
 // is on `startDate`, or, when no code does, why not in a few words for the user ("a rule
 // with COUNT=10"). The codes are the editor's own forms.

@@ -86,6 +86,10 @@ public:
         icalproperty* rule = changesOne ? nullptr : First(component, ICAL_RRULE_PROPERTY);
         if (rule)
             item.entry.rule = FromIcal(icalproperty_get_rrule(rule));
+        // Occurrences hours or minutes apart are no reminders, and may be millions a year.
+        if (item.entry.rule && item.entry.rule->frequency < RecurrenceFrequency::Daily &&
+            item.refusal.empty())
+            item.refusal = "a rule that repeats within the day";
         item.recurs =
             !changesOne && (rule || First(component, ICAL_RDATE_PROPERTY)) && start_.moment;
 
@@ -344,7 +348,9 @@ private:
         if (icalproperty* rule = First(component_, ICAL_RRULE_PROPERTY)) {
             if (icalcomponent_count_properties(component_, ICAL_RRULE_PROPERTY) > 1)
                 exception = "more than one rule";
-            StepThrough(icalproperty_get_rrule(rule), lowest, highest, consider);
+            const icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
+            if (!RuleSelectsNoDay(FromIcal(recurrence)))
+                StepThrough(recurrence, lowest, highest, consider);
         } else {
             consider(*start_.moment);
         }

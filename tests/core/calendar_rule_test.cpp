@@ -189,5 +189,14 @@ TEST(CalendarRule, RulesNoDayRuleMatchesGiveNone) {
     }
 }
 
+TEST(CalendarRule, RulesWhoseMonthsHaveNoneOfTheirDaysSelectNoDay) {
+    EXPECT_TRUE(RuleSelectsNoDay(Rule(F::Yearly, {}, {30}, {2})));
+    EXPECT_TRUE(RuleSelectsNoDay(Rule(F::Daily, {}, {31, 32}, {4, 6, 9, 11})));
+    EXPECT_FALSE(RuleSelectsNoDay(Rule(F::Yearly, {}, {29}, {2})));
+    EXPECT_FALSE(RuleSelectsNoDay(Rule(F::Yearly, {}, {31}, {4, 5})));
+    EXPECT_FALSE(RuleSelectsNoDay(Rule(F::Monthly, {}, {-1}, {2})));
+    EXPECT_FALSE(RuleSelectsNoDay(Rule(F::Monthly, {}, {31})));
+}
+
 } // namespace
 } // namespace nudgery
