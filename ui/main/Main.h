@@ -43,6 +43,7 @@ class TTrayIcon95;
 class TrayArea;
 struct Settings;
 struct EditorServices;
+struct ImportPlan;
 
 // What the main window needs of the rest of the program; all outlive the window.
 struct MainFormServices {
@@ -181,6 +182,12 @@ private:
     // What the editors need: the window's services, and this window placing their dialogs.
     EditorServices ServicesForEditors();
 
+    // Reminders to and from calendar files, from the File menu. An import shows what it will
+    // add and adds it, as the add operations do, once the user agrees.
+    void mnuExportCalendarClick();
+    void mnuImportCalendarClick();
+    void AddImported(const ImportPlan& plan);
+
     // The Preferences dialog; on OK the settings are written and put in force.
     void mnuSetPreferencesClick();
     // Puts the settings that act on the running program in force: popup hints, the tray
@@ -278,6 +285,8 @@ private:
     QMenu* mnuHelp = nullptr;
     QMenu* mnuOnLine = nullptr;
     QAction* mnuSetPreferences = nullptr;
+    QAction* mnuImportCalendar = nullptr;
+    QAction* mnuExportCalendar = nullptr;
     QAction* mnuDeleteremindersmarkedasdone = nullptr;
     QAction* Deleteremindersmarkedasexpired1 = nullptr;
     QAction* Exit2 = nullptr;

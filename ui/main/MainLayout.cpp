@@ -188,6 +188,9 @@ void TMainForm::CreateMenus() {
     File1 = Named(menuBar()->addMenu(QStringLiteral("&File")), "File1");
     mnuSetPreferences = Item(File1, "mnuSetPreferences", "&Set Preferences");
     Named(File1->addSeparator(), "N1");
+    mnuImportCalendar = Item(File1, "mnuImportCalendar", "&Import Calendar File…");
+    mnuExportCalendar = Item(File1, "mnuExportCalendar", "Ex&port to Calendar File…");
+    Named(File1->addSeparator(), "N4");
     mnuDeleteremindersmarkedasdone =
         Item(File1, "mnuDeleteremindersmarkedasdone", "Delete reminders marked as &Done");
     Deleteremindersmarkedasexpired1 =
@@ -205,6 +208,8 @@ void TMainForm::CreateMenus() {
         Item(mnuOnLine, "VisitOurInternetWebsite1", "Visit Our Internet Website");
 
     connect(mnuSetPreferences, &QAction::triggered, this, &TMainForm::mnuSetPreferencesClick);
+    connect(mnuImportCalendar, &QAction::triggered, this, &TMainForm::mnuImportCalendarClick);
+    connect(mnuExportCalendar, &QAction::triggered, this, &TMainForm::mnuExportCalendarClick);
     connect(mnuDeleteremindersmarkedasdone, &QAction::triggered, this,
             &TMainForm::mnuDeleteremindersmarkedasdoneClick);
     connect(Deleteremindersmarkedasexpired1, &QAction::triggered, this,
