@@ -42,6 +42,22 @@ void Save(const DataFileStore& store, const ReminderLists& lists) {
     store.Save(ReminderLists::View(lists.oneTime), ReminderLists::View(lists.repeating));
 }
 
+// SomeLists saved in `mine` and exported to a calendar file there; the file's path.
+QString ExportSomeLists(const StoreFolder& mine) {
+    Save(mine.Store(), SomeLists());
+    const QString calendar = mine.Path("export.ics");
+    ExportDataFileToCalendar(mine.Store(), calendar, Clock);
+    return calendar;
+}
+
+// A data file of one-time reminders, each with its message and the days from today it is due.
+void SaveOneTime(const StoreFolder& folder, const std::vector<std::pair<std::string, int>>& due) {
+    ReminderLists lists;
+    for (const auto& [message, days] : due)
+        lists.AddOneTime(TReminder::CreateNormal(KindOneTime, Today + days, message, "", 0));
+    Save(folder.Store(), lists);
+}
+
 // Agrees, and counts how often it was asked.
 struct Agreement {
     bool answer = true;
@@ -76,13 +92,8 @@ TEST(CalendarDataFile, AnExportImportedIntoAnEmptyDataFileGivesTheSameFile) {
 
 TEST(CalendarDataFile, ImportedOneTimeRemindersTakeTheirPlaceByTime) {
     StoreFolder mine, other;
-    Save(mine.Store(), SomeLists());
-    const QString calendar = mine.Path("export.ics");
-    ExportDataFileToCalendar(mine.Store(), calendar, Clock);
-    ReminderLists existing;
-    existing.AddOneTime(TReminder::CreateNormal(KindOneTime, Today + 3, "Between", "", 0));
-    existing.AddOneTime(TReminder::CreateNormal(KindOneTime, Today + 30, "Last", "", 0));
-    Save(other.Store(), existing);
+    const QString calendar = ExportSomeLists(mine);
+    SaveOneTime(other, {{"Between", 3}, {"Last", 30}});
 
     Agreement agree;
     ImportCalendarIntoDataFile(calendar, other.Store(), {}, Clock, agree.Function());
@@ -97,12 +108,8 @@ TEST(CalendarDataFile, ImportedOneTimeRemindersTakeTheirPlaceByTime) {
 
 TEST(CalendarDataFile, NothingIsAddedWithoutAgreementNorTwice) {
     StoreFolder mine, other;
-    Save(mine.Store(), SomeLists());
-    const QString calendar = mine.Path("export.ics");
-    ExportDataFileToCalendar(mine.Store(), calendar, Clock);
-    ReminderLists existing;
-    existing.AddOneTime(TReminder::CreateNormal(KindOneTime, Today + 3, "Mine", "", 0));
-    Save(other.Store(), existing);
+    const QString calendar = ExportSomeLists(mine);
+    SaveOneTime(other, {{"Mine", 3}});
     const auto before = other.Bytes("Nudgery.dat");
 
     Agreement refuse{false};
@@ -115,7 +122,7 @@ TEST(CalendarDataFile, NothingIsAddedWithoutAgreementNorTwice) {
     ImportCalendarIntoDataFile(calendar, other.Store(), {}, Clock, agree.Function());
     const auto once = other.Bytes("Nudgery.dat");
     // Deleted since, the reminders are still not taken again: the memory knows them.
-    Save(other.Store(), existing);
+    SaveOneTime(other, {{"Mine", 3}});
     const DataFileImport again =
         ImportCalendarIntoDataFile(calendar, other.Store(), {}, Clock, agree.Function());
     EXPECT_FALSE(again.added);

@@ -4,12 +4,12 @@
 // times read are the reminders'. Skipped when python3-icalendar or python3-dateutil is
 // missing.
 
+#include "../../core/day_rule_codes.h"
 #include "../../core/random_reminders.h"
 #include "core/calendar_entry.h"
 #include "core/calendar_text.h"
 #include "core/dayspec.h"
 #include "core/reminder.h"
-#include "day_rule_codes.h"
 #include "platform/ical/calendar_writer.h"
 
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include "core/dayspec.h"
 #include "core/import_memory.h"
 #include "platform/ical/calendar_reader.h"
-#include "zone_scope.h"
+#include "support/zone_scope.h"
 
 #include <cstdio>
 #include <fstream>

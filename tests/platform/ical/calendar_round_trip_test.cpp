@@ -14,7 +14,7 @@
 #include "core/reminder_lists.h"
 #include "platform/ical/calendar_reader.h"
 #include "platform/ical/calendar_writer.h"
-#include "zone_scope.h"
+#include "support/zone_scope.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The days the exported rules select, as libical expands them, are the days the program's
 // own rules select: for every form of day rule and across a leap day.
 
+#include "../../core/day_rule_codes.h"
 #include "core/calendar_entry.h"
 #include "core/dayspec.h"
 #include "core/reminder.h"
-#include "day_rule_codes.h"
 #include "platform/ical/calendar_reader.h"
 #include "platform/ical/calendar_writer.h"
 

@@ -14,8 +14,7 @@ public:
     explicit ZoneScope(const std::string& zone) {
         if (const char* old = std::getenv("TZ"))
             old_ = old;
-        setenv("TZ", zone.c_str(), 1);
-        tzset();
+        Set(zone);
     }
     ~ZoneScope() {
         if (old_)
@@ -26,6 +25,12 @@ public:
     }
     ZoneScope(const ZoneScope&) = delete;
     ZoneScope& operator=(const ZoneScope&) = delete;
+
+    // Another zone while the scope lasts.
+    static void Set(const std::string& zone) {
+        setenv("TZ", zone.c_str(), 1);
+        tzset();
+    }
 
 private:
     std::optional<std::string> old_;

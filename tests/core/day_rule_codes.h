@@ -1,5 +1,6 @@
 #pragma once
-// Every day rule the editor can make, and some only a damaged file holds.
+// Every day rule the editor can make, days of months that have none of them among them, and
+// some codes only a damaged file holds.
 
 #include "core/dayspec.h"
 
