@@ -10,11 +10,8 @@ namespace {
 TEST(ImportMemory, KeysOfAnyBytesComeBackFromTheText) {
     ImportMemory memory;
     const std::vector<std::string> keys{
-        "040000008200E00074C5B7101A82E008@example.com 2026-12-08T09:00:00",
-        "#starts with a hash",
-        "two\nlines",
-        std::string("zero\0byte", 9),
-        "caf\xC3\xA9"};
+        "040000008200E00074C5B7101A82E008@example.com 2026-12-08T09:00:00", "#starts with a hash",
+        "two\nlines", std::string("zero\0byte", 9), "caf\xC3\xA9"};
     for (const std::string& key : keys)
         memory.Add(key);
     const ImportMemory back = ImportMemory::FromText(memory.Text());
