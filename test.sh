@@ -15,15 +15,17 @@ case "${1:-}" in
     *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
 esac
 
-# The fuzzers of the data-file loader and the settings-file codec are built with clang
-# under AddressSanitizer and UBSan; CTest runs each for a bounded time beside the other tests.
+# The fuzzers of the data-file loader, the settings-file codec and the calendar-file import are
+# built with clang under AddressSanitizer and UBSan; CTest runs each for a bounded time beside
+# the other tests.
 fuzzer=()
 if command -v clang++-14 >/dev/null; then
     CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DNUDGERY_FUZZ=ON \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build-fuzz
     fuzzer=(-DNUDGERY_DATA_FILE_FUZZER="$PWD/build-fuzz/fuzz/data_file_fuzzer"
-            -DNUDGERY_SETTINGS_FILE_FUZZER="$PWD/build-fuzz/fuzz/settings_file_fuzzer")
+            -DNUDGERY_SETTINGS_FILE_FUZZER="$PWD/build-fuzz/fuzz/settings_file_fuzzer"
+            -DNUDGERY_CALENDAR_FILE_FUZZER="$PWD/build-fuzz/fuzz/calendar_file_fuzzer")
 fi
 
 # BUILD_TESTING is given every time: run.sh turns it off in the same build folder.

@@ -25,7 +25,7 @@ HistoryEntry Firing(int i) {
     // Spread over the last 300 days, so none is old enough to be removed.
     entry.due = Now - 300.0 * i / Entries;
     entry.shown = entry.due;
-    entry.list = i % 3 == 0 ? HistoryList::Repeating : HistoryList::OneTime;
+    entry.list = i % 3 == 0 ? ListKind::Repeating : ListKind::OneTime;
     entry.message = Messages[i % 5];
     entry.outcome = HistoryOutcome::Answered;
     entry.result = i % 2 == 0 ? 1 : -10;

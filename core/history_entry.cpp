@@ -56,8 +56,8 @@ std::string AnswerText(const HistoryEntry& entry) {
     return "Unknown";
 }
 
-std::string ListText(HistoryList list) {
-    return list == HistoryList::Repeating ? "Repeating" : "One-time";
+std::string ListText(ListKind list) {
+    return list == ListKind::Repeating ? "Repeating" : "One-time";
 }
 
 TDateTime OneYearBefore(TDateTime now) {

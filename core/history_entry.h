@@ -4,14 +4,13 @@
 // as it is.
 
 #include "datetime.h"
+#include "list_kind.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace nudgery {
-
-enum class HistoryList : std::uint8_t { OneTime = 0, Repeating = 1 };
 
 enum class HistoryOutcome : std::uint8_t {
     Open = 0,       // shown, and no answer recorded yet
@@ -29,7 +28,7 @@ struct HistoryEntry {
     // 0 when no notification was shown, and until it is answered.
     TDateTime shown = 0;
     TDateTime answered = 0;
-    HistoryList list = HistoryList::OneTime;
+    ListKind list = ListKind::OneTime;
     // UTF-8.
     std::string message;
     HistoryOutcome outcome = HistoryOutcome::Open;
@@ -47,7 +46,7 @@ struct HistoryFilter {
     std::optional<TDateTime> day;
     // One reminder's entries: its list and its message, exactly.
     struct Reminder {
-        HistoryList list;
+        ListKind list;
         std::string message;
     };
     std::optional<Reminder> reminder;
@@ -62,7 +61,7 @@ struct HistoryPosition {
 // How an entry was answered, in words: "Ok", "Snoozed 10 minutes", "Timed out: Deleted".
 std::string AnswerText(const HistoryEntry& entry);
 // "One-time" or "Repeating".
-std::string ListText(HistoryList list);
+std::string ListText(ListKind list);
 // The snooze amounts as the notification's buttons name them: "5 minutes", "1 hour",
 // "24 hours", "1 week"; other amounts the same way.
 std::string SnoozeText(std::int32_t minutes);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace nudgery {
 
@@ -40,5 +41,17 @@ public:
         return to;
     }
 };
+
+// The reminders of `list` in list order, for saving or writing out: those marked for
+// deletion by a check pass under way are left out.
+inline std::vector<const TReminder*> KeptReminders(const ReminderList& list) {
+    std::vector<const TReminder*> reminders;
+    reminders.reserve(static_cast<std::size_t>(list.Count()));
+    for (int index = 0; index < list.Count(); ++index)
+        if (const TReminder* reminder = list.At(index);
+            reminder && reminder->Status != StatusDeleteMark)
+            reminders.push_back(reminder);
+    return reminders;
+}
 
 } // namespace nudgery

@@ -4,6 +4,19 @@
 #include <QFileDialog>
 
 namespace nudgery {
+namespace {
+
+// Calendar programs name their files .ics; .ical and .ifb are older names of the same format.
+const QString CalendarFilter =
+    QStringLiteral("Calendar Files (*.ics *.ICS *.ical *.ICAL *.ifb *.IFB);;All Files (*)");
+
+std::optional<QString> Chosen(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+} // namespace
 
 std::optional<QString> DesktopFileChooser::ChooseSoundFile(QWidget* parent,
                                                            const QString& initialFolder,
@@ -15,9 +28,26 @@ std::optional<QString> DesktopFileChooser::ChooseSoundFile(QWidget* parent,
     dialog.setNameFilter(QStringLiteral("Sound Files (*.wav *.WAV *.mid *.MID)"));
     if (!initialFile.isEmpty())
         dialog.selectFile(initialFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    return Chosen(dialog);
+}
+
+std::optional<QString> DesktopFileChooser::ChooseCalendarFileToOpen(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Import Calendar File"), QDir::homePath());
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilter(CalendarFilter);
+    return Chosen(dialog);
+}
+
+std::optional<QString> DesktopFileChooser::ChooseCalendarFileToSave(QWidget* parent,
+                                                                    const QString& suggested) {
+    QFileDialog dialog(parent, QStringLiteral("Export to Calendar File"));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(CalendarFilter);
+    dialog.setDefaultSuffix(QStringLiteral("ics"));
+    dialog.selectFile(suggested);
+    return Chosen(dialog);
 }
 
 } // namespace nudgery

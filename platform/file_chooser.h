@@ -15,6 +15,12 @@ public:
     // `initialFile` preselected when it is not empty. Nothing when the user cancels.
     virtual std::optional<QString> ChooseSoundFile(QWidget* parent, const QString& initialFolder,
                                                    const QString& initialFile) = 0;
+    // Asks for an existing calendar file to import. Nothing when the user cancels.
+    virtual std::optional<QString> ChooseCalendarFileToOpen(QWidget* parent) = 0;
+    // Asks where to export a calendar file, offering the path `suggested`; a file that is
+    // there already is replaced only once the user agrees. Nothing when the user cancels.
+    virtual std::optional<QString> ChooseCalendarFileToSave(QWidget* parent,
+                                                            const QString& suggested) = 0;
 };
 
 // The desktop's file-open dialog.
@@ -22,6 +28,9 @@ class DesktopFileChooser final : public FileChooser {
 public:
     std::optional<QString> ChooseSoundFile(QWidget* parent, const QString& initialFolder,
                                            const QString& initialFile) override;
+    std::optional<QString> ChooseCalendarFileToOpen(QWidget* parent) override;
+    std::optional<QString> ChooseCalendarFileToSave(QWidget* parent,
+                                                    const QString& suggested) override;
 };
 
 } // namespace nudgery

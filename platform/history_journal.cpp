@@ -85,7 +85,7 @@ HistoryEntry EntryOf(const QSqlQuery& query) {
     entry.due = query.value(1).toDouble();
     entry.shown = query.value(2).toDouble();
     entry.answered = query.value(3).toDouble();
-    entry.list = query.value(4).toInt() == 0 ? HistoryList::OneTime : HistoryList::Repeating;
+    entry.list = query.value(4).toInt() == 0 ? ListKind::OneTime : ListKind::Repeating;
     entry.message = query.value(5).toString().toStdString();
     entry.outcome = static_cast<HistoryOutcome>(query.value(6).toInt());
     entry.result = query.value(7).toInt();

@@ -12,6 +12,8 @@ NUDGERY_RUN_PACKAGES=(
     libsdl2-mixer-dev fluid-soundfont-gm
     # Qt's platform plugin for running natively on a Wayland desktop.
     qt6-wayland
+    # Calendar files are read and written with libical.
+    libical-dev
 )
 
 # What the tests, the benchmarks and the fuzzer need besides. xvfb is for looking at the
@@ -27,6 +29,9 @@ NUDGERY_RUN_PACKAGES=(
 # The desktop-notification tests run real notification servers (dunst and notification-daemon
 # on Xvfb, mako in a headless sway session) on a
 # bus of their own (dbus-daemon) and read what was sent with busctl's monitor (systemd).
+# openbox is also the window manager of the keyboard-focus test.
+# bench/startup/measure.py counts the idle system calls with strace. The calendar tests read
+# the program's calendar files a second way, with python3-icalendar and python3-dateutil.
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
@@ -34,6 +39,7 @@ NUDGERY_TEST_PACKAGES=(
     openbox x11-utils imagemagick
     desktop-file-utils appstream strace
     dbus-daemon systemd dunst notification-daemon mako-notifier sway
+    python3-icalendar python3-dateutil
 )
 
 # What scripts/package.sh needs besides: CPack finds the package's dependencies with

@@ -4,6 +4,7 @@
 #include "core/clock.h"
 #include "core/data_file.h"
 #include "core/reminder_lists.h"
+#include "random_reminders.h"
 #include "record_bytes.h"
 #include "running_clock.h"
 
@@ -348,45 +349,18 @@ TEST(DataFile, StoredReservedFlagSurvivesLoadAndSave) {
     EXPECT_EQ(Save(Load(original).lists), original);
 }
 
-std::string RandomText(std::mt19937& random, std::size_t maxLength) {
-    std::string text(std::uniform_int_distribution<std::size_t>(0, maxLength)(random), '\0');
-    for (char& c : text) {
-        c = static_cast<char>(random());
-    }
-    return text;
-}
-
-TReminder RandomReminder(std::mt19937& random, std::uint8_t kind) {
-    std::uniform_real_distribution<double> day(0, 60000);
-    std::uniform_real_distribution<double> fraction(0, 1);
-    TReminder reminder;
-    reminder.Kind = kind;
-    reminder.EventType = static_cast<std::uint8_t>(random() % 4);
-    reminder.When = random() % 5 == 0 ? Today + fraction(random) : day(random);
-    reminder.FirstTime = fraction(random);
-    reminder.HasUntil = random() % 2 == 0;
-    reminder.UntilTime = fraction(random);
-    reminder.Description = RandomText(random, random() % 10 == 0 ? 700 : 100);
-    reminder.SoundFile = RandomText(random, 40);
-    reminder.DaySpec = random() % 3 == 0 ? "0123456" : RandomText(random, 8);
-    reminder.RepeatMinutes =
-        static_cast<std::int32_t>(random() % 3 == 0 ? random() : random() % 300);
-    reminder.Status = static_cast<std::uint8_t>(random() % 4);
-    reminder.ReservedFlag = random() % 7 == 0;
-    return reminder;
-}
-
 TEST(DataFile, RandomRemindersRoundTripInOrder) {
     std::mt19937 random(1208);
     SettableClock clock(Now);
     for (int round = 0; round < 20; ++round) {
         ReminderLists original;
         for (int i = static_cast<int>(random() % 40); i > 0; --i) {
-            original.AddOneTime(std::make_unique<TReminder>(RandomReminder(random, KindOneTime)));
+            original.AddOneTime(
+                std::make_unique<TReminder>(RandomReminder(random, KindOneTime, Today)));
         }
         for (int i = static_cast<int>(random() % 40); i > 0; --i) {
             original.AddRepeating(
-                std::make_unique<TReminder>(RandomReminder(random, KindRepeating)));
+                std::make_unique<TReminder>(RandomReminder(random, KindRepeating, Today)));
         }
         const Loaded loaded = Load(Save(original));
         ASSERT_TRUE(loaded.complete);

@@ -33,7 +33,7 @@ public:
 };
 
 HistoryEntry Entry(TDateTime due, const std::string& message,
-                   HistoryList list = HistoryList::OneTime,
+                   ListKind list = ListKind::OneTime,
                    HistoryOutcome outcome = HistoryOutcome::Open, std::int32_t result = 0) {
     HistoryEntry entry;
     entry.due = due;
@@ -63,10 +63,10 @@ TEST(HistoryJournal, EntriesComeBackAsRecordedNewestFirst) {
     JournalFolder folder;
     auto journal = folder.Open();
     std::vector<HistoryEntry> recorded = {
-        Entry(Now - 2, "Water the plants", HistoryList::OneTime, HistoryOutcome::Answered, 1),
-        Entry(Now - 1, "Stand-up", HistoryList::Repeating, HistoryOutcome::Answered, -10),
-        Entry(Now - 1, "Äpfel kaufen 🍎", HistoryList::OneTime, HistoryOutcome::Missed),
-        Entry(Now - 3, "Pay rent", HistoryList::OneTime, HistoryOutcome::TimedOut, 2),
+        Entry(Now - 2, "Water the plants", ListKind::OneTime, HistoryOutcome::Answered, 1),
+        Entry(Now - 1, "Stand-up", ListKind::Repeating, HistoryOutcome::Answered, -10),
+        Entry(Now - 1, "Äpfel kaufen 🍎", ListKind::OneTime, HistoryOutcome::Missed),
+        Entry(Now - 3, "Pay rent", ListKind::OneTime, HistoryOutcome::TimedOut, 2),
     };
     for (HistoryEntry& entry : recorded) {
         entry.id = journal->Record(entry);
@@ -132,7 +132,7 @@ TEST(HistoryJournal, FiltersAndPagesGiveWhatAWalkOverTheEntriesGives) {
         HistoryEntry entry =
             Entry(EncodeDate(2026, 3, 1) + pick(10) + pick(4) * 0.25 +
                       (pick(3) == 0 ? 0 : pick(1440) / 1440.0),
-                  messages[static_cast<std::size_t>(pick(6))], static_cast<HistoryList>(pick(2)));
+                  messages[static_cast<std::size_t>(pick(6))], static_cast<ListKind>(pick(2)));
         entry.id = journal->Record(entry);
         ASSERT_GT(entry.id, 0);
         recorded.push_back(entry);
@@ -151,10 +151,10 @@ TEST(HistoryJournal, FiltersAndPagesGiveWhatAWalkOverTheEntriesGives) {
     for (int day = 0; day <= 10; ++day)
         filters.push_back({"", EncodeDate(2026, 3, 1) + day, {}});
     for (const std::string& message : messages)
-        for (const HistoryList list : {HistoryList::OneTime, HistoryList::Repeating})
+        for (const ListKind list : {ListKind::OneTime, ListKind::Repeating})
             filters.push_back({"", {}, HistoryFilter::Reminder{list, message}});
     filters.push_back({"a", EncodeDate(2026, 3, 4),
-                       HistoryFilter::Reminder{HistoryList::Repeating, "take a break"}});
+                       HistoryFilter::Reminder{ListKind::Repeating, "take a break"}});
 
     for (const HistoryFilter& filter : filters) {
         const std::string what = "text '" + filter.text + "', day " +
@@ -184,8 +184,8 @@ TEST(HistoryJournal, AtTheStartOldEntriesGoAndOpenOnesAreClosed) {
     {
         auto journal = folder.Open();
         journal->Record(Entry(OneYearBefore(Now) - 1.0 / 86400, "a year and a second ago",
-                              HistoryList::OneTime, HistoryOutcome::Answered, 1));
-        journal->Record(Entry(OneYearBefore(Now), "a year ago", HistoryList::OneTime,
+                              ListKind::OneTime, HistoryOutcome::Answered, 1));
+        journal->Record(Entry(OneYearBefore(Now), "a year ago", ListKind::OneTime,
                               HistoryOutcome::Answered, 1));
         journal->Record(Entry(Now - 0.1, "left open by a crash"));
     }

@@ -3,6 +3,7 @@
 #include "platform/system_clock.h"
 #include "platform/zone_offsets.h"
 #include "support/temp_folder.h"
+#include "support/zone_scope.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -19,32 +20,7 @@ namespace {
 
 constexpr std::int64_t UnixEpochDay = 25569;
 
-// TZ set for one test, and put back as it was afterwards.
-class ZoneSetting {
-public:
-    explicit ZoneSetting(const std::string& zone) {
-        if (const char* old = std::getenv("TZ"))
-            old_ = old;
-        Set(zone);
-    }
-    ~ZoneSetting() {
-        if (old_)
-            setenv("TZ", old_->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    ZoneSetting(const ZoneSetting&) = delete;
-    ZoneSetting& operator=(const ZoneSetting&) = delete;
-
-    static void Set(const std::string& zone) {
-        setenv("TZ", zone.c_str(), 1);
-        tzset();
-    }
-
-private:
-    std::optional<std::string> old_;
-};
+using testing::ZoneScope;
 
 std::int64_t UtcSeconds(int year, int month, int day, int hour, int minute, int second) {
     const auto days = static_cast<std::int64_t>(EncodeDate(year, month, day)) - UnixEpochDay;
@@ -76,7 +52,7 @@ bool WithinTwoSeconds(TDateTime a, TDateTime b) {
 }
 
 TEST(ZoneOffsets, DaylightSavingTimeBeginsAndEndsAtItsSecond) {
-    const ZoneSetting berlin("Europe/Berlin");
+    const ZoneScope berlin("Europe/Berlin");
     ZoneOffsets offsets;
     // 31 March 2024, 01:00 UTC: 02:00 CET becomes 03:00 CEST; 27 October, 01:00 UTC: back.
     const struct {
@@ -98,7 +74,7 @@ TEST(ZoneOffsets, DaylightSavingTimeBeginsAndEndsAtItsSecond) {
 }
 
 TEST(ZoneOffsets, AClockTickingThroughTheChangeLooksTheZoneUpOnlyNearIt) {
-    const ZoneSetting newYork("America/New_York");
+    const ZoneScope newYork("America/New_York");
     ZoneOffsets offsets;
     // Every second of the two hours around 10 March 2024, 07:00 UTC (02:00 EST to 03:00 EDT).
     const std::int64_t start = UtcSeconds(2024, 3, 10, 6, 0, 0);
@@ -112,7 +88,7 @@ TEST(ZoneOffsets, AgreesWithTheCLibraryInZonesOfEveryKind) {
     // Half-hour and 45-minute offsets, a half-hour daylight-saving step, and no change.
     for (const char* zone : {"Europe/Berlin", "America/St_Johns", "Australia/Lord_Howe",
                              "Pacific/Chatham", "Asia/Kolkata", "UTC"}) {
-        const ZoneSetting setting(zone);
+        const ZoneScope setting(zone);
         ZoneOffsets offsets;
         std::mt19937 random(7);
         std::uniform_int_distribution<std::int64_t> step(-3600, 4 * 86400);
@@ -125,16 +101,16 @@ TEST(ZoneOffsets, AgreesWithTheCLibraryInZonesOfEveryKind) {
 }
 
 TEST(ZoneOffsets, ANewTzIsFollowedAtTheNextReading) {
-    const ZoneSetting berlin("Europe/Berlin");
+    const ZoneScope berlin("Europe/Berlin");
     ZoneOffsets offsets;
     const std::int64_t winter = UtcSeconds(2024, 1, 15, 12, 0, 0);
     EXPECT_EQ(offsets.OffsetAt(winter), 3600);
-    ZoneSetting::Set("Asia/Tokyo");
+    ZoneScope::Set("Asia/Tokyo");
     EXPECT_EQ(offsets.OffsetAt(winter + 1), 9 * 3600);
 }
 
 TEST(SystemClock, ReadsTheZoneOnceAndShowsTheToolkitsLocalTime) {
-    const ZoneSetting berlin("Europe/Berlin");
+    const ZoneScope berlin("Europe/Berlin");
     const SystemClock clock;
     ASSERT_TRUE(WithinTwoSeconds(clock.Now(), ToolkitNow()));
     const int lookups = clock.ZoneLookups();
@@ -155,7 +131,7 @@ TEST(SystemClock, AReplacedZoneFileIsLookedUpAgain) {
     // A TZ of ":path" names a zone file, as /etc/localtime is one. (With TZ set the C library
     // reads the file only when TZ changes; without TZ, as on a desktop, it reads
     // /etc/localtime again once the clock asks after a change.)
-    const ZoneSetting fromFile(std::string(":").append(zone.toStdString()));
+    const ZoneScope fromFile(std::string(":").append(zone.toStdString()));
     const SystemClock clock({zone});
     ASSERT_TRUE(WithinTwoSeconds(clock.Now(), ToolkitNow()));
     const int lookups = clock.ZoneLookups();

@@ -14,11 +14,24 @@ public:
         askedFile = initialFile;
         return answer;
     }
+    std::optional<QString> ChooseCalendarFileToOpen(QWidget*) override {
+        ++askedCalendar;
+        return calendarAnswer;
+    }
+    std::optional<QString> ChooseCalendarFileToSave(QWidget*, const QString& suggested) override {
+        ++askedCalendar;
+        suggestedCalendar = suggested;
+        return calendarAnswer;
+    }
     // Nothing: the user cancels.
     std::optional<QString> answer;
     int asked = 0;
     QString askedFolder;
     QString askedFile;
+    // For both calendar questions.
+    std::optional<QString> calendarAnswer;
+    int askedCalendar = 0;
+    QString suggestedCalendar;
 };
 
 } // namespace nudgery::testing

@@ -141,7 +141,7 @@ void THistoryWindow::ShowAll() {
     ApplyFilter();
 }
 
-void THistoryWindow::ShowReminder(HistoryList list, const std::string& message) {
+void THistoryWindow::ShowReminder(ListKind list, const std::string& message) {
     reminder_ = HistoryFilter::Reminder{list, message};
     ApplyFilter();
 }

@@ -31,7 +31,7 @@ public:
     // Lists every reminder's entries.
     void ShowAll();
     // Lists one reminder's entries: those of its list with its message.
-    void ShowReminder(HistoryList list, const std::string& message);
+    void ShowReminder(ListKind list, const std::string& message);
     // Reads the journal again, with the filter as it is.
     void Refresh();
 

@@ -50,18 +50,6 @@ private:
     std::vector<TReminder>& missed_;
 };
 
-// Every reminder of a list in row order, for saving; those marked for deletion by the check
-// pass under way are left out.
-std::vector<const TReminder*> Reminders(const GridReminderList& list) {
-    std::vector<const TReminder*> reminders;
-    reminders.reserve(static_cast<std::size_t>(list.Count()));
-    for (int index = 0; index < list.Count(); ++index)
-        if (const TReminder* reminder = list.At(index);
-            reminder && reminder->Status != StatusDeleteMark)
-            reminders.push_back(reminder);
-    return reminders;
-}
-
 } // namespace
 
 ListsFile::ListsFile(QString path, GridReminderList& oneTime, GridReminderList& repeating,
@@ -123,7 +111,7 @@ bool ListsFile::RestoreBackup() {
 
 bool ListsFile::Save() {
     try {
-        DataFileStore(path_).Save(Reminders(oneTime_), Reminders(repeating_));
+        DataFileStore(path_).Save(KeptReminders(oneTime_), KeptReminders(repeating_));
         return true;
     } catch (const std::exception& error) {
         reportError_(error);

@@ -181,6 +181,9 @@ void MainPrivate::CreateMenus() {
     File1 = Named(q.menuBar()->addMenu(QStringLiteral("&File")), "File1");
     mnuSetPreferences = Item(File1, "mnuSetPreferences", "&Set Preferences");
     Named(File1->addSeparator(), "N1");
+    mnuImportCalendar = Item(File1, "mnuImportCalendar", "&Import Calendar File…");
+    mnuExportCalendar = Item(File1, "mnuExportCalendar", "Ex&port to Calendar File…");
+    Named(File1->addSeparator(), "N4");
     mnuDeleteremindersmarkedasdone =
         Item(File1, "mnuDeleteremindersmarkedasdone", "Delete reminders marked as &Done");
     Deleteremindersmarkedasexpired1 =
@@ -198,6 +201,8 @@ void MainPrivate::CreateMenus() {
         Item(mnuOnLine, "VisitOurInternetWebsite1", "Visit Our Internet Website");
 
     connect(mnuSetPreferences, &QAction::triggered, this, &MainPrivate::mnuSetPreferencesClick);
+    connect(mnuImportCalendar, &QAction::triggered, this, &MainPrivate::mnuImportCalendarClick);
+    connect(mnuExportCalendar, &QAction::triggered, this, &MainPrivate::mnuExportCalendarClick);
     connect(mnuDeleteremindersmarkedasdone, &QAction::triggered, this,
             &MainPrivate::mnuDeleteremindersmarkedasdoneClick);
     connect(Deleteremindersmarkedasexpired1, &QAction::triggered, this,

@@ -31,6 +31,7 @@ class TMissedReminders;
 class TTabSet;
 class TTrayIcon95;
 struct EditorServices;
+struct ImportPlan;
 
 // A QObject only so that the connections to its handlers end with it, before the window's
 // controls go.
@@ -100,6 +101,12 @@ struct MainPrivate : QObject {
     // What the editors need: the window's services, and this window placing their dialogs.
     EditorServices ServicesForEditors();
 
+    // Reminders to and from calendar files, from the File menu. An import shows what it will
+    // add and adds it, as the add operations do, once the user agrees.
+    void mnuExportCalendarClick();
+    void mnuImportCalendarClick();
+    void AddImported(const ImportPlan& plan);
+
     // The Preferences dialog; on OK the settings are written and put in force.
     void mnuSetPreferencesClick();
     // Puts the settings that act on the running program in force: popup hints, the tray
@@ -149,6 +156,8 @@ struct MainPrivate : QObject {
     QMenu* mnuHelp = nullptr;
     QMenu* mnuOnLine = nullptr;
     QAction* mnuSetPreferences = nullptr;
+    QAction* mnuImportCalendar = nullptr;
+    QAction* mnuExportCalendar = nullptr;
     QAction* mnuDeleteremindersmarkedasdone = nullptr;
     QAction* Deleteremindersmarkedasexpired1 = nullptr;
     QAction* Exit2 = nullptr;

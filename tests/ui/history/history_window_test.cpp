@@ -28,7 +28,7 @@ protected:
         : journal_(folder_.Path("Nudgery.history"), Today + 0.5,
                    [this](const QString& text) { problems_.append(text); }) {}
 
-    void Record(TDateTime due, const std::string& message, HistoryList list = HistoryList::OneTime,
+    void Record(TDateTime due, const std::string& message, ListKind list = ListKind::OneTime,
                 HistoryOutcome outcome = HistoryOutcome::Answered, std::int32_t result = 1) {
         HistoryEntry entry;
         entry.due = due;
@@ -74,10 +74,10 @@ protected:
 };
 
 TEST_F(HistoryWindowTest, ListsTheNewestFirstWithWhenAndHowEachWasAnswered) {
-    Record(Today - 1 + EncodeTime(9, 0), "Stand-up", HistoryList::Repeating,
+    Record(Today - 1 + EncodeTime(9, 0), "Stand-up", ListKind::Repeating,
            HistoryOutcome::Answered, -10);
-    Record(Today + EncodeTime(8, 5), "Pay rent", HistoryList::OneTime, HistoryOutcome::TimedOut, 2);
-    Record(Today - 2 + EncodeTime(17, 30), "Water plants", HistoryList::OneTime,
+    Record(Today + EncodeTime(8, 5), "Pay rent", ListKind::OneTime, HistoryOutcome::TimedOut, 2);
+    Record(Today - 2 + EncodeTime(17, 30), "Water plants", ListKind::OneTime,
            HistoryOutcome::Missed, 0);
 
     EXPECT_EQ(Column(HistoryModel::ReminderColumn),
@@ -150,14 +150,14 @@ TEST_F(HistoryWindowTest, TheDayFilterListsOneDayFromMidnightToMidnight) {
 }
 
 TEST_F(HistoryWindowTest, OneRemindersHistoryUntilShowAll) {
-    Record(Today + EncodeTime(8, 0), "Take pills", HistoryList::Repeating);
-    Record(Today + EncodeTime(9, 0), "Take pills", HistoryList::OneTime);
-    Record(Today + EncodeTime(10, 0), "Take pills now", HistoryList::Repeating);
-    Record(Today - 1 + EncodeTime(8, 0), "Take pills", HistoryList::Repeating);
+    Record(Today + EncodeTime(8, 0), "Take pills", ListKind::Repeating);
+    Record(Today + EncodeTime(9, 0), "Take pills", ListKind::OneTime);
+    Record(Today + EncodeTime(10, 0), "Take pills now", ListKind::Repeating);
+    Record(Today - 1 + EncodeTime(8, 0), "Take pills", ListKind::Repeating);
     QPushButton* all = Control<QPushButton>("AllButton");
     EXPECT_FALSE(all->isVisible());
 
-    Window().ShowReminder(HistoryList::Repeating, "Take pills");
+    Window().ShowReminder(ListKind::Repeating, "Take pills");
     EXPECT_EQ(Column(HistoryModel::DueColumn),
               (QStringList{"Mar 06, 2026 8:00am", "Mar 05, 2026 8:00am"}));
     EXPECT_TRUE(all->isVisible());
