@@ -1,5 +1,6 @@
 #include "CheckCycle.h"
 
+#include "CycleObserver.h"
 #include "ListsStore.h"
 #include "Notifier.h"
 #include "Settings.h"
@@ -122,7 +123,7 @@ TDateTime CheckCycle::CheckList(ReminderList& list, bool oneTime, TDateTime now,
             continue;
         // A snooze may move it in the list; the reminder itself stays where it is.
         const TReminder& reminder = *list.At(index);
-        if (ApplyAnswer(list, oneTime, index, Fire(reminder, oneTime))) {
+        if (ApplyAnswer(list, oneTime, index, Fire(reminder, oneTime, now))) {
             anyMarked = anyMarked || reminder.Status == StatusDeleteMark;
             // Each answer reaches the file before the next notification is shown; a reminder
             // marked for deletion is left out of it, and leaves the list after the pass.
@@ -138,13 +139,20 @@ TDateTime CheckCycle::CheckList(ReminderList& list, bool oneTime, TDateTime now,
     return now;
 }
 
-int CheckCycle::Fire(const TReminder& reminder, bool oneTime) {
+int CheckCycle::Fire(const TReminder& reminder, bool oneTime, TDateTime now) {
+    const ListKind kind = oneTime ? ListKind::OneTime : ListKind::Repeating;
+    for (CycleObserver* observer : observers_)
+        observer->FellDue(reminder, kind, now);
     const std::uint8_t type = reminder.EventType;
     if (type == EventShowAndPlay || type == EventPlayOnly)
         notifier_.PlaySound(reminder.SoundFile);
-    if (type != EventShowAndPlay && type != EventShowOnly)
-        return kNoWindow;
-    return notifier_.Show(reminder, oneTime, settings_.TimeoutSeconds, settings_.TimeoutAction);
+    const int answer =
+        type == EventShowAndPlay || type == EventShowOnly
+            ? notifier_.Show(reminder, oneTime, settings_.TimeoutSeconds, settings_.TimeoutAction)
+            : kNoWindow;
+    for (CycleObserver* observer : observers_)
+        observer->Answered(reminder, kind, answer);
+    return answer;
 }
 
 bool CheckCycle::ApplyAnswer(ReminderList& list, bool oneTime, int index, int answer) {

@@ -12,6 +12,7 @@
 namespace nudgery {
 
 class Clock;
+class CycleObserver;
 class ListsStore;
 class Notifier;
 class ReminderList;
@@ -38,6 +39,10 @@ public:
     CheckCycle(ReminderList& oneTime, ReminderList& repeating, const Clock& clock,
                const Settings& settings, Notifier& notifier, ListsStore& store);
 
+    // `observer` is told of every reminder that falls due and of its answer, from now on; it
+    // outlives the cycle.
+    void AddObserver(CycleObserver& observer) { observers_.push_back(&observer); }
+
     // Loads both lists from the store for today, the day that a change of date is told by.
     void Load();
     TDateTime LoadedDate() const { return loadedDate_; }
@@ -60,8 +65,9 @@ private:
     // One pass over `list`; only the one-time list offers Delete and moves snoozed
     // reminders. Gives the last reading of the clock, which is `now` unless one fired.
     TDateTime CheckList(ReminderList& list, bool oneTime, TDateTime now, EarliestDueTime& earliest);
-    // Starts the reminder's sound and shows it, as its event type asks; the answer.
-    int Fire(const TReminder& reminder, bool oneTime);
+    // Starts the reminder's sound and shows it, as its event type asks, with the observers
+    // told; the answer.
+    int Fire(const TReminder& reminder, bool oneTime, TDateTime now);
     // Applies an answer to the reminder at `index`; false when it leaves it as it was.
     bool ApplyAnswer(ReminderList& list, bool oneTime, int index, int answer);
     void Snooze(ReminderList& list, bool oneTime, int index, int minutes);
@@ -76,6 +82,7 @@ private:
     const Settings& settings_;
     Notifier& notifier_;
     ListsStore& store_;
+    std::vector<CycleObserver*> observers_;
 
     int counter_ = 0;
     TDateTime loadedDate_ = 0;

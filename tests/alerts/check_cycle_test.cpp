@@ -3,6 +3,7 @@
 // whatever the answers and their order, a snooze beside another due reminder, the date
 // changing while a notification waits, and an end asked from outside.
 #include "alerts/CheckCycle.h"
+#include "alerts/CycleObserver.h"
 #include "alerts/ListsStore.h"
 #include "alerts/Notifier.h"
 #include "alerts/Settings.h"
@@ -389,6 +390,40 @@ TEST_F(CheckCycleTest, AnEndAskedWhileANotificationIsOpenEndsThePassUnanswered) 
     EXPECT_EQ(oneTime.Named("first").Status, StatusPending);
     // Told once.
     EXPECT_FALSE(cycle.Tick(clock.Now()).end);
+}
+
+// Each firing is told twice: when it falls due, and with its answer while the reminder is
+// still as it fell due; a reminder that only plays is answered 0, in list order.
+TEST_F(CheckCycleTest, ObserversHearEachFiringAndItsAnswerBeforeTheAnswerActs) {
+    struct Heard {
+        std::string what, message;
+        ListKind list;
+        int answer;
+        TDateTime when;
+        bool operator==(const Heard&) const = default;
+    };
+    struct Recorder final : CycleObserver {
+        void FellDue(const TReminder& r, ListKind list, TDateTime) override {
+            heard.push_back({"due", r.Description, list, 0, r.When});
+        }
+        void Answered(const TReminder& r, ListKind list, int answer) override {
+            heard.push_back({"answered", r.Description, list, answer, r.When});
+        }
+        std::vector<Heard> heard;
+    } recorder;
+    cycle.AddObserver(recorder);
+    oneTime.Add("snoozed", On15th(9, 58));
+    repeating.Add("played", On15th(9, 59));
+    repeating.At(0)->EventType = EventPlayOnly;
+    notifier.answers = {-5};
+    cycle.CheckBothLists(clock.Now());
+    const std::vector<Heard> expected{
+        {"due", "snoozed", ListKind::OneTime, 0, On15th(9, 58)},
+        {"answered", "snoozed", ListKind::OneTime, -5, On15th(9, 58)},
+        {"due", "played", ListKind::Repeating, 0, On15th(9, 59)},
+        {"answered", "played", ListKind::Repeating, 0, On15th(9, 59)},
+    };
+    EXPECT_TRUE(recorder.heard == expected);
 }
 
 } // namespace
