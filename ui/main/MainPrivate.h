@@ -31,7 +31,6 @@ class TMissedReminders;
 class TTabSet;
 class TTrayIcon95;
 struct EditorServices;
-struct ImportPlan;
 
 // A QObject only so that the connections to its handlers end with it, before the window's
 // controls go.
@@ -105,7 +104,13 @@ struct MainPrivate : QObject {
     // add and adds it, as the add operations do, once the user agrees.
     void mnuExportCalendarClick();
     void mnuImportCalendarClick();
-    void AddImported(const ImportPlan& plan);
+    // After reminders came in from outside the window: a list that had none selected selects
+    // its first.
+    void SelectFirstRows();
+
+    // A command from outside; see TMainForm::CarryCommand.
+    CommandReply CarryCommand(const CommandRequest& request, const UtcOffsetAt& offsetAt);
+    CommandReply QuitCommand();
 
     // The Preferences dialog; on OK the settings are written and put in force.
     void mnuSetPreferencesClick();
@@ -181,6 +186,9 @@ struct MainPrivate : QObject {
     // Fields of the window.
     bool FirstActivation = true;
     bool Closing = false;
+    // The user is asked whether to restore the backup of a damaged data file: commands from
+    // outside change nothing until the answer is in.
+    bool askingToRestore_ = false;
     // The one-time reminders that the loads and the new days have found expired unseen,
     // waiting to be shown.
     std::vector<TReminder> missed_;
