@@ -263,8 +263,10 @@ void TPreferences::showEvent(QShowEvent* event) {
 
 void TPreferences::FormActivate() {
     (TimeoutSeconds > 0 ? WaitFor : Continue)->setChecked(true);
-    // Brought into the box's range: 0 (no time-out) shows as 1, ready for "Wait for".
-    Minutes->SetValue(std::clamp(TimeoutSeconds / 60, MinutesMin, MinutesMax));
+    // 0 (no time-out) shows as 1, ready for "Wait for". A longer time-out than the box
+    // offers, written into the settings file by hand, shows as it is.
+    shownMinutes_ = std::max(TimeoutSeconds / 60, MinutesMin);
+    Minutes->SetValue(shownMinutes_);
     Action->setCurrentIndex(ActionIndexOf(TimeoutAction));
     ContinueClick();
     WaveFileEdit->setText(QFile::decodeName(DefaultSoundFile.c_str()));
@@ -284,12 +286,16 @@ void TPreferences::OkbuttonClick() {
         const int item = Action->currentIndex();
         if (item >= 0)
             TimeoutAction = TimeoutActions.at(static_cast<std::size_t>(item));
-        // The number typed is taken as it stands while the focus is still in the box, so
-        // it can be large; the seconds saturate rather than wrap.
-        const long long seconds = static_cast<long long>(Minutes->Value()) * 60;
-        TimeoutSeconds = static_cast<std::int32_t>(
-            std::clamp<long long>(seconds, std::numeric_limits<std::int32_t>::min(),
-                                  std::numeric_limits<std::int32_t>::max()));
+        // A time-out the box still shows as it was given stays, to the second; the box
+        // shows only whole minutes.
+        if (TimeoutSeconds <= 0 || Minutes->Value() != shownMinutes_) {
+            // The number typed is taken as it stands while the focus is still in the box,
+            // so it can be large; the seconds saturate rather than wrap.
+            const long long seconds = static_cast<long long>(Minutes->Value()) * 60;
+            TimeoutSeconds = static_cast<std::int32_t>(
+                std::clamp<long long>(seconds, std::numeric_limits<std::int32_t>::min(),
+                                      std::numeric_limits<std::int32_t>::max()));
+        }
     }
     done(ResultOk);
 }
