@@ -117,9 +117,9 @@ void TPreferences::CreateDefaultSoundPanel() {
                          "Path and name of the sound file (*.wav or *.mid)");
     WaveFileEdit->setGeometry(16, 25, 480, 22);
     label->setBuddy(WaveFileEdit);
-    SelectWavButton = Button(*panel, "SelectWavButton", QStringLiteral("&Choose"),
-                             "Select the sound file from a Windows\nFile Open dialog",
-                             QStyle::SP_DialogOpenButton, QRect(16, 56, 96, 26));
+    SelectWavButton =
+        Button(*panel, "SelectWavButton", QStringLiteral("&Choose"), ChooseSoundTooltip,
+               QStyle::SP_DialogOpenButton, QRect(16, 56, 96, 26));
     PlayNowButton = Button(*panel, "PlayNowButton", QStringLiteral("Play &Now"),
                            "Play the sound file you have selected", QStyle::SP_MediaPlay,
                            QRect(120, 56, 96, 26));
@@ -196,9 +196,8 @@ void TPreferences::CreateOptionsPanel() {
         option("MiniMizeToTray", QStringLiteral("Minimize to System Tray"),
                "Nudgery will place its icon in the System \nTray when minimized",
                QStringLiteral("Nudgery will place its icon in the System Tray when minimized"));
-    AnimateIcon = option(
-        "AnimateIcon", QStringLiteral("Animate Tray Icon"),
-        "Check here if you want a ticking clock for\nNudgery!'s tray icon (Windows 95 only)", {});
+    AnimateIcon = option("AnimateIcon", QStringLiteral("Animate Tray Icon"),
+                         "Check here if you want a ticking clock for\nNudgery!'s tray icon", {});
 }
 
 void TPreferences::CreateButtonBand() {
@@ -209,9 +208,8 @@ void TPreferences::CreateButtonBand() {
     CancelButton =
         Button(*band, "CancelButton", QStringLiteral("&Cancel"), "Cancel all changes made",
                QStyle::SP_DialogCancelButton, QRect(112, 11, 88, 27));
-    Helpbutton =
-        Button(*band, "Helpbutton", QStringLiteral("&Help"), "Get Windows help for Nudgery!",
-               QStyle::SP_DialogHelpButton, QRect(408, 11, 88, 27));
+    Helpbutton = Button(*band, "Helpbutton", QStringLiteral("&Help"), HelpButtonTooltip,
+                        QStyle::SP_DialogHelpButton, QRect(408, 11, 88, 27));
     connect(Okbutton, &QPushButton::clicked, this, &TPreferences::OkbuttonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TPreferences::CancelButtonClick);
     connect(Helpbutton, &QPushButton::clicked, this, &TPreferences::HelpbuttonClick);

@@ -218,7 +218,7 @@ void MainPrivate::CreateMenus() {
     Exit2 = Item(File1, "Exit2", "E&xit");
 
     mnuHelp = Named(q.menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    mnuContents = Item(mnuHelp, "mnuContents", "&Contents", "Show Windows Help for Nudgery!");
+    mnuContents = Item(mnuHelp, "mnuContents", "&Contents", "Show the help for Nudgery!");
     Named(mnuHelp->addSeparator(), "MenuItem1");
     mnuAbout = Item(mnuHelp, "mnuAbout", "&About", "About Nudgery!");
 

@@ -122,7 +122,7 @@ struct ControlText {
 
 const ControlText kControls[] = {
     {"WaveFileEdit", "", "Path and name of the sound file (*.wav or *.mid)"},
-    {"SelectWavButton", "&Choose", "Select the sound file from a Windows\nFile Open dialog"},
+    {"SelectWavButton", "&Choose", "Select the sound file\nin a File Open dialog"},
     {"PlayNowButton", "Play &Now", "Play the sound file you have selected"},
     {"BitBtn1", "Shhhh", "Stop a sound file from playing"},
     {"Continue", "Continue waiting ",
@@ -135,10 +135,10 @@ const ControlText kControls[] = {
     {"MiniMizeToTray", "Minimize to System Tray",
      "Nudgery will place its icon in the System \nTray when minimized"},
     {"AnimateIcon", "Animate Tray Icon",
-     "Check here if you want a ticking clock for\nNudgery!'s tray icon (Windows 95 only)"},
+     "Check here if you want a ticking clock for\nNudgery!'s tray icon"},
     {"Okbutton", "Ok", "Save this time"},
     {"CancelButton", "&Cancel", "Cancel all changes made"},
-    {"Helpbutton", "&Help", "Get Windows help for Nudgery!"},
+    {"Helpbutton", "&Help", "Get help for Nudgery!"},
 };
 
 QString TextOf(QWidget* widget) {
