@@ -345,8 +345,11 @@ void TClickableStringGrid::DrawCell(QPainter& painter, int col, int row, const Q
         painter.fillRect(textBounds, drawing.Options.BackColor);
     }
     painter.setPen(drawing.Options.Font.Color);
-    painter.drawText(drawing.TextRect, drawing.Flags, drawing.Text);
-    NoteWidthNeeded(col, WidthFor(drawing, cell));
+    // Where the whole text would go, from the same layout that draws it.
+    QRect drawn;
+    painter.drawText(drawing.TextRect, drawing.Flags, drawing.Text, &drawn);
+    if (!drawing.Text.isEmpty())
+        NoteWidthNeeded(col, drawing.TextRect.left() - cell.left() + drawn.width() + TextRoom);
 }
 
 void TClickableStringGrid::HeaderMouseReleased(int col, Qt::MouseButton button,
