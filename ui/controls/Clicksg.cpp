@@ -4,6 +4,7 @@
 #include "ClicksgViews.h"
 #include "platform/desktop_font.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -54,6 +55,14 @@ int VerticalFlag(TVertAlignment alignment) {
 constexpr int MarkSize = 6;
 constexpr int MarkLeft = 4;
 constexpr int MarkedTextLeft = 14;
+// Room right of a cell's text, with the line between the cells.
+constexpr int TextRoom = 5;
+
+// The width of column a cell needs to show the whole of its planned text.
+int WidthFor(const TCellDrawing& drawing, const QRect& cell) {
+    return drawing.TextRect.left() - cell.left() +
+           QFontMetrics(drawing.Options.Font.Face).horizontalAdvance(drawing.Text) + TextRoom;
+}
 
 } // namespace
 
@@ -62,6 +71,7 @@ TClickableStringGrid::TClickableStringGrid(QWidget* parent)
       header_(new TClickableGridHeader(*this)), headerFont_(DefaultGridFont(Qt::black)),
       selectedFont_(DefaultGridFont(Qt::white)) {
     setModel(model_);
+    widestText_.assign(static_cast<std::size_t>(ColCount()), 0);
     setHorizontalHeader(header_);
     setItemDelegate(new TClickableGridDelegate(*this));
     verticalHeader()->hide();
@@ -102,6 +112,7 @@ int TClickableStringGrid::ColCount() const {
 
 void TClickableStringGrid::SetColCount(int count) {
     model_->SetColCount(count);
+    widestText_.assign(static_cast<std::size_t>(ColCount()), 0);
     SetColSizing(header_->sectionResizeMode(0) == QHeaderView::Interactive);
 }
 
@@ -233,30 +244,42 @@ int TClickableStringGrid::ClientWidth() const {
     return viewport()->width();
 }
 
-void TClickableStringGrid::Loaded() {
-    if (autoAdjustColumn_ > 0)
-        designWidth_ = ColWidth(autoAdjustColumn_ - 1);
-}
-
 void TClickableStringGrid::AdjustColumnWidth() {
     if (autoAdjustColumn_ <= 0 || autoAdjustColumn_ > ColCount())
         return;
     const int col = autoAdjustColumn_ - 1;
-    const auto sumOfWidths = [this] {
-        int sum = 0;
-        for (int c = 0; c < ColCount(); ++c)
-            sum += ColWidth(c);
-        return sum;
-    };
-    const int client = ClientWidth();
-    int sum = sumOfWidths();
-    if (sum < client)
-        SetColWidth(col, ColWidth(col) + client - sum - 5);
-    else if (sum > client)
-        SetColWidth(col, designWidth_);
-    sum = sumOfWidths();
-    if (sum < client)
-        SetColWidth(col, ColWidth(col) + client - sum - 5);
+    int others = 0;
+    for (int c = 0; c < ColCount(); ++c)
+        if (c != col)
+            others += ColWidth(c);
+    SetColWidth(col, std::max(ClientWidth() - others - 5, WidthNeeded(col, 0)));
+}
+
+int TClickableStringGrid::WidthNeeded(int col, int row) {
+    const QRect cell(0, 0, ColWidth(col), DefaultRowHeight);
+    return WidthFor(PlanCell(col, row, cell, {}), cell);
+}
+
+void TClickableStringGrid::NoteWidthNeeded(int col, int needed) {
+    if (col == autoAdjustColumn_ - 1 || col < 0 || col >= ColCount())
+        return;
+    int& widest = widestText_[static_cast<std::size_t>(col)];
+    if (needed <= widest)
+        return;
+    widest = needed;
+    if (needed <= ColWidth(col))
+        return;
+    if (columnsToFit_.empty())
+        QMetaObject::invokeMethod(this, &TClickableStringGrid::FitColumnsToTexts,
+                                  Qt::QueuedConnection);
+    columnsToFit_.push_back(col);
+}
+
+void TClickableStringGrid::FitColumnsToTexts() {
+    for (int col : std::exchange(columnsToFit_, {}))
+        if (col < ColCount())
+            SetColWidth(col, std::max(ColWidth(col), widestText_[static_cast<std::size_t>(col)]));
+    AdjustColumnWidth();
 }
 
 TCellDrawing TClickableStringGrid::PlanCell(int col, int row, const QRect& cell,
@@ -322,7 +345,11 @@ void TClickableStringGrid::DrawCell(QPainter& painter, int col, int row, const Q
         painter.fillRect(textBounds, drawing.Options.BackColor);
     }
     painter.setPen(drawing.Options.Font.Color);
-    painter.drawText(drawing.TextRect, drawing.Flags, drawing.Text);
+    // Where the whole text would go, from the same layout that draws it.
+    QRect drawn;
+    painter.drawText(drawing.TextRect, drawing.Flags, drawing.Text, &drawn);
+    if (!drawing.Text.isEmpty())
+        NoteWidthNeeded(col, drawing.TextRect.left() - cell.left() + drawn.width() + TextRoom);
 }
 
 void TClickableStringGrid::HeaderMouseReleased(int col, Qt::MouseButton button,

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace nudgery {
 
@@ -134,11 +135,9 @@ public:
     // Column that takes up spare width, counted from 1; 0 or less: none.
     int AutoAdjustColumn() const { return autoAdjustColumn_; }
     void SetAutoAdjustColumn(int column) { autoAdjustColumn_ = column; }
-    int DesignWidth() const { return designWidth_; }
-    // Ends the set-up of columns: the auto-adjust column's width becomes its design width.
-    void Loaded();
-    // Lets the auto-adjust column fill the client width, 5 pixels short of the edge, or
-    // returns it to its design width when the columns are wider than the client area.
+    // Lets the auto-adjust column fill the client width, 5 pixels short of the edge, so
+    // that the columns fit without a scroll bar; it gives up width down to what its header
+    // needs.
     void AdjustColumnWidth();
 
     TFormatDrawCellEvent OnGetCellFormat;
@@ -170,6 +169,12 @@ protected:
 private:
     void Repaint();
     void KeepFixedRowsBelowRowCount();
+    // The width a cell's text needs in its column: its indent, the text and a little room.
+    int WidthNeeded(int col, int row);
+    // Every column but the auto-adjust one grows to the widest text drawn in it so far, once
+    // such a text shows; narrowed by hand, it stays so until a still wider text comes.
+    void NoteWidthNeeded(int col, int needed);
+    void FitColumnsToTexts();
 
     TClickableGridModel* model_;   // owned by the grid as Qt parent
     TClickableGridHeader* header_; // owned by the grid as Qt parent
@@ -182,7 +187,10 @@ private:
     TVertAlignment alignmentVert_ = TVertAlignment::taTopJustify;
     int fixedRows_ = 0;
     int autoAdjustColumn_ = 0;
-    int designWidth_ = 0;
+    // By column, the width the widest text drawn there needs; the columns too narrow for
+    // theirs wait for the event loop, as widths must not change in the middle of painting.
+    std::vector<int> widestText_;
+    std::vector<int> columnsToFit_;
     int rowBeforeUpdate_ = 0;
 };
 

@@ -58,8 +58,7 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
                 [this] { soundFile_ = EditedPath().toLocal8Bit().toStdString(); });
 
     constexpr int buttonsTop = 90;
-    selectWavButton_ = AddButton(*this, "SelectWavButton", "&Choose",
-                                 "Select the sound file from a Windows\nFile Open dialog",
+    selectWavButton_ = AddButton(*this, "SelectWavButton", "&Choose", ChooseSoundTooltip,
                                  QPoint(Left, buttonsTop));
     connect(selectWavButton_, &QPushButton::clicked, this,
             &TActionSoundFrame::SelectWavButtonClick);

@@ -117,9 +117,9 @@ void TPreferences::CreateDefaultSoundPanel() {
                          "Path and name of the sound file (*.wav or *.mid)");
     WaveFileEdit->setGeometry(16, 25, 480, 22);
     label->setBuddy(WaveFileEdit);
-    SelectWavButton = Button(*panel, "SelectWavButton", QStringLiteral("&Choose"),
-                             "Select the sound file from a Windows\nFile Open dialog",
-                             QStyle::SP_DialogOpenButton, QRect(16, 56, 96, 26));
+    SelectWavButton =
+        Button(*panel, "SelectWavButton", QStringLiteral("&Choose"), ChooseSoundTooltip,
+               QStyle::SP_DialogOpenButton, QRect(16, 56, 96, 26));
     PlayNowButton = Button(*panel, "PlayNowButton", QStringLiteral("Play &Now"),
                            "Play the sound file you have selected", QStyle::SP_MediaPlay,
                            QRect(120, 56, 96, 26));
@@ -196,9 +196,8 @@ void TPreferences::CreateOptionsPanel() {
         option("MiniMizeToTray", QStringLiteral("Minimize to System Tray"),
                "Nudgery will place its icon in the System \nTray when minimized",
                QStringLiteral("Nudgery will place its icon in the System Tray when minimized"));
-    AnimateIcon = option(
-        "AnimateIcon", QStringLiteral("Animate Tray Icon"),
-        "Check here if you want a ticking clock for\nNudgery!'s tray icon (Windows 95 only)", {});
+    AnimateIcon = option("AnimateIcon", QStringLiteral("Animate Tray Icon"),
+                         "Check here if you want a ticking clock for\nNudgery!'s tray icon", {});
 }
 
 void TPreferences::CreateButtonBand() {
@@ -209,9 +208,8 @@ void TPreferences::CreateButtonBand() {
     CancelButton =
         Button(*band, "CancelButton", QStringLiteral("&Cancel"), "Cancel all changes made",
                QStyle::SP_DialogCancelButton, QRect(112, 11, 88, 27));
-    Helpbutton =
-        Button(*band, "Helpbutton", QStringLiteral("&Help"), "Get Windows help for Nudgery!",
-               QStyle::SP_DialogHelpButton, QRect(408, 11, 88, 27));
+    Helpbutton = Button(*band, "Helpbutton", QStringLiteral("&Help"), HelpButtonTooltip,
+                        QStyle::SP_DialogHelpButton, QRect(408, 11, 88, 27));
     connect(Okbutton, &QPushButton::clicked, this, &TPreferences::OkbuttonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TPreferences::CancelButtonClick);
     connect(Helpbutton, &QPushButton::clicked, this, &TPreferences::HelpbuttonClick);
@@ -263,8 +261,10 @@ void TPreferences::showEvent(QShowEvent* event) {
 
 void TPreferences::FormActivate() {
     (TimeoutSeconds > 0 ? WaitFor : Continue)->setChecked(true);
-    // Brought into the box's range: 0 (no time-out) shows as 1, ready for "Wait for".
-    Minutes->SetValue(std::clamp(TimeoutSeconds / 60, MinutesMin, MinutesMax));
+    // 0 (no time-out) shows as 1, ready for "Wait for". A longer time-out than the box
+    // offers, written into the settings file by hand, shows as it is.
+    shownMinutes_ = std::max(TimeoutSeconds / 60, MinutesMin);
+    Minutes->SetValue(shownMinutes_);
     Action->setCurrentIndex(ActionIndexOf(TimeoutAction));
     ContinueClick();
     WaveFileEdit->setText(QFile::decodeName(DefaultSoundFile.c_str()));
@@ -284,12 +284,16 @@ void TPreferences::OkbuttonClick() {
         const int item = Action->currentIndex();
         if (item >= 0)
             TimeoutAction = TimeoutActions.at(static_cast<std::size_t>(item));
-        // The number typed is taken as it stands while the focus is still in the box, so
-        // it can be large; the seconds saturate rather than wrap.
-        const long long seconds = static_cast<long long>(Minutes->Value()) * 60;
-        TimeoutSeconds = static_cast<std::int32_t>(
-            std::clamp<long long>(seconds, std::numeric_limits<std::int32_t>::min(),
-                                  std::numeric_limits<std::int32_t>::max()));
+        // A time-out the box still shows as it was given stays, to the second; the box
+        // shows only whole minutes.
+        if (TimeoutSeconds <= 0 || Minutes->Value() != shownMinutes_) {
+            // The number typed is taken as it stands while the focus is still in the box,
+            // so it can be large; the seconds saturate rather than wrap.
+            const long long seconds = static_cast<long long>(Minutes->Value()) * 60;
+            TimeoutSeconds = static_cast<std::int32_t>(
+                std::clamp<long long>(seconds, std::numeric_limits<std::int32_t>::min(),
+                                      std::numeric_limits<std::int32_t>::max()));
+        }
     }
     done(ResultOk);
 }

@@ -84,6 +84,8 @@ private:
     PreferencesServices services_;
     std::int32_t TimeoutSeconds = 0;
     std::int32_t TimeoutAction = 0;
+    // The minutes the box showed when the dialog opened.
+    int shownMinutes_ = 0;
     // Bytes as the file system takes them, like the setting.
     std::string DefaultSoundFile;
 

@@ -116,7 +116,7 @@ void TSetTimeDialog::AddButtons() {
         AddButton(*this, "CancelButton", "&Cancel", "Cancel all changes made", QPoint(100, top));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     QPushButton* help =
-        AddButton(*this, "Helpbutton", "&Help", "Get Windows help for Nudgery!", QPoint(214, top));
+        AddButton(*this, "Helpbutton", "&Help", HelpButtonTooltip, QPoint(214, top));
     connect(help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpTopic, this); });
 }
 

@@ -1,5 +1,6 @@
 // The list operations of the main window: adding, editing, cloning, deleting and shifting
 // reminders. Every change reaches the data file at once.
+#include "DeleteQuestion.h"
 #include "Main.h"
 #include "MainPrivate.h"
 #include "TimerPause.h"
@@ -47,6 +48,12 @@ std::unique_ptr<TReminder> RepeatingFrom(const TEditAlarmRepeating& editor) {
                                       editor.EditorUntilTime(), editor.EditorDaySpec(),
                                       editor.RepeatMinutes(), editor.Description(),
                                       editor.EditorSoundFile(), editor.EditorEventType());
+}
+
+// The message of a row's reminder, as the list shows it.
+QString MessageOf(const TClickableStringGrid& grid, int row) {
+    const TReminder* reminder = grid.Object(row);
+    return reminder ? QString::fromLocal8Bit(reminder->Description) : QString();
 }
 
 } // namespace
@@ -167,7 +174,7 @@ void MainPrivate::DeleteAlarmButtonClick() {
     const TimerPause pause(*Timer1);
     TClickableStringGrid& grid = Notebook->currentIndex() == 0 ? *AlarmGrid : *RepeatingAlarmGrid;
     const int row = grid.Row();
-    if (row >= 1 && services.messages.AskConfirm(&q, QStringLiteral("Delete this reminder?"))) {
+    if (row >= 1 && services.messages.AskConfirm(&q, DeleteQuestion(MessageOf(grid, row)))) {
         grid.DeleteRow(row);
         listsFile_.Save();
     }

@@ -122,7 +122,7 @@ struct ControlText {
 
 const ControlText kControls[] = {
     {"WaveFileEdit", "", "Path and name of the sound file (*.wav or *.mid)"},
-    {"SelectWavButton", "&Choose", "Select the sound file from a Windows\nFile Open dialog"},
+    {"SelectWavButton", "&Choose", "Select the sound file\nin a File Open dialog"},
     {"PlayNowButton", "Play &Now", "Play the sound file you have selected"},
     {"BitBtn1", "Shhhh", "Stop a sound file from playing"},
     {"Continue", "Continue waiting ",
@@ -135,10 +135,10 @@ const ControlText kControls[] = {
     {"MiniMizeToTray", "Minimize to System Tray",
      "Nudgery will place its icon in the System \nTray when minimized"},
     {"AnimateIcon", "Animate Tray Icon",
-     "Check here if you want a ticking clock for\nNudgery!'s tray icon (Windows 95 only)"},
+     "Check here if you want a ticking clock for\nNudgery!'s tray icon"},
     {"Okbutton", "Ok", "Save this time"},
     {"CancelButton", "&Cancel", "Cancel all changes made"},
-    {"Helpbutton", "&Help", "Get Windows help for Nudgery!"},
+    {"Helpbutton", "&Help", "Get help for Nudgery!"},
 };
 
 QString TextOf(QWidget* widget) {
@@ -296,10 +296,49 @@ TEST_F(PreferencesTest, HandEditedValuesOpenAsCloseAsTheyCan) {
                   Button("Okbutton")->click();
               }),
               TPreferences::ResultOk);
-    // Without a choice in the lists the stored answers stay; the minutes box says 1.
+    // Without a choice in the lists the stored answers stay; so do the seconds, which the
+    // minutes box shows as 1.
     EXPECT_EQ(settings_.TimeoutAction, -15);
     EXPECT_EQ(settings_.DefaultEventType, 7);
-    EXPECT_EQ(settings_.TimeoutSeconds, 60);
+    EXPECT_EQ(settings_.TimeoutSeconds, 90);
+}
+
+// A time-out given to the dialog stays as it is until the user changes the minutes: also
+// one longer than the box's 60 minutes or not of whole minutes, as a hand-edited settings
+// file may hold. Changed, the box's minutes count.
+struct GivenTimeout {
+    std::int32_t seconds;
+    const char* shown;
+};
+
+const GivenTimeout kGivenTimeouts[] = {
+    {59, "1"}, {90, "1"}, {600, "10"}, {3600, "60"}, {3660, "61"}, {7200, "120"}, {86400, "1440"},
+};
+
+TEST_F(PreferencesTest, ATimeOutGivenIsKeptUntilTheMinutesAreChanged) {
+    for (const GivenTimeout& given : kGivenTimeouts) {
+        SCOPED_TRACE(given.seconds);
+        settings_.TimeoutSeconds = given.seconds;
+        dialog_.FillFrom(settings_);
+        ASSERT_EQ(Edit([&] {
+                      EXPECT_TRUE(Radio("WaitFor")->isChecked());
+                      EXPECT_EQ(MinutesBox()->text(), given.shown);
+                      // In and out of the box without a change.
+                      MinutesBox()->setFocus();
+                      QTest::keyClick(MinutesBox(), Qt::Key_Tab);
+                      Button("Okbutton")->click();
+                  }),
+                  TPreferences::ResultOk);
+        EXPECT_EQ(settings_.TimeoutSeconds, given.seconds);
+
+        dialog_.FillFrom(settings_);
+        ASSERT_EQ(Edit([&] {
+                      TypeMinutes("5");
+                      Button("Okbutton")->click();
+                  }),
+                  TPreferences::ResultOk);
+        EXPECT_EQ(settings_.TimeoutSeconds, 300);
+    }
 }
 
 TEST_F(PreferencesTest, CancelEscapeAndCloseChangeNothing) {
