@@ -217,10 +217,33 @@ int TClickableGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : cols_;
 }
 
+namespace {
+
+QVariant Spoken(const TSpokenCell& cell, int role) {
+    return role == Qt::AccessibleTextRole ? cell.Text : cell.Mark;
+}
+
+bool IsSpokenRole(int role) {
+    return role == Qt::AccessibleTextRole || role == Qt::AccessibleDescriptionRole;
+}
+
+} // namespace
+
 QVariant TClickableGridModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
+        return {};
+    if (IsSpokenRole(role) && spokenCells_)
+        return Spoken(spokenCells_(index.column(), index.row() + 1), role);
+    if (role != Qt::DisplayRole)
         return {};
     return Cell(index.column(), index.row() + 1);
+}
+
+QVariant TClickableGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && IsSpokenRole(role) && spokenCells_ && section >= 0 &&
+        section < cols_)
+        return Spoken(spokenCells_(section, 0), role);
+    return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 } // namespace nudgery

@@ -74,6 +74,7 @@ void MainPrivate::CreateButtonBar() {
     TimePanel->SetBevelOuter(TPanelBevel::bvNone);
     TimePanel->SetParentColor(true);
     TimePanel->SetFont({q.font(), Qt::black});
+    TimePanel->setAccessibleDescription(QStringLiteral("The time of day"));
 }
 
 TClickableStringGrid* MainPrivate::CreateGrid(const char* name, const QStringList& headers,
@@ -142,6 +143,10 @@ void MainPrivate::CreateLists() {
         fill->setContentsMargins(0, 0, 0, 0);
         fill->addWidget(grid);
         Notebook->addWidget(widget);
+        // A screen reader names the list as its tab does, and says what its keys do.
+        grid->setAccessibleName(QString::fromLatin1(name));
+        grid->setAccessibleDescription(
+            QStringLiteral("Enter edits the selected reminder, Delete deletes it"));
     };
     page("Reminders", AlarmGrid);
     page("Repeat Reminders", RepeatingAlarmGrid);
