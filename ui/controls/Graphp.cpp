@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace nudgery {
 
@@ -175,12 +174,11 @@ void TGraphicPanel::paintEvent(QPaintEvent*) {
                      Qt::TextSingleLine | Qt::TextExpandTabs | Qt::AlignTop |
                          HorizontalFlag(alignment_),
                      ShownCaption());
+    // The focus shows as a dotted line in the caption's colour, which stands out on any
+    // fill, a highlighted one too.
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = content;
-        option.backgroundColor = Color();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setPen(QPen(font_.Color, 1, Qt::DotLine));
+        painter.drawRect(content.adjusted(1, 1, -2, -2));
     }
 }
 

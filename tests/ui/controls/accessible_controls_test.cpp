@@ -5,6 +5,7 @@
 #include "ui/controls/Graphp.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -150,6 +151,36 @@ TEST(AccessiblePanelTest, APickablePanelIsAChoiceCheckedWhilePickedAndPressedLik
     panel.setEnabled(false);
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicks.count(), 2) << "a disabled panel is not pressed";
+}
+
+TEST(AccessiblePanelTest, AFocusedPanelShowsTheFocusInTheCaptionsColourEvenWhenHighlighted) {
+    QWidget window;
+    window.resize(100, 60);
+    // Takes the focus first, as the window opens.
+    auto* before = new QLineEdit(&window);
+    before->setGeometry(40, 10, 50, 20);
+    auto* panel = new TGraphicPanel(&window);
+    panel->setGeometry(10, 10, 24, 19);
+    panel->SetPickable(true);
+    panel->SetColor(QColor(0, 0, 200));
+    panel->SetFont({panel->font(), QColor(255, 255, 0)});
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // The caption is empty: every caption-coloured pixel is the focus line's.
+    const auto captionColoured = [&] {
+        const QImage image = panel->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == QColor(255, 255, 0);
+        return count;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return before->hasFocus(); }));
+    EXPECT_EQ(captionColoured(), 0);
+    panel->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->hasFocus(); }));
+    EXPECT_GT(captionColoured(), 20) << "a dotted line around the caption";
 }
 
 } // namespace
