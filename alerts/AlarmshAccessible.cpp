@@ -1,6 +1,7 @@
 #include "AlarmshAccessible.h"
 
 #include "Alarmsh.h"
+#include "platform/accessible_factory.h"
 
 #include <QAccessibleWidget>
 
@@ -8,18 +9,17 @@ namespace nudgery {
 
 namespace {
 
-QAccessibleInterface* NotificationFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String(TAlarmShow::staticMetaObject.className()))
-        return nullptr;
-    // An alert, as a message box is: a screen reader reads it out when it comes up.
-    return new QAccessibleWidget(static_cast<TAlarmShow*>(object), QAccessible::AlertMessage);
-}
+// An alert, as a message box is: a screen reader reads it out when it comes up.
+class NotificationAccessible final : public QAccessibleWidget {
+public:
+    explicit NotificationAccessible(TAlarmShow& window)
+        : QAccessibleWidget(&window, QAccessible::AlertMessage) {}
+};
 
 } // namespace
 
 void InstallNotificationAccessibility() {
-    static const bool installed = (QAccessible::installFactory(&NotificationFactory), true);
-    (void)installed;
+    InstallAccessibleFactory<TAlarmShow, NotificationAccessible>();
 }
 
 } // namespace nudgery

@@ -96,9 +96,9 @@ bool SaysNothing(const QString& role) {
            role == "invalid";
 }
 
-// One line for each showing, focusable object that does not say what it is: no name, a
-// role that says nothing, or a list named by its chosen item alone, with neither a label
-// nor a description.
+// One line for each showing, focusable object that does not say what it is: no name (or one
+// without a word, as a glyph), a role that says nothing, or a list named by its chosen item alone,
+// with neither a label nor a description.
 QStringList NotSayingWhatTheyAre(const Node& tree) {
     QStringList found;
     Walk(tree, [&](const Node& node) {
@@ -106,8 +106,9 @@ QStringList NotSayingWhatTheyAre(const Node& tree) {
             return;
         const QString role = node["role"].toString();
         const QString line = role + " \"" + node["name"].toString() + "\"";
-        if (node["name"].toString().trimmed().isEmpty())
-            found << line + ": no name";
+        const QString name = node["name"].toString();
+        if (std::none_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+            found << line + ": no name in words";
         if (SaysNothing(role))
             found << line + ": a role that says nothing";
         if (role == "combo box" && node["labelledBy"].toArray().isEmpty() &&
@@ -171,23 +172,17 @@ protected:
             names << name.toString();
         return names;
     }
+    // Whether a window whose name starts with `start` is showing.
+    bool Showing(const QString& start) {
+        const QStringList names = Windows();
+        return std::any_of(names.begin(), names.end(),
+                           [&](const QString& name) { return name.startsWith(start); });
+    }
     bool WaitForWindow(const QString& start) {
-        return QTest::qWaitFor(
-            [&] {
-                const QStringList names = Windows();
-                return std::any_of(names.begin(), names.end(),
-                                   [&](const QString& name) { return name.startsWith(start); });
-            },
-            kWaitMs);
+        return QTest::qWaitFor([&] { return Showing(start); }, kWaitMs);
     }
     bool WaitUntilGone(const QString& start) {
-        return QTest::qWaitFor(
-            [&] {
-                const QStringList names = Windows();
-                return std::none_of(names.begin(), names.end(),
-                                    [&](const QString& name) { return name.startsWith(start); });
-            },
-            kWaitMs);
+        return QTest::qWaitFor([&] { return !Showing(start); }, kWaitMs);
     }
     Node Tree(const QString& window) { return Probe({"tree", window}).toObject(); }
     // Presses (or opens) the object through its first AT-SPI action.

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -24,6 +25,11 @@ inline bool SaysNothing(QAccessible::Role role) {
     default:
         return false;
     }
+}
+
+// Whether a name has a word in it: a glyph such as "«" is no name.
+inline bool HasWords(const QString& name) {
+    return std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber(); });
 }
 
 inline bool Reachable(const QAccessibleInterface& node) {
@@ -45,9 +51,9 @@ inline void WalkAccessible(QAccessibleInterface* node,
 }
 
 // One line for each control that the keyboard reaches (showing and focusable) but that
-// does not say what it is: no name, a role that says nothing, or a list whose name is only
-// the item chosen in it (as Qt names drop-down lists on this desktop) with neither a label
-// nor a description to say what it is for.
+// does not say what it is: no name (or one without a word, as a glyph), a role that says nothing,
+// or a list whose name is only the item chosen in it (as Qt names drop-down lists on this desktop)
+// with neither a label nor a description to say what it is for.
 inline QStringList ControlsNotSayingWhatTheyAre(QWidget& window) {
     QStringList found;
     WalkAccessible(QAccessible::queryAccessibleInterface(&window), [&](QAccessibleInterface& node) {
@@ -55,8 +61,8 @@ inline QStringList ControlsNotSayingWhatTheyAre(QWidget& window) {
             return;
         const QString name = node.text(QAccessible::Name);
         const QString who = node.object() ? node.object()->objectName() : QStringLiteral("?");
-        if (name.trimmed().isEmpty())
-            found << who + QStringLiteral(": no name");
+        if (!HasWords(name))
+            found << who + QStringLiteral(": no name in words");
         if (SaysNothing(node.role()))
             found << who + QStringLiteral(": a role that says nothing");
         if (node.role() == QAccessible::ComboBox && node.relations(QAccessible::Label).isEmpty() &&

@@ -1,6 +1,7 @@
 #include "GraphpAccessible.h"
 
 #include "Graphp.h"
+#include "platform/accessible_factory.h"
 
 #include <QAccessibleWidget>
 
@@ -48,17 +49,10 @@ private:
     TGraphicPanel& panel_;
 };
 
-QAccessibleInterface* GraphicPanelFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String(TGraphicPanel::staticMetaObject.className()))
-        return nullptr;
-    return new GraphicPanelAccessible(*static_cast<TGraphicPanel*>(object));
-}
-
 } // namespace
 
 void InstallGraphicPanelAccessibility() {
-    static const bool installed = (QAccessible::installFactory(&GraphicPanelFactory), true);
-    (void)installed;
+    InstallAccessibleFactory<TGraphicPanel, GraphicPanelAccessible>();
 }
 
 } // namespace nudgery

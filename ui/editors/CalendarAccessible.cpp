@@ -1,6 +1,7 @@
 #include "CalendarAccessible.h"
 
 #include "Calendar.h"
+#include "platform/accessible_factory.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -179,17 +180,10 @@ private:
     mutable std::array<QAccessible::Id, CellCount> cells_{};
 };
 
-QAccessibleInterface* CalendarFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String(TCalendar::staticMetaObject.className()))
-        return nullptr;
-    return new CalendarTable(*static_cast<TCalendar*>(object));
-}
-
 } // namespace
 
 void InstallCalendarAccessibility() {
-    static const bool installed = (QAccessible::installFactory(&CalendarFactory), true);
-    (void)installed;
+    InstallAccessibleFactory<TCalendar, CalendarTable>();
 }
 
 } // namespace nudgery
