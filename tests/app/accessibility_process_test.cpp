@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
+#include <map>
 
 namespace nudgery {
 namespace {
@@ -195,12 +196,13 @@ protected:
         EXPECT_TRUE(Probe({"type", window, role, name, text}).toObject()["done"].toBool())
             << name.toStdString();
     }
-    std::vector<std::string> OneTimeDescriptionsSaved() {
+    // The one-time reminders in the data file, by message.
+    std::map<std::string, TDateTime> OneTimeSaved() {
         ReminderLists lists;
         DataFileStore(DataFile()).Load(lists, SystemClock());
-        std::vector<std::string> found;
+        std::map<std::string, TDateTime> found;
         for (const auto& row : lists.oneTime)
-            found.push_back(row.reminder->Description);
+            found[row.reminder->Description] = row.reminder->When;
         return found;
     }
 
@@ -258,11 +260,14 @@ TEST_F(AccessibilityProcess, EveryWindowReadsAsItShowsAndPressesDoWhatClicksDo) 
     const QJsonObject month = (*calendar)["table"].toObject();
     EXPECT_EQ(month["rows"].toInt(), 6);
     EXPECT_EQ(month["headers"].toArray().size(), 7);
-    int days = 0;
+    QStringList days;
     for (const QJsonValue week : month["cells"].toArray())
         for (const QJsonValue day : week.toArray())
-            days += day.toString().isEmpty() ? 0 : 1;
-    EXPECT_GE(days, 28) << "every day of the month reads by its date";
+            if (!day.toString().isEmpty())
+                days << day.toString();
+    ASSERT_GE(days.size(), 28) << "every day of the month reads by its date";
+    // The 28th picked as a screen reader picks it: by pressing its cell.
+    Act("Reminder Description", "table cell", days[27]);
     EXPECT_EQ(Probe({"focused"}).toObject()["name"].toString(), "Message");
     Type("Reminder Description", "text", "Message", "Call the garage");
 
@@ -283,9 +288,13 @@ TEST_F(AccessibilityProcess, EveryWindowReadsAsItShowsAndPressesDoWhatClicksDo) 
     // Save, pressed through AT-SPI, adds the reminder to the data file as a click does.
     Act("Reminder Description", "push button", "Save");
     ASSERT_TRUE(WaitUntilGone("Reminder Description"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return OneTimeDescriptionsSaved().size() == 2; }, kWaitMs));
-    const std::vector<std::string> saved = OneTimeDescriptionsSaved();
-    EXPECT_NE(std::find(saved.begin(), saved.end(), "Call the garage"), saved.end());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return OneTimeSaved().size() == 2; }, kWaitMs));
+    const std::map<std::string, TDateTime> saved = OneTimeSaved();
+    ASSERT_EQ(saved.count("Call the garage"), 1u);
+    CalendarDate the28th = DecodeDate(SystemClock().Today());
+    the28th.day = 28;
+    EXPECT_NEAR(saved.at("Call the garage"), EncodeDate(the28th) + EncodeTime(15, 45), 1e-6)
+        << "on the day and at the time picked";
 
     // The repeating editor and the Preferences, reached as a screen reader user reaches them.
     Act("Nudgery!", "page tab", "Repeat Reminders");
