@@ -30,6 +30,15 @@ void AppendCell(std::string& cells, std::string_view text) {
     cells += text;
 }
 
+// What a screen reader asks of a cell: its text, or its description (the mark in words).
+bool IsSpokenRole(int role) {
+    return role == Qt::AccessibleTextRole || role == Qt::AccessibleDescriptionRole;
+}
+
+QVariant Spoken(const TSpokenCell& cell, int role) {
+    return role == Qt::AccessibleTextRole ? cell.Text : cell.Mark;
+}
+
 CompactText EncodeCells(std::vector<std::string> texts) {
     while (!texts.empty() && texts.back().empty())
         texts.pop_back();
@@ -216,18 +225,6 @@ int TClickableGridModel::rowCount(const QModelIndex& parent) const {
 int TClickableGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : cols_;
 }
-
-namespace {
-
-QVariant Spoken(const TSpokenCell& cell, int role) {
-    return role == Qt::AccessibleTextRole ? cell.Text : cell.Mark;
-}
-
-bool IsSpokenRole(int role) {
-    return role == Qt::AccessibleTextRole || role == Qt::AccessibleDescriptionRole;
-}
-
-} // namespace
 
 QVariant TClickableGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())

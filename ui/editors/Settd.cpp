@@ -66,12 +66,8 @@ TSetTimeDialog::TSetTimeDialog(const DateFormats& formats, HelpViewer& help, QWi
     setObjectName(QStringLiteral("SetTimeDialog"));
     setFont(DialogFont());
     setFixedSize(306, 334);
-    QFrame* hours = AddPanel("HourPanel", "  Hour", QRect(17, 8, 271, 125));
-    hours->setAccessibleName(QStringLiteral("Hour"));
-    AddHourTiles(*hours);
-    QFrame* minutes = AddPanel("MinutePanel", "  Minute", QRect(18, 141, 270, 144));
-    minutes->setAccessibleName(QStringLiteral("Minute"));
-    AddMinuteTiles(*minutes);
+    AddHourTiles(*AddPanel("HourPanel", "  Hour", QRect(17, 8, 271, 125)));
+    AddMinuteTiles(*AddPanel("MinutePanel", "  Minute", QRect(18, 141, 270, 144)));
     AddButtons();
     BindHelpKey(*this, help_, HelpTopic);
     ShowDateTime();
@@ -82,6 +78,8 @@ QFrame* TSetTimeDialog::AddPanel(const char* name, const char* header, QRect geo
     panel->setObjectName(QString::fromLatin1(name));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(geometry);
+    // A screen reader names the tiles' group as its strip does.
+    panel->setAccessibleName(QString::fromLatin1(header).trimmed());
     // The strip wears the colours of an active title bar.
     auto* strip = new QLabel(QString::fromLatin1(header), panel);
     strip->setObjectName(QString::fromLatin1(name) + QStringLiteral("Header"));
