@@ -3,12 +3,21 @@
 // Qt's accessibility interfaces, as the desktop's bridge (AT-SPI) reads it, and the
 // controls in it that do not say what they are.
 
+#include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
+#include <QTabBar>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeView>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
-#include <vector>
 
 namespace nudgery::testing {
 
@@ -32,6 +41,30 @@ inline bool HasWords(const QString& name) {
     return std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber(); });
 }
 
+// The role that fits a control of one of Qt's kinds, as a screen reader names the kind;
+// NoRole for a control of another kind (the program's own are checked by their tests).
+inline QAccessible::Role FittingRole(const QObject* control) {
+    if (qobject_cast<const QCheckBox*>(control))
+        return QAccessible::CheckBox;
+    if (qobject_cast<const QRadioButton*>(control))
+        return QAccessible::RadioButton;
+    if (qobject_cast<const QPushButton*>(control) || qobject_cast<const QToolButton*>(control))
+        return QAccessible::PushButton;
+    if (qobject_cast<const QComboBox*>(control))
+        return QAccessible::ComboBox;
+    if (qobject_cast<const QLineEdit*>(control))
+        return QAccessible::EditableText;
+    if (qobject_cast<const QAbstractSpinBox*>(control))
+        return QAccessible::SpinBox;
+    if (qobject_cast<const QTreeView*>(control))
+        return QAccessible::Tree;
+    if (qobject_cast<const QTableView*>(control))
+        return QAccessible::Table;
+    if (qobject_cast<const QTabBar*>(control))
+        return QAccessible::PageTabList;
+    return QAccessible::NoRole;
+}
+
 inline bool Reachable(const QAccessibleInterface& node) {
     const QAccessible::State state = node.state();
     return state.focusable && !state.invisible && !state.offscreen;
@@ -51,7 +84,8 @@ inline void WalkAccessible(QAccessibleInterface* node,
 }
 
 // One line for each control that the keyboard reaches (showing and focusable) but that
-// does not say what it is: no name (or one without a word, as a glyph), a role that says nothing,
+// does not say what it is: no name (or one without a word, as a glyph), a role that says
+// nothing or does not fit its kind,
 // or a list whose name is only the item chosen in it (as Qt names drop-down lists on this desktop)
 // with neither a label nor a description to say what it is for.
 inline QStringList ControlsNotSayingWhatTheyAre(QWidget& window) {
@@ -65,21 +99,14 @@ inline QStringList ControlsNotSayingWhatTheyAre(QWidget& window) {
             found << who + QStringLiteral(": no name in words");
         if (SaysNothing(node.role()))
             found << who + QStringLiteral(": a role that says nothing");
+        const QAccessible::Role fitting = FittingRole(node.object());
+        if (fitting != QAccessible::NoRole && node.role() != fitting)
+            found << who + QStringLiteral(": a role that does not fit it");
         if (node.role() == QAccessible::ComboBox && node.relations(QAccessible::Label).isEmpty() &&
             node.text(QAccessible::Description).isEmpty())
             found << who + QStringLiteral(": a list named by its chosen item alone");
     });
     return found;
-}
-
-// The reachable controls of the window by role, for checking that each has a fitting one.
-inline std::vector<std::pair<QString, QAccessible::Role>> ReachableRoles(QWidget& window) {
-    std::vector<std::pair<QString, QAccessible::Role>> roles;
-    WalkAccessible(QAccessible::queryAccessibleInterface(&window), [&](QAccessibleInterface& node) {
-        if (Reachable(node) && node.object())
-            roles.emplace_back(node.object()->objectName(), node.role());
-    });
-    return roles;
 }
 
 } // namespace nudgery::testing
