@@ -3,11 +3,13 @@
 #include "alerts/Alarmsh.h"
 #include "art/ProgramArt.h"
 #include "core/clock.h"
+#include "support/accessible_events.h"
 #include "support/caption_minutes.h"
 #include "support/desktop_face.h"
 #include "support/modal_watchdog.h"
 #include "support/qt_printers.h"
 #include "support/recording_help.h"
+#include "support/spoken_controls.h"
 
 #include <QFrame>
 #include <QImage>
@@ -408,6 +410,26 @@ TEST_F(AlarmShowTest, TheMessageIsShownAsWrittenWithoutAcceleratorsOrMarkup) {
         window_.OkButton->click();
     });
     EXPECT_EQ(shown, "Call the dentist");
+}
+
+TEST_F(AlarmShowTest, AScreenReaderIsToldOfAnAlertWithTheReminderMessageWhenItOpens) {
+    testing::RecordedAccessibleEvents events;
+    QAccessibleInterface* alert = nullptr;
+    QStringList silent;
+    std::vector<testing::AccessibleEventRecord> alerts;
+    ShowAndAnswer([&] {
+        alert = QAccessible::queryAccessibleInterface(&window_);
+        alerts = events.OfType(QAccessible::Alert);
+        silent = testing::ControlsNotSayingWhatTheyAre(window_);
+        window_.OkButton->click();
+    });
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(alert->text(QAccessible::Name), "Reminder Notification");
+    EXPECT_EQ(alert->text(QAccessible::Description), "Call the dentist");
+    ASSERT_EQ(alerts.size(), 1u) << "announced once as it opens";
+    EXPECT_EQ(alerts[0].object, &window_);
+    EXPECT_EQ(silent, QStringList{});
 }
 
 TEST(AlarmShowFonts, EveryTextIsInTheDesktopsFaceAtItsDesignedSize) {

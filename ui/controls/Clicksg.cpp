@@ -52,6 +52,10 @@ int VerticalFlag(TVertAlignment alignment) {
     return Qt::AlignTop;
 }
 
+bool HasMark(const TFormatOptions& options) {
+    return options.MarkColor.rgb() != QColor(Qt::white).rgb();
+}
+
 constexpr int MarkSize = 6;
 constexpr int MarkLeft = 4;
 constexpr int MarkedTextLeft = 14;
@@ -88,6 +92,15 @@ TClickableStringGrid::TClickableStringGrid(QWidget* parent)
     setShowGrid(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     SetColSizing(false);
+    // A screen reader hears what the cells show, which the owner gives in the formats.
+    model_->SetSpokenCells([this](int col, int row) {
+        TGridDrawState state;
+        state.Fixed = row == 0;
+        state.Selected = row != 0 && row == Row();
+        const TFormatOptions options = CellFormat(col, row, state);
+        return TSpokenCell{options.Text.left(MaxCellChars),
+                           HasMark(options) ? options.MarkText : QString()};
+    });
 }
 
 TClickableStringGrid::~TClickableStringGrid() = default;
@@ -282,10 +295,8 @@ void TClickableStringGrid::FitColumnsToTexts() {
     AdjustColumnWidth();
 }
 
-TCellDrawing TClickableStringGrid::PlanCell(int col, int row, const QRect& cell,
-                                            TGridDrawState state) {
-    TCellDrawing drawing;
-    TFormatOptions& options = drawing.Options;
+TFormatOptions TClickableStringGrid::CellFormat(int col, int row, TGridDrawState state) {
+    TFormatOptions options;
     const bool header = row == 0;
     const bool selected = !header && row == Row();
 
@@ -309,13 +320,22 @@ TCellDrawing TClickableStringGrid::PlanCell(int col, int row, const QRect& cell,
         OnGetHeaderCellFormat(*this, col, row, state, options);
     else if (!header && OnGetCellFormat)
         OnGetCellFormat(*this, col, row, state, options);
+    return options;
+}
+
+TCellDrawing TClickableStringGrid::PlanCell(int col, int row, const QRect& cell,
+                                            TGridDrawState state) {
+    TCellDrawing drawing;
+    drawing.Options = CellFormat(col, row, state);
+    const TFormatOptions& options = drawing.Options;
+    const bool header = row == 0;
+    const bool selected = !header && row == Row();
 
     drawing.BaseColor = header     ? options.BackColor
                         : selected ? palette().color(QPalette::Highlight)
                                    : palette().color(QPalette::Base);
     QRect textRect = cell.adjusted(2, 2, 0, 0);
-    const QColor white(Qt::white);
-    drawing.HasMark = options.MarkColor.rgb() != white.rgb();
+    drawing.HasMark = HasMark(options);
     if (drawing.HasMark) {
         drawing.MarkRect =
             QRect(cell.left() + MarkLeft, cell.top() + (cell.height() - 8) / 2, MarkSize, MarkSize);

@@ -33,6 +33,8 @@ struct TFormatOptions {
     QColor BackColor;
     QColor FontColor; // the font's colour on entry; changing it has no effect
     QColor MarkColor = Qt::white;
+    // The mark in words, for those who cannot see its colour (a screen reader says them).
+    QString MarkText;
 };
 
 struct TGridDrawState {
@@ -144,6 +146,8 @@ public:
     TFormatDrawCellEvent OnGetHeaderCellFormat;
     TClickHeaderEvent OnClickHeader;
 
+    // The format of one cell as its owner gives it; row 0 is the header.
+    TFormatOptions CellFormat(int col, int row, TGridDrawState state);
     // The drawing of one cell, decided from the formats; row 0 is the header.
     TCellDrawing PlanCell(int col, int row, const QRect& cell, TGridDrawState state);
     void DrawCell(QPainter& painter, int col, int row, const QRect& cell, TGridDrawState state);

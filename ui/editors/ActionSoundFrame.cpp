@@ -37,11 +37,13 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
     resize(shape.size);
     const int inner = shape.size.width() - 2 * Left;
 
-    AddLabel(*this, "EventTypeLabel",
-             "When this reminder is triggered:", QRect(Left, 4, inner, 16));
+    QLabel* eventTypeLabel = AddLabel(
+        *this, "EventTypeLabel", "When this reminder is triggered:", QRect(Left, 4, inner, 16));
     eventTypeCombo_ = DropDownList(*this, "EventTypeCombo", EventTypeItems(),
                                    "Select the action to take when a reminder\nis triggered",
                                    QRect(Left, 20, 230, 22));
+    // What names the list for a screen reader, which otherwise hears only its chosen item.
+    eventTypeLabel->setBuddy(eventTypeCombo_);
     connect(eventTypeCombo_, &QComboBox::currentIndexChanged, this,
             &TActionSoundFrame::EventTypeComboClick);
 

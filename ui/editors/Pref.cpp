@@ -102,11 +102,13 @@ TPreferences::~TPreferences() = default;
 
 void TPreferences::CreateDefaultActionPanel() {
     QFrame* panel = Panel(this, "DefaultActionPanel", QRect(0, 0, ClientWidth, 56));
-    Label(panel, QStringLiteral("Default action when a reminder is triggered"),
-          QRect(16, 9, 480, 14));
+    QLabel* label = Label(panel, QStringLiteral("Default action when a reminder is triggered"),
+                          QRect(16, 9, 480, 14));
     EventTypeCombo = DropDownList(*panel, "EventTypeCombo", EventTypeItems(),
                                   "Select the default action to take when a reminder\nis triggered",
                                   QRect(16, 27, 260, 22));
+    // What names the list for a screen reader, which otherwise hears only its chosen item.
+    label->setBuddy(EventTypeCombo);
 }
 
 void TPreferences::CreateDefaultSoundPanel() {
@@ -168,6 +170,9 @@ void TPreferences::CreateTimeoutPanel() {
     Action->setGeometry(left, 50, std::min(Action->sizeHint().width(), ClientWidth - Margin - left),
                         RowHeight);
     Action->view()->setMinimumWidth(Action->sizeHint().width());
+    // For a screen reader, which hears the line part by part.
+    Minutes->setAccessibleName(QStringLiteral("Minutes to wait"));
+    minutesLabel->setBuddy(Action);
     connect(Continue, &QRadioButton::clicked, this, &TPreferences::ContinueClick);
     connect(WaitFor, &QRadioButton::clicked, this, &TPreferences::ContinueClick);
 }
@@ -216,11 +221,12 @@ void TPreferences::CreateButtonBand() {
 }
 
 void TPreferences::SetTabOrder() {
-    // By panel: the buttons, the time-out, the sound, the default action, the options.
-    QWidget* const order[] = {Okbutton,        CancelButton,   Helpbutton, Continue,
-                              WaitFor,         Minutes,        Action,     WaveFileEdit,
-                              SelectWavButton, PlayNowButton,  BitBtn1,    EventTypeCombo,
-                              ShowHints,       MiniMizeToTray, AnimateIcon};
+    // As the panels stand, top to bottom: the default action, the sound, the time-out, the
+    // options, the buttons.
+    QWidget* const order[] = {EventTypeCombo, WaveFileEdit, SelectWavButton, PlayNowButton,
+                              BitBtn1,        Continue,     WaitFor,         Minutes,
+                              Action,         ShowHints,    MiniMizeToTray,  AnimateIcon,
+                              Okbutton,       CancelButton, Helpbutton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

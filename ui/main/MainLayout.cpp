@@ -95,6 +95,7 @@ void MainPrivate::CreateButtonBar() {
     TimePanel->SetBevelOuter(TPanelBevel::bvNone);
     TimePanel->SetParentColor(true);
     TimePanel->SetFont({q.font(), Qt::black});
+    TimePanel->setAccessibleDescription(QStringLiteral("The time of day"));
     // The buttons 11 pixels apart from the left, the clock at the right edge, centred on
     // the buttons' height.
     LayOutBar(Panel1, {8, 4, 8, 7}, 11,
@@ -167,6 +168,10 @@ void MainPrivate::CreateLists() {
         fill->setContentsMargins(0, 0, 0, 0);
         fill->addWidget(grid);
         Notebook->addWidget(widget);
+        // A screen reader names the list as its tab does, and says what its keys do.
+        grid->setAccessibleName(QString::fromLatin1(name));
+        grid->setAccessibleDescription(
+            QStringLiteral("Enter edits the selected reminder, Delete deletes it"));
     };
     page("Reminders", AlarmGrid);
     page("Repeat Reminders", RepeatingAlarmGrid);

@@ -37,7 +37,7 @@ TMissedReminders::TMissedReminders(const DateFormats& formats, const Clock& cloc
     MissedList->setHeaderLabels({QStringLiteral("Reminder"), QStringLiteral("When")});
     MissedList->setRootIsDecorated(false);
     MissedList->setSelectionMode(QAbstractItemView::NoSelection);
-    MissedList->setFocusPolicy(Qt::NoFocus);
+    MissedList->setAccessibleName(QStringLiteral("Missed reminders"));
     MissedList->header()->setStretchLastSection(false);
     MissedList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     MissedList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -45,6 +45,8 @@ TMissedReminders::TMissedReminders(const DateFormats& formats, const Clock& cloc
     OkButton = new QPushButton(QStringLiteral("Ok"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setDefault(true);
+    // The window opens on Ok; Tab goes to the list, where the arrow keys read it row by row.
+    OkButton->setFocus();
     connect(OkButton, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;

@@ -194,12 +194,12 @@ TEST_F(PreferencesTest, ControlsTextsAndTooltips) {
     EXPECT_TRUE(labelled);
 }
 
-TEST_F(PreferencesTest, TabOrderGoesByPanelFromTheButtonsToTheOptions) {
-    const char* order[] = {"Okbutton",        "CancelButton",   "Helpbutton", "Continue",
-                           "WaitFor",         "Minutes",        "Action",     "WaveFileEdit",
-                           "SelectWavButton", "PlayNowButton",  "BitBtn1",    "EventTypeCombo",
-                           "ShowHints",       "MiniMizeToTray", "AnimateIcon"};
-    // The named controls in the order the focus chain meets them, from the Ok button once
+TEST_F(PreferencesTest, TabOrderGoesByPanelFromTopToBottomAsThePanelsStand) {
+    const char* order[] = {"EventTypeCombo", "WaveFileEdit", "SelectWavButton", "PlayNowButton",
+                           "BitBtn1",        "Continue",     "WaitFor",         "Minutes",
+                           "Action",         "ShowHints",    "MiniMizeToTray",  "AnimateIcon",
+                           "Okbutton",       "CancelButton", "Helpbutton"};
+    // The named controls in the order the focus chain meets them, from the first list once
     // round; inner parts of the boxes and the labels are passed over.
     QStringList met;
     QWidget* start = Find<QWidget>(order[0]);
