@@ -209,6 +209,10 @@ void TAlarmShow::showEvent(QShowEvent* event) {
         Timer1->start();
     }
     // The user may be working in another program: the notification must be seen.
+    BringForward();
+}
+
+void TAlarmShow::BringForward() {
     raise();
     activateWindow();
 }

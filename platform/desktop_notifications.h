@@ -44,6 +44,10 @@ public:
     virtual Notice Show(const QString& message, const QString& dueTime) = 0;
     // Takes the notification away; nothing when it is gone already.
     virtual void Close(Notice notice) = 0;
+    // Gets ready for the first notification, so that it need not wait for the desktop; the
+    // first Show does it otherwise. Only once the program's first window is on the screen:
+    // the desktop's services are not needed to show it.
+    virtual void Prepare() = 0;
 
 signals:
     // The user chose an action of the notification.
@@ -69,9 +73,9 @@ public:
     DBusDesktopNotifications(QString desktopEntry, QIcon icon, QString busAddress = {});
     ~DBusDesktopNotifications() override;
 
-    // Starts watching the service and asks for its capabilities, so that the first
-    // notification need not wait for them. Calling it again does nothing.
-    void Prepare();
+    // Starts watching the service and asks for its capabilities. Calling it again does
+    // nothing.
+    void Prepare() override;
 
     Notice Show(const QString& message, const QString& dueTime) override;
     void Close(Notice notice) override;

@@ -199,6 +199,15 @@ void TPreferences::CreateOptionsPanel() {
     AnimateIcon = option(
         "AnimateIcon", QStringLiteral("Animate Tray Icon"),
         "Check here if you want a ticking clock for\nNudgery!'s tray icon (Windows 95 only)", {});
+
+    // Beside the last box, where the panel has room, so that nothing else moves.
+    DesktopNotification =
+        Named(new QCheckBox(QStringLiteral("Also show a desktop notification"), panel),
+              "DesktopNotification",
+              "Also show each reminder in the desktop's notifications\nwhen it falls due");
+    DesktopNotification->setGeometry(
+        QRect(QPoint(ClientWidth / 2 + Margin, AnimateIcon->y()),
+              QPoint(ClientWidth - Margin - 1, AnimateIcon->geometry().bottom())));
 }
 
 void TPreferences::CreateButtonBand() {
@@ -219,10 +228,10 @@ void TPreferences::CreateButtonBand() {
 
 void TPreferences::SetTabOrder() {
     // By panel: the buttons, the time-out, the sound, the default action, the options.
-    QWidget* const order[] = {Okbutton,        CancelButton,   Helpbutton, Continue,
-                              WaitFor,         Minutes,        Action,     WaveFileEdit,
-                              SelectWavButton, PlayNowButton,  BitBtn1,    EventTypeCombo,
-                              ShowHints,       MiniMizeToTray, AnimateIcon};
+    QWidget* const order[] = {Okbutton,        CancelButton,   Helpbutton,  Continue,
+                              WaitFor,         Minutes,        Action,      WaveFileEdit,
+                              SelectWavButton, PlayNowButton,  BitBtn1,     EventTypeCombo,
+                              ShowHints,       MiniMizeToTray, AnimateIcon, DesktopNotification};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -235,6 +244,7 @@ void TPreferences::FillFrom(const Settings& settings) {
     MiniMizeToTray->setChecked(settings.UseTray);
     ShowHints->setChecked(settings.ShowHintsOn);
     AnimateIcon->setChecked(settings.AnimateTrayIcon);
+    DesktopNotification->setChecked(settings.DesktopNotifications);
 }
 
 void TPreferences::CopyTo(Settings& settings) const {
@@ -247,6 +257,7 @@ void TPreferences::CopyTo(Settings& settings) const {
     settings.UseTray = MiniMizeToTray->isChecked();
     settings.ShowHintsOn = ShowHints->isChecked();
     settings.AnimateTrayIcon = AnimateIcon->isChecked();
+    settings.DesktopNotifications = DesktopNotification->isChecked();
 }
 
 void TPreferences::SetAnimateIconOffered(bool offered) {

@@ -195,10 +195,11 @@ TEST_F(PreferencesTest, ControlsTextsAndTooltips) {
 }
 
 TEST_F(PreferencesTest, TabOrderGoesByPanelFromTheButtonsToTheOptions) {
-    const char* order[] = {"Okbutton",        "CancelButton",   "Helpbutton", "Continue",
-                           "WaitFor",         "Minutes",        "Action",     "WaveFileEdit",
-                           "SelectWavButton", "PlayNowButton",  "BitBtn1",    "EventTypeCombo",
-                           "ShowHints",       "MiniMizeToTray", "AnimateIcon"};
+    const char* order[] = {
+        "Okbutton",        "CancelButton",   "Helpbutton",  "Continue",
+        "WaitFor",         "Minutes",        "Action",      "WaveFileEdit",
+        "SelectWavButton", "PlayNowButton",  "BitBtn1",     "EventTypeCombo",
+        "ShowHints",       "MiniMizeToTray", "AnimateIcon", "DesktopNotification"};
     // The named controls in the order the focus chain meets them, from the Ok button once
     // round; inner parts of the boxes and the labels are passed over.
     QStringList met;
@@ -358,6 +359,7 @@ TEST_F(PreferencesTest, TheOtherOptionsAreStoredAsTicked) {
                   Check("ShowHints")->click();
                   Check("MiniMizeToTray")->click();
                   Check("AnimateIcon")->click();
+                  Check("DesktopNotification")->click();
                   Button("Okbutton")->click();
               }),
               TPreferences::ResultOk);
@@ -365,6 +367,40 @@ TEST_F(PreferencesTest, TheOtherOptionsAreStoredAsTicked) {
     EXPECT_FALSE(settings_.ShowHintsOn);
     EXPECT_TRUE(settings_.UseTray);
     EXPECT_TRUE(settings_.AnimateTrayIcon);
+    EXPECT_FALSE(settings_.DesktopNotifications);
+}
+
+TEST_F(PreferencesTest, TheDesktopNotificationBoxShowsTheSettingAndTakesTheSpaceKey) {
+    for (const bool on : {true, false}) {
+        settings_.DesktopNotifications = on;
+        dialog_.FillFrom(settings_);
+        ASSERT_EQ(Edit([&] {
+                      QCheckBox* box = Check("DesktopNotification");
+                      EXPECT_EQ(box->isChecked(), on);
+                      // From the last of the other options, one Tab further on.
+                      Check("AnimateIcon")->setFocus();
+                      QTest::keyClick(dialog_.focusWidget(), Qt::Key_Tab);
+                      EXPECT_EQ(dialog_.focusWidget(), box);
+                      QTest::keyClick(box, Qt::Key_Space);
+                      QTest::keyClick(box, Qt::Key_Return);
+                  }),
+                  TPreferences::ResultOk);
+        EXPECT_EQ(settings_.DesktopNotifications, !on);
+    }
+}
+
+TEST_F(PreferencesTest, TheDesktopNotificationBoxFitsBesideTheOtherOptions) {
+    QCheckBox* box = Check("DesktopNotification");
+    QWidget* panel = box->parentWidget();
+    EXPECT_EQ(panel, Check("AnimateIcon")->parentWidget());
+    EXPECT_TRUE(panel->rect().contains(box->geometry()));
+    EXPECT_GE(box->width(), box->sizeHint().width()) << "the caption is cut off";
+    // Every other control of the panel, the animation box shown or not, stays clear of it.
+    for (QWidget* other : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != box) {
+            EXPECT_FALSE(other->geometry().intersects(box->geometry()))
+                << other->objectName().toStdString();
+        }
 }
 
 // The minutes box: the number typed counts as long as the focus stays in the box, so Enter
