@@ -173,10 +173,19 @@ void MainPrivate::FormActivate() {
 }
 
 void MainPrivate::FirstShown() {
-    // A tiling desktop lays the window out at a size of its own choosing.
-    sizeImposed_ = !q.isMaximized() && q.size() != askedSize_;
+    firstShownTick_ = services.clock.TickCount();
+    JudgeLayout();
     if (services.desktopNotices)
         services.desktopNotices->Prepare();
+}
+
+void MainPrivate::JudgeLayout() {
+    // A tiling desktop lays the window out at a size of its own choosing as it maps it, a
+    // moment after its first picture; no user resizes a window that fast.
+    constexpr std::uint32_t kLayoutSettleMs = 2000;
+    if (firstShownTick_ && services.clock.TickCount() - *firstShownTick_ < kLayoutSettleMs &&
+        !q.isMaximized() && !q.isMinimized() && q.size() != askedSize_)
+        sizeImposed_ = true;
 }
 
 void MainPrivate::ShowLoadReports() {
@@ -264,6 +273,7 @@ void MainPrivate::ReportError(const std::exception& error) {
 void MainPrivate::FormResize() {
     if (Closing)
         return;
+    JudgeLayout();
     for (TClickableStringGrid* grid : q.findChildren<TClickableStringGrid*>())
         grid->AdjustColumnWidth();
 }

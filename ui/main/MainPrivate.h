@@ -54,6 +54,8 @@ struct MainPrivate : QObject {
     // The window's first picture is on the screen, or, started minimised, the program is up:
     // what the first window did not need gets ready now.
     void FirstShown();
+    // Whether the desktop has given the window a size of its layout's as it showed it.
+    void JudgeLayout();
     // What the last loads have to tell, shown once the window has been shown: run after the
     // first activation and after each change of date. The missed reminders go to their
     // window, which does not stop the check cycle; a damaged file to a message box, which
@@ -195,6 +197,8 @@ struct MainPrivate : QObject {
     // another (a tiling layout's): kept where the desktop places the windows itself.
     QSize askedSize_;
     bool sizeImposed_ = false;
+    // The tick count when the window's first picture was on the screen.
+    std::optional<std::uint32_t> firstShownTick_;
     // The one-time reminders that the loads and the new days have found expired unseen,
     // waiting to be shown.
     std::vector<TReminder> missed_;

@@ -220,6 +220,7 @@ TEST_F(PlacedByTheDesktop, TheSizeIsRestoredAndThePositionStoredIsKept) {
     EXPECT_EQ(f.size(), QSize(700, 500));
     // Wherever the platform says the window is, and however the user made it larger.
     f.move(0, 0);
+    clock.SetTickCount(clock.TickCount() + 60000);
     f.resize(750, 520);
     ASSERT_TRUE(f.close());
     EXPECT_EQ(Kept(), QRect(100, 50, 750, 520));
@@ -244,6 +245,29 @@ TEST_F(PlacedByTheDesktop, ASizeTheDesktopsLayoutGaveTheWindowIsNotKept) {
         ASSERT_TRUE(f.close());
         EXPECT_EQ(Kept().size(), asked);
         form.reset();
+    }
+}
+
+TEST_F(PlacedByTheDesktop, TheLayoutComesAMomentAfterTheFirstPictureAndTheUserLater) {
+    WriteText(Folder() + "NUDGERY.INI",
+              "[TMainForm_Placement]\nLeft=100\nTop=50\nRight=800\nBottom=550\n");
+    const struct {
+        const char* what;
+        std::uint32_t afterMs;
+        QSize kept;
+    } cases[] = {
+        {"the desktop's layout as it maps the window", 300, {700, 500}},
+        {"the user, seconds later", 5000, {900, 640}},
+    };
+    for (const auto& c : cases) {
+        clock.SetTickCount(1000);
+        TMainForm& f = ShowWindow();
+        clock.SetTickCount(1000 + c.afterMs);
+        f.resize(900, 640);
+        ASSERT_TRUE(f.close());
+        EXPECT_EQ(Kept().size(), c.kept) << c.what;
+        WriteText(Folder() + "NUDGERY.INI",
+                  "[TMainForm_Placement]\nLeft=100\nTop=50\nRight=800\nBottom=550\n");
     }
 }
 
