@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     TMainForm mainForm(services);
 
     QObject::connect(&previousInstance, &TPreviousInstance::BringForwardRequested, &mainForm,
-                     [&mainForm] { BringWindowForward(mainForm); });
+                     [&mainForm](const QString& token) { BringWindowForward(mainForm, token); });
     QObject::connect(&termination, &TerminationSignals::TerminationRequested, &mainForm,
                      &TMainForm::EndSession);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
