@@ -7,18 +7,18 @@
 #include "platform/desktop_notifications.h"
 #include "support/notification_server.h"
 #include "support/session_bus.h"
+#include "support/shown_markup.h"
+#include "support/silent_notification_server.h"
 #include "support/wayland_session.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusVirtualObject>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QJsonDocument>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -28,6 +28,8 @@ namespace {
 
 using testing::BusRecord;
 using testing::NotificationServer;
+using testing::ShownText;
+using testing::SilentServer;
 using Notice = DesktopNotifications::Notice;
 
 constexpr int kWaitMs = 20000;
@@ -39,16 +41,6 @@ QIcon PlainIcon() {
     QPixmap pixmap(64, 64);
     pixmap.fill(kIconColour);
     return QIcon(pixmap);
-}
-
-// The text that a markup reader shows of `markup`.
-QString ShownText(const QString& markup) {
-    QXmlStreamReader reader(QStringLiteral("<m>") + markup + QStringLiteral("</m>"));
-    QString text;
-    while (!reader.atEnd())
-        if (reader.readNext() == QXmlStreamReader::Characters)
-            text += reader.text();
-    return reader.hasError() ? QString() : text;
 }
 
 // What the program heard back from the desktop.
@@ -360,43 +352,6 @@ TEST_F(DesktopNotificationsTest, MakoInAHeadlessSwaySessionShowsAndAnswers) {
     ASSERT_TRUE(WaitForAnswers(1));
     EXPECT_EQ(heard_.answers.front(), std::make_pair(notice, NoticeAnswer::Ok));
 }
-
-// A server that takes every call and answers only when the test says.
-class SilentServer : public QDBusVirtualObject {
-public:
-    explicit SilentServer(const QString& address)
-        : bus_(QDBusConnection::connectToBus(address, QStringLiteral("silent-server"))) {
-        bus_.registerVirtualObject(QStringLiteral("/org/freedesktop/Notifications"), this);
-        bus_.registerService(kService);
-    }
-    ~SilentServer() override {
-        bus_.unregisterService(kService);
-        bus_.unregisterObject(QStringLiteral("/org/freedesktop/Notifications"));
-        QDBusConnection::disconnectFromBus(bus_.name());
-    }
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection&) override {
-        message.setDelayedReply(true);
-        held_.push_back(message);
-        return true;
-    }
-    QString introspect(const QString&) const override { return {}; }
-
-    // The calls of `member` held so far.
-    std::vector<QDBusMessage> Held(const QString& member) const {
-        std::vector<QDBusMessage> found;
-        for (const QDBusMessage& message : held_)
-            if (message.member() == member)
-                found.push_back(message);
-        return found;
-    }
-    void Answer(const QDBusMessage& call, const QVariantList& values) {
-        bus_.send(call.createReply(values));
-    }
-
-private:
-    QDBusConnection bus_;
-    std::vector<QDBusMessage> held_;
-};
 
 TEST_F(DesktopNotificationsTest, ASlowServerHoldsNothingUp) {
     SilentServer server(bus_.Address());
