@@ -246,8 +246,9 @@ TEST_F(NotificationDelay, ANotificationServerThatNeverAnswersHoldsNothingUp) {
     const qint64 beside = MsUntilNotified(bus.Address());
     ASSERT_GT(beside, 0);
     EXPECT_FALSE(server.Held("GetCapabilities").empty()) << "the program never asked";
-    // A call that waited for the server would take its whole time-out, ten seconds.
-    EXPECT_LT(std::abs(beside - alone), 2500) << "alone " << alone << " ms, beside " << beside;
+    // A call that waited for the server would take its whole time-out, ten seconds; a busy
+    // machine makes starts differ by a second or two.
+    EXPECT_LT(std::abs(beside - alone), 5000) << "alone " << alone << " ms, beside " << beside;
 }
 
 } // namespace
