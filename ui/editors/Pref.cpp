@@ -200,14 +200,13 @@ void TPreferences::CreateOptionsPanel() {
         "AnimateIcon", QStringLiteral("Animate Tray Icon"),
         "Check here if you want a ticking clock for\nNudgery!'s tray icon (Windows 95 only)", {});
 
-    // Beside the last box, where the panel has room, so that nothing else moves.
+    // In the last row, where the panel has room, so that nothing else moves: beside the
+    // animation box, or in its place while it is not offered (SetAnimateIconOffered).
     DesktopNotification =
         Named(new QCheckBox(QStringLiteral("Also show a desktop notification"), panel),
               "DesktopNotification",
               "Also show each reminder in the desktop's notifications\nwhen it falls due");
-    DesktopNotification->setGeometry(
-        QRect(QPoint(ClientWidth / 2 + Margin, AnimateIcon->y()),
-              QPoint(ClientWidth - Margin - 1, AnimateIcon->geometry().bottom())));
+    DesktopNotification->setGeometry(AnimateIcon->geometry().translated(ClientWidth / 2, 0));
 }
 
 void TPreferences::CreateButtonBand() {
@@ -262,6 +261,7 @@ void TPreferences::CopyTo(Settings& settings) const {
 
 void TPreferences::SetAnimateIconOffered(bool offered) {
     AnimateIcon->setVisible(offered);
+    DesktopNotification->move(AnimateIcon->x() + (offered ? ClientWidth / 2 : 0), AnimateIcon->y());
 }
 
 void TPreferences::showEvent(QShowEvent* event) {

@@ -393,14 +393,21 @@ TEST_F(PreferencesTest, TheDesktopNotificationBoxFitsBesideTheOtherOptions) {
     QCheckBox* box = Check("DesktopNotification");
     QWidget* panel = box->parentWidget();
     EXPECT_EQ(panel, Check("AnimateIcon")->parentWidget());
-    EXPECT_TRUE(panel->rect().contains(box->geometry()));
-    EXPECT_GE(box->width(), box->sizeHint().width()) << "the caption is cut off";
-    // Every other control of the panel, the animation box shown or not, stays clear of it.
-    for (QWidget* other : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (other != box) {
-            EXPECT_FALSE(other->geometry().intersects(box->geometry()))
-                << other->objectName().toStdString();
-        }
+    for (const bool animationOffered : {true, false}) {
+        SCOPED_TRACE(animationOffered ? "beside the animation box" : "without it");
+        dialog_.SetAnimateIconOffered(animationOffered);
+        EXPECT_TRUE(panel->rect().contains(box->geometry()));
+        EXPECT_GE(box->width(), box->sizeHint().width()) << "the caption is cut off";
+        // Every other control of the panel on view stays clear of it.
+        for (QWidget* other : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != box && !other->isHidden()) {
+                EXPECT_FALSE(other->geometry().intersects(box->geometry()))
+                    << other->objectName().toStdString();
+            }
+        // Without the animation box, in line with the boxes above it rather than alone at
+        // the right.
+        EXPECT_EQ(box->x() == Check("ShowHints")->x(), !animationOffered);
+    }
 }
 
 // The minutes box: the number typed counts as long as the focus stays in the box, so Enter
