@@ -1,7 +1,7 @@
 // scripts/screenshots.sh on the built program, into a scratch folder: a picture of each
 // window, the size of that window and not of the whole screen, and not blank; and of the
-// desktop's notification beside the program's window. Skipped
-// where Xvfb or the tools that drive and photograph the program are missing.
+// desktop's notification beside the program's window. Skipped where Xvfb or the tools that
+// drive and photograph the program are missing.
 #include <QDir>
 #include <QFile>
 #include <QImage>
