@@ -135,14 +135,7 @@ TEST_F(WaylandProcess, MakoShowsTheReminderAndAnActionInvokedThereIsTheAnswerSav
     QJsonObject listed;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            const auto list = mako.Control({QStringLiteral("list")});
-            const QJsonArray shown = list ? QJsonDocument::fromJson(*list)
-                                                .object()
-                                                .value("data")
-                                                .toArray()
-                                                .at(0)
-                                                .toArray()
-                                          : QJsonArray();
+            const QJsonArray shown = mako.MakoList();
             listed = shown.isEmpty() ? QJsonObject() : shown.at(0).toObject();
             return !listed.isEmpty();
         },
@@ -179,18 +172,7 @@ TEST_F(WaylandProcess, MakoShowsTheReminderAndAnActionInvokedThereIsTheAnswerSav
         << Output();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return !Window(QStringLiteral("Reminder Notification")).has_value(); }, kWaitMs));
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            const auto list = mako.Control({QStringLiteral("list")});
-            return list && QJsonDocument::fromJson(*list)
-                               .object()
-                               .value("data")
-                               .toArray()
-                               .at(0)
-                               .toArray()
-                               .isEmpty();
-        },
-        kWaitMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mako.MakoList().isEmpty(); }, kWaitMs));
     EXPECT_TRUE(program_->End()) << Output();
 }
 

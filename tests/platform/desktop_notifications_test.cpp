@@ -324,14 +324,7 @@ TEST_F(DesktopNotificationsTest, MakoInAHeadlessSwaySessionShowsAndAnswers) {
     QJsonObject listed;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            const auto list = server_.Control({QStringLiteral("list")});
-            const QJsonArray shown = list ? QJsonDocument::fromJson(*list)
-                                                .object()
-                                                .value("data")
-                                                .toArray()
-                                                .at(0)
-                                                .toArray()
-                                          : QJsonArray();
+            const QJsonArray shown = server_.MakoList();
             listed = shown.isEmpty() ? QJsonObject() : shown.at(0).toObject();
             return !listed.isEmpty();
         },
