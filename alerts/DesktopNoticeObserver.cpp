@@ -4,6 +4,7 @@
 #include "Settings.h"
 #include "core/date_formats.h"
 #include "core/reminder.h"
+#include "platform/window_activation.h"
 
 #include <QString>
 #include <utility>
@@ -48,11 +49,15 @@ void DesktopNoticeObserver::Answered(const TReminder&, ListKind, int) {
         notices_.Close(*notice);
 }
 
-void DesktopNoticeObserver::OnAnswered(DesktopNotifications::Notice notice, NoticeAnswer answer) {
+void DesktopNoticeObserver::OnAnswered(DesktopNotifications::Notice notice, NoticeAnswer answer,
+                                       const QString& activationToken) {
     if (notice != shown_)
         return;
     switch (answer) {
     case NoticeAnswer::ShowWindow:
+        // Where the desktop asks for its leave (Wayland), the click on the notification
+        // gave it.
+        UseActivationToken(activationToken);
         notifier_.BringShownForward();
         break;
     case NoticeAnswer::Ok:

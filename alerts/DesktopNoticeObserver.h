@@ -31,7 +31,8 @@ public:
     void Answered(const TReminder& reminder, ListKind list, int answer) override;
 
 private:
-    void OnAnswered(DesktopNotifications::Notice notice, NoticeAnswer answer);
+    void OnAnswered(DesktopNotifications::Notice notice, NoticeAnswer answer,
+                    const QString& activationToken);
     void OnClosed(DesktopNotifications::Notice notice);
 
     DesktopNotifications& notices_;

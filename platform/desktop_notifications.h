@@ -50,8 +50,11 @@ public:
     virtual void Prepare() = 0;
 
 signals:
-    // The user chose an action of the notification.
-    void Answered(nudgery::DesktopNotifications::Notice notice, nudgery::NoticeAnswer answer);
+    // The user chose an action of the notification. `activationToken`: the desktop's leave
+    // to bring a window forward that came with the choice (Wayland's xdg-activation); empty
+    // when none came.
+    void Answered(nudgery::DesktopNotifications::Notice notice, nudgery::NoticeAnswer answer,
+                  const QString& activationToken);
     // The notification went away.
     void Closed(nudgery::DesktopNotifications::Notice notice, nudgery::NoticeCloseReason reason);
 };
@@ -83,6 +86,7 @@ public:
 private slots:
     // The service's signals, from whichever server holds its name.
     void OnActionInvoked(uint id, const QString& actionKey);
+    void OnActivationToken(uint id, const QString& token);
     void OnNotificationClosed(uint id, uint reason);
 
 private:
@@ -104,6 +108,8 @@ private:
         std::optional<uint> id;
         // Close was asked before the id came.
         bool closeWhenKnown = false;
+        // What the server sent just before an action, for that action.
+        QString activationToken;
     };
 
     void AskCapabilities();

@@ -379,6 +379,34 @@ TEST_F(DesktopNotificationsTest, ASlowServerHoldsNothingUp) {
     EXPECT_EQ(server.Held("CloseNotification").front().arguments().at(0).toUInt(), 41u);
 }
 
+TEST_F(DesktopNotificationsTest, TheActivationTokenThatComesBeforeAnActionGoesWithIt) {
+    SilentServer server(bus_.Address());
+    std::vector<QString> tokens;
+    QObject::connect(notices_.get(), &DesktopNotifications::Answered,
+                     [&](Notice, NoticeAnswer, const QString& token) { tokens.push_back(token); });
+    const Notice notice = notices_->Show(QStringLiteral("Take the pills"), "9:05");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.Held("GetCapabilities").empty(); }, kWaitMs));
+    server.Answer(server.Held("GetCapabilities").front(), {QStringList{QStringLiteral("actions")}});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.Held("Notify").empty(); }, kWaitMs));
+    server.Answer(server.Held("Notify").front(), {QVariant::fromValue(uint(7))});
+    ASSERT_TRUE(record_.Sync(bus_));
+
+    // A token for another notification, then this one's, then the click on it.
+    server.Signal(QStringLiteral("ActivationToken"),
+                  {QVariant::fromValue(uint(8)), QStringLiteral("not-ours")});
+    server.Signal(QStringLiteral("ActivationToken"),
+                  {QVariant::fromValue(uint(7)), QStringLiteral("kwin-123_TIME0")});
+    server.Signal(QStringLiteral("ActionInvoked"),
+                  {QVariant::fromValue(uint(7)), QStringLiteral("default")});
+    ASSERT_TRUE(WaitForAnswers(1));
+    EXPECT_EQ(heard_.answers.front(), std::make_pair(notice, NoticeAnswer::ShowWindow));
+    // The next action came without one: the token went with the action it came for.
+    server.Signal(QStringLiteral("ActionInvoked"),
+                  {QVariant::fromValue(uint(7)), QStringLiteral("ok")});
+    ASSERT_TRUE(WaitForAnswers(2));
+    EXPECT_EQ(tokens, (std::vector<QString>{"kwin-123_TIME0", ""}));
+}
+
 // Points the icon theme's folders at `folder` for its lifetime.
 class IconThemeFolders {
 public:

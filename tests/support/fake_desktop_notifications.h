@@ -35,7 +35,7 @@ public:
         return open;
     }
     // The user chooses an action, or closes the notification, on the desktop.
-    void UserAnswers(Notice notice, NoticeAnswer answer) { emit Answered(notice, answer); }
+    void UserAnswers(Notice notice, NoticeAnswer answer) { emit Answered(notice, answer, {}); }
     void UserCloses(Notice notice) { emit Closed(notice, NoticeCloseReason::Dismissed); }
 
     std::vector<Shown> shown;

@@ -44,6 +44,12 @@ public:
     void Answer(const QDBusMessage& call, const QVariantList& values) {
         bus_.send(call.createReply(values));
     }
+    // Sends the service's signal `member` with `values`, as a server tells its clients.
+    void Signal(const QString& member, const QVariantList& values) {
+        QDBusMessage signal = QDBusMessage::createSignal(kPath, kService, member);
+        signal.setArguments(values);
+        bus_.send(signal);
+    }
 
 private:
     inline static const QString kService = QStringLiteral("org.freedesktop.Notifications");
