@@ -215,6 +215,10 @@ void TAlarmShow::showEvent(QShowEvent* event) {
     }
     // The user may be working in another program: the notification must be seen, and
     // heard by those who use a screen reader.
+    BringForward();
+}
+
+void TAlarmShow::BringForward() {
     raise();
     activateWindow();
     QAccessibleEvent alert(this, QAccessible::Alert);

@@ -45,6 +45,10 @@ public:
     int TimeoutSeconds = 0;
     int TimeoutAction = 0;
 
+    // Raises the window and asks for the keyboard, in front of whatever the user works in
+    // (where the desktop lets a program do that).
+    void BringForward();
+
     // Ends the window with `result`, stopping the sound: every way of closing goes here.
     void done(int result) override;
     // Esc: the window has no cancel answer, so nothing happens.

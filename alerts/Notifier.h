@@ -31,6 +31,13 @@ public:
     virtual bool Showing() const = 0;
     // Ends the notification now without an answer.
     virtual void CloseUnanswered() = 0;
+
+    // Answered elsewhere (a desktop notification's action): the notification shown now ends
+    // with `answer`, as a click on its button with that answer would end it. Nothing when
+    // none is shown.
+    virtual void AnswerShown(int answer) = 0;
+    // Brings the notification shown now in front of the user; nothing when none is shown.
+    virtual void BringShownForward() = 0;
 };
 
 } // namespace nudgery

@@ -19,6 +19,7 @@ constexpr Key ActionKey{"Timeout", "Action"};
 constexpr Key EventTypeKey{"Events", "Type"};
 constexpr Key HintsKey{"Misc", "Hints"};
 constexpr Key AnimateIconKey{"Misc", "AnimateIcon"};
+constexpr Key DesktopNotificationsKey{"Notifications", "Desktop"};
 
 } // namespace
 
@@ -37,6 +38,9 @@ Settings ReadSettings(const ProfileFile& file) {
     settings.ShowHintsOn = file.ReadBool(HintsKey.section, HintsKey.name, defaults.ShowHintsOn);
     settings.AnimateTrayIcon =
         file.ReadBool(AnimateIconKey.section, AnimateIconKey.name, defaults.AnimateTrayIcon);
+    settings.DesktopNotifications =
+        file.ReadBool(DesktopNotificationsKey.section, DesktopNotificationsKey.name,
+                      defaults.DesktopNotifications);
     return settings;
 }
 
@@ -48,6 +52,8 @@ void WriteSettings(const Settings& settings, ProfileFile& file) {
     file.WriteInteger(EventTypeKey.section, EventTypeKey.name, settings.DefaultEventType);
     file.WriteBool(HintsKey.section, HintsKey.name, settings.ShowHintsOn);
     file.WriteBool(AnimateIconKey.section, AnimateIconKey.name, settings.AnimateTrayIcon);
+    file.WriteBool(DesktopNotificationsKey.section, DesktopNotificationsKey.name,
+                   settings.DesktopNotifications);
 }
 
 QString SettingsFileName(const QString& programFolder) {

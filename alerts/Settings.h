@@ -1,5 +1,5 @@
 #pragma once
-// The seven preferences kept in the settings file, and the names of that file and of the
+// The preferences kept in the settings file, and the names of that file and of the
 // main window's placement section in it.
 
 #include <QString>
@@ -24,14 +24,18 @@ struct Settings {
     bool ShowHintsOn = true;
     bool AnimateTrayIcon = false;
 
+    // Each reminder that shows the notification window is also sent to the desktop's
+    // notification service, where one runs.
+    bool DesktopNotifications = true;
+
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
-// All seven settings, each with its default when the file, section or key is missing or
+// All the settings, each with its default when the file, section or key is missing or
 // the value is not a number.
 Settings ReadSettings(const ProfileFile& file);
 
-// Writes all seven settings in their fixed order; throws ProfileWriteError at the first
+// Writes all the settings in their fixed order; throws ProfileWriteError at the first
 // one that cannot be written, leaving the rest unwritten.
 void WriteSettings(const Settings& settings, ProfileFile& file);
 

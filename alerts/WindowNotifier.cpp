@@ -35,4 +35,14 @@ void WindowNotifier::CloseUnanswered() {
     Window().done(TAlarmShow::Unanswered);
 }
 
+void WindowNotifier::AnswerShown(int answer) {
+    if (Showing())
+        window_->done(answer);
+}
+
+void WindowNotifier::BringShownForward() {
+    if (Showing())
+        window_->BringForward();
+}
+
 } // namespace nudgery

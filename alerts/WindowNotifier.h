@@ -28,6 +28,8 @@ public:
              int timeoutAction) override;
     bool Showing() const override;
     void CloseUnanswered() override;
+    void AnswerShown(int answer) override;
+    void BringShownForward() override;
 
 private:
     const Clock& clock_;

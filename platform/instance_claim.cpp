@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -18,8 +19,32 @@ namespace nudgery {
 
 namespace {
 
-const QByteArray kComeForward = "come-forward\n";
+// The request is one line: "come-forward", then, when the later copy was given one by the
+// desktop's launcher, a blank and its activation token, the desktop's leave to bring a
+// window forward (Wayland's xdg-activation).
+constexpr char kComeForward[] = "come-forward";
+constexpr qsizetype kComeForwardLength = sizeof(kComeForward) - 1;
+// No launcher makes a token nearly this long.
+constexpr qsizetype kLongestToken = 256;
+constexpr qsizetype kLongestRequest = kComeForwardLength + 1 + kLongestToken + 1;
 constexpr int kBacklog = 8;
+
+// A token is printable ASCII without blanks.
+bool IsToken(const QByteArray& text) {
+    return !text.isEmpty() && text.size() <= kLongestToken &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c <= '~'; });
+}
+
+// The activation token of a request to come forward, empty when it carries none; nothing
+// when `line` (without its line feed) is no such request.
+std::optional<QString> ComeForwardToken(const QByteArray& line) {
+    if (line == kComeForward)
+        return QString();
+    const QByteArray lead = QByteArray(kComeForward) + ' ';
+    if (!line.startsWith(lead) || !IsToken(line.mid(lead.size())))
+        return std::nullopt;
+    return QString::fromLatin1(line.mid(lead.size()));
+}
 
 // A file descriptor, closed with its owner.
 class Descriptor {
@@ -56,36 +81,37 @@ const sockaddr* AsGeneric(const sockaddr_un& address) {
     return reinterpret_cast<const sockaddr*>(&address);
 }
 
-// One peer's connection: reads as much as the request and no more, then closes.
+// One peer's connection: reads one line, of a request's length at most, then closes.
 class Connection final : public QObject {
 public:
-    Connection(int fd, std::function<void()> asked, QObject* parent)
+    Connection(int fd, std::function<void(const QString&)> asked, QObject* parent)
         : QObject(parent), fd_(fd), notifier_(fd, QSocketNotifier::Read), asked_(std::move(asked)) {
         connect(&notifier_, &QSocketNotifier::activated, this, &Connection::Read);
     }
 
 private:
     void Read() {
-        char buffer[32];
-        const auto wanted = static_cast<std::size_t>(kComeForward.size() - received_.size());
+        char buffer[kLongestRequest];
+        const auto wanted = static_cast<std::size_t>(kLongestRequest - received_.size());
         const ssize_t count = ::read(fd_.get(), buffer, wanted);
         if (count < 0 && (errno == EAGAIN || errno == EINTR))
             return;
         if (count > 0)
             received_.append(buffer, count);
-        const bool complete = received_.size() == kComeForward.size() || received_.endsWith('\n');
+        const bool complete = received_.contains('\n') || received_.size() >= kLongestRequest;
         if (count > 0 && !complete)
             return;
         // Anything else a peer sends, or a peer that leaves half way, is dropped.
         notifier_.setEnabled(false);
         deleteLater();
-        if (received_ == kComeForward)
-            asked_();
+        if (received_.endsWith('\n'))
+            if (const std::optional<QString> token = ComeForwardToken(received_.chopped(1)))
+                asked_(*token);
     }
 
     Descriptor fd_;
     QSocketNotifier notifier_;
-    std::function<void()> asked_;
+    std::function<void(const QString&)> asked_;
     QByteArray received_;
 };
 
@@ -94,14 +120,15 @@ private:
 // The holder's listening socket; each peer gets a Connection of its own.
 class InstanceClaim::Listener final : public QObject {
 public:
-    Listener(Descriptor socket, std::function<void()> asked)
+    Listener(Descriptor socket, std::function<void(const QString&)> asked)
         : socket_(std::move(socket)), notifier_(socket_.get(), QSocketNotifier::Read),
           asked_(std::move(asked)) {
         connect(&notifier_, &QSocketNotifier::activated, this, &Listener::Accept);
     }
 
     // Listens at `path`, replacing whatever is there; none when that cannot be done.
-    static std::unique_ptr<Listener> Open(const QString& path, std::function<void()> asked) {
+    static std::unique_ptr<Listener> Open(const QString& path,
+                                          std::function<void(const QString&)> asked) {
         const std::optional<sockaddr_un> address = SocketAddress(path);
         if (!address)
             return nullptr;
@@ -132,7 +159,7 @@ private:
 
     Descriptor socket_;
     QSocketNotifier notifier_;
-    std::function<void()> asked_;
+    std::function<void(const QString&)> asked_;
 };
 
 InstanceClaim::InstanceClaim(const QString& name, const QString& folder, QObject* parent)
@@ -144,7 +171,8 @@ InstanceClaim::InstanceClaim(const QString& name, const QString& folder, QObject
     lock_.setStaleLockTime(0);
     if (lock_.tryLock(0)) {
         // When no socket can be made the copy still runs; only later copies cannot reach it.
-        listener_ = Listener::Open(socketPath_, [this] { emit ComeForwardRequested(); });
+        listener_ = Listener::Open(
+            socketPath_, [this](const QString& token) { emit ComeForwardRequested(token); });
         return;
     }
     heldElsewhere_ = lock_.error() == QLockFile::LockFailedError;
@@ -156,10 +184,15 @@ QString InstanceClaim::DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
-bool InstanceClaim::AskHolderToComeForward(int timeoutMs) {
+bool InstanceClaim::AskHolderToComeForward(const QString& activationToken, int timeoutMs) {
     const std::optional<sockaddr_un> address = SocketAddress(socketPath_);
     if (!address)
         return false;
+    QByteArray request = kComeForward;
+    // A token the holder would refuse is left out: the request still counts without it.
+    if (const QByteArray token = activationToken.toUtf8(); IsToken(token))
+        request += ' ' + token;
+    request += '\n';
     const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     if (!socket.valid())
         return false;
@@ -169,10 +202,9 @@ bool InstanceClaim::AskHolderToComeForward(int timeoutMs) {
     if (::connect(socket.get(), AsGeneric(*address), sizeof(*address)) != 0)
         return false;
     qsizetype sent = 0;
-    while (sent < kComeForward.size()) {
-        const ssize_t count =
-            ::send(socket.get(), kComeForward.constData() + sent,
-                   static_cast<std::size_t>(kComeForward.size() - sent), MSG_NOSIGNAL);
+    while (sent < request.size()) {
+        const ssize_t count = ::send(socket.get(), request.constData() + sent,
+                                     static_cast<std::size_t>(request.size() - sent), MSG_NOSIGNAL);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)

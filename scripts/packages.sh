@@ -29,6 +29,8 @@ NUDGERY_RUN_PACKAGES=(
 # The desktop-notification tests run real notification servers (dunst and notification-daemon
 # on Xvfb, mako in a headless sway session) on a
 # bus of their own (dbus-daemon) and read what was sent with busctl's monitor (systemd).
+# Under sway the program also runs natively on Wayland, with swaybar (part of sway) as the
+# StatusNotifierItem host of its tray icon.
 # openbox is also the window manager of the keyboard-focus test.
 # bench/startup/measure.py counts the idle system calls with strace. The calendar tests read
 # the program's calendar files a second way, with python3-icalendar and python3-dateutil.

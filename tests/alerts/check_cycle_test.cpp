@@ -4,11 +4,14 @@
 // changing while a notification waits, and an end asked from outside.
 #include "alerts/CheckCycle.h"
 #include "alerts/CycleObserver.h"
+#include "alerts/DesktopNoticeObserver.h"
 #include "alerts/ListsStore.h"
 #include "alerts/Notifier.h"
 #include "alerts/Settings.h"
 #include "core/clock.h"
+#include "core/date_formats.h"
 #include "core/reminder_list.h"
+#include "support/fake_desktop_notifications.h"
 
 #include <algorithm>
 #include <deque>
@@ -17,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace nudgery {
@@ -171,7 +175,8 @@ public:
         showing_ = false;
         if (closedUnanswered_ || !answer)
             return 3;
-        return *answer;
+        // An answer given from outside while it was shown is the one it ends with.
+        return std::exchange(answeredFromOutside_, std::nullopt).value_or(*answer);
     }
     bool Showing() const override { return showing_; }
     // The window goes at once; the answer reaches the cycle when Show returns.
@@ -179,14 +184,21 @@ public:
         closedUnanswered_ = true;
         showing_ = false;
     }
+    void AnswerShown(int answer) override {
+        if (showing_)
+            answeredFromOutside_ = answer;
+    }
+    void BringShownForward() override { broughtForward += showing_; }
 
     std::deque<Answer> answers;
     std::deque<std::function<void()>> whileShown;
     std::vector<Shown> shown;
+    int broughtForward = 0;
 
 private:
     bool showing_ = false;
     bool closedUnanswered_ = false;
+    std::optional<int> answeredFromOutside_;
 };
 
 class CheckCycleTest : public ::testing::Test {
@@ -424,6 +436,40 @@ TEST_F(CheckCycleTest, ObserversHearEachFiringAndItsAnswerBeforeTheAnswerActs) {
         {"answered", "played", ListKind::Repeating, 0, On15th(9, 59)},
     };
     EXPECT_TRUE(recorder.heard == expected);
+}
+
+// The desktop notification through the cycle: an action chosen there is the answer the
+// cycle applies and saves, and the notification is taken away after it.
+TEST_F(CheckCycleTest, ADesktopNotificationsActionIsTheAnswerAppliedAndSaved) {
+    testing::FakeDesktopNotifications notices;
+    DateFormats formats;
+    DesktopNoticeObserver observer(notices, notifier, settings, formats);
+    cycle.AddObserver(observer);
+    const struct {
+        NoticeAnswer chosen;
+        std::uint8_t status;
+        TDateTime when;
+    } cases[] = {
+        {NoticeAnswer::Ok, StatusDone, On15th(9, 59)},
+        {NoticeAnswer::Snooze5Minutes, StatusPending, On15th(10, 5)},
+    };
+    for (const auto& c : cases) {
+        oneTime.Clear();
+        store.saves.clear();
+        oneTime.Add("pay the rent", On15th(9, 59));
+        // The window's own answer would be Delete; the desktop's comes first.
+        notifier.answers = {Notifier::Delete};
+        notifier.whileShown = {[&] {
+            ASSERT_EQ(notices.Open().size(), 1u);
+            notices.UserAnswers(notices.Open().front(), c.chosen);
+        }};
+        cycle.CheckBothLists(clock.Now());
+        ASSERT_EQ(store.saves.size(), 1u);
+        ASSERT_EQ(store.saves.back().oneTime.size(), 1u);
+        EXPECT_EQ(store.saves.back().oneTime.front().Status, c.status);
+        EXPECT_NEAR(store.saves.back().oneTime.front().When, c.when, kOneSecond);
+        EXPECT_TRUE(notices.Open().empty()) << "left on the desktop after the answer";
+    }
 }
 
 } // namespace

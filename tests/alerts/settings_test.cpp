@@ -17,6 +17,29 @@ TEST(ReadSettings, NoFileGivesTheDefaults) {
     EXPECT_EQ(settings.DefaultEventType, 0);
     EXPECT_TRUE(settings.ShowHintsOn);
     EXPECT_FALSE(settings.AnimateTrayIcon);
+    EXPECT_TRUE(settings.DesktopNotifications);
+}
+
+TEST(ReadSettings, TheDesktopNotificationIsOnUnlessTheFileTurnsItOff) {
+    // A file from before the option, with every key it knew, and hand-edited values.
+    const struct {
+        const char* file;
+        bool on;
+    } cases[] = {
+        {"[Tray]\nUse=1\n[Misc]\nHints=0\nAnimateIcon=1\n", true},
+        {"[Notifications]\nDesktop=0\n", false},
+        {"[notifications]\ndesktop=1\n", true},
+        {"[Notifications]\nDesktop=off\n", true},
+        {"[Notifications]\nDesktop=\n", true},
+        {"[Misc]\nDesktop=0\n", true},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        EXPECT_EQ(
+            ReadSettings(ProfileFile(folder.Write("NUDGERY.INI", c.file))).DesktopNotifications,
+            c.on)
+            << c.file;
+    }
 }
 
 TEST(ReadSettings, HandWrittenValuesAndBadNumbers) {
@@ -46,12 +69,14 @@ TEST(WriteSettings, FreshFileHoldsTheKeysInTheirOrder) {
     settings.DefaultEventType = 3;
     settings.ShowHintsOn = false;
     settings.AnimateTrayIcon = true;
+    settings.DesktopNotifications = false;
     WriteSettings(settings, file);
     EXPECT_EQ(folder.Read("NUDGERY.INI"), "[Sounds]\nWaveFile=/home/u/ding.wav\n"
                                           "[Tray]\nUse=1\n"
                                           "[Timeout]\nSeconds=600\nAction=-30\n"
                                           "[Events]\nType=3\n"
-                                          "[Misc]\nHints=0\nAnimateIcon=1\n");
+                                          "[Misc]\nHints=0\nAnimateIcon=1\n"
+                                          "[Notifications]\nDesktop=0\n");
     EXPECT_EQ(ReadSettings(file), settings);
 }
 

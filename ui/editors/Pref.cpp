@@ -203,6 +203,14 @@ void TPreferences::CreateOptionsPanel() {
                QStringLiteral("Nudgery will place its icon in the System Tray when minimized"));
     AnimateIcon = option("AnimateIcon", QStringLiteral("Animate Tray Icon"),
                          "Check here if you want a ticking clock for\nNudgery!'s tray icon", {});
+
+    // In the last row, where the panel has room, so that nothing else moves: beside the
+    // animation box, or in its place while it is not offered (SetAnimateIconOffered).
+    DesktopNotification =
+        Named(new QCheckBox(QStringLiteral("Also show a desktop notification"), panel),
+              "DesktopNotification",
+              "Also show each reminder in the desktop's notifications\nwhen it falls due");
+    DesktopNotification->setGeometry(AnimateIcon->geometry().translated(ClientWidth / 2, 0));
 }
 
 void TPreferences::CreateButtonBand() {
@@ -223,10 +231,22 @@ void TPreferences::CreateButtonBand() {
 void TPreferences::SetTabOrder() {
     // As the panels stand, top to bottom: the default action, the sound, the time-out, the
     // options, the buttons.
-    QWidget* const order[] = {EventTypeCombo, WaveFileEdit, SelectWavButton, PlayNowButton,
-                              BitBtn1,        Continue,     WaitFor,         Minutes,
-                              Action,         ShowHints,    MiniMizeToTray,  AnimateIcon,
-                              Okbutton,       CancelButton, Helpbutton};
+    QWidget* const order[] = {EventTypeCombo,
+                              WaveFileEdit,
+                              SelectWavButton,
+                              PlayNowButton,
+                              BitBtn1,
+                              Continue,
+                              WaitFor,
+                              Minutes,
+                              Action,
+                              ShowHints,
+                              MiniMizeToTray,
+                              AnimateIcon,
+                              DesktopNotification,
+                              Okbutton,
+                              CancelButton,
+                              Helpbutton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -239,6 +259,7 @@ void TPreferences::FillFrom(const Settings& settings) {
     MiniMizeToTray->setChecked(settings.UseTray);
     ShowHints->setChecked(settings.ShowHintsOn);
     AnimateIcon->setChecked(settings.AnimateTrayIcon);
+    DesktopNotification->setChecked(settings.DesktopNotifications);
 }
 
 void TPreferences::CopyTo(Settings& settings) const {
@@ -251,10 +272,12 @@ void TPreferences::CopyTo(Settings& settings) const {
     settings.UseTray = MiniMizeToTray->isChecked();
     settings.ShowHintsOn = ShowHints->isChecked();
     settings.AnimateTrayIcon = AnimateIcon->isChecked();
+    settings.DesktopNotifications = DesktopNotification->isChecked();
 }
 
 void TPreferences::SetAnimateIconOffered(bool offered) {
     AnimateIcon->setVisible(offered);
+    DesktopNotification->move(AnimateIcon->x() + (offered ? ClientWidth / 2 : 0), AnimateIcon->y());
 }
 
 void TPreferences::showEvent(QShowEvent* event) {

@@ -1,5 +1,5 @@
 #pragma once
-// TPreferences: the Preferences dialog. Shows the seven preferences for change; the caller
+// TPreferences: the Preferences dialog. Shows the preferences for change; the caller
 // fills it from the settings, shows it modally and, on OK, copies its values back:
 //
 //     TPreferences dialog(services, this);
@@ -101,6 +101,7 @@ private:
     QCheckBox* ShowHints;
     QCheckBox* MiniMizeToTray;
     QCheckBox* AnimateIcon;
+    QCheckBox* DesktopNotification;
     QPushButton* Okbutton;
     QPushButton* CancelButton;
     QPushButton* Helpbutton;

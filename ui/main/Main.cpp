@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "FirstExposure.h"
 #include "MainAbout.h"
 #include "MainPrivate.h"
 #include "MainTabSet.h"
@@ -7,6 +8,7 @@
 #include "PopupHints.h"
 #include "TimerPause.h"
 #include "Trayicon.h"
+#include "alerts/DesktopNoticeObserver.h"
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
 #include "art/ProgramArt.h"
@@ -56,7 +58,8 @@ void TMainForm::FormActivate() {
 }
 
 bool TMainForm::StartsInTray() const {
-    return d_->services.startup.HasNotificationArea() && d_->services.settings.UseTray;
+    // The notification area is looked for only when the tray is in use.
+    return d_->services.settings.UseTray && d_->services.startup.HasNotificationArea();
 }
 
 void TMainForm::EndSession() {
@@ -90,6 +93,11 @@ MainPrivate::MainPrivate(TMainForm& window, const MainFormServices& s)
                  missed_, [this](const std::exception& error) { ReportError(error); }),
       notifier_(s.clock, s.help, s.sound),
       cycle_(oneTime_, repeating_, s.clock, s.settings, notifier_, listsFile_) {
+    if (s.desktopNotices) {
+        desktopNotice_ = std::make_unique<DesktopNoticeObserver>(*s.desktopNotices, notifier_,
+                                                                 s.settings, s.formats);
+        cycle_.AddObserver(*desktopNotice_);
+    }
     q.setObjectName(QStringLiteral("MainForm"));
     q.setWindowTitle(QStringLiteral("Nudgery!"));
     q.setWindowIcon(ProgramIcon());
@@ -146,18 +154,38 @@ void MainPrivate::FormActivate() {
             q.show();
         q.raise();
         q.activateWindow();
-    } else if (q.StartsInTray()) {
-        // Only the tray icon: the window is not shown at all until it is brought back.
-        TrayIcon->AddIcon();
-        TrayIcon->MinimizeApplication();
+        new FirstExposure(*q.windowHandle(), [this] { FirstShown(); });
     } else {
-        q.showMinimized();
+        if (q.StartsInTray()) {
+            // Only the tray icon: the window is not shown at all until it is brought back.
+            TrayIcon->AddIcon();
+            TrayIcon->MinimizeApplication();
+        } else {
+            q.showMinimized();
+        }
+        QTimer::singleShot(0, this, &MainPrivate::FirstShown);
     }
     SetButtons();
     Timer1->start();
     FirstActivation = false;
     // Once the window is on the screen, or in the tray, as the steps above leave it.
     QTimer::singleShot(0, this, &MainPrivate::ShowLoadReports);
+}
+
+void MainPrivate::FirstShown() {
+    firstShownTick_ = services.clock.TickCount();
+    JudgeLayout();
+    if (services.desktopNotices)
+        services.desktopNotices->Prepare();
+}
+
+void MainPrivate::JudgeLayout() {
+    // A tiling desktop lays the window out at a size of its own choosing as it maps it, a
+    // moment after its first picture; no user resizes a window that fast.
+    constexpr std::uint32_t kLayoutSettleMs = 2000;
+    if (firstShownTick_ && services.clock.TickCount() - *firstShownTick_ < kLayoutSettleMs &&
+        !q.isMaximized() && !q.isMinimized() && q.size() != askedSize_)
+        sizeImposed_ = true;
 }
 
 void MainPrivate::ShowLoadReports() {
@@ -245,6 +273,7 @@ void MainPrivate::ReportError(const std::exception& error) {
 void MainPrivate::FormResize() {
     if (Closing)
         return;
+    JudgeLayout();
     for (TClickableStringGrid* grid : q.findChildren<TClickableStringGrid*>())
         grid->AdjustColumnWidth();
 }

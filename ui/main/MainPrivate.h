@@ -11,20 +11,25 @@
 #include "ui/controls/Clicksg.h"
 
 #include <QObject>
+#include <QSize>
 #include <QStringList>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
 class QFrame;
+class QRect;
 class QPushButton;
 class QStackedWidget;
 class QTimer;
 
 namespace nudgery {
 
+class DesktopNoticeObserver;
 class PopupHints;
+class ProfileFile;
 class TMainForm;
 class TGraphicPanel;
 class TMissedReminders;
@@ -46,6 +51,11 @@ struct MainPrivate : QObject {
     bool FormCloseQuery();
     void FormClose();
     void FormDestroy();
+    // The window's first picture is on the screen, or, started minimised, the program is up:
+    // what the first window did not need gets ready now.
+    void FirstShown();
+    // Whether the desktop has given the window a size of its layout's as it showed it.
+    void JudgeLayout();
     // What the last loads have to tell, shown once the window has been shown: run after the
     // first activation and after each change of date. The missed reminders go to their
     // window, which does not stop the check cycle; a damaged file to a message box, which
@@ -123,6 +133,8 @@ struct MainPrivate : QObject {
     void SavePlacement();
     void RestorePlacement();
     QString PlacementSection() const;
+    // The normal rectangle stored in `file`; none when no placement is stored.
+    std::optional<QRect> StoredPlacement(const ProfileFile& file) const;
 
     // Building the window, by area.
     void CreateButtonBar();
@@ -181,6 +193,12 @@ struct MainPrivate : QObject {
     // Fields of the window.
     bool FirstActivation = true;
     bool Closing = false;
+    // The size the window asked for as it was first shown, and whether the desktop gave it
+    // another (a tiling layout's): kept where the desktop places the windows itself.
+    QSize askedSize_;
+    bool sizeImposed_ = false;
+    // The tick count when the window's first picture was on the screen.
+    std::optional<std::uint32_t> firstShownTick_;
     // The one-time reminders that the loads and the new days have found expired unseen,
     // waiting to be shown.
     std::vector<TReminder> missed_;
@@ -190,6 +208,8 @@ struct MainPrivate : QObject {
     ListsFile listsFile_;
     WindowNotifier notifier_;
     CheckCycle cycle_;
+    // Sends each notification to the desktop too, where the program is given its service.
+    std::unique_ptr<DesktopNoticeObserver> desktopNotice_;
     // Popup hints of the whole program, on or off as the settings say.
     std::unique_ptr<PopupHints> hints_;
     // Lists the missed reminders for the user; a window of its own, owned by this one.

@@ -133,6 +133,7 @@ void TTrayIcon95::SetPopupMenu(QMenu* menu) {
     // The second press of a right double click on the icon comes to the open menu.
     if (popupMenu_)
         popupMenu_->installEventFilter(this);
+    area_->SetMenu(menu);
 }
 
 void TTrayIcon95::SetHint(const QString& hint) {

@@ -195,10 +195,22 @@ TEST_F(PreferencesTest, ControlsTextsAndTooltips) {
 }
 
 TEST_F(PreferencesTest, TabOrderGoesByPanelFromTopToBottomAsThePanelsStand) {
-    const char* order[] = {"EventTypeCombo", "WaveFileEdit", "SelectWavButton", "PlayNowButton",
-                           "BitBtn1",        "Continue",     "WaitFor",         "Minutes",
-                           "Action",         "ShowHints",    "MiniMizeToTray",  "AnimateIcon",
-                           "Okbutton",       "CancelButton", "Helpbutton"};
+    const char* order[] = {"EventTypeCombo",
+                           "WaveFileEdit",
+                           "SelectWavButton",
+                           "PlayNowButton",
+                           "BitBtn1",
+                           "Continue",
+                           "WaitFor",
+                           "Minutes",
+                           "Action",
+                           "ShowHints",
+                           "MiniMizeToTray",
+                           "AnimateIcon",
+                           "DesktopNotification",
+                           "Okbutton",
+                           "CancelButton",
+                           "Helpbutton"};
     // The named controls in the order the focus chain meets them, from the first list once
     // round; inner parts of the boxes and the labels are passed over.
     QStringList met;
@@ -397,6 +409,7 @@ TEST_F(PreferencesTest, TheOtherOptionsAreStoredAsTicked) {
                   Check("ShowHints")->click();
                   Check("MiniMizeToTray")->click();
                   Check("AnimateIcon")->click();
+                  Check("DesktopNotification")->click();
                   Button("Okbutton")->click();
               }),
               TPreferences::ResultOk);
@@ -404,6 +417,47 @@ TEST_F(PreferencesTest, TheOtherOptionsAreStoredAsTicked) {
     EXPECT_FALSE(settings_.ShowHintsOn);
     EXPECT_TRUE(settings_.UseTray);
     EXPECT_TRUE(settings_.AnimateTrayIcon);
+    EXPECT_FALSE(settings_.DesktopNotifications);
+}
+
+TEST_F(PreferencesTest, TheDesktopNotificationBoxShowsTheSettingAndTakesTheSpaceKey) {
+    for (const bool on : {true, false}) {
+        settings_.DesktopNotifications = on;
+        dialog_.FillFrom(settings_);
+        ASSERT_EQ(Edit([&] {
+                      QCheckBox* box = Check("DesktopNotification");
+                      EXPECT_EQ(box->isChecked(), on);
+                      // From the last of the other options, one Tab further on.
+                      Check("AnimateIcon")->setFocus();
+                      QTest::keyClick(dialog_.focusWidget(), Qt::Key_Tab);
+                      EXPECT_EQ(dialog_.focusWidget(), box);
+                      QTest::keyClick(box, Qt::Key_Space);
+                      QTest::keyClick(box, Qt::Key_Return);
+                  }),
+                  TPreferences::ResultOk);
+        EXPECT_EQ(settings_.DesktopNotifications, !on);
+    }
+}
+
+TEST_F(PreferencesTest, TheDesktopNotificationBoxFitsBesideTheOtherOptions) {
+    QCheckBox* box = Check("DesktopNotification");
+    QWidget* panel = box->parentWidget();
+    EXPECT_EQ(panel, Check("AnimateIcon")->parentWidget());
+    for (const bool animationOffered : {true, false}) {
+        SCOPED_TRACE(animationOffered ? "beside the animation box" : "without it");
+        dialog_.SetAnimateIconOffered(animationOffered);
+        EXPECT_TRUE(panel->rect().contains(box->geometry()));
+        EXPECT_GE(box->width(), box->sizeHint().width()) << "the caption is cut off";
+        // Every other control of the panel on view stays clear of it.
+        for (QWidget* other : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != box && !other->isHidden()) {
+                EXPECT_FALSE(other->geometry().intersects(box->geometry()))
+                    << other->objectName().toStdString();
+            }
+        // Without the animation box, in line with the boxes above it rather than alone at
+        // the right.
+        EXPECT_EQ(box->x() == Check("ShowHints")->x(), !animationOffered);
+    }
 }
 
 // The minutes box: the number typed counts as long as the focus stays in the box, so Enter

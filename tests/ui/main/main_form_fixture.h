@@ -19,6 +19,7 @@
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/startup_info.h"
+#include "support/fake_desktop_notifications.h"
 #include "support/fake_file_chooser.h"
 #include "support/fake_tray_area.h"
 #include "support/modal_watchdog.h"
@@ -147,8 +148,9 @@ protected:
     }
     MainFormServices Services() {
         const auto makeTrayArea = [this] { return MakeTrayArea(); };
-        return {clock,  formats, RegionalSettings{}, Folder(), settings, messages, help, shell,
-                screen, sound,   makeTrayArea,       startup,  files};
+        return {
+            clock,  formats, RegionalSettings{}, Folder(), settings, messages,       help, shell,
+            screen, sound,   makeTrayArea,       startup,  files,    &desktopNotices};
     }
     // The notification area of the window made last; owned by its tray icon.
     std::unique_ptr<FakeTrayArea> MakeTrayArea() {
@@ -200,6 +202,7 @@ protected:
     SoundPlayback sound{player, beeper};
     FakeStartupInfo startup;
     FakeFileChooser files;
+    FakeDesktopNotifications desktopNotices;
     FakeTrayArea* trayArea = nullptr;
     std::unique_ptr<TMainForm> form;
 };
