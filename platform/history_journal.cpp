@@ -199,6 +199,25 @@ std::int64_t HistoryJournal::Count(const HistoryFilter& filter) {
     return count;
 }
 
+std::optional<TDateTime> HistoryJournal::LastDue(const HistoryFilter::Reminder& reminder,
+                                                 TDateTime since, TDateTime until) {
+    std::optional<TDateTime> last;
+    Run([&](QSqlQuery& query) {
+        // Only the entries since then are read, through the index of due times.
+        if (!PrepareAndBind(query,
+                            QStringLiteral("SELECT MAX(due) FROM entries WHERE due >= ? AND "
+                                           "due <= ? AND list = ? AND message = ?"),
+                            {since, until, static_cast<int>(reminder.list),
+                             QString::fromUtf8(reminder.message)}) ||
+            !query.exec() || !query.next())
+            return false;
+        if (!query.value(0).isNull())
+            last = query.value(0).toDouble();
+        return true;
+    });
+    return last;
+}
+
 bool HistoryJournal::Open() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db.setDatabaseName(path_);

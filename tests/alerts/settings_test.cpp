@@ -17,6 +17,24 @@ TEST(ReadSettings, NoFileGivesTheDefaults) {
     EXPECT_EQ(settings.DefaultEventType, 0);
     EXPECT_TRUE(settings.ShowHintsOn);
     EXPECT_FALSE(settings.AnimateTrayIcon);
+    EXPECT_FALSE(settings.RepeatSoundOn);
+    EXPECT_EQ(settings.RepeatSoundSeconds, 30);
+}
+
+// The seconds between repeats of the sound come into their range whatever the file says.
+TEST(ReadSettings, RepeatSecondsOutOfRangeAreBroughtIntoIt) {
+    const struct {
+        const char* text;
+        int seconds;
+    } cases[] = {{"45", 45}, {"4", 5}, {"-30", 5}, {"301", 300}, {"0x12C", 300}, {"abc", 30}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TempFolder folder;
+        const auto settings = ReadSettings(ProfileFile(folder.Write(
+            "NUDGERY.INI", std::string("[RepeatSound]\nOn=1\nSeconds=") + c.text + "\n")));
+        EXPECT_TRUE(settings.RepeatSoundOn);
+        EXPECT_EQ(settings.RepeatSoundSeconds, c.seconds);
+    }
 }
 
 TEST(ReadSettings, HandWrittenValuesAndBadNumbers) {
@@ -46,12 +64,15 @@ TEST(WriteSettings, FreshFileHoldsTheKeysInTheirOrder) {
     settings.DefaultEventType = 3;
     settings.ShowHintsOn = false;
     settings.AnimateTrayIcon = true;
+    settings.RepeatSoundOn = true;
+    settings.RepeatSoundSeconds = 45;
     WriteSettings(settings, file);
     EXPECT_EQ(folder.Read("NUDGERY.INI"), "[Sounds]\nWaveFile=/home/u/ding.wav\n"
                                           "[Tray]\nUse=1\n"
                                           "[Timeout]\nSeconds=600\nAction=-30\n"
                                           "[Events]\nType=3\n"
-                                          "[Misc]\nHints=0\nAnimateIcon=1\n");
+                                          "[Misc]\nHints=0\nAnimateIcon=1\n"
+                                          "[RepeatSound]\nOn=1\nSeconds=45\n");
     EXPECT_EQ(ReadSettings(file), settings);
 }
 

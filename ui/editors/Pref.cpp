@@ -29,7 +29,11 @@ namespace nudgery {
 namespace {
 
 constexpr int ClientWidth = 512;
-constexpr int ClientHeight = 400;
+// The seven preferences of old take 352 pixels; the repeated sound has a band below them.
+constexpr int RepeatPanelTop = 352;
+constexpr int RepeatPanelHeight = 40;
+constexpr int ButtonBandTop = RepeatPanelTop + RepeatPanelHeight;
+constexpr int ClientHeight = ButtonBandTop + 48;
 constexpr int MinutesMin = 1;
 constexpr int MinutesMax = 60;
 constexpr int MinutesDesignValue = 10;
@@ -93,6 +97,7 @@ TPreferences::TPreferences(const PreferencesServices& services, QWidget* parent)
     CreateDefaultSoundPanel();
     CreateTimeoutPanel();
     CreateOptionsPanel();
+    CreateRepeatSoundPanel();
     CreateButtonBand();
     SetTabOrder();
     BindHelpKey(*this, services_.help, HelpTopic);
@@ -201,8 +206,29 @@ void TPreferences::CreateOptionsPanel() {
         "Check here if you want a ticking clock for\nNudgery!'s tray icon (Windows 95 only)", {});
 }
 
+void TPreferences::CreateRepeatSoundPanel() {
+    QFrame* panel =
+        Panel(this, "RepeatSoundPanel", QRect(0, RepeatPanelTop, ClientWidth, RepeatPanelHeight));
+    // One sentence: "Repeat the sound until answered, every 30 seconds".
+    RepeatSound = Named(
+        new QCheckBox(QStringLiteral("&Repeat the sound until answered, every"), panel),
+        "RepeatSound",
+        "Play the reminder's sound again and again while its\nnotification waits for your answer");
+    RepeatSeconds = Named(
+        new TSpinEdit(Settings::RepeatSoundSecondsMin, Settings::RepeatSoundSecondsMax, panel),
+        "RepeatSeconds", "Seconds of quiet before the sound plays again");
+    RepeatSeconds->SetStep(5);
+    auto* secondsLabel = new QLabel(QStringLiteral("seconds"), panel);
+    const int top = (RepeatPanelHeight - RowHeight) / 2;
+    RepeatSound->setGeometry(Margin, top, RepeatSound->sizeHint().width(), RowHeight);
+    RepeatSeconds->setGeometry(RepeatSound->geometry().right() + 4, top, 56, RowHeight);
+    secondsLabel->setGeometry(RepeatSeconds->geometry().right() + 5, top,
+                              secondsLabel->sizeHint().width(), RowHeight);
+    connect(RepeatSound, &QCheckBox::toggled, RepeatSeconds, &QWidget::setEnabled);
+}
+
 void TPreferences::CreateButtonBand() {
-    QFrame* band = Panel(this, "ButtonBand", QRect(0, 352, ClientWidth, 48));
+    QFrame* band = Panel(this, "ButtonBand", QRect(0, ButtonBandTop, ClientWidth, 48));
     Okbutton = Button(*band, "Okbutton", QStringLiteral("Ok"), "Save this time",
                       QStyle::SP_DialogOkButton, QRect(16, 11, 88, 27));
     Okbutton->setDefault(true);
@@ -218,11 +244,12 @@ void TPreferences::CreateButtonBand() {
 }
 
 void TPreferences::SetTabOrder() {
-    // By panel: the buttons, the time-out, the sound, the default action, the options.
-    QWidget* const order[] = {Okbutton,        CancelButton,   Helpbutton, Continue,
-                              WaitFor,         Minutes,        Action,     WaveFileEdit,
-                              SelectWavButton, PlayNowButton,  BitBtn1,    EventTypeCombo,
-                              ShowHints,       MiniMizeToTray, AnimateIcon};
+    // By panel: the buttons, the time-out, the sound, the default action, the options, the
+    // repeated sound.
+    QWidget* const order[] = {
+        Okbutton,  CancelButton,   Helpbutton,      Continue,      WaitFor,      Minutes,
+        Action,    WaveFileEdit,   SelectWavButton, PlayNowButton, BitBtn1,      EventTypeCombo,
+        ShowHints, MiniMizeToTray, AnimateIcon,     RepeatSound,   RepeatSeconds};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -235,6 +262,9 @@ void TPreferences::FillFrom(const Settings& settings) {
     MiniMizeToTray->setChecked(settings.UseTray);
     ShowHints->setChecked(settings.ShowHintsOn);
     AnimateIcon->setChecked(settings.AnimateTrayIcon);
+    RepeatSound->setChecked(settings.RepeatSoundOn);
+    RepeatSeconds->SetValue(settings.RepeatSoundSeconds);
+    RepeatSeconds->setEnabled(settings.RepeatSoundOn);
 }
 
 void TPreferences::CopyTo(Settings& settings) const {
@@ -247,6 +277,10 @@ void TPreferences::CopyTo(Settings& settings) const {
     settings.UseTray = MiniMizeToTray->isChecked();
     settings.ShowHintsOn = ShowHints->isChecked();
     settings.AnimateTrayIcon = AnimateIcon->isChecked();
+    settings.RepeatSoundOn = RepeatSound->isChecked();
+    // A number typed out of range, the focus still in the box, is brought into it.
+    settings.RepeatSoundSeconds = std::clamp(
+        RepeatSeconds->Value(), Settings::RepeatSoundSecondsMin, Settings::RepeatSoundSecondsMax);
 }
 
 void TPreferences::SetAnimateIconOffered(bool offered) {

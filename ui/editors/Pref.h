@@ -1,5 +1,5 @@
 #pragma once
-// TPreferences: the Preferences dialog. Shows the seven preferences for change; the caller
+// TPreferences: the Preferences dialog. Shows the preferences for change; the caller
 // fills it from the settings, shows it modally and, on OK, copies its values back:
 //
 //     TPreferences dialog(services, this);
@@ -68,6 +68,7 @@ private:
     void CreateDefaultSoundPanel();
     void CreateTimeoutPanel();
     void CreateOptionsPanel();
+    void CreateRepeatSoundPanel();
     void CreateButtonBand();
     void SetTabOrder();
 
@@ -99,6 +100,8 @@ private:
     QCheckBox* ShowHints;
     QCheckBox* MiniMizeToTray;
     QCheckBox* AnimateIcon;
+    QCheckBox* RepeatSound;
+    TSpinEdit* RepeatSeconds;
     QPushButton* Okbutton;
     QPushButton* CancelButton;
     QPushButton* Helpbutton;
