@@ -22,12 +22,13 @@ class MissedReminders : public CheckCycle {
 protected:
     QString DataFile() const { return folder.filePath("Nudgery.dat"); }
     // Writes the data file with the one-time reminders as they are, statuses included, and
-    // one repeating reminder due every day at 23:30, which is never listed as missed.
+    // one repeating reminder due every day at 23:30 that does nothing when due, which is never
+    // listed as missed.
     void WriteFile(const std::vector<std::unique_ptr<TReminder>>& oneTime) const {
         std::vector<const TReminder*> list;
         for (const auto& reminder : oneTime)
             list.push_back(reminder.get());
-        const auto daily = Daily("daily", EncodeTime(23, 30), 0);
+        const auto daily = Daily("daily", EncodeTime(23, 30), 0, EventDoNothing);
         DataFileStore(DataFile()).Save(list, std::vector<const TReminder*>{daily.get()});
     }
     static std::vector<std::unique_ptr<TReminder>>
