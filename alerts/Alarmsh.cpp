@@ -171,6 +171,7 @@ int TAlarmShow::ShowNotification(const QString& message, bool allowDelete, int t
     DeleteButton->setVisible(allowDelete);
     TimeoutSeconds = timeoutSeconds;
     TimeoutAction = timeoutAction;
+    timedOut_ = false;
     return exec();
 }
 
@@ -246,8 +247,10 @@ void TAlarmShow::Timer1Timer() {
     const std::int64_t limit = std::int64_t{TimeoutSeconds} * 1000;
     if (limit < elapsed) {
         // An action of 0 leaves the window open, its countdown frozen, until a click.
-        if (TimeoutAction != 0)
+        if (TimeoutAction != 0) {
+            timedOut_ = true;
             done(TimeoutAction);
+        }
         return;
     }
     const std::int64_t seconds = (limit - elapsed) / 1000;

@@ -36,6 +36,8 @@ public:
     // Fills the window for one notification, shows it modally and returns its result.
     int ShowNotification(const QString& message, bool allowDelete, int timeoutSeconds,
                          int timeoutAction);
+    // Whether the last notification ended by its time-out rather than by an answer.
+    bool TimedOut() const { return timedOut_; }
     // Sizes the window for the message in AlarmMsg and centres it on the screen: the design
     // size when the message fits, taller for a longer one, up to the screen's height; what
     // is still longer scrolls.
@@ -89,6 +91,7 @@ private:
     const Clock& clock_;
     std::function<void()> stopSound_;
     std::uint32_t StartTick = 0;
+    bool timedOut_ = false;
     // Everything below the title bar.
     QWidget* client_;
     // Holds AlarmMsg; scrolls only a message taller than the screen allows.

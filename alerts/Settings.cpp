@@ -2,6 +2,8 @@
 
 #include "platform/profile_file.h"
 
+#include <algorithm>
+
 namespace nudgery {
 
 namespace {
@@ -20,6 +22,9 @@ constexpr Key EventTypeKey{"Events", "Type"};
 constexpr Key HintsKey{"Misc", "Hints"};
 constexpr Key AnimateIconKey{"Misc", "AnimateIcon"};
 constexpr Key DesktopNotificationsKey{"Notifications", "Desktop"};
+// A section of its own, so that older copies of the program leave it alone.
+constexpr Key RepeatSoundKey{"RepeatSound", "On"};
+constexpr Key RepeatSecondsKey{"RepeatSound", "Seconds"};
 
 } // namespace
 
@@ -41,6 +46,12 @@ Settings ReadSettings(const ProfileFile& file) {
     settings.DesktopNotifications =
         file.ReadBool(DesktopNotificationsKey.section, DesktopNotificationsKey.name,
                       defaults.DesktopNotifications);
+    settings.RepeatSoundOn =
+        file.ReadBool(RepeatSoundKey.section, RepeatSoundKey.name, defaults.RepeatSoundOn);
+    settings.RepeatSoundSeconds =
+        std::clamp(file.ReadInteger(RepeatSecondsKey.section, RepeatSecondsKey.name,
+                                    defaults.RepeatSoundSeconds),
+                   Settings::RepeatSoundSecondsMin, Settings::RepeatSoundSecondsMax);
     return settings;
 }
 
@@ -54,6 +65,8 @@ void WriteSettings(const Settings& settings, ProfileFile& file) {
     file.WriteBool(AnimateIconKey.section, AnimateIconKey.name, settings.AnimateTrayIcon);
     file.WriteBool(DesktopNotificationsKey.section, DesktopNotificationsKey.name,
                    settings.DesktopNotifications);
+    file.WriteBool(RepeatSoundKey.section, RepeatSoundKey.name, settings.RepeatSoundOn);
+    file.WriteInteger(RepeatSecondsKey.section, RepeatSecondsKey.name, settings.RepeatSoundSeconds);
 }
 
 QString SettingsFileName(const QString& programFolder) {

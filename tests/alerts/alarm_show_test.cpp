@@ -79,6 +79,7 @@ TEST_F(AlarmShowTest, EveryButtonEndsTheWindowWithItsAnswerAndStopsTheSound) {
             EXPECT_EQ(testing::SignedMinutesIn(caption), -answer.result);
         }
         EXPECT_EQ(ShowAndAnswer([button] { button->click(); }), answer.result);
+        EXPECT_FALSE(window_.TimedOut());
         EXPECT_FALSE(window_.isVisible());
         EXPECT_EQ(soundStops_, ++shownAnswers);
     }
@@ -234,6 +235,7 @@ TEST_F(AlarmShowTest, TimeoutAnswersWithTheActionAndStopsTheSound) {
     clock_.SetTickCount(5000);
     const int result = ShowAndAnswer([this] { clock_.SetTickCount(5000 + 60'001); }, true, 60, -5);
     EXPECT_EQ(result, -5);
+    EXPECT_TRUE(window_.TimedOut());
     EXPECT_EQ(soundStops_, 1);
     EXPECT_FALSE(window_.Timer1->isActive());
 }
@@ -256,6 +258,8 @@ TEST_F(AlarmShowTest, TimeoutWithActionZeroFreezesTheCountdownUntilAClick) {
         },
         true, 1, 0);
     EXPECT_EQ(result, -240);
+    // Answered by the user, in the end.
+    EXPECT_FALSE(window_.TimedOut());
     EXPECT_TRUE(frozenOpen);
     EXPECT_EQ(frozenText, "Timeout in   :00");
 }

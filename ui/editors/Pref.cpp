@@ -29,7 +29,11 @@ namespace nudgery {
 namespace {
 
 constexpr int ClientWidth = 512;
-constexpr int ClientHeight = 400;
+// The seven preferences of old take 352 pixels; the repeated sound has a band below them.
+constexpr int RepeatPanelTop = 352;
+constexpr int RepeatPanelHeight = 40;
+constexpr int ButtonBandTop = RepeatPanelTop + RepeatPanelHeight;
+constexpr int ClientHeight = ButtonBandTop + 48;
 constexpr int MinutesMin = 1;
 constexpr int MinutesMax = 60;
 constexpr int MinutesDesignValue = 10;
@@ -93,6 +97,7 @@ TPreferences::TPreferences(const PreferencesServices& services, QWidget* parent)
     CreateDefaultSoundPanel();
     CreateTimeoutPanel();
     CreateOptionsPanel();
+    CreateRepeatSoundPanel();
     CreateButtonBand();
     SetTabOrder();
     BindHelpKey(*this, services_.help, HelpTopic);
@@ -213,8 +218,29 @@ void TPreferences::CreateOptionsPanel() {
     DesktopNotification->setGeometry(AnimateIcon->geometry().translated(ClientWidth / 2, 0));
 }
 
+void TPreferences::CreateRepeatSoundPanel() {
+    QFrame* panel =
+        Panel(this, "RepeatSoundPanel", QRect(0, RepeatPanelTop, ClientWidth, RepeatPanelHeight));
+    // One sentence: "Repeat the sound until answered, every 30 seconds".
+    RepeatSound = Named(
+        new QCheckBox(QStringLiteral("&Repeat the sound until answered, every"), panel),
+        "RepeatSound",
+        "Play the reminder's sound again and again while its\nnotification waits for your answer");
+    RepeatSeconds = Named(
+        new TSpinEdit(Settings::RepeatSoundSecondsMin, Settings::RepeatSoundSecondsMax, panel),
+        "RepeatSeconds", "Seconds of quiet before the sound plays again");
+    RepeatSeconds->SetStep(5);
+    auto* secondsLabel = new QLabel(QStringLiteral("seconds"), panel);
+    const int top = (RepeatPanelHeight - RowHeight) / 2;
+    RepeatSound->setGeometry(Margin, top, RepeatSound->sizeHint().width(), RowHeight);
+    RepeatSeconds->setGeometry(RepeatSound->geometry().right() + 4, top, 56, RowHeight);
+    secondsLabel->setGeometry(RepeatSeconds->geometry().right() + 5, top,
+                              secondsLabel->sizeHint().width(), RowHeight);
+    connect(RepeatSound, &QCheckBox::toggled, RepeatSeconds, &QWidget::setEnabled);
+}
+
 void TPreferences::CreateButtonBand() {
-    QFrame* band = Panel(this, "ButtonBand", QRect(0, 352, ClientWidth, 48));
+    QFrame* band = Panel(this, "ButtonBand", QRect(0, ButtonBandTop, ClientWidth, 48));
     Okbutton = Button(*band, "Okbutton", QStringLiteral("Ok"), "Save this time",
                       QStyle::SP_DialogOkButton, QRect(16, 11, 88, 27));
     Okbutton->setDefault(true);
@@ -230,7 +256,7 @@ void TPreferences::CreateButtonBand() {
 
 void TPreferences::SetTabOrder() {
     // As the panels stand, top to bottom: the default action, the sound, the time-out, the
-    // options, the buttons.
+    // options, the repeated sound, the buttons.
     QWidget* const order[] = {EventTypeCombo,
                               WaveFileEdit,
                               SelectWavButton,
@@ -244,6 +270,8 @@ void TPreferences::SetTabOrder() {
                               MiniMizeToTray,
                               AnimateIcon,
                               DesktopNotification,
+                              RepeatSound,
+                              RepeatSeconds,
                               Okbutton,
                               CancelButton,
                               Helpbutton};
@@ -260,6 +288,9 @@ void TPreferences::FillFrom(const Settings& settings) {
     ShowHints->setChecked(settings.ShowHintsOn);
     AnimateIcon->setChecked(settings.AnimateTrayIcon);
     DesktopNotification->setChecked(settings.DesktopNotifications);
+    RepeatSound->setChecked(settings.RepeatSoundOn);
+    RepeatSeconds->SetValue(settings.RepeatSoundSeconds);
+    RepeatSeconds->setEnabled(settings.RepeatSoundOn);
 }
 
 void TPreferences::CopyTo(Settings& settings) const {
@@ -273,6 +304,10 @@ void TPreferences::CopyTo(Settings& settings) const {
     settings.ShowHintsOn = ShowHints->isChecked();
     settings.AnimateTrayIcon = AnimateIcon->isChecked();
     settings.DesktopNotifications = DesktopNotification->isChecked();
+    settings.RepeatSoundOn = RepeatSound->isChecked();
+    // A number typed out of range, the focus still in the box, is brought into it.
+    settings.RepeatSoundSeconds = std::clamp(
+        RepeatSeconds->Value(), Settings::RepeatSoundSecondsMin, Settings::RepeatSoundSecondsMax);
 }
 
 void TPreferences::SetAnimateIconOffered(bool offered) {

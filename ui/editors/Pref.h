@@ -68,6 +68,7 @@ private:
     void CreateDefaultSoundPanel();
     void CreateTimeoutPanel();
     void CreateOptionsPanel();
+    void CreateRepeatSoundPanel();
     void CreateButtonBand();
     void SetTabOrder();
 
@@ -102,6 +103,8 @@ private:
     QCheckBox* MiniMizeToTray;
     QCheckBox* AnimateIcon;
     QCheckBox* DesktopNotification;
+    QCheckBox* RepeatSound;
+    TSpinEdit* RepeatSeconds;
     QPushButton* Okbutton;
     QPushButton* CancelButton;
     QPushButton* Helpbutton;

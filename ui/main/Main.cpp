@@ -20,6 +20,7 @@
 #include "platform/shell.h"
 #include "platform/startup_info.h"
 #include "ui/controls/Graphp.h"
+#include "ui/history/HistoryWindow.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -27,6 +28,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
 #include <utility>
 
 namespace nudgery {
@@ -92,7 +94,13 @@ MainPrivate::MainPrivate(TMainForm& window, const MainFormServices& s)
       listsFile_(s.programFolder + QStringLiteral("Nudgery.dat"), oneTime_, repeating_, s.clock,
                  missed_, [this](const std::exception& error) { ReportError(error); }),
       notifier_(s.clock, s.help, s.sound),
-      cycle_(oneTime_, repeating_, s.clock, s.settings, notifier_, listsFile_) {
+      cycle_(oneTime_, repeating_, s.clock, s.settings, notifier_, listsFile_),
+      journal_(HistoryJournal::BesideDataFile(listsFile_.Path()), s.clock.Now(),
+               [this](const QString& text) { ReportHistoryProblem(text); }),
+      recorder_(journal_, s.clock, [this] { HistoryRecorded(); }),
+      lastRunning_(LastRunningFile(LastRunningFile::BesideDataFile(listsFile_.Path())), s.clock) {
+    cycle_.AddObserver(recorder_);
+    cycle_.SetLastFellDue(std::bind_front(&HistoryRecorder::LastFellDue, &recorder_));
     if (s.desktopNotices) {
         desktopNotice_ = std::make_unique<DesktopNoticeObserver>(*s.desktopNotices, notifier_,
                                                                  s.settings, s.formats);
@@ -113,6 +121,7 @@ MainPrivate::MainPrivate(TMainForm& window, const MainFormServices& s)
     CreateBottomBar();
     CreateMenus();
     CreatePopupMenus();
+    CreateHistoryCommands();
     CreateTrayIcon();
     hints_ = std::make_unique<PopupHints>();
     q.resize(ClientWidth, ClientHeight + q.menuBar()->sizeHint().height());
@@ -134,6 +143,8 @@ void MainPrivate::FormCreate() {
     ShowTime(services.clock.Now());
     services.settings = ReadSettings(ProfileFile(SettingsFileName(services.programFolder)));
     ApplySettings();
+    // Read before anything replaces it: the repeating reminders due since then were missed.
+    missedSince_ = LastRunningFile(LastRunningFile::BesideDataFile(listsFile_.Path())).Read();
     cycle_.Load();
     TabSet->setCurrentIndex(0);
     TabSetClick();
@@ -167,6 +178,7 @@ void MainPrivate::FormActivate() {
     }
     SetButtons();
     Timer1->start();
+    lastRunning_.Start();
     FirstActivation = false;
     // Once the window is on the screen, or in the tray, as the steps above leave it.
     QTimer::singleShot(0, this, &MainPrivate::ShowLoadReports);
@@ -193,12 +205,7 @@ void MainPrivate::ShowLoadReports() {
     // user chooses before those are shown.
     if (listsFile_.DamagedReportAsksToRestore())
         ShowDamagedFileReport();
-    if (!missed_.empty()) {
-        // Made with the first batch: most starts have nothing to report.
-        if (!missedWindow_)
-            missedWindow_ = std::make_unique<TMissedReminders>(services.formats, services.clock);
-        missedWindow_->AddBatch(std::exchange(missed_, {}));
-    }
+    ShowMissed();
     ShowDamagedFileReport();
 }
 
@@ -227,9 +234,15 @@ void MainPrivate::Timer1Timer() {
     const TDateTime now = services.clock.Now();
     ShowTime(now);
     CheckCycle::TickResult tick = cycle_.Tick(now);
-    if (tick.newDay) {
+    // Awake again: a crash from here on must not count the sleep as missed once more.
+    if (tick.asleepSince)
+        lastRunning_.Start();
+    if (tick.newDay || !tick.missedRepeating.empty()) {
         missed_.insert(missed_.end(), std::make_move_iterator(tick.missed.begin()),
                        std::make_move_iterator(tick.missed.end()));
+        missedRepeating_.insert(missedRepeating_.end(),
+                                std::make_move_iterator(tick.missedRepeating.begin()),
+                                std::make_move_iterator(tick.missedRepeating.end()));
         ShowLoadReports();
     } else if (tick.end && q.close()) {
         return;
@@ -257,6 +270,8 @@ bool MainPrivate::FormCloseQuery() {
 }
 
 void MainPrivate::FormClose() {
+    recorder_.Close();
+    lastRunning_.Stop();
     q.hide();
     emit q.Closed();
 }

@@ -137,6 +137,9 @@ const ControlText kControls[] = {
     {"AnimateIcon", "Animate Tray Icon",
      "Check here if you want a ticking clock for\nNudgery!'s tray icon"},
     {"Okbutton", "Ok", "Save this time"},
+    {"RepeatSound", "&Repeat the sound until answered, every",
+     "Play the reminder's sound again and again while its\nnotification waits for your answer"},
+    {"RepeatSeconds", "30", "Seconds of quiet before the sound plays again"},
     {"CancelButton", "&Cancel", "Cancel all changes made"},
     {"Helpbutton", "&Help", "Get help for Nudgery!"},
 };
@@ -153,7 +156,7 @@ QString TextOf(QWidget* widget) {
 
 TEST_F(PreferencesTest, ControlsTextsAndTooltips) {
     EXPECT_EQ(dialog_.windowTitle(), "Preferences");
-    EXPECT_EQ(dialog_.size(), QSize(512, 400));
+    EXPECT_EQ(dialog_.size(), QSize(512, 440));
     EXPECT_EQ(dialog_.minimumSize(), dialog_.maximumSize());
     EXPECT_FALSE(dialog_.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint |
                                           Qt::WindowSystemMenuHint));
@@ -208,6 +211,8 @@ TEST_F(PreferencesTest, TabOrderGoesByPanelFromTopToBottomAsThePanelsStand) {
                            "MiniMizeToTray",
                            "AnimateIcon",
                            "DesktopNotification",
+                           "RepeatSound",
+                           "RepeatSeconds",
                            "Okbutton",
                            "CancelButton",
                            "Helpbutton"};
@@ -458,6 +463,52 @@ TEST_F(PreferencesTest, TheDesktopNotificationBoxFitsBesideTheOtherOptions) {
         // the right.
         EXPECT_EQ(box->x() == Check("ShowHints")->x(), !animationOffered);
     }
+}
+
+// The repeated sound: off as long as its box is not ticked, which also leaves the seconds
+// unchangeable; the seconds typed are taken within 5 to 300, as the box's arrows keep them.
+TEST_F(PreferencesTest, TheRepeatedSoundIsStoredAsTickedAndTypedWithinItsRange) {
+    const struct {
+        bool tick;
+        const char* typed;
+        bool on;
+        int seconds;
+    } cases[] = {{true, "45", true, 45},
+                 {true, "2", true, 5},
+                 {true, "900", true, 300},
+                 {true, "", true, 5},
+                 {false, nullptr, false, 30}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed ? c.typed : "not ticked");
+        settings_ = Settings{};
+        dialog_.FillFrom(settings_);
+        auto* seconds = Find<TSpinEdit>("RepeatSeconds");
+        bool enabledBefore = true;
+        ASSERT_EQ(Edit([&] {
+                      enabledBefore = seconds->isEnabled();
+                      if (c.tick)
+                          Check("RepeatSound")->click();
+                      if (c.typed) {
+                          seconds->setFocus();
+                          seconds->selectAll();
+                          QTest::keyClick(seconds, Qt::Key_Delete);
+                          QTest::keyClicks(seconds, QString::fromLatin1(c.typed));
+                      }
+                      QTest::keyClick(dialog_.focusWidget(), Qt::Key_Return);
+                  }),
+                  TPreferences::ResultOk);
+        EXPECT_FALSE(enabledBefore);
+        EXPECT_EQ(seconds->isEnabled(), c.tick);
+        EXPECT_EQ(settings_.RepeatSoundOn, c.on);
+        EXPECT_EQ(settings_.RepeatSoundSeconds, c.seconds);
+    }
+    // Opened again, it shows what was stored.
+    settings_.RepeatSoundOn = true;
+    settings_.RepeatSoundSeconds = 120;
+    dialog_.FillFrom(settings_);
+    EXPECT_TRUE(Check("RepeatSound")->isChecked());
+    EXPECT_TRUE(Find<TSpinEdit>("RepeatSeconds")->isEnabled());
+    EXPECT_EQ(Find<TSpinEdit>("RepeatSeconds")->Value(), 120);
 }
 
 // The minutes box: the number typed counts as long as the focus stays in the box, so Enter

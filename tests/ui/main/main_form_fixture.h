@@ -53,7 +53,8 @@ public:
             whileAsking();
         return confirmAnswer;
     }
-    QStringList errors, infos, questions;
+    void ShowNotice(QWidget*, const QString& text) override { notices << text; }
+    QStringList errors, infos, questions, notices;
     // The window each information box was put over; none for a box of its own.
     std::vector<QWidget*> infoParents;
     bool confirmAnswer = true;
