@@ -41,7 +41,7 @@ void DesktopNoticeObserver::FellDue(const TReminder& reminder, ListKind, TDateTi
     shown_ = notices_.Show(QString::fromLocal8Bit(reminder.Description), dueTime);
 }
 
-void DesktopNoticeObserver::Answered(const TReminder&, ListKind, int) {
+void DesktopNoticeObserver::Answered(const TReminder&, ListKind, const NotificationAnswer&) {
     // Answered in the window, by its time-out, through the desktop notification's action
     // (which some desktops leave on the screen), or closed as the program ends: the desktop
     // notification would offer answers that no longer count.

@@ -28,7 +28,8 @@ public:
                           const Settings& settings, DateFormats& formats);
 
     void FellDue(const TReminder& reminder, ListKind list, TDateTime now) override;
-    void Answered(const TReminder& reminder, ListKind list, int answer) override;
+    void Answered(const TReminder& reminder, ListKind list,
+                  const NotificationAnswer& answer) override;
 
 private:
     void OnAnswered(DesktopNotifications::Notice notice, NoticeAnswer answer,

@@ -365,125 +365,127 @@ TEST_F(CheckCycleTest, ADesktopNotificationsActionIsTheAnswerAppliedAndSaved) {
         EXPECT_EQ(store.saves.back().oneTime.front().Status, c.status);
         EXPECT_NEAR(store.saves.back().oneTime.front().When, c.when, kOneSecond);
         EXPECT_TRUE(notices.Open().empty()) << "left on the desktop after the answer";
-        // A wall clock that ran ahead of the steady one between two ticks tells of a sleep, told
-        // with the time of the tick before; a tick that comes late, or a clock set back, tells of
-        // none.
-        TEST_F(CheckCycleTest, ASleepIsToldByTheWallClockRunningAheadOfTheSteadyOne) {
-            constexpr double Hour = 3'600'000;
-            struct Case {
-                const char* name;
-                double wallMilliseconds;
-                std::uint32_t steadyMilliseconds;
-                bool asleep;
-            };
-            const Case cases[] = {
-                {"a second", 1000, 1000, false},
-                {"a tick held up for two minutes", 2 * 60'000, 2 * 60'000, false},
-                {"asleep for two hours", 2 * Hour, 1000, true},
-                {"asleep for a minute and a half", 90'000, 1000, true},
-                {"asleep for less than a minute", 50'000, 0, false},
-                {"the clock set back an hour", -Hour, 1000, false},
-                {"the clock set forward an hour", Hour, 1000, true},
-            };
-            for (const Case& c : cases) {
-                SCOPED_TRACE(c.name);
-                cycle.Tick(clock.Now());
-                const TDateTime before = clock.Now();
-                clock.SetNow(before + c.wallMilliseconds / 86'400'000);
-                clock.SetTickCount(clock.TickCount() + c.steadyMilliseconds);
-                const CheckCycle::TickResult tick = cycle.Tick(clock.Now());
-                EXPECT_EQ(tick.asleepSince, c.asleep ? std::optional(before) : std::nullopt);
-            }
-        }
+    }
+}
 
-        // The tick after a sleep tells the occurrences of repeating reminders that fell due
-        // meanwhile before its check fires the one each still has pending, late and once. After a
-        // sleep over midnight they are told from the lists of the new day.
-        TEST_F(CheckCycleTest, TheTickAfterASleepTellsWhatWasMissedAndFiresThePendingOneOnce) {
-            clock.SetNow(On15th(10, 5));
-            repeating.Put(TReminder::CreateRepeating(KindRepeating, EncodeTime(9, 0), true,
-                                                     EncodeTime(20, 0), "0123456", 15,
-                                                     "every quarter", "", EventShowAndPlay));
-            repeating.At(0)->ScheduleTodayAfresh(clock);
-            ASSERT_NEAR(repeating.At(0)->When, On15th(10, 15), kOneSecond);
-            for (int tick = 1; tick < CheckCycle::TicksPerCheck; ++tick)
-                EXPECT_FALSE(cycle.Tick(clock.Now()).asleepSince);
+// A wall clock that ran ahead of the steady one between two ticks tells of a sleep, told with
+// the time of the tick before; a tick that comes late, or a clock set back, tells of none.
+TEST_F(CheckCycleTest, ASleepIsToldByTheWallClockRunningAheadOfTheSteadyOne) {
+    constexpr double Hour = 3'600'000;
+    struct Case {
+        const char* name;
+        double wallMilliseconds;
+        std::uint32_t steadyMilliseconds;
+        bool asleep;
+    };
+    const Case cases[] = {
+        {"a second", 1000, 1000, false},
+        {"a tick held up for two minutes", 2 * 60'000, 2 * 60'000, false},
+        {"asleep for two hours", 2 * Hour, 1000, true},
+        {"asleep for a minute and a half", 90'000, 1000, true},
+        {"asleep for less than a minute", 50'000, 0, false},
+        {"the clock set back an hour", -Hour, 1000, false},
+        {"the clock set forward an hour", Hour, 1000, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        cycle.Tick(clock.Now());
+        const TDateTime before = clock.Now();
+        clock.SetNow(before + c.wallMilliseconds / 86'400'000);
+        clock.SetTickCount(clock.TickCount() + c.steadyMilliseconds);
+        const CheckCycle::TickResult tick = cycle.Tick(clock.Now());
+        EXPECT_EQ(tick.asleepSince, c.asleep ? std::optional(before) : std::nullopt);
+    }
+}
 
-            clock.SetNow(On15th(12, 0, 30));
-            const CheckCycle::TickResult woke = cycle.Tick(clock.Now());
-            EXPECT_EQ(woke.asleepSince, On15th(10, 5));
-            ASSERT_EQ(woke.missedRepeating.size(), 1u);
-            EXPECT_NEAR(woke.missedRepeating[0].first, On15th(10, 30), kOneSecond);
-            EXPECT_NEAR(woke.missedRepeating[0].last, On15th(12, 0), kOneSecond);
-            EXPECT_EQ(woke.missedRepeating[0].more, 6);
-            EXPECT_EQ(ShownTexts(), std::vector<std::string>{"every quarter"});
-            Check();
-            EXPECT_EQ(notifier.shown.size(), 1u);
+// The tick after a sleep tells the occurrences of repeating reminders that fell due meanwhile
+// before its check fires the one each still has pending, late and once. After a sleep over
+// midnight they are told from the lists of the new day.
+TEST_F(CheckCycleTest, TheTickAfterASleepTellsWhatWasMissedAndFiresThePendingOneOnce) {
+    clock.SetNow(On15th(10, 5));
+    repeating.Put(TReminder::CreateRepeating(KindRepeating, EncodeTime(9, 0), true,
+                                             EncodeTime(20, 0), "0123456", 15, "every quarter", "",
+                                             EventShowAndPlay));
+    repeating.At(0)->ScheduleTodayAfresh(clock);
+    ASSERT_NEAR(repeating.At(0)->When, On15th(10, 15), kOneSecond);
+    for (int tick = 1; tick < CheckCycle::TicksPerCheck; ++tick)
+        EXPECT_FALSE(cycle.Tick(clock.Now()).asleepSince);
 
-            clock.SetNow(On16th(9, 40));
-            const CheckCycle::TickResult nextDay = cycle.Tick(clock.Now());
-            EXPECT_TRUE(nextDay.newDay);
-            EXPECT_EQ(nextDay.asleepSince, On15th(12, 0, 30));
-            ASSERT_EQ(nextDay.missedRepeating.size(), 2u);
-            EXPECT_NEAR(nextDay.missedRepeating[0].first, On15th(12, 15), kOneSecond);
-            EXPECT_EQ(nextDay.missedRepeating[0].more, 31);
-            EXPECT_NEAR(nextDay.missedRepeating[1].first, On16th(9, 0), kOneSecond);
-            EXPECT_EQ(nextDay.missedRepeating[1].more, 2);
-        }
+    clock.SetNow(On15th(12, 0, 30));
+    const CheckCycle::TickResult woke = cycle.Tick(clock.Now());
+    EXPECT_EQ(woke.asleepSince, On15th(10, 5));
+    ASSERT_EQ(woke.missedRepeating.size(), 1u);
+    EXPECT_NEAR(woke.missedRepeating[0].first, On15th(10, 30), kOneSecond);
+    EXPECT_NEAR(woke.missedRepeating[0].last, On15th(12, 0), kOneSecond);
+    EXPECT_EQ(woke.missedRepeating[0].more, 6);
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{"every quarter"});
+    Check();
+    EXPECT_EQ(notifier.shown.size(), 1u);
 
-        // What the history knows fired after the tick before a sleep (a notification waiting while
-        // the computer went to sleep) is not told as missed.
-        TEST_F(CheckCycleTest, AnOccurrenceTheHistoryKnowsFiredIsNotToldAsMissed) {
-            repeating.Put(TReminder::CreateRepeating(KindRepeating, EncodeTime(9, 0), true,
-                                                     EncodeTime(20, 0), "0123456", 15,
-                                                     "every quarter", "", EventShowAndPlay));
-            repeating.At(0)->ScheduleTodayAfresh(clock);
-            // Its 11:00 fired: the history holds that time as the schedule made it.
-            TReminder fired = *repeating.At(0);
-            clock.SetNow(On15th(10, 59));
-            fired.ScheduleTodayAfresh(clock);
-            clock.SetNow(On15th(10, 0));
-            std::vector<TDateTime> askedSince;
-            cycle.SetLastFellDue([&](const TReminder&, TDateTime since) {
-                askedSince.push_back(since);
-                return std::optional(fired.When);
-            });
-            cycle.Tick(clock.Now());
-            clock.SetNow(On15th(12, 0, 30));
-            const CheckCycle::TickResult woke = cycle.Tick(clock.Now());
-            EXPECT_EQ(askedSince, std::vector<TDateTime>{On15th(10, 0)});
-            ASSERT_EQ(woke.missedRepeating.size(), 1u);
-            EXPECT_NEAR(woke.missedRepeating[0].first, On15th(11, 15), kOneSecond);
-            EXPECT_EQ(woke.missedRepeating[0].more, 3);
-        }
+    clock.SetNow(On16th(9, 40));
+    const CheckCycle::TickResult nextDay = cycle.Tick(clock.Now());
+    EXPECT_TRUE(nextDay.newDay);
+    EXPECT_EQ(nextDay.asleepSince, On15th(12, 0, 30));
+    ASSERT_EQ(nextDay.missedRepeating.size(), 2u);
+    EXPECT_NEAR(nextDay.missedRepeating[0].first, On15th(12, 15), kOneSecond);
+    EXPECT_EQ(nextDay.missedRepeating[0].more, 31);
+    EXPECT_NEAR(nextDay.missedRepeating[1].first, On16th(9, 0), kOneSecond);
+    EXPECT_EQ(nextDay.missedRepeating[1].more, 2);
+}
 
-        // A repeating reminder's notification carries the repeat of its sound when the user asked
-        // for it; a notification without sound, or one not asked to, never.
-        TEST_F(CheckCycleTest, OnlyANotificationWithItsSoundRepeatsIt) {
-            struct Case {
-                const char* name;
-                bool on;
-                std::uint8_t eventType;
-                int expected;
-            };
-            const Case cases[] = {
-                {"asked for, with sound", true, EventShowAndPlay, 45},
-                {"asked for, without sound", true, EventShowOnly, 0},
-                {"not asked for", false, EventShowAndPlay, 0},
-            };
-            for (const Case& c : cases) {
-                SCOPED_TRACE(c.name);
-                settings.RepeatSoundOn = c.on;
-                settings.RepeatSoundSeconds = 45;
-                notifier.shown.clear();
-                oneTime.Clear();
-                oneTime.Add("due", On15th(9, 59));
-                oneTime.At(0)->EventType = c.eventType;
-                cycle.CheckBothLists(clock.Now());
-                ASSERT_EQ(notifier.shown.size(), 1u);
-                EXPECT_EQ(notifier.shown[0].options.repeatSoundSeconds, c.expected);
-            }
-        }
+// What the history knows fired after the tick before a sleep (a notification waiting while
+// the computer went to sleep) is not told as missed.
+TEST_F(CheckCycleTest, AnOccurrenceTheHistoryKnowsFiredIsNotToldAsMissed) {
+    repeating.Put(TReminder::CreateRepeating(KindRepeating, EncodeTime(9, 0), true,
+                                             EncodeTime(20, 0), "0123456", 15, "every quarter", "",
+                                             EventShowAndPlay));
+    repeating.At(0)->ScheduleTodayAfresh(clock);
+    // Its 11:00 fired: the history holds that time as the schedule made it.
+    TReminder fired = *repeating.At(0);
+    clock.SetNow(On15th(10, 59));
+    fired.ScheduleTodayAfresh(clock);
+    clock.SetNow(On15th(10, 0));
+    std::vector<TDateTime> askedSince;
+    cycle.SetLastFellDue([&](const TReminder&, TDateTime since) {
+        askedSince.push_back(since);
+        return std::optional(fired.When);
+    });
+    cycle.Tick(clock.Now());
+    clock.SetNow(On15th(12, 0, 30));
+    const CheckCycle::TickResult woke = cycle.Tick(clock.Now());
+    EXPECT_EQ(askedSince, std::vector<TDateTime>{On15th(10, 0)});
+    ASSERT_EQ(woke.missedRepeating.size(), 1u);
+    EXPECT_NEAR(woke.missedRepeating[0].first, On15th(11, 15), kOneSecond);
+    EXPECT_EQ(woke.missedRepeating[0].more, 3);
+}
 
-    } // namespace
+// A repeating reminder's notification carries the repeat of its sound when the user asked for
+// it; a notification without sound, or one not asked to, never.
+TEST_F(CheckCycleTest, OnlyANotificationWithItsSoundRepeatsIt) {
+    struct Case {
+        const char* name;
+        bool on;
+        std::uint8_t eventType;
+        int expected;
+    };
+    const Case cases[] = {
+        {"asked for, with sound", true, EventShowAndPlay, 45},
+        {"asked for, without sound", true, EventShowOnly, 0},
+        {"not asked for", false, EventShowAndPlay, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings.RepeatSoundOn = c.on;
+        settings.RepeatSoundSeconds = 45;
+        notifier.shown.clear();
+        oneTime.Clear();
+        oneTime.Add("due", On15th(9, 59));
+        oneTime.At(0)->EventType = c.eventType;
+        cycle.CheckBothLists(clock.Now());
+        ASSERT_EQ(notifier.shown.size(), 1u);
+        EXPECT_EQ(notifier.shown[0].options.repeatSoundSeconds, c.expected);
+    }
+}
+
+} // namespace
 } // namespace nudgery

@@ -21,7 +21,9 @@ using Notice = DesktopNotifications::Notice;
 class RecordingNotifier final : public Notifier {
 public:
     void PlaySound(const std::string&) override {}
-    int Show(const TReminder&, bool, int, int) override { return Ok; }
+    NotificationAnswer Show(const TReminder&, const NotificationOptions&) override {
+        return {Ok, AnswerWay::Given};
+    }
     bool Showing() const override { return true; }
     void CloseUnanswered() override {}
     void AnswerShown(int answer) override { answers.push_back(answer); }
@@ -73,7 +75,7 @@ TEST_F(DesktopNoticeObserverTest, OnlyRemindersThatShowTheWindowAreSentAndOnlyWh
         const auto reminder = Due("Feed the cat", c.eventType);
         const std::optional<Notice> sent = FallDue(*reminder);
         EXPECT_EQ(sent.has_value(), c.sent) << int(c.eventType) << " " << c.turnedOn;
-        observer.Answered(*reminder, ListKind::OneTime, Notifier::Ok);
+        observer.Answered(*reminder, ListKind::OneTime, {Notifier::Ok, AnswerWay::Given});
     }
 }
 
@@ -98,7 +100,7 @@ TEST_F(DesktopNoticeObserverTest, TheMessageGoesAsWrittenWithTheDueTimeInTheUser
         EXPECT_EQ(notices.shown.back().dueTime, user.expected) << user.shortTimeFormat;
         // The program's own formats are back in force for the rest of it.
         EXPECT_FALSE(formats.UserFormatsInForce());
-        observer.Answered(*reminder, ListKind::OneTime, Notifier::Ok);
+        observer.Answered(*reminder, ListKind::OneTime, {Notifier::Ok, AnswerWay::Given});
     }
 }
 
@@ -108,10 +110,10 @@ TEST_F(DesktopNoticeObserverTest, AnyAnswerOfTheWindowTakesTheDesktopNotificatio
         const auto reminder = Due("Call Anna");
         const std::optional<Notice> sent = FallDue(*reminder);
         ASSERT_TRUE(sent);
-        observer.Answered(*reminder, ListKind::OneTime, answer);
+        observer.Answered(*reminder, ListKind::OneTime, {answer, AnswerWay::Given});
         EXPECT_EQ(notices.closed, std::vector<Notice>{*sent}) << answer;
         // Told again, as a second reminder that shows no window would be: nothing more.
-        observer.Answered(*reminder, ListKind::OneTime, answer);
+        observer.Answered(*reminder, ListKind::OneTime, {answer, AnswerWay::Given});
         EXPECT_EQ(notices.closed.size(), 1u) << answer;
         notices.closed.clear();
     }
@@ -135,7 +137,7 @@ TEST_F(DesktopNoticeObserverTest, TheDesktopsActionsAnswerTheWindowShown) {
         notices.UserAnswers(*sent, c.chosen);
         EXPECT_EQ(window.answers, c.answers);
         EXPECT_EQ(window.broughtForward, c.broughtForward);
-        observer.Answered(*reminder, ListKind::OneTime, Notifier::Ok);
+        observer.Answered(*reminder, ListKind::OneTime, {Notifier::Ok, AnswerWay::Given});
     }
 }
 
@@ -143,7 +145,7 @@ TEST_F(DesktopNoticeObserverTest, AnAnswerForAnyNotificationButTheOneShownCounts
     const auto first = Due("First");
     const std::optional<Notice> firstSent = FallDue(*first);
     ASSERT_TRUE(firstSent);
-    observer.Answered(*first, ListKind::OneTime, Notifier::Ok);
+    observer.Answered(*first, ListKind::OneTime, {Notifier::Ok, AnswerWay::Given});
     const auto second = Due("Second");
     const std::optional<Notice> secondSent = FallDue(*second);
     ASSERT_TRUE(secondSent);
@@ -158,7 +160,7 @@ TEST_F(DesktopNoticeObserverTest, AnAnswerForAnyNotificationButTheOneShownCounts
     notices.UserAnswers(*secondSent, NoticeAnswer::Ok);
     EXPECT_TRUE(window.answers.empty());
     notices.closed.clear();
-    observer.Answered(*second, ListKind::OneTime, Notifier::Ok);
+    observer.Answered(*second, ListKind::OneTime, {Notifier::Ok, AnswerWay::Given});
     EXPECT_TRUE(notices.closed.empty());
 }
 

@@ -114,7 +114,7 @@ TEST_F(MainSpeaks, TheRepeatingListTellsInWordsWhetherTheNextTimeIsToday) {
 
 TEST_F(MainSpeaks, TheWindowsItOpensSayWhatTheirControlsAre) {
     TMissedReminders missed(formats, clock);
-    missed.AddBatch({*OneTime("Dentist", Today(9, 0), StatusExpired)});
+    missed.AddBatch({MissedOneTime(*OneTime("Dentist", Today(9, 0), StatusExpired))});
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&missed));
     EXPECT_EQ(ControlsNotSayingWhatTheyAre(missed), QStringList{});
     auto& missedList = Find<QWidget>(missed, "MissedList");
