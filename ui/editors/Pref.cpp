@@ -229,6 +229,7 @@ void TPreferences::CreateRepeatSoundPanel() {
     RepeatSeconds = Named(
         new TSpinEdit(Settings::RepeatSoundSecondsMin, Settings::RepeatSoundSecondsMax, panel),
         "RepeatSeconds", "Seconds of quiet before the sound plays again");
+    RepeatSeconds->setAccessibleName(QStringLiteral("Seconds between repeats of the sound"));
     RepeatSeconds->SetStep(5);
     auto* secondsLabel = new QLabel(QStringLiteral("seconds"), panel);
     const int top = (RepeatPanelHeight - RowHeight) / 2;
