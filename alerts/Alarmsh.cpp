@@ -1,11 +1,13 @@
 #include "Alarmsh.h"
 
+#include "AlarmshAccessible.h"
 #include "AlarmshCaption.h"
 #include "art/ProgramArt.h"
 #include "core/clock.h"
 #include "platform/desktop_font.h"
 #include "platform/help_viewer.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -73,6 +75,7 @@ TAlarmShow::TAlarmShow(const Clock& clock, HelpViewer& help, std::function<void(
     // this window must offer nothing but its answers.
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       clock_(clock), stopSound_(std::move(stopSound)) {
+    InstallNotificationAccessibility();
     setWindowTitle("Reminder Notification");
     setWindowIcon(ProgramIcon());
     setFont(DesktopFont(8));
@@ -162,10 +165,13 @@ QPushButton* TAlarmShow::AddAnswerButton(const QString& caption, int result, con
 int TAlarmShow::ShowNotification(const QString& message, bool allowDelete, int timeoutSeconds,
                                  int timeoutAction) {
     AlarmMsg->setText(message);
+    // Read out with the window when it comes up.
+    setAccessibleDescription(message);
     FitMessage();
     DeleteButton->setVisible(allowDelete);
     TimeoutSeconds = timeoutSeconds;
     TimeoutAction = timeoutAction;
+    timedOut_ = false;
     return exec();
 }
 
@@ -208,9 +214,16 @@ void TAlarmShow::showEvent(QShowEvent* event) {
         StartTick = clock_.TickCount();
         Timer1->start();
     }
-    // The user may be working in another program: the notification must be seen.
+    // The user may be working in another program: the notification must be seen, and
+    // heard by those who use a screen reader.
+    BringForward();
+}
+
+void TAlarmShow::BringForward() {
     raise();
     activateWindow();
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void TAlarmShow::hideEvent(QHideEvent* event) {
@@ -234,8 +247,10 @@ void TAlarmShow::Timer1Timer() {
     const std::int64_t limit = std::int64_t{TimeoutSeconds} * 1000;
     if (limit < elapsed) {
         // An action of 0 leaves the window open, its countdown frozen, until a click.
-        if (TimeoutAction != 0)
+        if (TimeoutAction != 0) {
+            timedOut_ = true;
             done(TimeoutAction);
+        }
         return;
     }
     const std::int64_t seconds = (limit - elapsed) / 1000;

@@ -36,6 +36,8 @@ public:
     // Fills the window for one notification, shows it modally and returns its result.
     int ShowNotification(const QString& message, bool allowDelete, int timeoutSeconds,
                          int timeoutAction);
+    // Whether the last notification ended by its time-out rather than by an answer.
+    bool TimedOut() const { return timedOut_; }
     // Sizes the window for the message in AlarmMsg and centres it on the screen: the design
     // size when the message fits, taller for a longer one, up to the screen's height; what
     // is still longer scrolls.
@@ -44,6 +46,10 @@ public:
     // Seconds after which the window answers by itself (0 or less: never), and the answer.
     int TimeoutSeconds = 0;
     int TimeoutAction = 0;
+
+    // Raises the window and asks for the keyboard, in front of whatever the user works in
+    // (where the desktop lets a program do that).
+    void BringForward();
 
     // Ends the window with `result`, stopping the sound: every way of closing goes here.
     void done(int result) override;
@@ -85,6 +91,7 @@ private:
     const Clock& clock_;
     std::function<void()> stopSound_;
     std::uint32_t StartTick = 0;
+    bool timedOut_ = false;
     // Everything below the title bar.
     QWidget* client_;
     // Holds AlarmMsg; scrolls only a message taller than the screen allows.

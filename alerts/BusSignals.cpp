@@ -40,9 +40,10 @@ void BusSignals::FellDue(const TReminder& reminder, ListKind list, TDateTime now
                               QString::fromStdString(IsoLocalText(now)));
 }
 
-void BusSignals::Answered(const TReminder& reminder, ListKind list, int answer) {
-    emit bus_.ReminderAnswered(ListName(list), Message(reminder), AnswerName(answer),
-                               answer < 0 ? -answer : 0);
+void BusSignals::Answered(const TReminder& reminder, ListKind list,
+                          const NotificationAnswer& answer) {
+    emit bus_.ReminderAnswered(ListName(list), Message(reminder), AnswerName(answer.code),
+                               answer.code < 0 ? -answer.code : 0);
 }
 
 } // namespace nudgery

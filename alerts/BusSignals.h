@@ -13,7 +13,8 @@ public:
     explicit BusSignals(CommandBus& bus) : bus_(bus) {}
 
     void FellDue(const TReminder& reminder, ListKind list, TDateTime now) override;
-    void Answered(const TReminder& reminder, ListKind list, int answer) override;
+    void Answered(const TReminder& reminder, ListKind list,
+                  const NotificationAnswer& answer) override;
 
 private:
     CommandBus& bus_;

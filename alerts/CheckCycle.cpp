@@ -13,15 +13,19 @@ namespace nudgery {
 
 namespace {
 
-// The answer when no notification was shown: handled as Ok.
-constexpr int kNoWindow = 0;
-
 // Works out the earliest due time of `list` as it is now.
 void RememberEarliestDue(const ReminderList& list, TDateTime today, EarliestDueTime& earliest) {
     earliest.Restart(list.Revision(), today);
     for (int index = 0; index < list.Count(); ++index)
         if (const TReminder* reminder = list.At(index))
             earliest.Consider(*reminder);
+}
+
+// How often the sound of a notification plays again while it waits: only a reminder whose
+// sound plays with its notification repeats it, and only when the user asked for it.
+int RepeatSoundSeconds(const Settings& settings, std::uint8_t eventType) {
+    return eventType == EventShowAndPlay && settings.RepeatSoundOn ? settings.RepeatSoundSeconds
+                                                                   : 0;
 }
 
 void RemoveMarked(ReminderList& list) {
@@ -46,14 +50,43 @@ void CheckCycle::Load() {
 }
 
 CheckCycle::TickResult CheckCycle::Tick(TDateTime now) {
+    TickResult result;
+    result.asleepSince = AsleepSince(now);
     // No check on the first tick of a new date, and the counter keeps its value.
-    if (DatePartOf(now) > loadedDate_)
-        return {.newDay = true, .missed = StartNewDay(), .end = false};
+    if (DatePartOf(now) > loadedDate_) {
+        result.newDay = true;
+        result.missed = StartNewDay();
+        if (result.asleepSince)
+            result.missedRepeating = MissedSince(*result.asleepSince, now);
+        return result;
+    }
+    // Told before the check, which fires the occurrence each reminder still has pending: that
+    // one comes late and is not missed.
+    if (result.asleepSince)
+        result.missedRepeating = MissedSince(*result.asleepSince, now);
     if (++counter_ >= TicksPerCheck) {
         counter_ = 0;
         CheckBothLists(now);
     }
-    return {.newDay = false, .missed = {}, .end = std::exchange(endRequested_, false)};
+    result.end = std::exchange(endRequested_, false);
+    return result;
+}
+
+std::vector<MissedLine> CheckCycle::MissedSince(TDateTime since, TDateTime now) const {
+    return MissedRepeating(repeating_, since, now, lastFellDue_);
+}
+
+std::optional<TDateTime> CheckCycle::AsleepSince(TDateTime now) {
+    const TickTime tick{now, clock_.TickCount()};
+    const std::optional<TickTime> last = std::exchange(lastTick_, tick);
+    if (!last)
+        return std::nullopt;
+    constexpr double MillisecondsPerDay = 86'400'000;
+    // The steady clock stands still while the computer sleeps; 32-bit ticks, as everywhere.
+    const double steady = static_cast<std::uint32_t>(tick.steady - last->steady);
+    if ((now - last->now) * MillisecondsPerDay - steady > SleepMilliseconds)
+        return last->now;
+    return std::nullopt;
 }
 
 void CheckCycle::CheckBothLists(TDateTime now) {
@@ -123,7 +156,7 @@ TDateTime CheckCycle::CheckList(ReminderList& list, bool oneTime, TDateTime now,
             continue;
         // A snooze may move it in the list; the reminder itself stays where it is.
         const TReminder& reminder = *list.At(index);
-        const int answer = Fire(reminder, oneTime, now);
+        const int answer = Fire(reminder, oneTime, now).code;
         // While the notification waited, a command from outside may have added reminders
         // before this one: the answer goes to the reminder that fired, wherever it is now.
         index = list.IndexOf(&reminder);
@@ -145,17 +178,22 @@ TDateTime CheckCycle::CheckList(ReminderList& list, bool oneTime, TDateTime now,
     return now;
 }
 
-int CheckCycle::Fire(const TReminder& reminder, bool oneTime, TDateTime now) {
+NotificationAnswer CheckCycle::Fire(const TReminder& reminder, bool oneTime, TDateTime now) {
     const ListKind kind = oneTime ? ListKind::OneTime : ListKind::Repeating;
     for (CycleObserver* observer : observers_)
         observer->FellDue(reminder, kind, now);
     const std::uint8_t type = reminder.EventType;
     if (type == EventShowAndPlay || type == EventPlayOnly)
         notifier_.PlaySound(reminder.SoundFile);
-    const int answer =
-        type == EventShowAndPlay || type == EventShowOnly
-            ? notifier_.Show(reminder, oneTime, settings_.TimeoutSeconds, settings_.TimeoutAction)
-            : kNoWindow;
+    NotificationAnswer answer;
+    if (type == EventShowAndPlay || type == EventShowOnly)
+        answer =
+            notifier_.Show(reminder, NotificationOptions{
+                                         .allowDelete = oneTime,
+                                         .timeoutSeconds = settings_.TimeoutSeconds,
+                                         .timeoutAction = settings_.TimeoutAction,
+                                         .repeatSoundSeconds = RepeatSoundSeconds(settings_, type),
+                                     });
     for (CycleObserver* observer : observers_)
         observer->Answered(reminder, kind, answer);
     return answer;
@@ -167,7 +205,8 @@ bool CheckCycle::ApplyAnswer(ReminderList& list, bool oneTime, int index, int an
         return true;
     }
     TReminder& reminder = *list.At(index);
-    if (answer == kNoWindow || answer == Notifier::Ok) {
+    // No notification shown (answered 0) counts as Ok.
+    if (answer == 0 || answer == Notifier::Ok) {
         if (oneTime) {
             reminder.Status = StatusDone;
             reminder.UpdateNormalStatus(clock_);

@@ -5,8 +5,13 @@
 // the next notification shows. It knows no window: the lists, the store of the lists and the
 // notifier are given to it.
 
+#include "MissedLines.h"
+#include "Notifier.h"
 #include "core/due_time.h"
 
+#include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace nudgery {
@@ -14,13 +19,15 @@ namespace nudgery {
 class Clock;
 class CycleObserver;
 class ListsStore;
-class Notifier;
 class ReminderList;
 struct Settings;
 
 class CheckCycle {
 public:
     static constexpr int TicksPerCheck = 5;
+    // A wall clock that gained more than this on the steady clock between two ticks tells of
+    // a sleep (or of a clock set forward, which leaves reminders unseen all the same).
+    static constexpr double SleepMilliseconds = 60'000;
 
     // What one tick came to, for the window that runs the timer.
     struct TickResult {
@@ -30,6 +37,11 @@ public:
         // The one-time reminders that judging the lists afresh expired unseen; a load tells
         // of its own.
         std::vector<TReminder> missed;
+        // The computer was asleep since the tick before (the wall clock ran ahead of the
+        // steady one): the time of that tick, and the occurrences of repeating reminders that
+        // fell due meanwhile, found before any fires late.
+        std::optional<TDateTime> asleepSince;
+        std::vector<MissedLine> missedRepeating;
         // An end asked for while a notification was open (EndAsked): the program ends now.
         bool end = false;
     };
@@ -42,6 +54,11 @@ public:
     // `observer` is told of every reminder that falls due and of its answer, from now on; it
     // outlives the cycle.
     void AddObserver(CycleObserver& observer) { observers_.push_back(&observer); }
+
+    // Where the cycle learns when a repeating reminder last fell due (the history), so that an
+    // occurrence that fired after the last tick before a sleep (while a notification waited)
+    // is not told as missed after it.
+    void SetLastFellDue(LastFellDue lookup) { lastFellDue_ = std::move(lookup); }
 
     // Loads both lists from the store for today, the day that a change of date is told by.
     void Load();
@@ -67,11 +84,14 @@ private:
     TDateTime CheckList(ReminderList& list, bool oneTime, TDateTime now, EarliestDueTime& earliest);
     // Starts the reminder's sound and shows it, as its event type asks, with the observers
     // told; the answer.
-    int Fire(const TReminder& reminder, bool oneTime, TDateTime now);
+    NotificationAnswer Fire(const TReminder& reminder, bool oneTime, TDateTime now);
     // Applies an answer to the reminder at `index`; false when it leaves it as it was.
     bool ApplyAnswer(ReminderList& list, bool oneTime, int index, int answer);
     void Snooze(ReminderList& list, bool oneTime, int index, int minutes);
     std::vector<TReminder> StartNewDay();
+    // The time of the tick before, when the computer has slept since.
+    std::optional<TDateTime> AsleepSince(TDateTime now);
+    std::vector<MissedLine> MissedSince(TDateTime since, TDateTime now) const;
     // Every reminder's status computed anew for today, as loading the lists would; gives the
     // one-time reminders this expires unseen.
     std::vector<TReminder> JudgeListsAfresh();
@@ -83,6 +103,7 @@ private:
     Notifier& notifier_;
     ListsStore& store_;
     std::vector<CycleObserver*> observers_;
+    LastFellDue lastFellDue_;
 
     int counter_ = 0;
     TDateTime loadedDate_ = 0;
@@ -91,6 +112,12 @@ private:
     EarliestDueTime repeatingDue_;
     // Set by EndAsked while a notification is open; the tick ends the program.
     bool endRequested_ = false;
+    // The wall clock and the steady clock at the last tick.
+    struct TickTime {
+        TDateTime now;
+        std::uint32_t steady;
+    };
+    std::optional<TickTime> lastTick_;
 };
 
 } // namespace nudgery

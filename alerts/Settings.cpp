@@ -2,6 +2,8 @@
 
 #include "platform/profile_file.h"
 
+#include <algorithm>
+
 namespace nudgery {
 
 namespace {
@@ -19,6 +21,10 @@ constexpr Key ActionKey{"Timeout", "Action"};
 constexpr Key EventTypeKey{"Events", "Type"};
 constexpr Key HintsKey{"Misc", "Hints"};
 constexpr Key AnimateIconKey{"Misc", "AnimateIcon"};
+constexpr Key DesktopNotificationsKey{"Notifications", "Desktop"};
+// A section of its own, so that older copies of the program leave it alone.
+constexpr Key RepeatSoundKey{"RepeatSound", "On"};
+constexpr Key RepeatSecondsKey{"RepeatSound", "Seconds"};
 
 } // namespace
 
@@ -37,6 +43,15 @@ Settings ReadSettings(const ProfileFile& file) {
     settings.ShowHintsOn = file.ReadBool(HintsKey.section, HintsKey.name, defaults.ShowHintsOn);
     settings.AnimateTrayIcon =
         file.ReadBool(AnimateIconKey.section, AnimateIconKey.name, defaults.AnimateTrayIcon);
+    settings.DesktopNotifications =
+        file.ReadBool(DesktopNotificationsKey.section, DesktopNotificationsKey.name,
+                      defaults.DesktopNotifications);
+    settings.RepeatSoundOn =
+        file.ReadBool(RepeatSoundKey.section, RepeatSoundKey.name, defaults.RepeatSoundOn);
+    settings.RepeatSoundSeconds =
+        std::clamp(file.ReadInteger(RepeatSecondsKey.section, RepeatSecondsKey.name,
+                                    defaults.RepeatSoundSeconds),
+                   Settings::RepeatSoundSecondsMin, Settings::RepeatSoundSecondsMax);
     return settings;
 }
 
@@ -48,6 +63,10 @@ void WriteSettings(const Settings& settings, ProfileFile& file) {
     file.WriteInteger(EventTypeKey.section, EventTypeKey.name, settings.DefaultEventType);
     file.WriteBool(HintsKey.section, HintsKey.name, settings.ShowHintsOn);
     file.WriteBool(AnimateIconKey.section, AnimateIconKey.name, settings.AnimateTrayIcon);
+    file.WriteBool(DesktopNotificationsKey.section, DesktopNotificationsKey.name,
+                   settings.DesktopNotifications);
+    file.WriteBool(RepeatSoundKey.section, RepeatSoundKey.name, settings.RepeatSoundOn);
+    file.WriteInteger(RepeatSecondsKey.section, RepeatSecondsKey.name, settings.RepeatSoundSeconds);
 }
 
 QString SettingsFileName(const QString& programFolder) {

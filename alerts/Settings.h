@@ -1,6 +1,6 @@
 #pragma once
-// The seven preferences kept in the settings file, and the names of that file and of the
-// main window's placement section in it.
+// The preferences kept in the settings file, and the names of that file and of the main
+// window's placement section in it.
 
 #include <QString>
 #include <cstdint>
@@ -24,15 +24,25 @@ struct Settings {
     bool ShowHintsOn = true;
     bool AnimateTrayIcon = false;
 
+    // Each reminder that shows the notification window is also sent to the desktop's
+    // notification service, where one runs.
+    bool DesktopNotifications = true;
+    // While a notification waits for its answer, its sound plays again this many seconds
+    // after it has ended; off, it plays once.
+    static constexpr std::int32_t RepeatSoundSecondsMin = 5;
+    static constexpr std::int32_t RepeatSoundSecondsMax = 300;
+    bool RepeatSoundOn = false;
+    std::int32_t RepeatSoundSeconds = 30;
+
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
-// All seven settings, each with its default when the file, section or key is missing or
-// the value is not a number.
+// All settings, each with its default when the file, section or key is missing or the value
+// is not a number; a number of seconds out of its range is brought into it.
 Settings ReadSettings(const ProfileFile& file);
 
-// Writes all seven settings in their fixed order; throws ProfileWriteError at the first
-// one that cannot be written, leaving the rest unwritten.
+// Writes all settings in their fixed order, the seven of old first; throws ProfileWriteError
+// at the first one that cannot be written, leaving the rest unwritten.
 void WriteSettings(const Settings& settings, ProfileFile& file);
 
 // The settings file in the program's folder (which ends in a path separator).

@@ -34,8 +34,10 @@ void SoundPlayback::Shutup() {
 }
 
 void SoundPlayback::MediaPlayer1Notify(SoundId sound) {
-    if (sound != 0 && sound == current_)
+    if (sound != 0 && sound == current_) {
         Shutup();
+        emit SoundEnded();
+    }
 }
 
 } // namespace nudgery

@@ -24,6 +24,12 @@ public:
     void Shutup();
     // The end of `sound` closes the player, unless another sound has replaced it since.
     void MediaPlayer1Notify(SoundId sound);
+    // Whether a sound is open: playing, or not yet reported ended.
+    bool Playing() const { return player_.IsOpen(); }
+
+signals:
+    // The sound playing has come to its end by itself (not by Shutup or a new sound).
+    void SoundEnded();
 
 private:
     MediaPlayer& player_;

@@ -1,10 +1,13 @@
 #pragma once
-// The program's notifier: the reminder's sound through the program's one player, and the
-// notification window (TAlarmShow), made when first needed, since most starts show none.
+// The program's notifier: the reminder's sound through the program's one player, played again
+// while the notification waits when asked, and the notification window (TAlarmShow), made when
+// first needed, since most starts show none.
 
 #include "Notifier.h"
+#include "SoundRepeat.h"
 
 #include <memory>
+#include <string>
 
 namespace nudgery {
 
@@ -20,19 +23,27 @@ public:
     ~WindowNotifier() override;
 
     // The notification window, made by the first call; every notification reuses it.
-    // Closing it stops the sound.
+    // Closing it stops the sound, and its repeats.
     TAlarmShow& Window();
+    // Plays the sound of the notification shown again while it waits, when asked to.
+    const SoundRepeat& Repeat() const { return repeat_; }
 
     void PlaySound(const std::string& path) override;
-    int Show(const TReminder& reminder, bool allowDelete, int timeoutSeconds,
-             int timeoutAction) override;
+    NotificationAnswer Show(const TReminder& reminder, const NotificationOptions& options) override;
     bool Showing() const override;
     void CloseUnanswered() override;
+    void AnswerShown(int answer) override;
+    void BringShownForward() override;
 
 private:
     const Clock& clock_;
     HelpViewer& help_;
     SoundPlayback& sound_;
+    SoundRepeat repeat_;
+    // The sound PlaySound started last, which the next notification may repeat.
+    std::string lastSound_;
+    // Set when the notification open is closed without an answer.
+    bool closedUnanswered_ = false;
     std::unique_ptr<TAlarmShow> window_;
 };
 

@@ -13,6 +13,7 @@
 #include "core/date_formats.h"
 #include "platform/beeper.h"
 #include "platform/command_bus.h"
+#include "platform/desktop_notifications.h"
 #include "platform/file_chooser.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
@@ -92,16 +93,18 @@ extern "C" int NudgeryWindowMain(int argc, char** argv) {
     SoundPlayback sound(player, beeper);
     DesktopFileChooser files;
     const auto trayArea = [] { return std::make_unique<DesktopTrayArea>(); };
-    const MainFormServices services{clock,         formats,  SystemRegionalSettings(),
-                                    programFolder, settings, messages,
-                                    help,          shell,    screen,
-                                    sound,         trayArea, startup,
-                                    files};
+    // Reaches the bus only once the main window is on the screen.
+    DBusDesktopNotifications desktopNotices(QStringLiteral(NUDGERY_APP_ID), ProgramIcon());
+    const MainFormServices services{clock,         formats,        SystemRegionalSettings(),
+                                    programFolder, settings,       messages,
+                                    help,          shell,          screen,
+                                    sound,         trayArea,       startup,
+                                    files,         &desktopNotices};
 
     TMainForm mainForm(services);
 
     QObject::connect(&previousInstance, &TPreviousInstance::BringForwardRequested, &mainForm,
-                     [&mainForm] { BringWindowForward(mainForm); });
+                     [&mainForm](const QString& token) { BringWindowForward(mainForm, token); });
     QObject::connect(&termination, &TerminationSignals::TerminationRequested, &mainForm,
                      &TMainForm::EndSession);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,

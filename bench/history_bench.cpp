@@ -1,16 +1,24 @@
 // The history of reminders with 100,000 entries: opening the History window's model (count
 // and first page; goal: under 200 ms) and the window itself, recording one firing with its
-// answer (goal: under 1 ms), opening the journal at a start, and finding by text.
+// answer (goal: under 1 ms), opening the journal at a start, finding by text, looking up when
+// a reminder last fell due, and finding what 1,000 repeating reminders missed in a month away.
+#include "alerts/HistoryRecorder.h"
+#include "alerts/MissedLines.h"
 #include "core/clock.h"
 #include "core/date_formats.h"
+#include "core/reminder.h"
 #include "platform/history_journal.h"
+#include "tests/alerts/vector_lists.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/HistoryWindow.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace nudgery {
 namespace {
@@ -104,6 +112,34 @@ void BM_OpenJournal(benchmark::State& state) {
         HistoryJournal journal(path, Now, nullptr);
 }
 BENCHMARK(BM_OpenJournal)->Unit(benchmark::kMillisecond);
+
+// The look-up the check cycle makes for each reminder that missed something after a sleep.
+void BM_LastDue(benchmark::State& state) {
+    HistoryJournal& journal = BigJournal::Get().Journal();
+    const HistoryFilter::Reminder reminder{ListKind::Repeating, "Take pills"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(journal.LastDue(reminder, Now - 1, Now));
+}
+BENCHMARK(BM_LastDue)->Unit(benchmark::kMicrosecond);
+
+// A start after a month away: 1,000 repeating reminders, each every 15 minutes all day, every
+// one looked up in the history of 100,000 entries.
+void BM_MissedAfterAMonth(benchmark::State& state) {
+    HistoryJournal& journal = BigJournal::Get().Journal();
+    const SettableClock clock(Now);
+    HistoryRecorder recorder(journal, clock);
+    test::VectorList list;
+    for (int i = 0; i < 1000; ++i) {
+        list.Put(TReminder::CreateRepeating(KindRepeating, EncodeTime(0, i % 15), false, 0,
+                                            "0123456", 15, "Reminder " + std::to_string(i), "",
+                                            EventShowOnly));
+        list.At(i)->ScheduleTodayAfresh(clock);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MissedRepeating(
+            list, Now - 40, Now, std::bind_front(&HistoryRecorder::LastFellDue, &recorder)));
+}
+BENCHMARK(BM_MissedAfterAMonth)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace nudgery

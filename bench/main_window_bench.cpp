@@ -43,6 +43,7 @@ public:
     void ShowError(QWidget*, const QString&) override {}
     void ShowInfo(QWidget*, const QString&) override {}
     bool AskConfirm(QWidget*, const QString&) override { return false; }
+    void ShowNotice(QWidget*, const QString&) override {}
 };
 
 class NoHelp final : public HelpViewer {

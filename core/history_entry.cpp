@@ -49,7 +49,8 @@ std::string AnswerText(const HistoryEntry& entry) {
     case HistoryOutcome::Unanswered:
         return "Left unanswered at the end";
     case HistoryOutcome::Missed:
-        return "Missed";
+        return entry.result > 0 ? "Missed, and " + std::to_string(entry.result) + " more that day"
+                                : "Missed";
     case HistoryOutcome::NoWindow:
         return "No window shown";
     }

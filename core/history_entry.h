@@ -32,7 +32,8 @@ struct HistoryEntry {
     // UTF-8.
     std::string message;
     HistoryOutcome outcome = HistoryOutcome::Open;
-    // The notification's result: 1 Ok, 2 Delete, -N snoozed by N minutes.
+    // The notification's result: 1 Ok, 2 Delete, -N snoozed by N minutes. For a missed
+    // repeating reminder, how many more of its occurrences that day were missed after this one.
     std::int32_t result = 0;
 
     bool operator==(const HistoryEntry&) const = default;

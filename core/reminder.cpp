@@ -119,12 +119,7 @@ std::string TReminder::CompactWhenText(const DateFormats& formats) const {
 }
 
 std::string TReminder::WhenText(const DateFormats& formats, const Clock& clock) const {
-    const TDateTime date = DatePart();
-    if (date == 0 || !std::isfinite(date))
-        return {};
-    if (date == clock.Today())
-        return "Today at " + formats.Format(ClockTimePattern, When);
-    return formats.Format("mmm dd, yyyy h:mmam/pm", When);
+    return DueTimeText(When, formats, clock);
 }
 
 std::string TReminder::FirstTimeText(const DateFormats& formats) const {
@@ -161,6 +156,15 @@ void TReminder::StatusText(std::string& text) const {
     default:
         break;
     }
+}
+
+std::string DueTimeText(TDateTime when, const DateFormats& formats, const Clock& clock) {
+    const TDateTime date = DatePartOf(when);
+    if (date == 0 || !std::isfinite(date))
+        return {};
+    if (date == clock.Today())
+        return "Today at " + formats.Format(ClockTimePattern, when);
+    return formats.Format("mmm dd, yyyy h:mmam/pm", when);
 }
 
 std::string IntervalText(std::int32_t minutes) {

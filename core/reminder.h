@@ -105,6 +105,10 @@ inline bool FellDueUnseen(std::uint8_t statusBefore, std::uint8_t statusNow) {
            statusNow == StatusExpired;
 }
 
+// A due time in words: "Today at 3:15pm" for today, otherwise "Dec 24, 2026 9:00am"; empty
+// for no date.
+std::string DueTimeText(TDateTime when, const DateFormats& formats, const Clock& clock);
+
 // The interval in words: "45 min", "Hour", "2 hrs", "1 hrs 30 mins".
 std::string IntervalText(std::int32_t minutes);
 

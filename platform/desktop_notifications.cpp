@@ -114,6 +114,9 @@ void DBusDesktopNotifications::Prepare() {
                   SLOT(OnActionInvoked(uint, QString)));
     bus_->connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
                   SLOT(OnNotificationClosed(uint, uint)));
+    // Sent by the servers that have one (KDE, GNOME) just before ActionInvoked.
+    bus_->connect(kService, kPath, kInterface, QStringLiteral("ActivationToken"), this,
+                  SLOT(OnActivationToken(uint, QString)));
     AskCapabilities();
 }
 
@@ -255,8 +258,16 @@ std::optional<DesktopNotifications::Notice> DBusDesktopNotifications::NoticeOfId
 void DBusDesktopNotifications::OnActionInvoked(uint id, const QString& actionKey) {
     const std::optional<Notice> notice = NoticeOfId(id);
     const std::optional<NoticeAnswer> answer = AnswerOfAction(actionKey);
-    if (notice && answer)
-        emit Answered(*notice, *answer);
+    if (!notice)
+        return;
+    const QString token = std::exchange(sent_[*notice].activationToken, {});
+    if (answer)
+        emit Answered(*notice, *answer, token);
+}
+
+void DBusDesktopNotifications::OnActivationToken(uint id, const QString& token) {
+    if (const std::optional<Notice> notice = NoticeOfId(id))
+        sent_[*notice].activationToken = token;
 }
 
 void DBusDesktopNotifications::OnNotificationClosed(uint id, uint reason) {

@@ -44,10 +44,17 @@ public:
     virtual Notice Show(const QString& message, const QString& dueTime) = 0;
     // Takes the notification away; nothing when it is gone already.
     virtual void Close(Notice notice) = 0;
+    // Gets ready for the first notification, so that it need not wait for the desktop; the
+    // first Show does it otherwise. Only once the program's first window is on the screen:
+    // the desktop's services are not needed to show it.
+    virtual void Prepare() = 0;
 
 signals:
-    // The user chose an action of the notification.
-    void Answered(nudgery::DesktopNotifications::Notice notice, nudgery::NoticeAnswer answer);
+    // The user chose an action of the notification. `activationToken`: the desktop's leave
+    // to bring a window forward that came with the choice (Wayland's xdg-activation); empty
+    // when none came.
+    void Answered(nudgery::DesktopNotifications::Notice notice, nudgery::NoticeAnswer answer,
+                  const QString& activationToken);
     // The notification went away.
     void Closed(nudgery::DesktopNotifications::Notice notice, nudgery::NoticeCloseReason reason);
 };
@@ -69,9 +76,9 @@ public:
     DBusDesktopNotifications(QString desktopEntry, QIcon icon, QString busAddress = {});
     ~DBusDesktopNotifications() override;
 
-    // Starts watching the service and asks for its capabilities, so that the first
-    // notification need not wait for them. Calling it again does nothing.
-    void Prepare();
+    // Starts watching the service and asks for its capabilities. Calling it again does
+    // nothing.
+    void Prepare() override;
 
     Notice Show(const QString& message, const QString& dueTime) override;
     void Close(Notice notice) override;
@@ -79,6 +86,7 @@ public:
 private slots:
     // The service's signals, from whichever server holds its name.
     void OnActionInvoked(uint id, const QString& actionKey);
+    void OnActivationToken(uint id, const QString& token);
     void OnNotificationClosed(uint id, uint reason);
 
 private:
@@ -100,6 +108,8 @@ private:
         std::optional<uint> id;
         // Close was asked before the id came.
         bool closeWhenKnown = false;
+        // What the server sent just before an action, for that action.
+        QString activationToken;
     };
 
     void AskCapabilities();

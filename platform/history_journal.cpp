@@ -199,6 +199,25 @@ std::int64_t HistoryJournal::Count(const HistoryFilter& filter) {
     return count;
 }
 
+std::optional<TDateTime> HistoryJournal::LastDue(const HistoryFilter::Reminder& reminder,
+                                                 TDateTime since, TDateTime until) {
+    std::optional<TDateTime> last;
+    Run([&](QSqlQuery& query) {
+        // One look into the index of each reminder's due times.
+        if (!PrepareAndBind(query,
+                            QStringLiteral("SELECT MAX(due) FROM entries WHERE due >= ? AND "
+                                           "due <= ? AND list = ? AND message = ?"),
+                            {since, until, static_cast<int>(reminder.list),
+                             QString::fromUtf8(reminder.message)}) ||
+            !query.exec() || !query.next())
+            return false;
+        if (!query.value(0).isNull())
+            last = query.value(0).toDouble();
+        return true;
+    });
+    return last;
+}
+
 bool HistoryJournal::Open() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db.setDatabaseName(path_);
@@ -247,6 +266,9 @@ bool HistoryJournal::Prepare(QSqlQuery& query) {
                                       "folded TEXT NOT NULL, outcome INTEGER NOT NULL, "
                                       "result INTEGER NOT NULL)")) &&
            Exec(query, QStringLiteral("CREATE INDEX IF NOT EXISTS entries_due ON entries (due)")) &&
+           // When a reminder last fell due is asked for each one that missed something.
+           Exec(query, QStringLiteral("CREATE INDEX IF NOT EXISTS entries_reminder ON entries "
+                                      "(list, message, due)")) &&
            // Entries left open are few; closing them at each start need not read every entry.
            Exec(query, QStringLiteral("CREATE INDEX IF NOT EXISTS entries_open ON entries "
                                       "(outcome) WHERE outcome = %1")

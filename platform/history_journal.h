@@ -50,6 +50,10 @@ public:
                                      std::optional<HistoryPosition> after, int limit);
     // How many entries pass the filter.
     std::int64_t Count(const HistoryFilter& filter);
+    // When the reminder last fell due from `since` to `until`, by its entries; none when it
+    // has no entry then, or the journal cannot be read.
+    std::optional<TDateTime> LastDue(const HistoryFilter::Reminder& reminder, TDateTime since,
+                                     TDateTime until);
 
 private:
     enum class Trouble { Damaged, CannotWrite };

@@ -23,11 +23,35 @@ namespace nudgery {
 
 namespace {
 
-const QByteArray kComeForward = "come-forward\n";
+// A request to come forward is one line: "come-forward", then, when the later copy was given
+// one by the desktop's launcher, a blank and its activation token, the desktop's leave to
+// bring a window forward (Wayland's xdg-activation).
+constexpr char kComeForward[] = "come-forward";
+constexpr qsizetype kComeForwardLength = sizeof(kComeForward) - 1;
+// No launcher makes a token nearly this long.
+constexpr qsizetype kLongestToken = 256;
+constexpr qsizetype kLongestComeForward = kComeForwardLength + 1 + kLongestToken + 1;
 // Commands come many at once (a script adding a batch): they wait in line.
 constexpr int kBacklog = 64;
 // A command's request holds a reminder's texts; anything longer is no command of ours.
 constexpr qsizetype kMostRequestBytes = 1 << 20;
+
+// A token is printable ASCII without blanks.
+bool IsToken(const QByteArray& text) {
+    return !text.isEmpty() && text.size() <= kLongestToken &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c <= '~'; });
+}
+
+// The activation token of a request to come forward, empty when it carries none; nothing
+// when `line` (without its line feed) is no such request.
+std::optional<QString> ComeForwardToken(const QByteArray& line) {
+    if (line == kComeForward)
+        return QString();
+    const QByteArray lead = QByteArray(kComeForward) + ' ';
+    if (!line.startsWith(lead) || !IsToken(line.mid(lead.size())))
+        return std::nullopt;
+    return QString::fromLatin1(line.mid(lead.size()));
+}
 
 // A file descriptor, closed with its owner.
 class Descriptor {
@@ -125,8 +149,8 @@ Descriptor Connect(const QString& path, int timeoutMs) {
 // is dropped at once.
 class Connection final : public QObject {
 public:
-    Connection(int fd, std::function<void()> asked, const InstanceClaim::RequestHandler& handler,
-               QObject* parent)
+    Connection(int fd, std::function<void(const QString&)> asked,
+               const InstanceClaim::RequestHandler& handler, QObject* parent)
         : QObject(parent), fd_(fd), reading_(fd, QSocketNotifier::Read),
           writing_(fd, QSocketNotifier::Write), asked_(std::move(asked)), handler_(handler) {
         writing_.setEnabled(false);
@@ -138,7 +162,7 @@ private:
     void Read() {
         // Up to the end of the come-forward line, or of the longest command.
         const qsizetype limit =
-            received_.startsWith(kComeForward.front()) ? kComeForward.size() : kMostRequestBytes;
+            received_.startsWith(kComeForward[0]) ? kLongestComeForward : kMostRequestBytes;
         char buffer[4096];
         const auto wanted = static_cast<std::size_t>(
             std::min<qsizetype>(sizeof buffer, std::max<qsizetype>(limit - received_.size(), 1)));
@@ -148,7 +172,7 @@ private:
         if (count <= 0)
             return Close(); // the peer left half way
         received_.append(buffer, count);
-        if (received_.front() != kComeForward.front() && received_.front() != '{')
+        if (received_.front() != kComeForward[0] && received_.front() != '{')
             return Close();
         const qsizetype end = received_.indexOf('\n');
         if (end < 0) {
@@ -157,9 +181,9 @@ private:
             return;
         }
         reading_.setEnabled(false);
-        if (received_.left(end + 1) == kComeForward) {
+        if (const std::optional<QString> token = ComeForwardToken(received_.left(end))) {
             Close();
-            asked_();
+            asked_(*token);
             return;
         }
         if (received_.front() != '{' || !handler_)
@@ -195,7 +219,7 @@ private:
     Descriptor fd_;
     QSocketNotifier reading_;
     QSocketNotifier writing_;
-    std::function<void()> asked_;
+    std::function<void(const QString&)> asked_;
     const InstanceClaim::RequestHandler& handler_;
     QByteArray received_;
     QByteArray pending_;
@@ -206,7 +230,7 @@ private:
 // The holder's listening socket; each peer gets a Connection of its own.
 class InstanceClaim::Listener final : public QObject {
 public:
-    Listener(Descriptor socket, std::function<void()> asked,
+    Listener(Descriptor socket, std::function<void(const QString&)> asked,
              const InstanceClaim::RequestHandler& handler)
         : socket_(std::move(socket)), notifier_(socket_.get(), QSocketNotifier::Read),
           asked_(std::move(asked)), handler_(handler) {
@@ -214,7 +238,8 @@ public:
     }
 
     // Listens at `path`, replacing whatever is there; none when that cannot be done.
-    static std::unique_ptr<Listener> Open(const QString& path, std::function<void()> asked,
+    static std::unique_ptr<Listener> Open(const QString& path,
+                                          std::function<void(const QString&)> asked,
                                           const InstanceClaim::RequestHandler& handler) {
         const std::optional<sockaddr_un> address = SocketAddress(path);
         if (!address)
@@ -246,7 +271,7 @@ private:
 
     Descriptor socket_;
     QSocketNotifier notifier_;
-    std::function<void()> asked_;
+    std::function<void(const QString&)> asked_;
     const InstanceClaim::RequestHandler& handler_;
 };
 
@@ -259,7 +284,8 @@ InstanceClaim::InstanceClaim(const QString& name, const QString& folder, QObject
     if (lock_.tryLock(0)) {
         // When no socket can be made the copy still runs; only later copies cannot reach it.
         listener_ = Listener::Open(
-            socketPath_, [this] { emit ComeForwardRequested(); }, handler_);
+            socketPath_, [this](const QString& token) { emit ComeForwardRequested(token); },
+            handler_);
         return;
     }
     heldElsewhere_ = lock_.error() == QLockFile::LockFailedError;
@@ -285,9 +311,14 @@ QString InstanceClaim::SocketPath(const QString& name, const QString& folder) {
     return QDir(folder).filePath(name + QStringLiteral(".socket"));
 }
 
-bool InstanceClaim::AskHolderToComeForward(int timeoutMs) {
+bool InstanceClaim::AskHolderToComeForward(const QString& activationToken, int timeoutMs) {
+    QByteArray request = kComeForward;
+    // A token the holder would refuse is left out: the request still counts without it.
+    if (const QByteArray token = activationToken.toUtf8(); IsToken(token))
+        request += ' ' + token;
+    request += '\n';
     const Descriptor socket = Connect(socketPath_, timeoutMs);
-    return socket.valid() && SendAll(socket.get(), kComeForward, NowMs() + timeoutMs);
+    return socket.valid() && SendAll(socket.get(), request, NowMs() + timeoutMs);
 }
 
 ChannelAnswer AskOverChannel(const QString& socketPath, const QByteArray& request, int timeoutMs) {

@@ -37,12 +37,15 @@ public:
 
     // True when another running copy holds the claim.
     bool HeldElsewhere() const { return heldElsewhere_; }
-    // Asks the holder to come forward; false when it could not be reached in time.
-    bool AskHolderToComeForward(int timeoutMs = 2000);
+    // Asks the holder to come forward, handing on `activationToken`, the desktop's leave to
+    // bring a window forward that the desktop gave this copy as it started it (empty: none);
+    // false when the holder could not be reached in time.
+    bool AskHolderToComeForward(const QString& activationToken = {}, int timeoutMs = 2000);
 
 signals:
-    // The holder's side: another copy asked this one to come forward.
-    void ComeForwardRequested();
+    // The holder's side: another copy asked this one to come forward, with the activation
+    // token it was given (empty when none).
+    void ComeForwardRequested(const QString& activationToken);
 
 private:
     class Listener;

@@ -17,14 +17,18 @@ public:
     virtual void ShowInfo(QWidget* parent, const QString& text) = 0;
     // Captioned "Confirm", Yes and No buttons and the question icon; true on Yes.
     virtual bool AskConfirm(QWidget* parent, const QString& text) = 0;
+    // As ShowInfo, but the caller goes on at once: for news that must hold up nothing, such
+    // as the check cycle.
+    virtual void ShowNotice(QWidget* parent, const QString& text) = 0;
 };
 
-// Modal boxes of the desktop.
+// Boxes of the desktop; all but the notice modal.
 class DesktopMessageBoxes final : public MessageBoxes {
 public:
     void ShowError(QWidget* parent, const QString& text) override;
     void ShowInfo(QWidget* parent, const QString& text) override;
     bool AskConfirm(QWidget* parent, const QString& text) override;
+    void ShowNotice(QWidget* parent, const QString& text) override;
 };
 
 } // namespace nudgery

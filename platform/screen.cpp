@@ -33,4 +33,9 @@ int DesktopScreen::PixelsPerInch() const {
                   : NormalPixelsPerInch;
 }
 
+bool DesktopScreen::ProgramsPlaceWindows() const {
+    // Qt's Wayland platforms are all named "wayland" and a variant after it.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace nudgery

@@ -15,6 +15,9 @@ public:
     // The screen's pixels per inch as the desktop scales it: 96 at normal size, 120 at
     // 125 %, 192 at 200 %.
     virtual int PixelsPerInch() const = 0;
+    // Whether a program may place its windows: on Wayland only the desktop places them, and
+    // a program learns neither where its windows are nor can it move them.
+    virtual bool ProgramsPlaceWindows() const = 0;
 
     int Width() const { return Geometry().width(); }
     int Height() const { return Geometry().height(); }
@@ -26,6 +29,7 @@ public:
     QRect Geometry() const override;
     QRect AvailableGeometry() const override;
     int PixelsPerInch() const override;
+    bool ProgramsPlaceWindows() const override;
 };
 
 // A screen of given size and resolution, for tests of placement.
@@ -37,11 +41,15 @@ public:
     QRect Geometry() const override { return geometry_; }
     QRect AvailableGeometry() const override { return available_; }
     int PixelsPerInch() const override { return pixelsPerInch_; }
+    bool ProgramsPlaceWindows() const override { return programsPlaceWindows_; }
+    // As a Wayland desktop does, where `place` is false.
+    void SetProgramsPlaceWindows(bool place) { programsPlaceWindows_ = place; }
 
 private:
     QRect geometry_;
     QRect available_;
     int pixelsPerInch_;
+    bool programsPlaceWindows_ = true;
 };
 
 } // namespace nudgery

@@ -4,8 +4,10 @@
 
 namespace nudgery {
 
-DesktopStartupInfo::DesktopStartupInfo(bool startMinimized)
-    : startMinimized_(startMinimized),
-      hasNotificationArea_(QSystemTrayIcon::isSystemTrayAvailable()) {}
+bool DesktopStartupInfo::HasNotificationArea() const {
+    if (!hasNotificationArea_)
+        hasNotificationArea_ = QSystemTrayIcon::isSystemTrayAvailable();
+    return *hasNotificationArea_;
+}
 
 } // namespace nudgery

@@ -1,6 +1,8 @@
 #pragma once
 // What the desktop tells the program about how it was started.
 
+#include <optional>
+
 namespace nudgery {
 
 class StartupInfo {
@@ -13,17 +15,18 @@ public:
 };
 
 // The real desktop. A minimised start is asked for on the command line, as an autostart
-// entry of the desktop session does. The notification area is looked for once, when this is
-// made, before any window exists.
+// entry of the desktop session does. The notification area, an XEmbed tray or a
+// StatusNotifierItem host on the session bus, is looked for once, when first asked about:
+// a program that does not use the tray never asks the bus before its window shows.
 class DesktopStartupInfo final : public StartupInfo {
 public:
-    explicit DesktopStartupInfo(bool startMinimized);
+    explicit DesktopStartupInfo(bool startMinimized) : startMinimized_(startMinimized) {}
     bool StartMinimized() const override { return startMinimized_; }
-    bool HasNotificationArea() const override { return hasNotificationArea_; }
+    bool HasNotificationArea() const override;
 
 private:
     bool startMinimized_;
-    bool hasNotificationArea_;
+    mutable std::optional<bool> hasNotificationArea_;
 };
 
 } // namespace nudgery

@@ -5,9 +5,12 @@
 #include <QIcon>
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <memory>
+#include <optional>
 
+class QMenu;
 class QSystemTrayIcon;
 
 namespace nudgery {
@@ -26,6 +29,9 @@ public:
     virtual void ReplaceIcon(const QIcon& icon, const QString& tooltip) = 0;
     // Takes the icon out of the area; nothing when none is shown.
     virtual void RemoveIcon() = 0;
+    // The icon's menu (none: no menu), for a notification area that shows the menus of its
+    // icons itself; an area that does not asks for it with ContextRequested instead.
+    virtual void SetMenu(QMenu* menu) = 0;
     // Where the pointer is now, in screen coordinates.
     virtual QPoint PointerPosition() const = 0;
 
@@ -40,11 +46,13 @@ signals:
     void PointerMoved(QPoint position);
 };
 
-// The notification area through QSystemTrayIcon: a StatusNotifierItem over D-Bus where the
-// desktop offers one, the XEmbed tray otherwise. Neither tells the program when the pointer
-// moves over the icon, so PointerMoved is never reported here; and only the left button's
-// double click is reported. The position of a press is where the pointer is when the
-// desktop's report arrives.
+// The notification area through QSystemTrayIcon: a StatusNotifierItem over D-Bus where a
+// host of them is on the session bus (KDE, the wlroots desktops' bars, GNOME with an
+// extension), the XEmbed tray otherwise. Neither tells the program when the pointer moves
+// over the icon, so PointerMoved is never reported here; and only the left button's double
+// click is reported. The position of a press is where the pointer is when the desktop's
+// report arrives. A StatusNotifierItem host is given the menu to show it itself (over
+// DBusMenu); one that shows no menus asks for it as an XEmbed tray does.
 class DesktopTrayArea final : public TrayArea {
     Q_OBJECT
 public:
@@ -54,10 +62,20 @@ public:
     void ShowIcon(const QIcon& icon, const QString& tooltip) override;
     void ReplaceIcon(const QIcon& icon, const QString& tooltip) override;
     void RemoveIcon() override;
+    void SetMenu(QMenu* menu) override;
     QPoint PointerPosition() const override;
 
 private:
+    // Gives a StatusNotifierItem host the menu, once it is known that the icon goes there.
+    void OfferMenu();
+
     std::unique_ptr<QSystemTrayIcon> icon_;
+    QPointer<QMenu> menu_;
+    // The menu's actions, as the host shows them: the program's own menu pops up as a
+    // window of the program's, which must stay apart from what the host is given.
+    std::unique_ptr<QMenu> offered_;
+    // Whether the icon goes to a StatusNotifierItem host; asked once, with the first icon.
+    std::optional<bool> statusNotifierHost_;
 };
 
 } // namespace nudgery

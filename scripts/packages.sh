@@ -29,9 +29,14 @@ NUDGERY_RUN_PACKAGES=(
 # The desktop-notification tests run real notification servers (dunst and notification-daemon
 # on Xvfb, mako in a headless sway session) on a
 # bus of their own (dbus-daemon) and read what was sent with busctl's monitor (systemd).
+# Under sway the program also runs natively on Wayland, with swaybar (part of sway) as the
+# StatusNotifierItem host of its tray icon.
 # openbox is also the window manager of the keyboard-focus test.
 # bench/startup/measure.py counts the idle system calls with strace. The calendar tests read
 # the program's calendar files a second way, with python3-icalendar and python3-dateutil.
+# The accessibility tests read the windows as a screen reader does, through AT-SPI
+# (at-spi2-core's bus and registry, python3-pyatspi); the widget tests turn Qt's
+# accessibility on through its platform side (qt6-base-private-dev) to hear its events.
 NUDGERY_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
@@ -40,6 +45,7 @@ NUDGERY_TEST_PACKAGES=(
     desktop-file-utils appstream strace
     dbus-daemon systemd dunst notification-daemon mako-notifier sway
     python3-icalendar python3-dateutil
+    at-spi2-core python3-pyatspi qt6-base-private-dev
 )
 
 # What scripts/package.sh needs besides: CPack finds the package's dependencies with

@@ -3,8 +3,9 @@
 # on an X server of its own (Xvfb, with openbox around the windows when it is installed)
 # over a data file of everyday reminders, drives it with xdotool as a user would, and saves
 # PNGs of the main window (both pages), a notification, both reminder editors (the repeating
-# one on three kinds of day rule) and the Preferences dialog. Rerun it when the look of a
-# window changes.
+# one on three kinds of day rule) and the Preferences dialog; and, where dbus-daemon and
+# notification-daemon are installed, the desktop's own notification of the reminder beside
+# the program's window. Rerun it when the look of a window changes.
 #
 # Usage: scripts/screenshots.sh [--build-dir DIR] [--no-build] [--scale N] [OUTPUT]
 #   OUTPUT      where the PNGs go; docs/ of this repository by default
@@ -79,12 +80,28 @@ if command -v openbox >/dev/null; then
     done
 fi
 
+# The desktop's notification service, on a session bus of its own, where it is installed.
+bus=disabled:
+notification_daemon=/usr/lib/notification-daemon/notification-daemon
+if command -v dbus-daemon >/dev/null && [ -x "$notification_daemon" ]; then
+    dbus-daemon --session --nofork --nopidfile --address="unix:path=$scratch/runtime/bus" \
+        >"$scratch/dbus.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        [ -S "$scratch/runtime/bus" ] && break
+        sleep 0.1
+    done
+    bus="unix:path=$scratch/runtime/bus"
+    DBUS_SESSION_BUS_ADDRESS="$bus" "$notification_daemon" --replace >"$scratch/daemon.log" 2>&1 &
+    pids+=($!)
+fi
+
 (
     cd "$scratch/program"
     exec env -i PATH="$PATH" HOME="$scratch" DISPLAY="$DISPLAY" LANG=en_US.UTF-8 \
         XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" \
         XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" \
-        SDL_AUDIODRIVER=dummy DBUS_SESSION_BUS_ADDRESS=disabled: ./nudgery
+        SDL_AUDIODRIVER=dummy DBUS_SESSION_BUS_ADDRESS="$bus" ./nudgery
 ) >"$scratch/program.log" 2>&1 &
 program=$!
 pids+=("$program")
@@ -135,6 +152,21 @@ main=$(window 'Nudgery!')
 # One reminder is due as the program starts; the first check, after five seconds, shows it.
 notification=$(window 'Reminder Notification')
 grab "$notification" notification
+if [ "$bus" != disabled: ]; then
+    # notification-daemon's bubble, a window without a title, and the program's window
+    # under it: the part of the screen that holds both.
+    bubble=$(timeout 20 xdotool search --sync --onlyvisible --name '^Notification$' |
+        head -n 1) || true
+    if [ -n "$bubble" ]; then
+        sleep 1
+        eval "$(xdotool getwindowgeometry --shell "$bubble")"
+        bubble_right=$((X + WIDTH)) bubble_top=$Y
+        eval "$(xdotool getwindowgeometry --shell "$notification")"
+        left=$((X - 8)) top=$((bubble_top - 8))
+        import -window root -crop "$((bubble_right + 8 - left))x$((Y + HEIGHT + 8 - top))+$left+$top" \
+            "$output/desktop-notification.png"
+    fi
+fi
 activate "$notification"
 key Return
 closed 'Reminder Notification'

@@ -3,11 +3,13 @@
 #include "alerts/Alarmsh.h"
 #include "art/ProgramArt.h"
 #include "core/clock.h"
+#include "support/accessible_events.h"
 #include "support/caption_minutes.h"
 #include "support/desktop_face.h"
 #include "support/modal_watchdog.h"
 #include "support/qt_printers.h"
 #include "support/recording_help.h"
+#include "support/spoken_controls.h"
 
 #include <QFrame>
 #include <QImage>
@@ -77,6 +79,7 @@ TEST_F(AlarmShowTest, EveryButtonEndsTheWindowWithItsAnswerAndStopsTheSound) {
             EXPECT_EQ(testing::SignedMinutesIn(caption), -answer.result);
         }
         EXPECT_EQ(ShowAndAnswer([button] { button->click(); }), answer.result);
+        EXPECT_FALSE(window_.TimedOut());
         EXPECT_FALSE(window_.isVisible());
         EXPECT_EQ(soundStops_, ++shownAnswers);
     }
@@ -232,6 +235,7 @@ TEST_F(AlarmShowTest, TimeoutAnswersWithTheActionAndStopsTheSound) {
     clock_.SetTickCount(5000);
     const int result = ShowAndAnswer([this] { clock_.SetTickCount(5000 + 60'001); }, true, 60, -5);
     EXPECT_EQ(result, -5);
+    EXPECT_TRUE(window_.TimedOut());
     EXPECT_EQ(soundStops_, 1);
     EXPECT_FALSE(window_.Timer1->isActive());
 }
@@ -254,6 +258,8 @@ TEST_F(AlarmShowTest, TimeoutWithActionZeroFreezesTheCountdownUntilAClick) {
         },
         true, 1, 0);
     EXPECT_EQ(result, -240);
+    // Answered by the user, in the end.
+    EXPECT_FALSE(window_.TimedOut());
     EXPECT_TRUE(frozenOpen);
     EXPECT_EQ(frozenText, "Timeout in   :00");
 }
@@ -408,6 +414,26 @@ TEST_F(AlarmShowTest, TheMessageIsShownAsWrittenWithoutAcceleratorsOrMarkup) {
         window_.OkButton->click();
     });
     EXPECT_EQ(shown, "Call the dentist");
+}
+
+TEST_F(AlarmShowTest, AScreenReaderIsToldOfAnAlertWithTheReminderMessageWhenItOpens) {
+    testing::RecordedAccessibleEvents events;
+    QAccessibleInterface* alert = nullptr;
+    QStringList silent;
+    std::vector<testing::AccessibleEventRecord> alerts;
+    ShowAndAnswer([&] {
+        alert = QAccessible::queryAccessibleInterface(&window_);
+        alerts = events.OfType(QAccessible::Alert);
+        silent = testing::ControlsNotSayingWhatTheyAre(window_);
+        window_.OkButton->click();
+    });
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(alert->text(QAccessible::Name), "Reminder Notification");
+    EXPECT_EQ(alert->text(QAccessible::Description), "Call the dentist");
+    ASSERT_EQ(alerts.size(), 1u) << "announced once as it opens";
+    EXPECT_EQ(alerts[0].object, &window_);
+    EXPECT_EQ(silent, QStringList{});
 }
 
 TEST(AlarmShowFonts, EveryTextIsInTheDesktopsFaceAtItsDesignedSize) {

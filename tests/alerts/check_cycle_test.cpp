@@ -4,11 +4,15 @@
 // changing while a notification waits, and an end asked from outside.
 #include "alerts/CheckCycle.h"
 #include "alerts/CycleObserver.h"
+#include "alerts/DesktopNoticeObserver.h"
 #include "alerts/ListsStore.h"
 #include "alerts/Notifier.h"
 #include "alerts/Settings.h"
 #include "core/clock.h"
+#include "core/date_formats.h"
 #include "core/reminder_list.h"
+#include "support/fake_desktop_notifications.h"
+#include "vector_lists.h"
 
 #include <algorithm>
 #include <deque>
@@ -17,10 +21,14 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace nudgery {
 namespace {
+
+using test::CountingStore;
+using test::VectorList;
 
 constexpr double kOneSecond = 1.0 / 86400;
 
@@ -32,120 +40,6 @@ TDateTime On16th(int hour, int minute, int second = 0) {
     return EncodeDate(2024, 3, 16) + EncodeTime(hour, minute, second);
 }
 
-// Every change, the test's own included, gives a new revision, as the grids count theirs.
-class VectorList final : public ReminderList {
-public:
-    using ReminderList::Add;
-    int Count() const override { return static_cast<int>(rows_.size()); }
-    const TReminder* At(int index) const override { return rows_.at(index).get(); }
-    TReminder* At(int index) override {
-        ++revision_;
-        return rows_.at(index).get();
-    }
-    std::uint64_t Revision() const override { return revision_; }
-    void Move(int from, int to) override {
-        ++revision_;
-        auto row = std::move(rows_.at(from));
-        rows_.erase(rows_.begin() + from);
-        rows_.insert(rows_.begin() + to, std::move(row));
-    }
-    void Remove(int index) override {
-        ++revision_;
-        rows_.erase(rows_.begin() + index);
-    }
-    void Changed() override {}
-    int Append(std::unique_ptr<TReminder> reminder) override {
-        Put(std::move(reminder));
-        return Count() - 1;
-    }
-
-    void Clear() {
-        ++revision_;
-        rows_.clear();
-    }
-    void Put(std::unique_ptr<TReminder> reminder) {
-        ++revision_;
-        rows_.push_back(std::move(reminder));
-    }
-    void Add(const std::string& text, TDateTime when) {
-        auto reminder = TReminder::Create();
-        reminder->Description = text;
-        reminder->When = when;
-        Put(std::move(reminder));
-    }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const auto& row : rows_)
-            texts.emplace_back(row->Description);
-        return texts;
-    }
-    const TReminder& Named(const std::string& text) const {
-        for (const auto& row : rows_)
-            if (std::string(row->Description) == text)
-                return *row;
-        throw std::out_of_range(text);
-    }
-    // Both lists as a save writes them: without reminders marked for deletion.
-    std::vector<TReminder> Kept() const {
-        std::vector<TReminder> kept;
-        for (const auto& row : rows_)
-            if (row->Status != StatusDeleteMark)
-                kept.push_back(*row);
-        return kept;
-    }
-
-private:
-    std::vector<std::unique_ptr<TReminder>> rows_;
-    std::uint64_t revision_ = 0;
-};
-
-// What one save wrote: the reminders of both lists, as the file would hold them.
-struct Written {
-    std::vector<TReminder> oneTime, repeating;
-};
-
-// Keeps what each save wrote; a load gives back the last of it, judged for today.
-class CountingStore final : public ListsStore {
-public:
-    CountingStore(VectorList& oneTime, VectorList& repeating, const Clock& clock)
-        : oneTime_(oneTime), repeating_(repeating), clock_(clock) {}
-
-    bool Save() override {
-        if (fails)
-            return false;
-        saves.push_back({oneTime_.Kept(), repeating_.Kept()});
-        return true;
-    }
-    void Reload() override {
-        ++reloads;
-        if (saves.empty())
-            return;
-        Fill(oneTime_, saves.back().oneTime);
-        Fill(repeating_, saves.back().repeating);
-    }
-
-    bool fails = false;
-    std::vector<Written> saves;
-    int reloads = 0;
-
-private:
-    void Fill(VectorList& list, const std::vector<TReminder>& written) {
-        list.Clear();
-        for (const TReminder& reminder : written) {
-            auto loaded = std::make_unique<TReminder>(reminder);
-            if (loaded->Kind == KindOneTime)
-                loaded->UpdateNormalStatus(clock_);
-            else
-                loaded->ScheduleTodayAfresh(clock_);
-            list.Put(std::move(loaded));
-        }
-    }
-
-    VectorList& oneTime_;
-    VectorList& repeating_;
-    const Clock& clock_;
-};
-
 // The answer a notification gives, or a notification closed unanswered (no value).
 using Answer = std::optional<int>;
 constexpr Answer kUnanswered;
@@ -156,14 +50,13 @@ class ScriptedNotifier final : public Notifier {
 public:
     struct Shown {
         std::string message;
-        bool allowDelete;
-        int timeoutSeconds, timeoutAction;
+        NotificationOptions options;
     };
 
     void PlaySound(const std::string&) override {}
-    int Show(const TReminder& reminder, bool allowDelete, int timeoutSeconds,
-             int timeoutAction) override {
-        shown.push_back({reminder.Description, allowDelete, timeoutSeconds, timeoutAction});
+    NotificationAnswer Show(const TReminder& reminder,
+                            const NotificationOptions& options) override {
+        shown.push_back({reminder.Description, options});
         showing_ = true;
         closedUnanswered_ = false;
         if (!whileShown.empty()) {
@@ -175,8 +68,10 @@ public:
             answers.pop_front();
         showing_ = false;
         if (closedUnanswered_ || !answer)
-            return 3;
-        return *answer;
+            return {3, AnswerWay::Unanswered};
+        // An answer given from outside while it was shown is the one it ends with.
+        return {std::exchange(answeredFromOutside_, std::nullopt).value_or(*answer),
+                AnswerWay::Given};
     }
     bool Showing() const override { return showing_; }
     // The window goes at once; the answer reaches the cycle when Show returns.
@@ -184,14 +79,21 @@ public:
         closedUnanswered_ = true;
         showing_ = false;
     }
+    void AnswerShown(int answer) override {
+        if (showing_)
+            answeredFromOutside_ = answer;
+    }
+    void BringShownForward() override { broughtForward += showing_; }
 
     std::deque<Answer> answers;
     std::deque<std::function<void()>> whileShown;
     std::vector<Shown> shown;
+    int broughtForward = 0;
 
 private:
     bool showing_ = false;
     bool closedUnanswered_ = false;
+    std::optional<int> answeredFromOutside_;
 };
 
 class CheckCycleTest : public ::testing::Test {
@@ -291,9 +193,9 @@ TEST_F(CheckCycleTest, EachAnswerIsSavedOnceBeforeTheNextNotificationShows) {
             }
             // Each notification carried the settings' time-out and offered Delete.
             for (const auto& s : notifier.shown) {
-                EXPECT_TRUE(s.allowDelete);
-                EXPECT_EQ(s.timeoutSeconds, 600);
-                EXPECT_EQ(s.timeoutAction, -30);
+                EXPECT_TRUE(s.options.allowDelete);
+                EXPECT_EQ(s.options.timeoutSeconds, 600);
+                EXPECT_EQ(s.options.timeoutAction, -30);
             }
         }
 }
@@ -318,7 +220,7 @@ TEST_F(CheckCycleTest, ARepeatingListSavesEachAnswerAndOffersNoDelete) {
         notifier.whileShown = {[] {}, [&] { savesAtSecond = store.saves.size(); }};
         cycle.CheckBothLists(clock.Now());
         ASSERT_EQ(notifier.shown.size(), 2u);
-        EXPECT_FALSE(notifier.shown[0].allowDelete);
+        EXPECT_FALSE(notifier.shown[0].options.allowDelete);
         EXPECT_EQ(savesAtSecond, first.saved ? 1u : 0u);
         EXPECT_EQ(store.saves.size(), first.saved ? 2u : 1u);
     }
@@ -448,8 +350,9 @@ TEST_F(CheckCycleTest, ObserversHearEachFiringAndItsAnswerBeforeTheAnswerActs) {
         void FellDue(const TReminder& r, ListKind list, TDateTime) override {
             heard.push_back({"due", r.Description, list, 0, r.When});
         }
-        void Answered(const TReminder& r, ListKind list, int answer) override {
-            heard.push_back({"answered", r.Description, list, answer, r.When});
+        void Answered(const TReminder& r, ListKind list,
+                      const NotificationAnswer& answer) override {
+            heard.push_back({"answered", r.Description, list, answer.code, r.When});
         }
         std::vector<Heard> heard;
     } recorder;
@@ -466,6 +369,159 @@ TEST_F(CheckCycleTest, ObserversHearEachFiringAndItsAnswerBeforeTheAnswerActs) {
         {"answered", "played", ListKind::Repeating, 0, On15th(9, 59)},
     };
     EXPECT_TRUE(recorder.heard == expected);
+}
+
+// The desktop notification through the cycle: an action chosen there is the answer the
+// cycle applies and saves, and the notification is taken away after it.
+TEST_F(CheckCycleTest, ADesktopNotificationsActionIsTheAnswerAppliedAndSaved) {
+    testing::FakeDesktopNotifications notices;
+    DateFormats formats;
+    DesktopNoticeObserver observer(notices, notifier, settings, formats);
+    cycle.AddObserver(observer);
+    const struct {
+        NoticeAnswer chosen;
+        std::uint8_t status;
+        TDateTime when;
+    } cases[] = {
+        {NoticeAnswer::Ok, StatusDone, On15th(9, 59)},
+        {NoticeAnswer::Snooze5Minutes, StatusPending, On15th(10, 5)},
+    };
+    for (const auto& c : cases) {
+        oneTime.Clear();
+        store.saves.clear();
+        oneTime.Add("pay the rent", On15th(9, 59));
+        // The window's own answer would be Delete; the desktop's comes first.
+        notifier.answers = {Notifier::Delete};
+        notifier.whileShown = {[&] {
+            ASSERT_EQ(notices.Open().size(), 1u);
+            notices.UserAnswers(notices.Open().front(), c.chosen);
+        }};
+        cycle.CheckBothLists(clock.Now());
+        ASSERT_EQ(store.saves.size(), 1u);
+        ASSERT_EQ(store.saves.back().oneTime.size(), 1u);
+        EXPECT_EQ(store.saves.back().oneTime.front().Status, c.status);
+        EXPECT_NEAR(store.saves.back().oneTime.front().When, c.when, kOneSecond);
+        EXPECT_TRUE(notices.Open().empty()) << "left on the desktop after the answer";
+    }
+}
+
+// A wall clock that ran ahead of the steady one between two ticks tells of a sleep, told with
+// the time of the tick before; a tick that comes late, or a clock set back, tells of none.
+TEST_F(CheckCycleTest, ASleepIsToldByTheWallClockRunningAheadOfTheSteadyOne) {
+    constexpr double Hour = 3'600'000;
+    struct Case {
+        const char* name;
+        double wallMilliseconds;
+        std::uint32_t steadyMilliseconds;
+        bool asleep;
+    };
+    const Case cases[] = {
+        {"a second", 1000, 1000, false},
+        {"a tick held up for two minutes", 2 * 60'000, 2 * 60'000, false},
+        {"asleep for two hours", 2 * Hour, 1000, true},
+        {"asleep for a minute and a half", 90'000, 1000, true},
+        {"asleep for less than a minute", 50'000, 0, false},
+        {"the clock set back an hour", -Hour, 1000, false},
+        {"the clock set forward an hour", Hour, 1000, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        cycle.Tick(clock.Now());
+        const TDateTime before = clock.Now();
+        clock.SetNow(before + c.wallMilliseconds / 86'400'000);
+        clock.SetTickCount(clock.TickCount() + c.steadyMilliseconds);
+        const CheckCycle::TickResult tick = cycle.Tick(clock.Now());
+        EXPECT_EQ(tick.asleepSince, c.asleep ? std::optional(before) : std::nullopt);
+    }
+}
+
+// The tick after a sleep tells the occurrences of repeating reminders that fell due meanwhile
+// before its check fires the one each still has pending, late and once. After a sleep over
+// midnight they are told from the lists of the new day.
+TEST_F(CheckCycleTest, TheTickAfterASleepTellsWhatWasMissedAndFiresThePendingOneOnce) {
+    clock.SetNow(On15th(10, 5));
+    repeating.Put(TReminder::CreateRepeating(KindRepeating, EncodeTime(9, 0), true,
+                                             EncodeTime(20, 0), "0123456", 15, "every quarter", "",
+                                             EventShowAndPlay));
+    repeating.At(0)->ScheduleTodayAfresh(clock);
+    ASSERT_NEAR(repeating.At(0)->When, On15th(10, 15), kOneSecond);
+    for (int tick = 1; tick < CheckCycle::TicksPerCheck; ++tick)
+        EXPECT_FALSE(cycle.Tick(clock.Now()).asleepSince);
+
+    clock.SetNow(On15th(12, 0, 30));
+    const CheckCycle::TickResult woke = cycle.Tick(clock.Now());
+    EXPECT_EQ(woke.asleepSince, On15th(10, 5));
+    ASSERT_EQ(woke.missedRepeating.size(), 1u);
+    EXPECT_NEAR(woke.missedRepeating[0].first, On15th(10, 30), kOneSecond);
+    EXPECT_NEAR(woke.missedRepeating[0].last, On15th(12, 0), kOneSecond);
+    EXPECT_EQ(woke.missedRepeating[0].more, 6);
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{"every quarter"});
+    Check();
+    EXPECT_EQ(notifier.shown.size(), 1u);
+
+    clock.SetNow(On16th(9, 40));
+    const CheckCycle::TickResult nextDay = cycle.Tick(clock.Now());
+    EXPECT_TRUE(nextDay.newDay);
+    EXPECT_EQ(nextDay.asleepSince, On15th(12, 0, 30));
+    ASSERT_EQ(nextDay.missedRepeating.size(), 2u);
+    EXPECT_NEAR(nextDay.missedRepeating[0].first, On15th(12, 15), kOneSecond);
+    EXPECT_EQ(nextDay.missedRepeating[0].more, 31);
+    EXPECT_NEAR(nextDay.missedRepeating[1].first, On16th(9, 0), kOneSecond);
+    EXPECT_EQ(nextDay.missedRepeating[1].more, 2);
+}
+
+// What the history knows fired after the tick before a sleep (a notification waiting while
+// the computer went to sleep) is not told as missed.
+TEST_F(CheckCycleTest, AnOccurrenceTheHistoryKnowsFiredIsNotToldAsMissed) {
+    repeating.Put(TReminder::CreateRepeating(KindRepeating, EncodeTime(9, 0), true,
+                                             EncodeTime(20, 0), "0123456", 15, "every quarter", "",
+                                             EventShowAndPlay));
+    repeating.At(0)->ScheduleTodayAfresh(clock);
+    // Its 11:00 fired: the history holds that time as the schedule made it.
+    TReminder fired = *repeating.At(0);
+    clock.SetNow(On15th(10, 59));
+    fired.ScheduleTodayAfresh(clock);
+    clock.SetNow(On15th(10, 0));
+    std::vector<TDateTime> askedSince;
+    cycle.SetLastFellDue([&](const TReminder&, TDateTime since) {
+        askedSince.push_back(since);
+        return std::optional(fired.When);
+    });
+    cycle.Tick(clock.Now());
+    clock.SetNow(On15th(12, 0, 30));
+    const CheckCycle::TickResult woke = cycle.Tick(clock.Now());
+    EXPECT_EQ(askedSince, std::vector<TDateTime>{On15th(10, 0)});
+    ASSERT_EQ(woke.missedRepeating.size(), 1u);
+    EXPECT_NEAR(woke.missedRepeating[0].first, On15th(11, 15), kOneSecond);
+    EXPECT_EQ(woke.missedRepeating[0].more, 3);
+}
+
+// A repeating reminder's notification carries the repeat of its sound when the user asked for
+// it; a notification without sound, or one not asked to, never.
+TEST_F(CheckCycleTest, OnlyANotificationWithItsSoundRepeatsIt) {
+    struct Case {
+        const char* name;
+        bool on;
+        std::uint8_t eventType;
+        int expected;
+    };
+    const Case cases[] = {
+        {"asked for, with sound", true, EventShowAndPlay, 45},
+        {"asked for, without sound", true, EventShowOnly, 0},
+        {"not asked for", false, EventShowAndPlay, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings.RepeatSoundOn = c.on;
+        settings.RepeatSoundSeconds = 45;
+        notifier.shown.clear();
+        oneTime.Clear();
+        oneTime.Add("due", On15th(9, 59));
+        oneTime.At(0)->EventType = c.eventType;
+        cycle.CheckBothLists(clock.Now());
+        ASSERT_EQ(notifier.shown.size(), 1u);
+        EXPECT_EQ(notifier.shown[0].options.repeatSoundSeconds, c.expected);
+    }
 }
 
 } // namespace

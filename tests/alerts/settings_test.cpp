@@ -17,6 +17,46 @@ TEST(ReadSettings, NoFileGivesTheDefaults) {
     EXPECT_EQ(settings.DefaultEventType, 0);
     EXPECT_TRUE(settings.ShowHintsOn);
     EXPECT_FALSE(settings.AnimateTrayIcon);
+    EXPECT_TRUE(settings.DesktopNotifications);
+    EXPECT_FALSE(settings.RepeatSoundOn);
+    EXPECT_EQ(settings.RepeatSoundSeconds, 30);
+}
+TEST(ReadSettings, TheDesktopNotificationIsOnUnlessTheFileTurnsItOff) {
+    // A file from before the option, with every key it knew, and hand-edited values.
+    const struct {
+        const char* file;
+        bool on;
+    } cases[] = {
+        {"[Tray]\nUse=1\n[Misc]\nHints=0\nAnimateIcon=1\n", true},
+        {"[Notifications]\nDesktop=0\n", false},
+        {"[notifications]\ndesktop=1\n", true},
+        {"[Notifications]\nDesktop=off\n", true},
+        {"[Notifications]\nDesktop=\n", true},
+        {"[Misc]\nDesktop=0\n", true},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        EXPECT_EQ(
+            ReadSettings(ProfileFile(folder.Write("NUDGERY.INI", c.file))).DesktopNotifications,
+            c.on)
+            << c.file;
+    }
+}
+
+// The seconds between repeats of the sound come into their range whatever the file says.
+TEST(ReadSettings, RepeatSecondsOutOfRangeAreBroughtIntoIt) {
+    const struct {
+        const char* text;
+        int seconds;
+    } cases[] = {{"45", 45}, {"4", 5}, {"-30", 5}, {"301", 300}, {"0x12C", 300}, {"abc", 30}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TempFolder folder;
+        const auto settings = ReadSettings(ProfileFile(folder.Write(
+            "NUDGERY.INI", std::string("[RepeatSound]\nOn=1\nSeconds=") + c.text + "\n")));
+        EXPECT_TRUE(settings.RepeatSoundOn);
+        EXPECT_EQ(settings.RepeatSoundSeconds, c.seconds);
+    }
 }
 
 TEST(ReadSettings, HandWrittenValuesAndBadNumbers) {
@@ -46,12 +86,17 @@ TEST(WriteSettings, FreshFileHoldsTheKeysInTheirOrder) {
     settings.DefaultEventType = 3;
     settings.ShowHintsOn = false;
     settings.AnimateTrayIcon = true;
+    settings.DesktopNotifications = false;
+    settings.RepeatSoundOn = true;
+    settings.RepeatSoundSeconds = 45;
     WriteSettings(settings, file);
     EXPECT_EQ(folder.Read("NUDGERY.INI"), "[Sounds]\nWaveFile=/home/u/ding.wav\n"
                                           "[Tray]\nUse=1\n"
                                           "[Timeout]\nSeconds=600\nAction=-30\n"
                                           "[Events]\nType=3\n"
-                                          "[Misc]\nHints=0\nAnimateIcon=1\n");
+                                          "[Misc]\nHints=0\nAnimateIcon=1\n"
+                                          "[Notifications]\nDesktop=0\n"
+                                          "[RepeatSound]\nOn=1\nSeconds=45\n");
     EXPECT_EQ(ReadSettings(file), settings);
 }
 

@@ -20,14 +20,16 @@ protected:
     }
     bool WaitUntilHoldingTheClaim() { return program_.WaitUntilHoldingTheClaim(); }
 
-    // Starts a copy with `arguments` on the X server `display` (":N"), without a D-Bus
-    // session: a tray icon then goes into an XEmbed notification area, and the D-Bus
-    // library leaves no memory behind at exit for the sanitizers to report.
-    QProcess& StartOnDisplay(const QString& display, const QStringList& arguments = {}) {
+    // Starts a copy with `arguments` on the X server `display` (":N"), by default without a
+    // D-Bus session: a tray icon then goes into an XEmbed notification area, and the D-Bus
+    // library leaves no memory behind at exit for the sanitizers to report. `busAddress`
+    // gives it a session bus.
+    QProcess& StartOnDisplay(const QString& display, const QStringList& arguments = {},
+                             const QString& busAddress = QStringLiteral("disabled:")) {
         QProcessEnvironment env;
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.insert("DISPLAY", display);
-        env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+        env.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
         return Start(arguments, env);
     }
 

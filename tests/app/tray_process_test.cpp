@@ -217,19 +217,63 @@ protected:
                 return window;
         return std::nullopt;
     }
+    // Whether the main window has come back and settled: on the screen, with the keyboard,
+    // and where it stays. A window that the window manager is still mapping, placing or
+    // activating could take a minimise before that and be activated back on the screen
+    // after it, which no user is quick enough to see.
     bool WindowComesBack() {
-        return QTest::qWaitFor([&] { return MainWindow().has_value(); }, kWaitMs);
+        std::optional<VirtualDisplay::Window> window;
+        return QTest::qWaitFor(
+            [&] {
+                const std::optional<VirtualDisplay::Window> before =
+                    std::exchange(window, MainWindow());
+                return window && before && window->geometry == before->geometry &&
+                       display_.FocusedWindow() == window->id;
+            },
+            kWaitMs);
     }
-    // Minimises the main window by its Minimize button (at the bottom left) or by the
-    // window manager, and waits until the window has gone into the tray.
+    // Where the Minimize button of `window` is drawn: the one control in the left half of
+    // the bar along the window's bottom edge, told apart from the bar by its colours. None
+    // while it is not drawn.
+    std::optional<QPoint> MinimizeButton(const QRect& window) const {
+        constexpr int BarHeight = 40;
+        const QImage screen = display_.Screenshot();
+        const QRect bar(window.left(), window.bottom() - BarHeight + 1, window.width() / 2,
+                        BarHeight);
+        if (!screen.rect().contains(bar))
+            return std::nullopt;
+        const QRgb barColour = screen.pixel(bar.left() + 1, bar.bottom() - 1);
+        QRect drawn;
+        for (int y = bar.top(); y <= bar.bottom(); ++y)
+            for (int x = bar.left(); x <= bar.right(); ++x)
+                if (screen.pixel(x, y) != barColour)
+                    drawn |= QRect(x, y, 1, 1);
+        // A button, not a stray pixel.
+        if (drawn.width() < 20 || drawn.height() < 10)
+            return std::nullopt;
+        return drawn.center();
+    }
+    // Minimises the main window by its Minimize button or by the window manager, and waits
+    // until the window has gone into the tray.
     bool Minimize(bool byWindowManager) {
         const std::optional<VirtualDisplay::Window> window = MainWindow();
         if (!window)
             return false;
-        const bool asked = byWindowManager
-                               ? Xdotool({"windowminimize", QString::number(window->id)})
-                               : Click(window->geometry.bottomLeft() + QPoint(60, -24), 1);
-        return asked && QTest::qWaitFor([&] { return !MainWindow(); }, kWaitMs);
+        if (byWindowManager) {
+            if (!Xdotool({"windowminimize", QString::number(window->id)}))
+                return false;
+        } else {
+            std::optional<QPoint> button;
+            if (!QTest::qWaitFor(
+                    [&] { return (button = MinimizeButton(window->geometry)).has_value(); },
+                    kWaitMs)) {
+                ADD_FAILURE() << "the Minimize button was not found";
+                return false;
+            }
+            if (!Click(*button, 1))
+                return false;
+        }
+        return QTest::qWaitFor([&] { return !MainWindow(); }, kWaitMs);
     }
     // Starts a second copy on the display, which asks this one to come forward and ends.
     bool StartASecondCopy() {

@@ -27,6 +27,7 @@ TEST(HistoryEntry, EveryAnswerHasItsWords) {
         {HistoryOutcome::Open, 0, "Not answered yet"},
         {HistoryOutcome::Unanswered, 0, "Left unanswered at the end"},
         {HistoryOutcome::Missed, 0, "Missed"},
+        {HistoryOutcome::Missed, 95, "Missed, and 95 more that day"},
         {HistoryOutcome::NoWindow, 0, "No window shown"},
         {static_cast<HistoryOutcome>(42), 1, "Unknown"},
     };

@@ -1,7 +1,9 @@
 // scripts/screenshots.sh on the built program, into a scratch folder: a picture of each
-// window, the size of that window and not of the whole screen, and not blank. Skipped
-// where Xvfb or the tools that drive and photograph the program are missing.
+// window, the size of that window and not of the whole screen, and not blank; and of the
+// desktop's notification beside the program's window. Skipped where Xvfb or the tools that
+// drive and photograph the program are missing.
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QSet>
@@ -63,6 +65,16 @@ TEST(Screenshots, TheScriptPhotographsEveryWindow) {
         // Text, controls and marks: far more than a blank or half-drawn window has.
         EXPECT_GT(Colours(image), 32);
     }
+    // The desktop's own notification beside the program's window, where the script can run
+    // a notification server: larger than the window it holds.
+    if (QStandardPaths::findExecutable("dbus-daemon").isEmpty() ||
+        !QFile::exists("/usr/lib/notification-daemon/notification-daemon"))
+        return;
+    const QImage desktop(QDir(output.path()).filePath("desktop-notification.png"));
+    ASSERT_FALSE(desktop.isNull()) << "no picture of the desktop notification";
+    EXPECT_GT(desktop.width(), 384 + 100);
+    EXPECT_GT(desktop.height(), 239 + 100);
+    EXPECT_GT(Colours(desktop), 32);
 }
 
 } // namespace

@@ -7,18 +7,18 @@
 #include "platform/desktop_notifications.h"
 #include "support/notification_server.h"
 #include "support/session_bus.h"
+#include "support/shown_markup.h"
+#include "support/silent_notification_server.h"
 #include "support/wayland_session.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusVirtualObject>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QJsonDocument>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -28,6 +28,8 @@ namespace {
 
 using testing::BusRecord;
 using testing::NotificationServer;
+using testing::ShownText;
+using testing::SilentServer;
 using Notice = DesktopNotifications::Notice;
 
 constexpr int kWaitMs = 20000;
@@ -39,16 +41,6 @@ QIcon PlainIcon() {
     QPixmap pixmap(64, 64);
     pixmap.fill(kIconColour);
     return QIcon(pixmap);
-}
-
-// The text that a markup reader shows of `markup`.
-QString ShownText(const QString& markup) {
-    QXmlStreamReader reader(QStringLiteral("<m>") + markup + QStringLiteral("</m>"));
-    QString text;
-    while (!reader.atEnd())
-        if (reader.readNext() == QXmlStreamReader::Characters)
-            text += reader.text();
-    return reader.hasError() ? QString() : text;
 }
 
 // What the program heard back from the desktop.
@@ -332,14 +324,7 @@ TEST_F(DesktopNotificationsTest, MakoInAHeadlessSwaySessionShowsAndAnswers) {
     QJsonObject listed;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            const auto list = server_.Control({QStringLiteral("list")});
-            const QJsonArray shown = list ? QJsonDocument::fromJson(*list)
-                                                .object()
-                                                .value("data")
-                                                .toArray()
-                                                .at(0)
-                                                .toArray()
-                                          : QJsonArray();
+            const QJsonArray shown = server_.MakoList();
             listed = shown.isEmpty() ? QJsonObject() : shown.at(0).toObject();
             return !listed.isEmpty();
         },
@@ -360,43 +345,6 @@ TEST_F(DesktopNotificationsTest, MakoInAHeadlessSwaySessionShowsAndAnswers) {
     ASSERT_TRUE(WaitForAnswers(1));
     EXPECT_EQ(heard_.answers.front(), std::make_pair(notice, NoticeAnswer::Ok));
 }
-
-// A server that takes every call and answers only when the test says.
-class SilentServer : public QDBusVirtualObject {
-public:
-    explicit SilentServer(const QString& address)
-        : bus_(QDBusConnection::connectToBus(address, QStringLiteral("silent-server"))) {
-        bus_.registerVirtualObject(QStringLiteral("/org/freedesktop/Notifications"), this);
-        bus_.registerService(kService);
-    }
-    ~SilentServer() override {
-        bus_.unregisterService(kService);
-        bus_.unregisterObject(QStringLiteral("/org/freedesktop/Notifications"));
-        QDBusConnection::disconnectFromBus(bus_.name());
-    }
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection&) override {
-        message.setDelayedReply(true);
-        held_.push_back(message);
-        return true;
-    }
-    QString introspect(const QString&) const override { return {}; }
-
-    // The calls of `member` held so far.
-    std::vector<QDBusMessage> Held(const QString& member) const {
-        std::vector<QDBusMessage> found;
-        for (const QDBusMessage& message : held_)
-            if (message.member() == member)
-                found.push_back(message);
-        return found;
-    }
-    void Answer(const QDBusMessage& call, const QVariantList& values) {
-        bus_.send(call.createReply(values));
-    }
-
-private:
-    QDBusConnection bus_;
-    std::vector<QDBusMessage> held_;
-};
 
 TEST_F(DesktopNotificationsTest, ASlowServerHoldsNothingUp) {
     SilentServer server(bus_.Address());
@@ -429,6 +377,34 @@ TEST_F(DesktopNotificationsTest, ASlowServerHoldsNothingUp) {
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return !server.Held("CloseNotification").empty(); }, kWaitMs));
     EXPECT_EQ(server.Held("CloseNotification").front().arguments().at(0).toUInt(), 41u);
+}
+
+TEST_F(DesktopNotificationsTest, TheActivationTokenThatComesBeforeAnActionGoesWithIt) {
+    SilentServer server(bus_.Address());
+    std::vector<QString> tokens;
+    QObject::connect(notices_.get(), &DesktopNotifications::Answered,
+                     [&](Notice, NoticeAnswer, const QString& token) { tokens.push_back(token); });
+    const Notice notice = notices_->Show(QStringLiteral("Take the pills"), "9:05");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.Held("GetCapabilities").empty(); }, kWaitMs));
+    server.Answer(server.Held("GetCapabilities").front(), {QStringList{QStringLiteral("actions")}});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.Held("Notify").empty(); }, kWaitMs));
+    server.Answer(server.Held("Notify").front(), {QVariant::fromValue(uint(7))});
+    ASSERT_TRUE(record_.Sync(bus_));
+
+    // A token for another notification, then this one's, then the click on it.
+    server.Signal(QStringLiteral("ActivationToken"),
+                  {QVariant::fromValue(uint(8)), QStringLiteral("not-ours")});
+    server.Signal(QStringLiteral("ActivationToken"),
+                  {QVariant::fromValue(uint(7)), QStringLiteral("kwin-123_TIME0")});
+    server.Signal(QStringLiteral("ActionInvoked"),
+                  {QVariant::fromValue(uint(7)), QStringLiteral("default")});
+    ASSERT_TRUE(WaitForAnswers(1));
+    EXPECT_EQ(heard_.answers.front(), std::make_pair(notice, NoticeAnswer::ShowWindow));
+    // The next action came without one: the token went with the action it came for.
+    server.Signal(QStringLiteral("ActionInvoked"),
+                  {QVariant::fromValue(uint(7)), QStringLiteral("ok")});
+    ASSERT_TRUE(WaitForAnswers(2));
+    EXPECT_EQ(tokens, (std::vector<QString>{"kwin-123_TIME0", ""}));
 }
 
 // Points the icon theme's folders at `folder` for its lifetime.

@@ -32,8 +32,7 @@ public:
     QStringList reports;
 };
 
-HistoryEntry Entry(TDateTime due, const std::string& message,
-                   ListKind list = ListKind::OneTime,
+HistoryEntry Entry(TDateTime due, const std::string& message, ListKind list = ListKind::OneTime,
                    HistoryOutcome outcome = HistoryOutcome::Open, std::int32_t result = 0) {
     HistoryEntry entry;
     entry.due = due;
@@ -413,6 +412,34 @@ TEST(HistoryJournal, ALockedJournalFailsAtOnceIsReportedOnceThenWorksAgain) {
     EXPECT_FALSE(FileExists(folder.Path("Nudgery.history.damaged")));
     EXPECT_GT(journal->Record(Entry(Now + 1, "let in")), 0);
     EXPECT_EQ(All(*journal).size(), 6u);
+}
+
+// When a reminder last fell due within a span: its own entries only, of its list and with
+// its message exactly, both ends of the span included.
+TEST(HistoryJournal, LastDueIsTheLatestOfTheReminderWithinTheSpan) {
+    JournalFolder folder;
+    auto journal = folder.Open();
+    const TDateTime hour = EncodeTime(1, 0);
+    for (const auto& entry :
+         {Entry(Now - 3 * hour, "tea", ListKind::Repeating),
+          Entry(Now - 2 * hour, "tea", ListKind::Repeating, HistoryOutcome::Missed, 4),
+          Entry(Now - hour, "tea", ListKind::OneTime),
+          Entry(Now - hour, "Tea", ListKind::Repeating),
+          Entry(Now - hour, "tea and cake", ListKind::Repeating)})
+        ASSERT_GT(journal->Record(entry), 0);
+    const HistoryFilter::Reminder tea{ListKind::Repeating, "tea"};
+    const struct {
+        TDateTime since, until;
+        std::optional<TDateTime> last;
+    } cases[] = {
+        {Now - 4 * hour, Now, Now - 2 * hour},
+        {Now - 4 * hour, Now - 2 * hour, Now - 2 * hour},
+        {Now - 3 * hour, Now - 3 * hour, Now - 3 * hour},
+        {Now - 4 * hour, Now - 3.5 * hour, std::nullopt},
+        {Now - 1.5 * hour, Now, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(journal->LastDue(tea, c.since, c.until), c.last) << c.since << " " << c.until;
 }
 
 TEST(HistoryJournal, LivesBesideTheDataFile) {

@@ -35,6 +35,7 @@ public:
         shown = false;
     }
     QPoint PointerPosition() const override { return pointer; }
+    void SetMenu(QMenu* menu) override { this->menu = menu; }
 
     bool shown = false;
     QIcon icon;
@@ -43,6 +44,7 @@ public:
     int replacements = 0;
     int removals = 0;
     QPoint pointer;
+    QMenu* menu = nullptr;
     std::function<void(const FakeTrayArea&)> whenDestroyed;
 };
 

@@ -1,6 +1,8 @@
 #include "support/notification_server.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 namespace nudgery::testing {
@@ -99,6 +101,12 @@ std::optional<QByteArray> NotificationServer::Control(const QStringList& argumen
 
 void NotificationServer::PickFromMenu(const QString& actionKey) {
     WriteFile(folder_.filePath(QStringLiteral("pick")), actionKey.toUtf8());
+}
+
+QJsonArray NotificationServer::MakoList() const {
+    const auto list = Control({QStringLiteral("list")});
+    return list ? QJsonDocument::fromJson(*list).object().value("data").toArray().at(0).toArray()
+                : QJsonArray();
 }
 
 } // namespace nudgery::testing

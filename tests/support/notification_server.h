@@ -7,6 +7,7 @@
 #include "support/background_process.h"
 #include "support/session_bus.h"
 
+#include <QJsonArray>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -37,6 +38,9 @@ public:
     // dunst: which action its context menu ("dunstctl context") takes, by the action's
     // key, as a user picking from the menu would.
     void PickFromMenu(const QString& actionKey);
+    // mako: the notifications it shows now, as "makoctl list" gives them (each field an
+    // object of "type" and "data"); none when that fails.
+    QJsonArray MakoList() const;
 
 private:
     Kind kind_ = Kind::Dunst;

@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 #include <pwd.h>
 #include <unistd.h>
@@ -41,7 +44,7 @@ std::optional<UserIds> OrdinaryUser(QString& why) {
     return std::nullopt;
 }
 
-bool WaylandSession::Start(QString& why) {
+bool WaylandSession::Start(const Options& options, QString& why) {
     if (!Installed(QStringLiteral("sway"))) {
         why = QStringLiteral("sway is not installed");
         return false;
@@ -55,9 +58,11 @@ bool WaylandSession::Start(QString& why) {
         return false;
     }
     const QString config = runtime_.filePath(QStringLiteral("sway.conf"));
+    QByteArray settings = "output HEADLESS-1 resolution 800x600\n";
+    if (options.bar)
+        settings += "bar {\n  position top\n  tray_output *\n}\n";
     QFile file(config);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write("output HEADLESS-1 resolution 800x600\n") < 0) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(settings) < 0) {
         why = QStringLiteral("cannot write sway's configuration");
         return false;
     }
@@ -68,6 +73,8 @@ bool WaylandSession::Start(QString& why) {
     environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
     environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
     environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+    if (!options.busAddress.isEmpty())
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), options.busAddress);
     if (!compositor_.Start(QStringLiteral("sway"), {QStringLiteral("--config"), config},
                            environment, why, user_))
         return false;
@@ -105,6 +112,43 @@ QProcessEnvironment WaylandSession::ClientEnvironment(QProcessEnvironment base) 
     base.insert(QStringLiteral("WAYLAND_DISPLAY"), display_);
     base.insert(QStringLiteral("HOME"), runtime_.path());
     return base;
+}
+
+namespace {
+
+void Collect(const QJsonObject& node, bool floating, std::vector<SwayWindow>& found) {
+    if (node.contains(QLatin1String("app_id")) && !node.value("app_id").isNull()) {
+        const QJsonObject rect = node.value("rect").toObject();
+        found.push_back({node.value("name").toString(), node.value("app_id").toString(), floating,
+                         node.value("focused").toBool(),
+                         QRect(rect.value("x").toInt(), rect.value("y").toInt(),
+                               rect.value("width").toInt(), rect.value("height").toInt())});
+    }
+    for (const QJsonValue child : node.value("nodes").toArray())
+        Collect(child.toObject(), false, found);
+    for (const QJsonValue child : node.value("floating_nodes").toArray())
+        Collect(child.toObject(), true, found);
+}
+
+} // namespace
+
+std::vector<SwayWindow> WaylandSession::Windows() const {
+    QProcessEnvironment environment = ClientEnvironment();
+    environment.insert(QStringLiteral("SWAYSOCK"), IpcSocket());
+    const auto tree =
+        RunToEnd(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")},
+                 environment, user_);
+    std::vector<SwayWindow> found;
+    if (tree)
+        Collect(QJsonDocument::fromJson(*tree).object(), false, found);
+    return found;
+}
+
+bool WaylandSession::Command(const QString& command) const {
+    QProcessEnvironment environment = ClientEnvironment();
+    environment.insert(QStringLiteral("SWAYSOCK"), IpcSocket());
+    const auto answer = RunToEnd(QStringLiteral("swaymsg"), {command}, environment, user_);
+    return answer && !answer->contains("\"success\": false");
 }
 
 } // namespace nudgery::testing

@@ -4,8 +4,10 @@
 
 #include "support/background_process.h"
 
+#include <QRect>
 #include <QTemporaryDir>
 #include <optional>
+#include <vector>
 
 namespace nudgery::testing {
 
@@ -14,10 +16,30 @@ namespace nudgery::testing {
 // and then `why` says why.
 std::optional<UserIds> OrdinaryUser(QString& why);
 
+// A window of the session as sway lists it.
+struct SwayWindow {
+    QString title;
+    QString appId;
+    bool floating = false;
+    bool focused = false;
+    // Where sway lays it out, borders included.
+    QRect rect;
+};
+
 class WaylandSession {
 public:
+    struct Options {
+        // The session bus of the session's programs (sway's bar among them); empty: the
+        // test's own environment says.
+        QString busAddress;
+        // A bar along the top with a notification area (swaybar, a StatusNotifierItem
+        // host), as sway starts it.
+        bool bar = false;
+    };
+
     // Starts sway with one 800 by 600 output and waits for its socket.
-    bool Start(QString& why);
+    bool Start(QString& why) { return Start(Options{}, why); }
+    bool Start(const Options& options, QString& why);
     // `base` with what a client needs to reach the compositor.
     QProcessEnvironment
     ClientEnvironment(QProcessEnvironment base = QProcessEnvironment::systemEnvironment()) const;
@@ -28,6 +50,10 @@ public:
     QString IpcSocket() const;
     // The compositor's log so far.
     QByteArray Log() { return compositor_.Output(); }
+    // The windows of the session's clients, from sway's own listing.
+    std::vector<SwayWindow> Windows() const;
+    // Runs a sway command (swaymsg); false when sway refuses it.
+    bool Command(const QString& command) const;
 
 private:
     bool WaitForSocket(QString& why);

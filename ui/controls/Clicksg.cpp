@@ -4,6 +4,7 @@
 #include "ClicksgViews.h"
 #include "platform/desktop_font.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -51,9 +52,21 @@ int VerticalFlag(TVertAlignment alignment) {
     return Qt::AlignTop;
 }
 
+bool HasMark(const TFormatOptions& options) {
+    return options.MarkColor.rgb() != QColor(Qt::white).rgb();
+}
+
 constexpr int MarkSize = 6;
 constexpr int MarkLeft = 4;
 constexpr int MarkedTextLeft = 14;
+// Room right of a cell's text, with the line between the cells.
+constexpr int TextRoom = 5;
+
+// The width of column a cell needs to show the whole of its planned text.
+int WidthFor(const TCellDrawing& drawing, const QRect& cell) {
+    return drawing.TextRect.left() - cell.left() +
+           QFontMetrics(drawing.Options.Font.Face).horizontalAdvance(drawing.Text) + TextRoom;
+}
 
 } // namespace
 
@@ -62,6 +75,7 @@ TClickableStringGrid::TClickableStringGrid(QWidget* parent)
       header_(new TClickableGridHeader(*this)), headerFont_(DefaultGridFont(Qt::black)),
       selectedFont_(DefaultGridFont(Qt::white)) {
     setModel(model_);
+    widestText_.assign(static_cast<std::size_t>(ColCount()), 0);
     setHorizontalHeader(header_);
     setItemDelegate(new TClickableGridDelegate(*this));
     verticalHeader()->hide();
@@ -78,6 +92,15 @@ TClickableStringGrid::TClickableStringGrid(QWidget* parent)
     setShowGrid(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     SetColSizing(false);
+    // A screen reader hears what the cells show, which the owner gives in the formats.
+    model_->SetSpokenCells([this](int col, int row) {
+        TGridDrawState state;
+        state.Fixed = row == 0;
+        state.Selected = row != 0 && row == Row();
+        const TFormatOptions options = CellFormat(col, row, state);
+        return TSpokenCell{options.Text.left(MaxCellChars),
+                           HasMark(options) ? options.MarkText : QString()};
+    });
 }
 
 TClickableStringGrid::~TClickableStringGrid() = default;
@@ -102,6 +125,7 @@ int TClickableStringGrid::ColCount() const {
 
 void TClickableStringGrid::SetColCount(int count) {
     model_->SetColCount(count);
+    widestText_.assign(static_cast<std::size_t>(ColCount()), 0);
     SetColSizing(header_->sectionResizeMode(0) == QHeaderView::Interactive);
 }
 
@@ -233,36 +257,46 @@ int TClickableStringGrid::ClientWidth() const {
     return viewport()->width();
 }
 
-void TClickableStringGrid::Loaded() {
-    if (autoAdjustColumn_ > 0)
-        designWidth_ = ColWidth(autoAdjustColumn_ - 1);
-}
-
 void TClickableStringGrid::AdjustColumnWidth() {
     if (autoAdjustColumn_ <= 0 || autoAdjustColumn_ > ColCount())
         return;
     const int col = autoAdjustColumn_ - 1;
-    const auto sumOfWidths = [this] {
-        int sum = 0;
-        for (int c = 0; c < ColCount(); ++c)
-            sum += ColWidth(c);
-        return sum;
-    };
-    const int client = ClientWidth();
-    int sum = sumOfWidths();
-    if (sum < client)
-        SetColWidth(col, ColWidth(col) + client - sum - 5);
-    else if (sum > client)
-        SetColWidth(col, designWidth_);
-    sum = sumOfWidths();
-    if (sum < client)
-        SetColWidth(col, ColWidth(col) + client - sum - 5);
+    int others = 0;
+    for (int c = 0; c < ColCount(); ++c)
+        if (c != col)
+            others += ColWidth(c);
+    SetColWidth(col, std::max(ClientWidth() - others - 5, WidthNeeded(col, 0)));
 }
 
-TCellDrawing TClickableStringGrid::PlanCell(int col, int row, const QRect& cell,
-                                            TGridDrawState state) {
-    TCellDrawing drawing;
-    TFormatOptions& options = drawing.Options;
+int TClickableStringGrid::WidthNeeded(int col, int row) {
+    const QRect cell(0, 0, ColWidth(col), DefaultRowHeight);
+    return WidthFor(PlanCell(col, row, cell, {}), cell);
+}
+
+void TClickableStringGrid::NoteWidthNeeded(int col, int needed) {
+    if (col == autoAdjustColumn_ - 1 || col < 0 || col >= ColCount())
+        return;
+    int& widest = widestText_[static_cast<std::size_t>(col)];
+    if (needed <= widest)
+        return;
+    widest = needed;
+    if (needed <= ColWidth(col))
+        return;
+    if (columnsToFit_.empty())
+        QMetaObject::invokeMethod(this, &TClickableStringGrid::FitColumnsToTexts,
+                                  Qt::QueuedConnection);
+    columnsToFit_.push_back(col);
+}
+
+void TClickableStringGrid::FitColumnsToTexts() {
+    for (int col : std::exchange(columnsToFit_, {}))
+        if (col < ColCount())
+            SetColWidth(col, std::max(ColWidth(col), widestText_[static_cast<std::size_t>(col)]));
+    AdjustColumnWidth();
+}
+
+TFormatOptions TClickableStringGrid::CellFormat(int col, int row, TGridDrawState state) {
+    TFormatOptions options;
     const bool header = row == 0;
     const bool selected = !header && row == Row();
 
@@ -286,13 +320,22 @@ TCellDrawing TClickableStringGrid::PlanCell(int col, int row, const QRect& cell,
         OnGetHeaderCellFormat(*this, col, row, state, options);
     else if (!header && OnGetCellFormat)
         OnGetCellFormat(*this, col, row, state, options);
+    return options;
+}
+
+TCellDrawing TClickableStringGrid::PlanCell(int col, int row, const QRect& cell,
+                                            TGridDrawState state) {
+    TCellDrawing drawing;
+    drawing.Options = CellFormat(col, row, state);
+    const TFormatOptions& options = drawing.Options;
+    const bool header = row == 0;
+    const bool selected = !header && row == Row();
 
     drawing.BaseColor = header     ? options.BackColor
                         : selected ? palette().color(QPalette::Highlight)
                                    : palette().color(QPalette::Base);
     QRect textRect = cell.adjusted(2, 2, 0, 0);
-    const QColor white(Qt::white);
-    drawing.HasMark = options.MarkColor.rgb() != white.rgb();
+    drawing.HasMark = HasMark(options);
     if (drawing.HasMark) {
         drawing.MarkRect =
             QRect(cell.left() + MarkLeft, cell.top() + (cell.height() - 8) / 2, MarkSize, MarkSize);
@@ -322,7 +365,11 @@ void TClickableStringGrid::DrawCell(QPainter& painter, int col, int row, const Q
         painter.fillRect(textBounds, drawing.Options.BackColor);
     }
     painter.setPen(drawing.Options.Font.Color);
-    painter.drawText(drawing.TextRect, drawing.Flags, drawing.Text);
+    // Where the whole text would go, from the same layout that draws it.
+    QRect drawn;
+    painter.drawText(drawing.TextRect, drawing.Flags, drawing.Text, &drawn);
+    if (!drawing.Text.isEmpty())
+        NoteWidthNeeded(col, drawing.TextRect.left() - cell.left() + drawn.width() + TextRoom);
 }
 
 void TClickableStringGrid::HeaderMouseReleased(int col, Qt::MouseButton button,

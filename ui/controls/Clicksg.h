@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace nudgery {
 
@@ -32,6 +33,8 @@ struct TFormatOptions {
     QColor BackColor;
     QColor FontColor; // the font's colour on entry; changing it has no effect
     QColor MarkColor = Qt::white;
+    // The mark in words, for those who cannot see its colour (a screen reader says them).
+    QString MarkText;
 };
 
 struct TGridDrawState {
@@ -134,17 +137,17 @@ public:
     // Column that takes up spare width, counted from 1; 0 or less: none.
     int AutoAdjustColumn() const { return autoAdjustColumn_; }
     void SetAutoAdjustColumn(int column) { autoAdjustColumn_ = column; }
-    int DesignWidth() const { return designWidth_; }
-    // Ends the set-up of columns: the auto-adjust column's width becomes its design width.
-    void Loaded();
-    // Lets the auto-adjust column fill the client width, 5 pixels short of the edge, or
-    // returns it to its design width when the columns are wider than the client area.
+    // Lets the auto-adjust column fill the client width, 5 pixels short of the edge, so
+    // that the columns fit without a scroll bar; it gives up width down to what its header
+    // needs.
     void AdjustColumnWidth();
 
     TFormatDrawCellEvent OnGetCellFormat;
     TFormatDrawCellEvent OnGetHeaderCellFormat;
     TClickHeaderEvent OnClickHeader;
 
+    // The format of one cell as its owner gives it; row 0 is the header.
+    TFormatOptions CellFormat(int col, int row, TGridDrawState state);
     // The drawing of one cell, decided from the formats; row 0 is the header.
     TCellDrawing PlanCell(int col, int row, const QRect& cell, TGridDrawState state);
     void DrawCell(QPainter& painter, int col, int row, const QRect& cell, TGridDrawState state);
@@ -170,6 +173,12 @@ protected:
 private:
     void Repaint();
     void KeepFixedRowsBelowRowCount();
+    // The width a cell's text needs in its column: its indent, the text and a little room.
+    int WidthNeeded(int col, int row);
+    // Every column but the auto-adjust one grows to the widest text drawn in it so far, once
+    // such a text shows; narrowed by hand, it stays so until a still wider text comes.
+    void NoteWidthNeeded(int col, int needed);
+    void FitColumnsToTexts();
 
     TClickableGridModel* model_;   // owned by the grid as Qt parent
     TClickableGridHeader* header_; // owned by the grid as Qt parent
@@ -182,7 +191,10 @@ private:
     TVertAlignment alignmentVert_ = TVertAlignment::taTopJustify;
     int fixedRows_ = 0;
     int autoAdjustColumn_ = 0;
-    int designWidth_ = 0;
+    // By column, the width the widest text drawn there needs; the columns too narrow for
+    // theirs wait for the event loop, as widths must not change in the middle of painting.
+    std::vector<int> widestText_;
+    std::vector<int> columnsToFit_;
     int rowBeforeUpdate_ = 0;
 };
 

@@ -30,6 +30,15 @@ void AppendCell(std::string& cells, std::string_view text) {
     cells += text;
 }
 
+// What a screen reader asks of a cell: its text, or its description (the mark in words).
+bool IsSpokenRole(int role) {
+    return role == Qt::AccessibleTextRole || role == Qt::AccessibleDescriptionRole;
+}
+
+QVariant Spoken(const TSpokenCell& cell, int role) {
+    return role == Qt::AccessibleTextRole ? cell.Text : cell.Mark;
+}
+
 CompactText EncodeCells(std::vector<std::string> texts) {
     while (!texts.empty() && texts.back().empty())
         texts.pop_back();
@@ -218,9 +227,20 @@ int TClickableGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TClickableGridModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
+        return {};
+    if (IsSpokenRole(role) && spokenCells_)
+        return Spoken(spokenCells_(index.column(), index.row() + 1), role);
+    if (role != Qt::DisplayRole)
         return {};
     return Cell(index.column(), index.row() + 1);
+}
+
+QVariant TClickableGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && IsSpokenRole(role) && spokenCells_ && section >= 0 &&
+        section < cols_)
+        return Spoken(spokenCells_(section, 0), role);
+    return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 } // namespace nudgery

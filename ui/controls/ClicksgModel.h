@@ -9,11 +9,18 @@
 #include <QAbstractTableModel>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
 
 namespace nudgery {
+
+// What a screen reader is told of a cell: the text drawn in it and its mark in words.
+struct TSpokenCell {
+    QString Text;
+    QString Mark;
+};
 
 class TClickableGridModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -58,9 +65,17 @@ public:
     // the reminders holds while it stays the same.
     std::uint64_t Revision() const { return revision_; }
 
+    // Where the spoken texts of the cells come from (row 0: the header row). Qt's table for
+    // screen readers asks for them as the accessible text and description of each cell,
+    // since the stored texts need not be the ones drawn.
+    void SetSpokenCells(std::function<TSpokenCell(int col, int row)> source) {
+        spokenCells_ = std::move(source);
+    }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
     struct Row {
@@ -82,6 +97,7 @@ private:
     int updateDepth_ = 0;
     std::uint64_t revision_ = 0;
     CompactText lastFirstCell_;
+    std::function<TSpokenCell(int col, int row)> spokenCells_;
 };
 
 } // namespace nudgery

@@ -1,6 +1,10 @@
 #include "Graphp.h"
 
+#include "GraphpAccessible.h"
+
+#include <QAccessible>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -45,6 +49,7 @@ int FloorHalf(int value) {
 
 TGraphicPanel::TGraphicPanel(QWidget* parent)
     : QWidget(parent), color_(palette().color(QPalette::Button)), font_{font(), Qt::black} {
+    InstallGraphicPanelAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(185, 41);
 }
@@ -108,6 +113,27 @@ void TGraphicPanel::SetFont(const TControlFont& font) {
     update();
 }
 
+void TGraphicPanel::SetPickable(bool on) {
+    pickable_ = on;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void TGraphicPanel::SetPicked(bool on) {
+    if (on == picked_)
+        return;
+    picked_ = on;
+    if (pickable_ && QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void TGraphicPanel::Press() {
+    emit Click();
+}
+
 QRect TGraphicPanel::Frames(QPainter* painter) const {
     const QColor highlight = palette().color(QPalette::Light);
     const QColor shadow = palette().color(QPalette::Dark);
@@ -148,6 +174,12 @@ void TGraphicPanel::paintEvent(QPaintEvent*) {
                      Qt::TextSingleLine | Qt::TextExpandTabs | Qt::AlignTop |
                          HorizontalFlag(alignment_),
                      ShownCaption());
+    // The focus shows as a dotted line in the caption's colour, which stands out on any
+    // fill, a highlighted one too.
+    if (hasFocus()) {
+        painter.setPen(QPen(font_.Color, 1, Qt::DotLine));
+        painter.drawRect(content.adjusted(1, 1, -2, -2));
+    }
 }
 
 void TGraphicPanel::mousePressEvent(QMouseEvent* event) {
@@ -171,6 +203,24 @@ void TGraphicPanel::mouseReleaseEvent(QMouseEvent* event) {
 void TGraphicPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     emit DblClick();
     mousePressEvent(event);
+}
+
+void TGraphicPanel::keyPressEvent(QKeyEvent* event) {
+    if (pickable_ && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        Press();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TGraphicPanel::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TGraphicPanel::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 } // namespace nudgery

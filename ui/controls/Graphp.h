@@ -1,6 +1,7 @@
 #pragma once
 // TGraphicPanel: a bevelled rectangle with a one-line caption that reacts to clicks. Used
 // for the main window's clock and the hour and minute tiles of the quick time dialog.
+// Screen readers read it as a label, or as a choice when it is pickable.
 
 #include "ControlStyle.h"
 
@@ -46,6 +47,16 @@ public:
     QRect CaptionBand() const;
     QString ShownCaption() const { return caption_.left(MaxCaptionChars); }
 
+    // A panel that stands for one choice of a group, as a radio button does: it can take
+    // the focus, Space clicks it, and screen readers read it as a choice, checked while it
+    // is the picked one.
+    bool Pickable() const { return pickable_; }
+    void SetPickable(bool on);
+    bool Picked() const { return picked_; }
+    void SetPicked(bool on);
+    // A click without the mouse: the Space key, or a screen reader's press.
+    void Press();
+
 signals:
     void Click();
     void DblClick();
@@ -59,6 +70,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // Shrinks the rectangle by the frames of steps 1 to 4 of the painting; paints them
@@ -75,6 +89,8 @@ private:
     QColor color_;
     bool parentColor_ = false;
     TControlFont font_;
+    bool pickable_ = false;
+    bool picked_ = false;
 };
 
 } // namespace nudgery

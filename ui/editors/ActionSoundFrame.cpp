@@ -37,11 +37,13 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
     resize(shape.size);
     const int inner = shape.size.width() - 2 * Left;
 
-    AddLabel(*this, "EventTypeLabel",
-             "When this reminder is triggered:", QRect(Left, 4, inner, 16));
+    QLabel* eventTypeLabel = AddLabel(
+        *this, "EventTypeLabel", "When this reminder is triggered:", QRect(Left, 4, inner, 16));
     eventTypeCombo_ = DropDownList(*this, "EventTypeCombo", EventTypeItems(),
                                    "Select the action to take when a reminder\nis triggered",
                                    QRect(Left, 20, 230, 22));
+    // What names the list for a screen reader, which otherwise hears only its chosen item.
+    eventTypeLabel->setBuddy(eventTypeCombo_);
     connect(eventTypeCombo_, &QComboBox::currentIndexChanged, this,
             &TActionSoundFrame::EventTypeComboClick);
 
@@ -58,8 +60,7 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
                 [this] { soundFile_ = EditedPath().toLocal8Bit().toStdString(); });
 
     constexpr int buttonsTop = 90;
-    selectWavButton_ = AddButton(*this, "SelectWavButton", "&Choose",
-                                 "Select the sound file from a Windows\nFile Open dialog",
+    selectWavButton_ = AddButton(*this, "SelectWavButton", "&Choose", ChooseSoundTooltip,
                                  QPoint(Left, buttonsTop));
     connect(selectWavButton_, &QPushButton::clicked, this,
             &TActionSoundFrame::SelectWavButtonClick);

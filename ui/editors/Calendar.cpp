@@ -1,8 +1,10 @@
 #include "Calendar.h"
 
+#include "CalendarAccessible.h"
 #include "core/clock.h"
 #include "core/date_formats.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +15,7 @@ namespace nudgery {
 TCalendar::TCalendar(const Clock& clock, const DateFormats& formats, QWidget* parent)
     : QWidget(parent), clock_(clock), formats_(formats), date_(clock.Today()),
       layout_(date_, startOfWeek_) {
+    InstallCalendarAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     RebuildGrid();
@@ -106,6 +109,15 @@ void TCalendar::RebuildGrid() {
     layout_ = MonthLayout(date_, startOfWeek_);
     current_ = layout_.CellOf(DecodeDate(date_).day);
     update();
+    AnnounceCurrentCell();
+}
+
+void TCalendar::AnnounceCurrentCell() {
+    if (!QAccessible::isActive() || !hasFocus())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(AccessibleIndexOf(current_));
+    QAccessible::updateAccessibility(&event);
 }
 
 QString TCalendar::CellText(GridCell cell) const {
@@ -115,6 +127,19 @@ QString TCalendar::CellText(GridCell cell) const {
     }
     const int day = layout_.DayAt(cell);
     return day > 0 ? QString::number(day) : QString();
+}
+
+QString TCalendar::CellName(GridCell cell) const {
+    const RegionalSettings& user = formats_.User();
+    if (cell.row == 0)
+        return QString::fromLocal8Bit(
+            user.longDayNames[static_cast<std::size_t>(HeaderWeekday(cell.col, startOfWeek_))]);
+    const int day = layout_.DayAt(cell);
+    if (day == 0)
+        return {};
+    CalendarDate shown = DecodeDate(date_);
+    shown.day = day;
+    return QString::fromLocal8Bit(formats_.Format("dddddd", EncodeDate(shown)));
 }
 
 int TCalendar::ColWidth() const {
@@ -177,6 +202,12 @@ void TCalendar::mousePressEvent(QMouseEvent* event) {
     // A click on a grid line or past the last cell picks nothing.
     if (CellRect(cell).contains(p))
         SelectCell(cell);
+}
+
+void TCalendar::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // The focus is on the picked day, not on the calendar as a whole.
+    AnnounceCurrentCell();
 }
 
 void TCalendar::keyPressEvent(QKeyEvent* event) {

@@ -51,10 +51,16 @@ public:
 
     // What the grid shows: a weekday name in row 0, a day number or nothing below.
     QString CellText(GridCell cell) const;
+    // What a screen reader says of a cell: the weekday's full name in row 0, a day's full
+    // date (the user's long date format) below, nothing for a place outside the month.
+    QString CellName(GridCell cell) const;
     // The cell marked as the selected day.
     GridCell CurrentCell() const { return current_; }
     QRect CellRect(GridCell cell) const;
     int FirstDayOffset() const { return layout_.FirstDayOffset(); }
+    // A user's pick, by mouse, keyboard or a screen reader: only a day of the shown month,
+    // and only when not read-only.
+    void SelectCell(GridCell cell);
 
 signals:
     // After every change of the date made through the operations above or by the user.
@@ -64,15 +70,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void ChangeTo(TDateTime date);
     void ChangeToIf(const std::optional<TDateTime>& date);
     // A write of Year, Month or Day: the date is no longer today's by default.
     void ChangeByWrite(const std::optional<TDateTime>& date);
-    // A user's pick: only a day of the shown month, and only when not read-only.
-    void SelectCell(GridCell cell);
     void RebuildGrid();
+    // Tells a screen reader which day has the focus now.
+    void AnnounceCurrentCell();
     int ColWidth() const;
     int RowHeight() const;
 

@@ -45,9 +45,11 @@ constexpr int DayRowHeight = 15;
 constexpr int DayColumnWidth = 70;
 
 TSpinEdit* DaySpinner(QWidget& parent, const char* name, int maxValue, const char* tooltip,
-                      QRect geometry) {
+                      const char* spokenName, QRect geometry) {
     auto* spinner = Named(new TSpinEdit(1, maxValue, &parent), name, tooltip);
     spinner->setGeometry(geometry);
+    // No label stands beside it, so a screen reader is told what the number is.
+    spinner->setAccessibleName(QString::fromLatin1(spokenName));
     return spinner;
 }
 
@@ -133,7 +135,7 @@ void TDayRuleFrame::AddDayOfMonthBox(QRect geometry) {
         AddRuleBox(geometry, rbDayOfMonth_, "rbDayOfMonth", "Day of the Month",
                    "Check here to choose a 'Day of the Month' \nstyle Repeating Reminder");
     dayOfMonthDay_ = DaySpinner(*box, "DayOfMonthDay", 31, "Select the day of the month (1-31)",
-                                QRect(Indent, 19, 46, ListHeight));
+                                "Day of the month", QRect(Indent, 19, 46, ListHeight));
     dayOfMonthMonth_ = DropDownList(*box, "DayOfMonthMonth", MonthItems(), MonthTooltip,
                                     QRect(Indent + 50, 19, 120, ListHeight));
 }
@@ -142,7 +144,7 @@ void TDayRuleFrame::AddDayOfYearBox(QRect geometry) {
     QFrame* box = AddRuleBox(geometry, rbDayOfYear_, "rbDayOfYear", "Day of the Year",
                              "Check here to choose a 'Day of the Year' \nstyle Repeating Reminder");
     dayOfYearDay_ = DaySpinner(*box, "DayOfYearDay", 365, "Select the day of the year (1-365)",
-                               QRect(Indent, 19, 52, ListHeight));
+                               "Day of the year", QRect(Indent, 19, 52, ListHeight));
 }
 
 void TDayRuleFrame::Choose(QRadioButton* rule) {

@@ -53,6 +53,9 @@ void TEditAlarmExact::AddDateAndTimeFrame(QPoint at) {
     calendar_ = new TCalendar(Services().clock, Services().formats, frame);
     calendar_->setObjectName(QStringLiteral("Calendar"));
     calendar_->setToolTip(QStringLiteral("Click on the reminder date"));
+    calendar_->setAccessibleName(QStringLiteral("Reminder date"));
+    calendar_->setAccessibleDescription(
+        QStringLiteral("Click on the reminder date, or move to it with the arrow keys"));
     calendar_->SetStartOfWeek(0);
     QPalette white = calendar_->palette();
     white.setColor(QPalette::Base, Qt::white);
@@ -65,8 +68,10 @@ void TEditAlarmExact::AddDateAndTimeFrame(QPoint at) {
     timeLabel->setObjectName(QStringLiteral("TimeLabel"));
     timeLabel->setFont(BoldFont(timeLabel->font()));
     timeLabel->setGeometry(right, FrameBorder, TimePartWidth, 16);
-    timeEntry_ = new TTimeEntry(
-        Services(), {"TimeEdit", "ExplorerButton1", "Enter the reminder time here", 79, 10}, frame);
+    timeEntry_ = new TTimeEntry(Services(),
+                                {"TimeEdit", "ExplorerButton1", "Enter the reminder time here", 79,
+                                 10, "Time", "Quick Time Set"},
+                                frame);
     timeEntry_->move(right, FrameBorder + 18);
     timeLabel->setBuddy(timeEntry_->Edit());
 }
@@ -76,20 +81,23 @@ void TEditAlarmExact::AddCalendarButtons(QWidget& frame, QPoint at) {
         const char* name;
         const char* caption; // UTF-8
         const char* tooltip;
+        const char* spokenName; // for a screen reader, which cannot read the glyph
         int width;
         void (TCalendar::*step)();
     };
     static constexpr CalendarButton buttons[] = {
-        {"PrevYear", "\u00ab", "Show the previous year", 40, &TCalendar::PrevYear},
-        {"PrevMonth", "\u2039", "Show the previous month", 40, &TCalendar::PrevMonth},
-        {"CurrentDate", "Today", "Show today's date", 80, nullptr},
-        {"NextMonth", "\u203a", "Show the next month", 40, &TCalendar::NextMonth},
-        {"NextYear", "\u00bb", "Show the next year", 40, &TCalendar::NextYear},
+        {"PrevYear", "\u00ab", "Show the previous year", "Previous year", 40, &TCalendar::PrevYear},
+        {"PrevMonth", "\u2039", "Show the previous month", "Previous month", 40,
+         &TCalendar::PrevMonth},
+        {"CurrentDate", "Today", "Show today's date", "Today", 80, nullptr},
+        {"NextMonth", "\u203a", "Show the next month", "Next month", 40, &TCalendar::NextMonth},
+        {"NextYear", "\u00bb", "Show the next year", "Next year", 40, &TCalendar::NextYear},
     };
     int x = at.x();
     for (const CalendarButton& b : buttons) {
         QPushButton* button = AddButton(frame, b.name, QString::fromUtf8(b.caption), b.tooltip,
                                         QPoint(x, at.y()), QSize(b.width, 22));
+        button->setAccessibleName(QString::fromLatin1(b.spokenName));
         const auto step = b.step;
         connect(button, &QPushButton::clicked, this, [this, step] {
             // Through std::invoke: GCC 12's UBSan checks a "->*" call on a register that

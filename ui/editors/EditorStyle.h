@@ -17,6 +17,10 @@ namespace nudgery {
 
 inline constexpr QSize EditorButtonSize(75, 25);
 
+// Tooltips of the buttons that every dialog has alike.
+inline constexpr const char* HelpButtonTooltip = "Get help for Nudgery!";
+inline constexpr const char* ChooseSoundTooltip = "Select the sound file\nin a File Open dialog";
+
 // Every editor dialog writes in the desktop's font at 8 point.
 inline QFont DialogFont() {
     return DesktopFont(8);

@@ -58,8 +58,10 @@ void TEditAlarmRepeating::AddTimeFrame(QPoint at) {
 
     auto* label = Named(new QLabel(QStringLiteral("&Starting Time"), frame), "StartingTimeLabel");
     label->setGeometry(8, 14, 100, 16);
-    timeEntry_ = new TTimeEntry(
-        Services(), {"TimeEdit", "ExplorerButton1", "Enter the reminder time here", 68, 9}, frame);
+    timeEntry_ = new TTimeEntry(Services(),
+                                {"TimeEdit", "ExplorerButton1", "Enter the reminder time here", 68,
+                                 9, "Starting time", "Quick Time Set for the starting time"},
+                                frame);
     timeEntry_->move(8, 31);
     timeEntry_->SetText(QStringLiteral("12:59 PM"));
     label->setBuddy(timeEntry_->Edit());
@@ -79,6 +81,7 @@ void TEditAlarmRepeating::AddTimeFrame(QPoint at) {
     repeatEverySpinner_->SetStep(IntervalStep);
     repeatEverySpinner_->SetValue(IntervalDesignValue);
     repeatEverySpinner_->setGeometry(330, 5, 52, 20);
+    repeatEverySpinner_->setAccessibleName(QStringLiteral("Repeat interval in minutes"));
     Named(new QLabel(QStringLiteral("min"), frame), "MinutesLabel")
         ->setGeometry(386, 6, 30, ChoiceHeight);
 
@@ -101,9 +104,10 @@ void TEditAlarmRepeating::AddRepeatUntilPanel(QWidget& frame, QPoint at) {
                     "intervals until a \nspecified time",
                     QRect(120, 6, 52, ChoiceHeight));
     forRemainderOfDay_->setChecked(true);
-    untilEntry_ = new TTimeEntry(
-        Services(), {"UntilTimeEdit", "EndingtimeButton", "Enter the ending time here", 68, 9},
-        repeatUntilPanel_);
+    untilEntry_ = new TTimeEntry(Services(),
+                                 {"UntilTimeEdit", "EndingtimeButton", "Enter the ending time here",
+                                  68, 9, "Ending time", "Quick Time Set for the ending time"},
+                                 repeatUntilPanel_);
     untilEntry_->move(174, 4);
     untilEntry_->SetText(QStringLiteral("12:59 PM"));
     // The ending time is checked against the starting time, so that one must be right first.

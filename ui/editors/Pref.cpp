@@ -29,7 +29,11 @@ namespace nudgery {
 namespace {
 
 constexpr int ClientWidth = 512;
-constexpr int ClientHeight = 400;
+// The seven preferences of old take 352 pixels; the repeated sound has a band below them.
+constexpr int RepeatPanelTop = 352;
+constexpr int RepeatPanelHeight = 40;
+constexpr int ButtonBandTop = RepeatPanelTop + RepeatPanelHeight;
+constexpr int ClientHeight = ButtonBandTop + 48;
 constexpr int MinutesMin = 1;
 constexpr int MinutesMax = 60;
 constexpr int MinutesDesignValue = 10;
@@ -93,6 +97,7 @@ TPreferences::TPreferences(const PreferencesServices& services, QWidget* parent)
     CreateDefaultSoundPanel();
     CreateTimeoutPanel();
     CreateOptionsPanel();
+    CreateRepeatSoundPanel();
     CreateButtonBand();
     SetTabOrder();
     BindHelpKey(*this, services_.help, HelpTopic);
@@ -102,11 +107,13 @@ TPreferences::~TPreferences() = default;
 
 void TPreferences::CreateDefaultActionPanel() {
     QFrame* panel = Panel(this, "DefaultActionPanel", QRect(0, 0, ClientWidth, 56));
-    Label(panel, QStringLiteral("Default action when a reminder is triggered"),
-          QRect(16, 9, 480, 14));
+    QLabel* label = Label(panel, QStringLiteral("Default action when a reminder is triggered"),
+                          QRect(16, 9, 480, 14));
     EventTypeCombo = DropDownList(*panel, "EventTypeCombo", EventTypeItems(),
                                   "Select the default action to take when a reminder\nis triggered",
                                   QRect(16, 27, 260, 22));
+    // What names the list for a screen reader, which otherwise hears only its chosen item.
+    label->setBuddy(EventTypeCombo);
 }
 
 void TPreferences::CreateDefaultSoundPanel() {
@@ -117,9 +124,9 @@ void TPreferences::CreateDefaultSoundPanel() {
                          "Path and name of the sound file (*.wav or *.mid)");
     WaveFileEdit->setGeometry(16, 25, 480, 22);
     label->setBuddy(WaveFileEdit);
-    SelectWavButton = Button(*panel, "SelectWavButton", QStringLiteral("&Choose"),
-                             "Select the sound file from a Windows\nFile Open dialog",
-                             QStyle::SP_DialogOpenButton, QRect(16, 56, 96, 26));
+    SelectWavButton =
+        Button(*panel, "SelectWavButton", QStringLiteral("&Choose"), ChooseSoundTooltip,
+               QStyle::SP_DialogOpenButton, QRect(16, 56, 96, 26));
     PlayNowButton = Button(*panel, "PlayNowButton", QStringLiteral("Play &Now"),
                            "Play the sound file you have selected", QStyle::SP_MediaPlay,
                            QRect(120, 56, 96, 26));
@@ -168,6 +175,9 @@ void TPreferences::CreateTimeoutPanel() {
     Action->setGeometry(left, 50, std::min(Action->sizeHint().width(), ClientWidth - Margin - left),
                         RowHeight);
     Action->view()->setMinimumWidth(Action->sizeHint().width());
+    // For a screen reader, which hears the line part by part.
+    Minutes->setAccessibleName(QStringLiteral("Minutes to wait"));
+    minutesLabel->setBuddy(Action);
     connect(Continue, &QRadioButton::clicked, this, &TPreferences::ContinueClick);
     connect(WaitFor, &QRadioButton::clicked, this, &TPreferences::ContinueClick);
 }
@@ -196,33 +206,76 @@ void TPreferences::CreateOptionsPanel() {
         option("MiniMizeToTray", QStringLiteral("Minimize to System Tray"),
                "Nudgery will place its icon in the System \nTray when minimized",
                QStringLiteral("Nudgery will place its icon in the System Tray when minimized"));
-    AnimateIcon = option(
-        "AnimateIcon", QStringLiteral("Animate Tray Icon"),
-        "Check here if you want a ticking clock for\nNudgery!'s tray icon (Windows 95 only)", {});
+    AnimateIcon = option("AnimateIcon", QStringLiteral("Animate Tray Icon"),
+                         "Check here if you want a ticking clock for\nNudgery!'s tray icon", {});
+
+    // In the last row, where the panel has room, so that nothing else moves: beside the
+    // animation box, or in its place while it is not offered (SetAnimateIconOffered).
+    DesktopNotification =
+        Named(new QCheckBox(QStringLiteral("Also show a desktop notification"), panel),
+              "DesktopNotification",
+              "Also show each reminder in the desktop's notifications\nwhen it falls due");
+    DesktopNotification->setGeometry(AnimateIcon->geometry().translated(ClientWidth / 2, 0));
+}
+
+void TPreferences::CreateRepeatSoundPanel() {
+    QFrame* panel =
+        Panel(this, "RepeatSoundPanel", QRect(0, RepeatPanelTop, ClientWidth, RepeatPanelHeight));
+    // One sentence: "Repeat the sound until answered, every 30 seconds".
+    RepeatSound = Named(
+        new QCheckBox(QStringLiteral("&Repeat the sound until answered, every"), panel),
+        "RepeatSound",
+        "Play the reminder's sound again and again while its\nnotification waits for your answer");
+    RepeatSeconds = Named(
+        new TSpinEdit(Settings::RepeatSoundSecondsMin, Settings::RepeatSoundSecondsMax, panel),
+        "RepeatSeconds", "Seconds of quiet before the sound plays again");
+    RepeatSeconds->setAccessibleName(QStringLiteral("Seconds between repeats of the sound"));
+    RepeatSeconds->SetStep(5);
+    auto* secondsLabel = new QLabel(QStringLiteral("seconds"), panel);
+    const int top = (RepeatPanelHeight - RowHeight) / 2;
+    RepeatSound->setGeometry(Margin, top, RepeatSound->sizeHint().width(), RowHeight);
+    RepeatSeconds->setGeometry(RepeatSound->geometry().right() + 4, top, 56, RowHeight);
+    secondsLabel->setGeometry(RepeatSeconds->geometry().right() + 5, top,
+                              secondsLabel->sizeHint().width(), RowHeight);
+    connect(RepeatSound, &QCheckBox::toggled, RepeatSeconds, &QWidget::setEnabled);
 }
 
 void TPreferences::CreateButtonBand() {
-    QFrame* band = Panel(this, "ButtonBand", QRect(0, 352, ClientWidth, 48));
+    QFrame* band = Panel(this, "ButtonBand", QRect(0, ButtonBandTop, ClientWidth, 48));
     Okbutton = Button(*band, "Okbutton", QStringLiteral("Ok"), "Save this time",
                       QStyle::SP_DialogOkButton, QRect(16, 11, 88, 27));
     Okbutton->setDefault(true);
     CancelButton =
         Button(*band, "CancelButton", QStringLiteral("&Cancel"), "Cancel all changes made",
                QStyle::SP_DialogCancelButton, QRect(112, 11, 88, 27));
-    Helpbutton =
-        Button(*band, "Helpbutton", QStringLiteral("&Help"), "Get Windows help for Nudgery!",
-               QStyle::SP_DialogHelpButton, QRect(408, 11, 88, 27));
+    Helpbutton = Button(*band, "Helpbutton", QStringLiteral("&Help"), HelpButtonTooltip,
+                        QStyle::SP_DialogHelpButton, QRect(408, 11, 88, 27));
     connect(Okbutton, &QPushButton::clicked, this, &TPreferences::OkbuttonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TPreferences::CancelButtonClick);
     connect(Helpbutton, &QPushButton::clicked, this, &TPreferences::HelpbuttonClick);
 }
 
 void TPreferences::SetTabOrder() {
-    // By panel: the buttons, the time-out, the sound, the default action, the options.
-    QWidget* const order[] = {Okbutton,        CancelButton,   Helpbutton, Continue,
-                              WaitFor,         Minutes,        Action,     WaveFileEdit,
-                              SelectWavButton, PlayNowButton,  BitBtn1,    EventTypeCombo,
-                              ShowHints,       MiniMizeToTray, AnimateIcon};
+    // As the panels stand, top to bottom: the default action, the sound, the time-out, the
+    // options, the repeated sound, the buttons.
+    QWidget* const order[] = {EventTypeCombo,
+                              WaveFileEdit,
+                              SelectWavButton,
+                              PlayNowButton,
+                              BitBtn1,
+                              Continue,
+                              WaitFor,
+                              Minutes,
+                              Action,
+                              ShowHints,
+                              MiniMizeToTray,
+                              AnimateIcon,
+                              DesktopNotification,
+                              RepeatSound,
+                              RepeatSeconds,
+                              Okbutton,
+                              CancelButton,
+                              Helpbutton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -235,6 +288,10 @@ void TPreferences::FillFrom(const Settings& settings) {
     MiniMizeToTray->setChecked(settings.UseTray);
     ShowHints->setChecked(settings.ShowHintsOn);
     AnimateIcon->setChecked(settings.AnimateTrayIcon);
+    DesktopNotification->setChecked(settings.DesktopNotifications);
+    RepeatSound->setChecked(settings.RepeatSoundOn);
+    RepeatSeconds->SetValue(settings.RepeatSoundSeconds);
+    RepeatSeconds->setEnabled(settings.RepeatSoundOn);
 }
 
 void TPreferences::CopyTo(Settings& settings) const {
@@ -247,10 +304,16 @@ void TPreferences::CopyTo(Settings& settings) const {
     settings.UseTray = MiniMizeToTray->isChecked();
     settings.ShowHintsOn = ShowHints->isChecked();
     settings.AnimateTrayIcon = AnimateIcon->isChecked();
+    settings.DesktopNotifications = DesktopNotification->isChecked();
+    settings.RepeatSoundOn = RepeatSound->isChecked();
+    // A number typed out of range, the focus still in the box, is brought into it.
+    settings.RepeatSoundSeconds = std::clamp(
+        RepeatSeconds->Value(), Settings::RepeatSoundSecondsMin, Settings::RepeatSoundSecondsMax);
 }
 
 void TPreferences::SetAnimateIconOffered(bool offered) {
     AnimateIcon->setVisible(offered);
+    DesktopNotification->move(AnimateIcon->x() + (offered ? ClientWidth / 2 : 0), AnimateIcon->y());
 }
 
 void TPreferences::showEvent(QShowEvent* event) {
@@ -263,8 +326,10 @@ void TPreferences::showEvent(QShowEvent* event) {
 
 void TPreferences::FormActivate() {
     (TimeoutSeconds > 0 ? WaitFor : Continue)->setChecked(true);
-    // Brought into the box's range: 0 (no time-out) shows as 1, ready for "Wait for".
-    Minutes->SetValue(std::clamp(TimeoutSeconds / 60, MinutesMin, MinutesMax));
+    // 0 (no time-out) shows as 1, ready for "Wait for". A longer time-out than the box
+    // offers, written into the settings file by hand, shows as it is.
+    shownMinutes_ = std::max(TimeoutSeconds / 60, MinutesMin);
+    Minutes->SetValue(shownMinutes_);
     Action->setCurrentIndex(ActionIndexOf(TimeoutAction));
     ContinueClick();
     WaveFileEdit->setText(QFile::decodeName(DefaultSoundFile.c_str()));
@@ -284,12 +349,16 @@ void TPreferences::OkbuttonClick() {
         const int item = Action->currentIndex();
         if (item >= 0)
             TimeoutAction = TimeoutActions.at(static_cast<std::size_t>(item));
-        // The number typed is taken as it stands while the focus is still in the box, so
-        // it can be large; the seconds saturate rather than wrap.
-        const long long seconds = static_cast<long long>(Minutes->Value()) * 60;
-        TimeoutSeconds = static_cast<std::int32_t>(
-            std::clamp<long long>(seconds, std::numeric_limits<std::int32_t>::min(),
-                                  std::numeric_limits<std::int32_t>::max()));
+        // A time-out the box still shows as it was given stays, to the second; the box
+        // shows only whole minutes.
+        if (TimeoutSeconds <= 0 || Minutes->Value() != shownMinutes_) {
+            // The number typed is taken as it stands while the focus is still in the box,
+            // so it can be large; the seconds saturate rather than wrap.
+            const long long seconds = static_cast<long long>(Minutes->Value()) * 60;
+            TimeoutSeconds = static_cast<std::int32_t>(
+                std::clamp<long long>(seconds, std::numeric_limits<std::int32_t>::min(),
+                                      std::numeric_limits<std::int32_t>::max()));
+        }
     }
     done(ResultOk);
 }

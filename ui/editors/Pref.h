@@ -1,5 +1,5 @@
 #pragma once
-// TPreferences: the Preferences dialog. Shows the seven preferences for change; the caller
+// TPreferences: the Preferences dialog. Shows the preferences for change; the caller
 // fills it from the settings, shows it modally and, on OK, copies its values back:
 //
 //     TPreferences dialog(services, this);
@@ -68,6 +68,7 @@ private:
     void CreateDefaultSoundPanel();
     void CreateTimeoutPanel();
     void CreateOptionsPanel();
+    void CreateRepeatSoundPanel();
     void CreateButtonBand();
     void SetTabOrder();
 
@@ -84,6 +85,8 @@ private:
     PreferencesServices services_;
     std::int32_t TimeoutSeconds = 0;
     std::int32_t TimeoutAction = 0;
+    // The minutes the box showed when the dialog opened.
+    int shownMinutes_ = 0;
     // Bytes as the file system takes them, like the setting.
     std::string DefaultSoundFile;
 
@@ -99,6 +102,9 @@ private:
     QCheckBox* ShowHints;
     QCheckBox* MiniMizeToTray;
     QCheckBox* AnimateIcon;
+    QCheckBox* DesktopNotification;
+    QCheckBox* RepeatSound;
+    TSpinEdit* RepeatSeconds;
     QPushButton* Okbutton;
     QPushButton* CancelButton;
     QPushButton* Helpbutton;

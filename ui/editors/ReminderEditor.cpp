@@ -62,7 +62,7 @@ void TReminderEditor::AddButtonBand() {
     QPushButton* cancel = AddButton(*this, "CancelButton", "&Cancel", "Cancel all changes made",
                                     QPoint(ButtonMargin + EditorButtonSize.width() + 6, top));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    QPushButton* help = AddButton(*this, "Helpbutton", "&Help", "Get Windows help for Nudgery!",
+    QPushButton* help = AddButton(*this, "Helpbutton", "&Help", HelpButtonTooltip,
                                   QPoint(width() - ButtonMargin - EditorButtonSize.width(), top));
     connect(help, &QPushButton::clicked, this,
             [this] { services_.help.ShowTopic(helpTopic_, this); });

@@ -6,8 +6,10 @@
 #include "ui/controls/Graphp.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace nudgery {
 
@@ -25,7 +27,38 @@ constexpr int MinutesPerRow = 10;
 constexpr char HourTooltip[] = "Click to set the hours portion of the time";
 constexpr char MinuteTooltip[] = "Click to set the minutes portion of the time";
 
+// What a screen reader calls the tiles: the hour with its half of the day, the minute as
+// minutes.
+QString HourName(const QString& caption, bool afternoon) {
+    return afternoon ? QStringLiteral("%1 PM").arg(caption) : QStringLiteral("%1 AM").arg(caption);
+}
+
+QString MinuteName(int minute) {
+    return minute == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(minute);
+}
+
 } // namespace
+
+int TileNeighbour(int tag, int count, int perRow, int key) {
+    int next = tag;
+    switch (key) {
+    case Qt::Key_Left:
+        next = tag % perRow > 0 ? tag - 1 : tag;
+        break;
+    case Qt::Key_Right:
+        next = tag % perRow < perRow - 1 ? tag + 1 : tag;
+        break;
+    case Qt::Key_Up:
+        next = tag - perRow;
+        break;
+    case Qt::Key_Down:
+        next = tag + perRow;
+        break;
+    default:
+        break;
+    }
+    return next >= 0 && next < count ? next : tag;
+}
 
 TSetTimeDialog::TSetTimeDialog(const DateFormats& formats, HelpViewer& help, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -45,6 +78,8 @@ QFrame* TSetTimeDialog::AddPanel(const char* name, const char* header, QRect geo
     panel->setObjectName(QString::fromLatin1(name));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(geometry);
+    // A screen reader names the tiles' group as its strip does.
+    panel->setAccessibleName(QString::fromLatin1(header).trimmed());
     // The strip wears the colours of an active title bar.
     auto* strip = new QLabel(QString::fromLatin1(header), panel);
     strip->setObjectName(QString::fromLatin1(name) + QStringLiteral("Header"));
@@ -68,9 +103,9 @@ void TSetTimeDialog::AddHourTiles(QFrame& panel) {
         const QPoint at(left + hour % HoursPerRow * TileSize.width(),
                         TilesTop + block * blockHeight + row * TileSize.height());
         // Both blocks read 12, 1 .. 11 on the clock face.
-        const int shown = hour % 12 == 0 ? 12 : hour % 12;
-        TGraphicPanel* tile = AddTile(panel, QStringLiteral("Hour%1").arg(hour),
-                                      QString::number(shown), at, HourTooltip);
+        const QString shown = QString::number(hour % 12 == 0 ? 12 : hour % 12);
+        TGraphicPanel* tile = AddTile(panel, QStringLiteral("Hour%1").arg(hour), shown,
+                                      HourName(shown, block == 1), at, HourTooltip);
         connect(tile, &TGraphicPanel::Click, this, [this, hour] { HourClick(hour); });
         hourTiles_.push_back(tile);
     }
@@ -88,23 +123,48 @@ void TSetTimeDialog::AddMinuteTiles(QFrame& panel) {
     for (int minute = 0; minute < 60; ++minute) {
         const QPoint at(left + minute % MinutesPerRow * TileSize.width(),
                         TilesTop + minute / MinutesPerRow * TileSize.height());
-        TGraphicPanel* tile =
-            AddTile(panel, QStringLiteral("Minute%1").arg(minute),
-                    QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0')), at, MinuteTooltip);
+        TGraphicPanel* tile = AddTile(panel, QStringLiteral("Minute%1").arg(minute),
+                                      QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0')),
+                                      MinuteName(minute), at, MinuteTooltip);
         connect(tile, &TGraphicPanel::Click, this, [this, minute] { MinuteClick(minute); });
         minuteTiles_.push_back(tile);
     }
 }
 
 TGraphicPanel* TSetTimeDialog::AddTile(QFrame& panel, const QString& name, const QString& caption,
-                                       QPoint at, const char* tooltip) {
+                                       const QString& spokenName, QPoint at, const char* tooltip) {
     auto* tile = new TGraphicPanel(&panel);
     tile->setObjectName(name);
     tile->setGeometry(QRect(at, TileSize));
     tile->SetCaption(caption);
     tile->SetParentColor(true);
     tile->setToolTip(QString::fromLatin1(tooltip));
+    tile->setAccessibleName(spokenName);
+    tile->SetPickable(true);
+    tile->installEventFilter(this);
     return tile;
+}
+
+bool TSetTimeDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
+        return QDialog::eventFilter(watched, event);
+    // As in a group of radio buttons, the arrow keys pick the neighbour and go there.
+    const auto step = [&](const std::vector<TGraphicPanel*>& tiles, int perRow, auto pick) {
+        const auto found = std::find(tiles.begin(), tiles.end(), watched);
+        if (found == tiles.end())
+            return false;
+        const int count = static_cast<int>(tiles.size());
+        const int next = TileNeighbour(static_cast<int>(found - tiles.begin()), count, perRow, key);
+        pick(next);
+        tiles[static_cast<std::size_t>(next)]->setFocus(Qt::TabFocusReason);
+        return true;
+    };
+    return step(hourTiles_, HoursPerRow, [this](int tag) { HourClick(tag); }) ||
+           step(minuteTiles_, MinutesPerRow, [this](int tag) { MinuteClick(tag); }) ||
+           QDialog::eventFilter(watched, event);
 }
 
 void TSetTimeDialog::AddButtons() {
@@ -116,7 +176,7 @@ void TSetTimeDialog::AddButtons() {
         AddButton(*this, "CancelButton", "&Cancel", "Cancel all changes made", QPoint(100, top));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     QPushButton* help =
-        AddButton(*this, "Helpbutton", "&Help", "Get Windows help for Nudgery!", QPoint(214, top));
+        AddButton(*this, "Helpbutton", "&Help", HelpButtonTooltip, QPoint(214, top));
     connect(help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpTopic, this); });
 }
 
@@ -153,6 +213,9 @@ void TSetTimeDialog::Highlight(const std::vector<TGraphicPanel*>& tiles, int pic
         tile.SetColor(colours.color(on ? QPalette::Highlight : QPalette::Button));
         tile.SetFont({tile.Font().Face,
                       colours.color(on ? QPalette::HighlightedText : QPalette::ButtonText)});
+        tile.SetPicked(on);
+        // Tab enters the tiles at the picked one; the arrow keys move from there.
+        tile.setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 

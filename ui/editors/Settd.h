@@ -1,7 +1,8 @@
 #pragma once
 // TSetTimeDialog: picks a time of day with two clicks, one on an hour tile and one on a
 // minute tile. It takes one time (PickedTime) and, on Ok, gives one back; seconds are
-// dropped.
+// dropped. Without a mouse, Tab goes to the picked hour and the picked minute, and the
+// arrow keys pick the tile beside it; screen readers read the tiles as choices.
 
 #include "core/datetime.h"
 
@@ -16,6 +17,11 @@ namespace nudgery {
 class DateFormats;
 class HelpViewer;
 class TGraphicPanel;
+
+// The tile that an arrow key moves to from tile `tag` among `count` tiles laid out in rows
+// of `perRow`: the neighbour in that direction, or `tag` itself at an edge and for any
+// other key.
+int TileNeighbour(int tag, int count, int perRow, int key);
 
 class TSetTimeDialog : public QDialog {
     Q_OBJECT
@@ -34,12 +40,16 @@ public:
     void HourClick(int tag);
     void MinuteClick(int tag);
 
+protected:
+    // The arrow keys on a tile.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QFrame* AddPanel(const char* name, const char* header, QRect geometry);
     void AddHourTiles(QFrame& panel);
     void AddMinuteTiles(QFrame& panel);
-    TGraphicPanel* AddTile(QFrame& panel, const QString& name, const QString& caption, QPoint at,
-                           const char* tooltip);
+    TGraphicPanel* AddTile(QFrame& panel, const QString& name, const QString& caption,
+                           const QString& spokenName, QPoint at, const char* tooltip);
     void AddButtons();
     // The picked time rebuilt from hour and minute, shown in the caption and the tiles.
     void ShowDateTime();

@@ -25,6 +25,9 @@ public:
         const char* editTooltip;
         int editWidth;
         int pointSize;
+        // What a screen reader calls the edit and the button, whose label stands apart.
+        const char* spokenEditName;
+        const char* spokenButtonName;
     };
 
     TTimeEntry(const EditorServices& services, const Shape& shape, QWidget* parent);

@@ -56,6 +56,8 @@ THistoryWindow::THistoryWindow(HistoryJournal& journal, const DateFormats& forma
     DayEdit->setObjectName(QStringLiteral("DayEdit"));
     DayEdit->setCalendarPopup(true);
     DayEdit->setEnabled(false);
+    // The box before it reads "On day:", but a screen reader needs the name on the date.
+    DayEdit->setAccessibleName(QStringLiteral("Day"));
 
     ReminderLabel = new QLabel(this);
     ReminderLabel->setObjectName(QStringLiteral("ReminderLabel"));
@@ -70,6 +72,7 @@ THistoryWindow::THistoryWindow(HistoryJournal& journal, const DateFormats& forma
     EntryList->setSelectionMode(QAbstractItemView::SingleSelection);
     EntryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     EntryList->setAlternatingRowColors(true);
+    EntryList->setAccessibleName(QStringLiteral("Reminders shown and answered"));
     EntryList->setWordWrap(false);
     EntryList->verticalHeader()->hide();
     // Rows of one fixed height, so that a long history is not measured row by row.

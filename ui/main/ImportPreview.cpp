@@ -52,6 +52,7 @@ TImportPreview::TImportPreview(const ImportPlan& plan, const QString& fileName,
     AddLabel = Label(this, "AddLabel", QStringLiteral("Will be added:"));
     AddList = List(this, "AddList", {QStringLiteral("Reminder"), QStringLiteral("When")});
     AddList->header()->resizeSection(0, 280);
+    AddList->setAccessibleName(QStringLiteral("Reminders that will be added"));
     for (const PlannedReminder& planned : plan.reminders)
         AddList->addTopLevelItem(new QTreeWidgetItem(
             {Shown(planned.reminder.Description), Shown(PlannedWhenText(planned, formats))}));
@@ -62,6 +63,7 @@ TImportPreview::TImportPreview(const ImportPlan& plan, const QString& fileName,
     RefusedLabel = Label(this, "RefusedLabel", QStringLiteral("Cannot be taken:"));
     RefusedList = List(this, "RefusedList", {QStringLiteral("Entry"), QStringLiteral("Why")});
     RefusedList->header()->resizeSection(0, 280);
+    RefusedList->setAccessibleName(QStringLiteral("Entries that cannot be taken"));
     for (const RefusedItem& refused : plan.refused)
         RefusedList->addTopLevelItem(
             new QTreeWidgetItem({Shown(refused.what), Shown(refused.reason)}));

@@ -1,5 +1,7 @@
 #include "Justone.h"
 
+#include "platform/window_activation.h"
+
 #include <QWidget>
 
 namespace nudgery {
@@ -17,11 +19,12 @@ QString TPreviousInstance::ClaimName(const QString& programPath) {
 
 int TPreviousInstance::RunSecondCopyStep() {
     // A first copy that cannot be reached is left alone; this copy ends all the same.
-    claim_.AskHolderToComeForward();
+    claim_.AskHolderToComeForward(StartupActivationToken());
     return 0;
 }
 
-void BringWindowForward(QWidget& window) {
+void BringWindowForward(QWidget& window, const QString& activationToken) {
+    UseActivationToken(activationToken);
     if (window.isMinimized())
         window.showNormal();
     else

@@ -28,8 +28,9 @@ public:
 
     // True when another running copy holds the claim: this copy must end.
     bool Exists() const { return claim_.HeldElsewhere(); }
-    // The second copy's step: asks the first copy to come forward and returns the exit
-    // code this copy ends with.
+    // The second copy's step: asks the first copy to come forward, handing on the activation
+    // token the desktop started this copy with, and returns the exit code this copy ends
+    // with.
     int RunSecondCopyStep();
     // In the first copy: what carries out the commands that come over the claim's channel.
     void SetRequestHandler(InstanceClaim::RequestHandler handler) {
@@ -37,14 +38,16 @@ public:
     }
 
 signals:
-    // In the first copy: a later copy asked for the main window to come forward.
-    void BringForwardRequested();
+    // In the first copy: a later copy asked for the main window to come forward, with the
+    // activation token the desktop started it with (empty when none).
+    void BringForwardRequested(const QString& activationToken);
 
 private:
     InstanceClaim claim_;
 };
 
-// Restores `window` if it is minimised, raises it and gives it the focus.
-void BringWindowForward(QWidget& window);
+// Restores `window` if it is minimised, raises it and gives it the focus, presenting
+// `activationToken` where the desktop asks for one.
+void BringWindowForward(QWidget& window, const QString& activationToken = {});
 
 } // namespace nudgery

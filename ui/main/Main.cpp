@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "FirstExposure.h"
 #include "MainAbout.h"
 #include "MainPrivate.h"
 #include "MainTabSet.h"
@@ -7,6 +8,7 @@
 #include "PopupHints.h"
 #include "TimerPause.h"
 #include "Trayicon.h"
+#include "alerts/DesktopNoticeObserver.h"
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
 #include "art/ProgramArt.h"
@@ -18,6 +20,7 @@
 #include "platform/shell.h"
 #include "platform/startup_info.h"
 #include "ui/controls/Graphp.h"
+#include "ui/history/HistoryWindow.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -25,6 +28,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
 #include <utility>
 
 namespace nudgery {
@@ -56,7 +60,8 @@ void TMainForm::FormActivate() {
 }
 
 bool TMainForm::StartsInTray() const {
-    return d_->services.startup.HasNotificationArea() && d_->services.settings.UseTray;
+    // The notification area is looked for only when the tray is in use.
+    return d_->services.settings.UseTray && d_->services.startup.HasNotificationArea();
 }
 
 void TMainForm::AddCycleObserver(CycleObserver& observer) {
@@ -97,7 +102,18 @@ MainPrivate::MainPrivate(TMainForm& window, const MainFormServices& s)
       listsFile_(s.programFolder + QStringLiteral("Nudgery.dat"), oneTime_, repeating_, s.clock,
                  missed_, [this](const std::exception& error) { ReportError(error); }),
       notifier_(s.clock, s.help, s.sound),
-      cycle_(oneTime_, repeating_, s.clock, s.settings, notifier_, listsFile_) {
+      cycle_(oneTime_, repeating_, s.clock, s.settings, notifier_, listsFile_),
+      journal_(HistoryJournal::BesideDataFile(listsFile_.Path()), s.clock.Now(),
+               [this](const QString& text) { ReportHistoryProblem(text); }),
+      recorder_(journal_, s.clock, [this] { HistoryRecorded(); }),
+      lastRunning_(LastRunningFile(LastRunningFile::BesideDataFile(listsFile_.Path())), s.clock) {
+    cycle_.AddObserver(recorder_);
+    cycle_.SetLastFellDue(std::bind_front(&HistoryRecorder::LastFellDue, &recorder_));
+    if (s.desktopNotices) {
+        desktopNotice_ = std::make_unique<DesktopNoticeObserver>(*s.desktopNotices, notifier_,
+                                                                 s.settings, s.formats);
+        cycle_.AddObserver(*desktopNotice_);
+    }
     q.setObjectName(QStringLiteral("MainForm"));
     q.setWindowTitle(QStringLiteral("Nudgery!"));
     q.setWindowIcon(ProgramIcon());
@@ -113,6 +129,7 @@ MainPrivate::MainPrivate(TMainForm& window, const MainFormServices& s)
     CreateBottomBar();
     CreateMenus();
     CreatePopupMenus();
+    CreateHistoryCommands();
     CreateTrayIcon();
     hints_ = std::make_unique<PopupHints>();
     q.resize(ClientWidth, ClientHeight + q.menuBar()->sizeHint().height());
@@ -134,6 +151,8 @@ void MainPrivate::FormCreate() {
     ShowTime(services.clock.Now());
     services.settings = ReadSettings(ProfileFile(SettingsFileName(services.programFolder)));
     ApplySettings();
+    // Read before anything replaces it: the repeating reminders due since then were missed.
+    missedSince_ = LastRunningFile(LastRunningFile::BesideDataFile(listsFile_.Path())).Read();
     cycle_.Load();
     TabSet->setCurrentIndex(0);
     TabSetClick();
@@ -154,18 +173,39 @@ void MainPrivate::FormActivate() {
             q.show();
         q.raise();
         q.activateWindow();
-    } else if (q.StartsInTray()) {
-        // Only the tray icon: the window is not shown at all until it is brought back.
-        TrayIcon->AddIcon();
-        TrayIcon->MinimizeApplication();
+        new FirstExposure(*q.windowHandle(), [this] { FirstShown(); });
     } else {
-        q.showMinimized();
+        if (q.StartsInTray()) {
+            // Only the tray icon: the window is not shown at all until it is brought back.
+            TrayIcon->AddIcon();
+            TrayIcon->MinimizeApplication();
+        } else {
+            q.showMinimized();
+        }
+        QTimer::singleShot(0, this, &MainPrivate::FirstShown);
     }
     SetButtons();
     Timer1->start();
+    lastRunning_.Start();
     FirstActivation = false;
     // Once the window is on the screen, or in the tray, as the steps above leave it.
     QTimer::singleShot(0, this, &MainPrivate::ShowLoadReports);
+}
+
+void MainPrivate::FirstShown() {
+    firstShownTick_ = services.clock.TickCount();
+    JudgeLayout();
+    if (services.desktopNotices)
+        services.desktopNotices->Prepare();
+}
+
+void MainPrivate::JudgeLayout() {
+    // A tiling desktop lays the window out at a size of its own choosing as it maps it, a
+    // moment after its first picture; no user resizes a window that fast.
+    constexpr std::uint32_t kLayoutSettleMs = 2000;
+    if (firstShownTick_ && services.clock.TickCount() - *firstShownTick_ < kLayoutSettleMs &&
+        !q.isMaximized() && !q.isMinimized() && q.size() != askedSize_)
+        sizeImposed_ = true;
 }
 
 void MainPrivate::ShowLoadReports() {
@@ -173,12 +213,7 @@ void MainPrivate::ShowLoadReports() {
     // user chooses before those are shown.
     if (listsFile_.DamagedReportAsksToRestore())
         ShowDamagedFileReport();
-    if (!missed_.empty()) {
-        // Made with the first batch: most starts have nothing to report.
-        if (!missedWindow_)
-            missedWindow_ = std::make_unique<TMissedReminders>(services.formats, services.clock);
-        missedWindow_->AddBatch(std::exchange(missed_, {}));
-    }
+    ShowMissed();
     ShowDamagedFileReport();
 }
 
@@ -211,9 +246,15 @@ void MainPrivate::Timer1Timer() {
     const TDateTime now = services.clock.Now();
     ShowTime(now);
     CheckCycle::TickResult tick = cycle_.Tick(now);
-    if (tick.newDay) {
+    // Awake again: a crash from here on must not count the sleep as missed once more.
+    if (tick.asleepSince)
+        lastRunning_.Start();
+    if (tick.newDay || !tick.missedRepeating.empty()) {
         missed_.insert(missed_.end(), std::make_move_iterator(tick.missed.begin()),
                        std::make_move_iterator(tick.missed.end()));
+        missedRepeating_.insert(missedRepeating_.end(),
+                                std::make_move_iterator(tick.missedRepeating.begin()),
+                                std::make_move_iterator(tick.missedRepeating.end()));
         ShowLoadReports();
     } else if (tick.end && q.close()) {
         return;
@@ -241,6 +282,8 @@ bool MainPrivate::FormCloseQuery() {
 }
 
 void MainPrivate::FormClose() {
+    recorder_.Close();
+    lastRunning_.Stop();
     q.hide();
     emit q.Closed();
 }
@@ -257,6 +300,7 @@ void MainPrivate::ReportError(const std::exception& error) {
 void MainPrivate::FormResize() {
     if (Closing)
         return;
+    JudgeLayout();
     for (TClickableStringGrid* grid : q.findChildren<TClickableStringGrid*>())
         grid->AdjustColumnWidth();
 }

@@ -10,17 +10,28 @@ namespace nudgery {
 
 namespace {
 
-const QColor NoMark(255, 255, 255);
-const QColor Red(255, 0, 0);
-const QColor Yellow(255, 255, 0);
-const QColor Blue(0, 0, 255);
-const QColor Grey(128, 128, 128);
+// A status mark: its colour, and the colour in words for those who cannot see it.
+struct Mark {
+    QColor color;
+    const char* words;
+};
+
+const Mark NoMark{QColor(255, 255, 255), ""};
+const Mark Red{QColor(255, 0, 0), "Red mark"};
+const Mark Yellow{QColor(255, 255, 0), "Yellow mark"};
+const Mark Blue{QColor(0, 0, 255), "Blue mark"};
+const Mark Grey{QColor(128, 128, 128), "Grey mark"};
+
+void SetMark(TFormatOptions& options, const Mark& mark) {
+    options.MarkColor = mark.color;
+    options.MarkText = QString::fromLatin1(mark.words);
+}
 
 QString Shown(const std::string& bytes) {
     return QString::fromLocal8Bit(bytes);
 }
 
-QColor StatusMark(std::uint8_t status) {
+const Mark& StatusMark(std::uint8_t status) {
     switch (status) {
     case StatusPending:
         return Red;
@@ -46,7 +57,7 @@ void OneTimeCell(const TReminder& reminder, int col, const DateFormats& formats,
         std::string status;
         reminder.StatusText(status);
         options.Text = Shown(status);
-        options.MarkColor = StatusMark(reminder.Status);
+        SetMark(options, StatusMark(reminder.Status));
         break;
     }
     default:
@@ -74,7 +85,7 @@ void RepeatingCell(const TReminder& reminder, int col, const DateFormats& format
         // Red for an occurrence still due today, as in the one-time list; grey otherwise.
         const bool dueToday =
             reminder.Status == StatusPending && reminder.DatePart() == clock.Today();
-        options.MarkColor = dueToday ? Red : Grey;
+        SetMark(options, dueToday ? Red : Grey);
         break;
     }
     default:

@@ -10,6 +10,7 @@
 namespace nudgery {
 
 class Clock;
+class DesktopNotifications;
 class FileChooser;
 class HelpViewer;
 class MessageBoxes;
@@ -41,6 +42,9 @@ struct MainFormServices {
     const StartupInfo& startup;
     // The reminder editors ask for sound files through it.
     FileChooser& files;
+    // The desktop's notification service, beside the program's own notification window;
+    // none: the window alone.
+    DesktopNotifications* desktopNotices = nullptr;
 };
 
 } // namespace nudgery

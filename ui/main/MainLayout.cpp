@@ -8,6 +8,7 @@
 #include "ui/controls/PaintedGlyph.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -29,6 +30,26 @@ QWidget* Bar(QWidget* parent, const char* name, int height) {
     return bar;
 }
 
+// Lays a bar out as the window's width changes: the `left` controls in turn from its left
+// edge, `spacing` apart, and the `right` ones against its right edge. Each control keeps the
+// size it has; `margins` keep them off the bar's edges, and `vertical` places them in the
+// row.
+void LayOutBar(QWidget* bar, QMargins margins, int spacing, std::initializer_list<QWidget*> left,
+               std::initializer_list<QWidget*> right, Qt::Alignment vertical) {
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(margins);
+    layout->setSpacing(spacing);
+    const auto add = [&](QWidget* control) {
+        control->setFixedSize(control->size());
+        layout->addWidget(control, 0, vertical);
+    };
+    for (QWidget* control : left)
+        add(control);
+    layout->addStretch(1);
+    for (QWidget* control : right)
+        add(control);
+}
+
 QAction* Item(QMenu* menu, const char* name, const QString& caption, const QString& hint = {}) {
     QAction* action = Named(menu->addAction(caption), name);
     action->setStatusTip(hint);
@@ -41,25 +62,25 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption, const QStri
 void MainPrivate::CreateButtonBar() {
     Panel1 = Bar(q.centralWidget(), "Panel1", 41);
     const auto button = [this](const char* name, const QString& caption, const QString& hint,
-                               const QIcon& glyph, QRect geometry) {
+                               const QIcon& glyph, QSize size) {
         auto* b = Named(new QPushButton(glyph, caption, Panel1), name);
         b->setToolTip(hint);
-        b->setGeometry(geometry);
+        b->resize(size);
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
-    AddAlarmButton = button("AddAlarmButton", "&New", "Add a new reminder",
-                            NewPageGlyph(q.palette()), {8, 4, 74, 30});
+    AddAlarmButton =
+        button("AddAlarmButton", "&New", "Add a new reminder", NewPageGlyph(q.palette()), {74, 30});
     EditAlarmButton = button("EditAlarmButton", "&Edit", "Edit current reminder",
-                             PencilGlyph(q.palette()), {93, 4, 74, 30});
+                             PencilGlyph(q.palette()), {74, 30});
     DeleteAlarmButton = button("DeleteAlarmButton", "&Delete", "Delete current reminder",
-                               BinGlyph(q.palette()), {178, 4, 74, 30});
+                               BinGlyph(q.palette()), {74, 30});
     CloneButton = button("CloneButton", "&Clone", "Make a copy of \ncurrent reminder",
-                         CopyGlyph(q.palette()), {263, 4, 74, 30});
+                         CopyGlyph(q.palette()), {74, 30});
     // Wider than the design's 96, so that the caption fits in a wider desktop font too.
     AdjustTimeButton = button("AdjustTimeButton", "Adjust Time +-",
                               "Adjust the current reminder time \nplus or minus ",
-                              TurnGlyph(q.palette()), {348, 4, 110, 30});
+                              TurnGlyph(q.palette()), {110, 30});
     AdjustTimeButton->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(AddAlarmButton, &QPushButton::clicked, this, &MainPrivate::AddAlarmButtonClick);
     connect(EditAlarmButton, &QPushButton::clicked, this, &MainPrivate::EditAlarmButtonClick);
@@ -70,10 +91,16 @@ void MainPrivate::CreateButtonBar() {
             [this](QPoint at) { AdjustItemTimeMenu->popup(AdjustTimeButton->mapToGlobal(at)); });
 
     TimePanel = Named(new TGraphicPanel(Panel1), "TimePanel");
-    TimePanel->setGeometry(519, 5, 72, 25);
+    TimePanel->resize(72, 25);
     TimePanel->SetBevelOuter(TPanelBevel::bvNone);
     TimePanel->SetParentColor(true);
     TimePanel->SetFont({q.font(), Qt::black});
+    TimePanel->setAccessibleDescription(QStringLiteral("The time of day"));
+    // The buttons 11 pixels apart from the left, the clock at the right edge, centred on
+    // the buttons' height.
+    LayOutBar(Panel1, {8, 4, 8, 7}, 11,
+              {AddAlarmButton, EditAlarmButton, DeleteAlarmButton, CloneButton, AdjustTimeButton},
+              {TimePanel}, Qt::AlignVCenter);
 }
 
 TClickableStringGrid* MainPrivate::CreateGrid(const char* name, const QStringList& headers,
@@ -92,7 +119,6 @@ TClickableStringGrid* MainPrivate::CreateGrid(const char* name, const QStringLis
     grid->SetHeaderFont({font, Qt::black});
     grid->SetSelectedFont({font, Qt::white});
     grid->SetSelectedColor(q.palette().color(QPalette::Highlight));
-    grid->Loaded();
     grid->OnGetCellFormat = [this](TClickableStringGrid& sender, int col, int row, TGridDrawState,
                                    TFormatOptions& options) {
         GridGetCellFormat(sender, col, row, options);
@@ -142,6 +168,10 @@ void MainPrivate::CreateLists() {
         fill->setContentsMargins(0, 0, 0, 0);
         fill->addWidget(grid);
         Notebook->addWidget(widget);
+        // A screen reader names the list as its tab does, and says what its keys do.
+        grid->setAccessibleName(QString::fromLatin1(name));
+        grid->setAccessibleDescription(
+            QStringLiteral("Enter edits the selected reminder, Delete deletes it"));
     };
     page("Reminders", AlarmGrid);
     page("Repeat Reminders", RepeatingAlarmGrid);
@@ -156,16 +186,17 @@ void MainPrivate::CreateBottomBar() {
     Minimizebutton =
         Named(new QPushButton(MinimizeGlyph(q.palette()), QStringLiteral("Minimize"), Panel4),
               "Minimizebutton");
-    Minimizebutton->setGeometry(8, 2, 111, 29);
+    Minimizebutton->resize(111, 29);
     Minimizebutton->setToolTip(QStringLiteral("Minimize Nudgery!"));
     Exitbutton = Named(new QPushButton(CrossGlyph(q.palette()), QStringLiteral("E&xit"), Panel4),
                        "Exitbutton");
-    Exitbutton->setGeometry(511, 2, 68, 29);
+    Exitbutton->resize(68, 29);
     Exitbutton->setToolTip(QStringLiteral("Exit Nudgery!"));
     // The glyph stands right of the caption.
     Exitbutton->setLayoutDirection(Qt::RightToLeft);
     for (QPushButton* b : {Minimizebutton, Exitbutton})
         b->setFocusPolicy(Qt::TabFocus);
+    LayOutBar(Panel4, {8, 2, 20, 9}, 0, {Minimizebutton}, {Exitbutton}, Qt::AlignTop);
     connect(Minimizebutton, &QPushButton::clicked, this, &MainPrivate::MinimizebuttonClick);
     connect(Exitbutton, &QPushButton::clicked, this, &MainPrivate::mnuExitClick);
 
@@ -192,7 +223,7 @@ void MainPrivate::CreateMenus() {
     Exit2 = Item(File1, "Exit2", "E&xit");
 
     mnuHelp = Named(q.menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    mnuContents = Item(mnuHelp, "mnuContents", "&Contents", "Show Windows Help for Nudgery!");
+    mnuContents = Item(mnuHelp, "mnuContents", "&Contents", "Show the help for Nudgery!");
     Named(mnuHelp->addSeparator(), "MenuItem1");
     mnuAbout = Item(mnuHelp, "mnuAbout", "&About", "About Nudgery!");
 

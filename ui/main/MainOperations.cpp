@@ -1,5 +1,6 @@
 // The list operations of the main window: adding, editing, cloning, deleting and shifting
 // reminders. Every change reaches the data file at once.
+#include "DeleteQuestion.h"
 #include "Main.h"
 #include "MainPrivate.h"
 #include "TimerPause.h"
@@ -47,6 +48,12 @@ std::unique_ptr<TReminder> RepeatingFrom(const TEditAlarmRepeating& editor) {
                                       editor.EditorUntilTime(), editor.EditorDaySpec(),
                                       editor.RepeatMinutes(), editor.Description(),
                                       editor.EditorSoundFile(), editor.EditorEventType());
+}
+
+// The message of a row's reminder, as the list shows it.
+QString MessageOf(const TClickableStringGrid& grid, int row) {
+    const TReminder* reminder = grid.Object(row);
+    return reminder ? QString::fromLocal8Bit(reminder->Description) : QString();
 }
 
 } // namespace
@@ -169,8 +176,9 @@ void MainPrivate::DeleteAlarmButtonClick() {
     const TimerPause pause(*Timer1);
     GridReminderList& list = Notebook->currentIndex() == 0 ? oneTime_ : repeating_;
     TClickableStringGrid& grid = list.Grid();
-    const TReminder* asked = grid.Row() >= 1 ? grid.Object(grid.Row()) : nullptr;
-    if (asked && services.messages.AskConfirm(&q, QStringLiteral("Delete this reminder?"))) {
+    const int row = grid.Row();
+    const TReminder* asked = row >= 1 ? grid.Object(row) : nullptr;
+    if (asked && services.messages.AskConfirm(&q, DeleteQuestion(MessageOf(grid, row)))) {
         // The one asked about, wherever reminders added meanwhile from outside moved it.
         grid.DeleteRow(list.IndexOf(asked) + 1);
         listsFile_.Save();

@@ -1,6 +1,7 @@
 // Where the main window, its dialogs and its popup menus go on the screen.
 #include "Main.h"
 #include "MainPrivate.h"
+#include "UnplacedWindow.h"
 #include "alerts/Settings.h"
 #include "platform/profile_file.h"
 #include "platform/screen.h"
@@ -41,11 +42,26 @@ QString MainPrivate::PlacementSection() const {
         PlacementSectionName(TMainForm::PlacementClassName, services.screen.PixelsPerInch()));
 }
 
+std::optional<QRect> MainPrivate::StoredPlacement(const ProfileFile& file) const {
+    const std::string section = PlacementSection().toStdString();
+    const int left = file.ReadInteger(section, LeftKey, 0);
+    const int top = file.ReadInteger(section, TopKey, 0);
+    const int bottom = file.ReadInteger(section, BottomKey, 0);
+    // A bottom of 0 stands for nothing stored.
+    if (bottom == 0)
+        return std::nullopt;
+    return QRect(QPoint(left, top),
+                 QPoint(file.ReadInteger(section, RightKey, 0), bottom) - QPoint(1, 1));
+}
+
 void MainPrivate::SavePlacement() {
     // The normal rectangle, also while maximised or minimised; right and bottom are the
     // edges one past the last pixel.
-    const QRect normal = q.isMaximized() || q.isMinimized() ? q.normalGeometry() : q.geometry();
+    QRect normal = q.isMaximized() || q.isMinimized() ? q.normalGeometry() : q.geometry();
     ProfileFile file(SettingsFileName(services.programFolder));
+    if (!services.screen.ProgramsPlaceWindows())
+        normal = PlacementToKeep({StoredPlacement(file), askedSize_, sizeImposed_}, normal.size(),
+                                 services.screen.Geometry());
     const std::string section = PlacementSection().toStdString();
     file.WriteStrings(section, {ProfileEntry::Integer(LeftKey, normal.left()),
                                 ProfileEntry::Integer(TopKey, normal.top()),
@@ -56,27 +72,25 @@ void MainPrivate::SavePlacement() {
 
 void MainPrivate::RestorePlacement() {
     const ProfileFile file(SettingsFileName(services.programFolder));
-    const std::string section = PlacementSection().toStdString();
-    int left = file.ReadInteger(section, LeftKey, 0);
-    int top = file.ReadInteger(section, TopKey, 0);
-    int right = file.ReadInteger(section, RightKey, 0);
-    int bottom = file.ReadInteger(section, BottomKey, 0);
-    const bool maximized = file.ReadBool(section, MaximizedKey, q.isMaximized());
-    if (bottom != 0) {
-        const int screenWidth = services.screen.Width();
-        const int screenHeight = services.screen.Height();
-        if (screenWidth < right) {
-            left -= right - screenWidth;
-            right = screenWidth;
-        }
-        if (screenHeight < bottom) {
-            top -= bottom - screenHeight;
-            bottom = screenHeight;
-        }
-        q.setGeometry(left, top, right - left, bottom - top);
+    const bool maximized =
+        file.ReadBool(PlacementSection().toStdString(), MaximizedKey, q.isMaximized());
+    if (std::optional<QRect> stored = StoredPlacement(file)) {
+        // Moved, not shrunk, into the screen at the right and at the bottom; the left and
+        // the top edges are taken as they are.
+        const QRect screen = services.screen.Geometry();
+        if (stored->right() > screen.width() - 1)
+            stored->moveRight(screen.width() - 1);
+        if (stored->bottom() > screen.height() - 1)
+            stored->moveBottom(screen.height() - 1);
+        // Where the desktop places the windows, only the size is the program's to give.
+        if (services.screen.ProgramsPlaceWindows())
+            q.setGeometry(*stored);
+        else
+            q.resize(stored->size());
     } else {
         q.CenterForm(q);
     }
+    askedSize_ = q.size();
     if (maximized)
         q.setWindowState(q.windowState() | Qt::WindowMaximized);
     SavePlacement();

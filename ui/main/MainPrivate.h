@@ -7,26 +7,35 @@
 #include "ListsFile.h"
 #include "MainFormServices.h"
 #include "alerts/CheckCycle.h"
+#include "alerts/HistoryRecorder.h"
 #include "alerts/WindowNotifier.h"
+#include "platform/history_journal.h"
+#include "platform/last_running.h"
 #include "ui/controls/Clicksg.h"
 
 #include <QObject>
+#include <QSize>
 #include <QStringList>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
 class QFrame;
+class QRect;
 class QPushButton;
 class QStackedWidget;
 class QTimer;
 
 namespace nudgery {
 
+class DesktopNoticeObserver;
 class PopupHints;
+class ProfileFile;
 class TMainForm;
 class TGraphicPanel;
+class THistoryWindow;
 class TMissedReminders;
 class TTabSet;
 class TTrayIcon95;
@@ -45,9 +54,14 @@ struct MainPrivate : QObject {
     bool FormCloseQuery();
     void FormClose();
     void FormDestroy();
+    // The window's first picture is on the screen, or, started minimised, the program is up:
+    // what the first window did not need gets ready now.
+    void FirstShown();
+    // Whether the desktop has given the window a size of its layout's as it showed it.
+    void JudgeLayout();
     // What the last loads have to tell, shown once the window has been shown: run after the
-    // first activation and after each change of date. The missed reminders go to their
-    // window, which does not stop the check cycle; a damaged file to a message box, which
+    // first activation, after each change of date and after a sleep. The missed reminders go to
+    // their window, which does not stop the check cycle; a damaged file to a message box, which
     // offers the backup when restoring it loses nothing.
     void ShowLoadReports();
     // Tells of the damaged file, and restores the backup when the user asks for it.
@@ -118,6 +132,22 @@ struct MainPrivate : QObject {
     // icon, and its animation.
     void ApplySettings();
 
+    // The history of reminders and what was missed: File > History, the lists' right-button
+    // menu and its key for one reminder's history, the reminders missed while the program
+    // could not show them listed and recorded.
+    void CreateHistoryCommands();
+    THistoryWindow& HistoryWindow();
+    void mnuHistoryClick();
+    // The history of the reminder selected in the list shown; all of it when none is.
+    void ReminderHistoryClick();
+    // An entry was written: the History window, when open, shows it.
+    void HistoryRecorded();
+    // The journal's troubles, told once each without holding up the check cycle.
+    void ReportHistoryProblem(const QString& text);
+    // Lists and records what the last loads and ticks found missed, and at the start the
+    // repeating reminders missed since the program last ran.
+    void ShowMissed();
+
     // The tray icon: made with the window, its clicks and menu bring the window back.
     void CreateTrayIcon();
     void LoadAndAnimateIcons();
@@ -128,6 +158,8 @@ struct MainPrivate : QObject {
     void SavePlacement();
     void RestorePlacement();
     QString PlacementSection() const;
+    // The normal rectangle stored in `file`; none when no placement is stored.
+    std::optional<QRect> StoredPlacement(const ProfileFile& file) const;
 
     // Building the window, by area.
     void CreateButtonBar();
@@ -169,6 +201,9 @@ struct MainPrivate : QObject {
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* VisitOurInternetWebsite1 = nullptr;
+    QAction* mnuHistory = nullptr;
+    QMenu* ListMenu = nullptr;
+    QAction* mnuReminderHistory = nullptr;
     QMenu* TrayMenu = nullptr;
     QAction* mnuShowNudgery = nullptr;
     QAction* Exit1 = nullptr;
@@ -189,6 +224,12 @@ struct MainPrivate : QObject {
     // The user is asked whether to restore the backup of a damaged data file: commands from
     // outside change nothing until the answer is in.
     bool askingToRestore_ = false;
+    // The size the window asked for as it was first shown, and whether the desktop gave it
+    // another (a tiling layout's): kept where the desktop places the windows itself.
+    QSize askedSize_;
+    bool sizeImposed_ = false;
+    // The tick count when the window's first picture was on the screen.
+    std::optional<std::uint32_t> firstShownTick_;
     // The one-time reminders that the loads and the new days have found expired unseen,
     // waiting to be shown.
     std::vector<TReminder> missed_;
@@ -198,10 +239,23 @@ struct MainPrivate : QObject {
     ListsFile listsFile_;
     WindowNotifier notifier_;
     CheckCycle cycle_;
+    // Sends each notification to the desktop too, where the program is given its service.
+    std::unique_ptr<DesktopNoticeObserver> desktopNotice_;
+    // Beside the data file: the history of every reminder that fell due, and the moment the
+    // program was last seen running.
+    HistoryJournal journal_;
+    HistoryRecorder recorder_;
+    LastRunningKeeper lastRunning_;
+    // The moment the program was last running, until the start's report has told what was
+    // missed since; the repeating reminders that the ticks found missed, waiting to be shown.
+    std::optional<TDateTime> missedSince_;
+    std::vector<MissedLine> missedRepeating_;
     // Popup hints of the whole program, on or off as the settings say.
     std::unique_ptr<PopupHints> hints_;
     // Lists the missed reminders for the user; a window of its own, owned by this one.
     std::unique_ptr<TMissedReminders> missedWindow_;
+    // The history of reminders; a window of its own, made when first shown.
+    std::unique_ptr<THistoryWindow> historyWindow_;
 };
 
 } // namespace nudgery

@@ -2,6 +2,7 @@
 
 #include "art/ProgramArt.h"
 #include "core/date_formats.h"
+#include "core/reminder.h"
 #include "platform/desktop_font.h"
 
 #include <QCloseEvent>
@@ -26,9 +27,8 @@ TMissedReminders::TMissedReminders(const DateFormats& formats, const Clock& cloc
     setAttribute(Qt::WA_ShowWithoutActivating);
     resize(440, 220);
 
-    Prompt = new QLabel(QStringLiteral("These reminders fell due while Nudgery! could not show "
-                                       "them, and have expired:"),
-                        this);
+    Prompt = new QLabel(
+        QStringLiteral("These reminders fell due while Nudgery! could not show them:"), this);
     Prompt->setObjectName(QStringLiteral("Prompt"));
     Prompt->setWordWrap(true);
 
@@ -37,7 +37,7 @@ TMissedReminders::TMissedReminders(const DateFormats& formats, const Clock& cloc
     MissedList->setHeaderLabels({QStringLiteral("Reminder"), QStringLiteral("When")});
     MissedList->setRootIsDecorated(false);
     MissedList->setSelectionMode(QAbstractItemView::NoSelection);
-    MissedList->setFocusPolicy(Qt::NoFocus);
+    MissedList->setAccessibleName(QStringLiteral("Missed reminders"));
     MissedList->header()->setStretchLastSection(false);
     MissedList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     MissedList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -45,6 +45,8 @@ TMissedReminders::TMissedReminders(const DateFormats& formats, const Clock& cloc
     OkButton = new QPushButton(QStringLiteral("Ok"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setDefault(true);
+    // The window opens on Ok; Tab goes to the list, where the arrow keys read it row by row.
+    OkButton->setFocus();
     connect(OkButton, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
@@ -56,12 +58,12 @@ TMissedReminders::TMissedReminders(const DateFormats& formats, const Clock& cloc
     layout->addLayout(buttons);
 }
 
-void TMissedReminders::AddBatch(const std::vector<TReminder>& batch) {
+void TMissedReminders::AddBatch(const std::vector<MissedLine>& batch) {
     if (batch.empty())
         return;
     missed_.insert(missed_.end(), batch.begin(), batch.end());
     std::stable_sort(missed_.begin(), missed_.end(),
-                     [](const TReminder& a, const TReminder& b) { return a.When > b.When; });
+                     [](const MissedLine& a, const MissedLine& b) { return a.first > b.first; });
     Refill();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
@@ -71,10 +73,13 @@ void TMissedReminders::AddBatch(const std::vector<TReminder>& batch) {
 void TMissedReminders::Refill() {
     MissedList->clear();
     // The texts are made anew each time: what was "Today at" yesterday has its date now.
-    for (const TReminder& reminder : missed_)
-        MissedList->addTopLevelItem(
-            new QTreeWidgetItem({QString::fromLocal8Bit(reminder.Description),
-                                 QString::fromLocal8Bit(reminder.WhenText(formats_, clock_))}));
+    for (const MissedLine& line : missed_) {
+        std::string when = DueTimeText(line.first, formats_, clock_);
+        if (const std::string more = MoreText(line, formats_); !more.empty())
+            when += " " + more;
+        MissedList->addTopLevelItem(new QTreeWidgetItem(
+            {QString::fromLocal8Bit(line.description), QString::fromLocal8Bit(when)}));
+    }
 }
 
 void TMissedReminders::closeEvent(QCloseEvent* event) {

@@ -133,6 +133,7 @@ void TTrayIcon95::SetPopupMenu(QMenu* menu) {
     // The second press of a right double click on the icon comes to the open menu.
     if (popupMenu_)
         popupMenu_->installEventFilter(this);
+    area_->SetMenu(menu);
 }
 
 void TTrayIcon95::SetHint(const QString& hint) {
@@ -304,9 +305,11 @@ void TTrayIcon95::RestoreApplication() {
 }
 
 bool TTrayIcon95::eventFilter(QObject* watched, QEvent* event) {
-    // Qt may already count the press as the second of a double click.
-    if (watched == popupMenu_ && (event->type() == QEvent::MouseButtonPress ||
-                                  event->type() == QEvent::MouseButtonDblClick)) {
+    // Qt may already count the press as the second of a double click. The event's type is
+    // asked first: a menu being destroyed is no longer a QMenu to compare with.
+    if ((event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonDblClick) &&
+        watched == popupMenu_) {
         const auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() == Qt::RightButton &&
             msgWindow_.MenuRightPressed(press->globalPosition().toPoint()))

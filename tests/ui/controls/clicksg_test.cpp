@@ -4,10 +4,13 @@
 #include "support/qt_printers.h"
 #include "ui/controls/Clicksg.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -190,24 +193,69 @@ TEST_F(GridTest, TextIsOneLineOfAtMost255Characters) {
     EXPECT_TRUE(d.Flags & Qt::TextSingleLine);
 }
 
-TEST_F(GridTest, AdjustColumnWidthGrowsAndShrinks) {
+TEST_F(GridTest, AdjustColumnWidthLetsTheColumnsFitTheClientWidth) {
     grid.SetAutoAdjustColumn(1);
-    grid.Loaded();
-    ASSERT_EQ(grid.DesignWidth(), 100);
     grid.show();
-    grid.resize(300 + 100 + grid.width() - grid.ClientWidth(), 200);
+    const int frame = grid.width() - grid.ClientWidth();
+    const auto scrolls = [this] {
+        QApplication::processEvents();
+        return grid.horizontalScrollBar()->isVisible();
+    };
+    grid.resize(300 + 100 + frame, 200);
     grid.AdjustColumnWidth();
     // Columns end 5 pixels short of the client edge.
     EXPECT_EQ(grid.ColWidth(0) + 200, grid.ClientWidth() - 5);
     EXPECT_EQ(grid.ColWidth(0), 195);
-    // Narrower than the columns: the first column goes back to its design width.
-    grid.resize(250 + grid.width() - grid.ClientWidth(), 200);
+    // Narrower than the columns: the first column gives up room, and nothing scrolls.
+    grid.resize(250 + frame, 200);
     grid.AdjustColumnWidth();
-    EXPECT_EQ(grid.ColWidth(0), 100);
-    // Room again after the return: it grows into it.
-    grid.resize(320 + grid.width() - grid.ClientWidth(), 200);
+    EXPECT_EQ(grid.ColWidth(0), 45);
+    EXPECT_FALSE(scrolls());
+    // Room again: it grows into it.
+    grid.resize(320 + frame, 200);
     grid.AdjustColumnWidth();
     EXPECT_EQ(grid.ColWidth(0), 115);
+    // Too narrow for its header: it keeps the header whole, and the list scrolls.
+    grid.resize(205 + frame, 200);
+    grid.AdjustColumnWidth();
+    const int header = QFontMetrics(grid.HeaderFont().Face).horizontalAdvance("One");
+    EXPECT_GT(grid.ColWidth(0), header + 2);
+    EXPECT_LT(grid.ColWidth(0), 45);
+    EXPECT_TRUE(scrolls());
+}
+
+// A text wider than its column, once drawn, widens the column; the first column gives up the
+// room. A column narrowed by hand stays so until a still wider text is drawn in it.
+TEST_F(GridTest, AColumnWidensToTheWidestTextDrawnInIt) {
+    grid.SetAutoAdjustColumn(1);
+    Fill({"a", "b"});
+    QString text = "Every 45 minutes until 5:00pm";
+    grid.OnGetCellFormat = [&](TClickableStringGrid&, int col, int row, TGridDrawState,
+                               TFormatOptions& options) {
+        if (col == 2 && row == 2) {
+            options.Text = text;
+            options.MarkColor = Qt::red;
+        }
+    };
+    grid.resize(500, 200);
+    grid.show();
+    grid.AdjustColumnWidth();
+    // Wide enough for the text after the mark, which starts it 14 pixels in.
+    const auto fits = [&] {
+        grid.grab();
+        return grid.ColWidth(2) > 14 + QFontMetrics(grid.font()).horizontalAdvance(text);
+    };
+    ASSERT_FALSE(fits());
+    ASSERT_TRUE(QTest::qWaitFor(fits, 5000));
+    EXPECT_EQ(grid.ColWidth(1), 100) << "a column whose texts fit keeps its width";
+    EXPECT_EQ(grid.ColWidth(0) + grid.ColWidth(1) + grid.ColWidth(2), grid.ClientWidth() - 5);
+
+    grid.SetColWidth(2, 60);
+    grid.grab();
+    QApplication::processEvents();
+    EXPECT_EQ(grid.ColWidth(2), 60);
+    text += " and on";
+    ASSERT_TRUE(QTest::qWaitFor(fits, 5000));
 }
 
 TEST_F(GridTest, AdjustColumnWidthOffWhenNoAdjustColumn) {

@@ -37,6 +37,7 @@ public:
     void ShowError(QWidget*, const QString& text) override { errors << text; }
     void ShowInfo(QWidget*, const QString& text) override { infos << text; }
     bool AskConfirm(QWidget*, const QString&) override { return false; }
+    void ShowNotice(QWidget*, const QString& text) override { infos << text; }
     QStringList infos, errors;
 };
 

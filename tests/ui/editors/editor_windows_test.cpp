@@ -4,6 +4,7 @@
 #include "editor_fixture.h"
 #include "support/captions_fit.h"
 #include "support/desktop_face.h"
+#include "support/other_system_texts.h"
 #include "support/window_kind.h"
 #include "ui/editors/Editex.h"
 #include "ui/editors/Editrep.h"
@@ -46,6 +47,18 @@ TEST_F(EditorWindows, EveryCaptionIsWholeInItsControl) {
     for (const QDialog* window :
          std::initializer_list<const QDialog*>{&oneTime, &repeating, &quickSet})
         EXPECT_EQ(testing::CaptionsThatDoNotFit(*window), QStringList())
+            << window->objectName().toStdString();
+}
+
+// The program runs on this desktop: no text or tooltip sends the user to the help or the
+// dialogs of another system.
+TEST_F(EditorWindows, NoTextNamesAnotherSystem) {
+    TEditAlarmExact oneTime(Services());
+    TEditAlarmRepeating repeating(Services());
+    TSetTimeDialog quickSet(formats, help);
+    for (const QDialog* window :
+         std::initializer_list<const QDialog*>{&oneTime, &repeating, &quickSet})
+        EXPECT_EQ(testing::TextsNamingAnotherSystem(*window), QStringList())
             << window->objectName().toStdString();
 }
 

@@ -122,7 +122,7 @@ struct ControlText {
 
 const ControlText kControls[] = {
     {"WaveFileEdit", "", "Path and name of the sound file (*.wav or *.mid)"},
-    {"SelectWavButton", "&Choose", "Select the sound file from a Windows\nFile Open dialog"},
+    {"SelectWavButton", "&Choose", "Select the sound file\nin a File Open dialog"},
     {"PlayNowButton", "Play &Now", "Play the sound file you have selected"},
     {"BitBtn1", "Shhhh", "Stop a sound file from playing"},
     {"Continue", "Continue waiting ",
@@ -135,10 +135,13 @@ const ControlText kControls[] = {
     {"MiniMizeToTray", "Minimize to System Tray",
      "Nudgery will place its icon in the System \nTray when minimized"},
     {"AnimateIcon", "Animate Tray Icon",
-     "Check here if you want a ticking clock for\nNudgery!'s tray icon (Windows 95 only)"},
+     "Check here if you want a ticking clock for\nNudgery!'s tray icon"},
     {"Okbutton", "Ok", "Save this time"},
+    {"RepeatSound", "&Repeat the sound until answered, every",
+     "Play the reminder's sound again and again while its\nnotification waits for your answer"},
+    {"RepeatSeconds", "30", "Seconds of quiet before the sound plays again"},
     {"CancelButton", "&Cancel", "Cancel all changes made"},
-    {"Helpbutton", "&Help", "Get Windows help for Nudgery!"},
+    {"Helpbutton", "&Help", "Get help for Nudgery!"},
 };
 
 QString TextOf(QWidget* widget) {
@@ -153,7 +156,7 @@ QString TextOf(QWidget* widget) {
 
 TEST_F(PreferencesTest, ControlsTextsAndTooltips) {
     EXPECT_EQ(dialog_.windowTitle(), "Preferences");
-    EXPECT_EQ(dialog_.size(), QSize(512, 400));
+    EXPECT_EQ(dialog_.size(), QSize(512, 440));
     EXPECT_EQ(dialog_.minimumSize(), dialog_.maximumSize());
     EXPECT_FALSE(dialog_.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint |
                                           Qt::WindowSystemMenuHint));
@@ -194,12 +197,26 @@ TEST_F(PreferencesTest, ControlsTextsAndTooltips) {
     EXPECT_TRUE(labelled);
 }
 
-TEST_F(PreferencesTest, TabOrderGoesByPanelFromTheButtonsToTheOptions) {
-    const char* order[] = {"Okbutton",        "CancelButton",   "Helpbutton", "Continue",
-                           "WaitFor",         "Minutes",        "Action",     "WaveFileEdit",
-                           "SelectWavButton", "PlayNowButton",  "BitBtn1",    "EventTypeCombo",
-                           "ShowHints",       "MiniMizeToTray", "AnimateIcon"};
-    // The named controls in the order the focus chain meets them, from the Ok button once
+TEST_F(PreferencesTest, TabOrderGoesByPanelFromTopToBottomAsThePanelsStand) {
+    const char* order[] = {"EventTypeCombo",
+                           "WaveFileEdit",
+                           "SelectWavButton",
+                           "PlayNowButton",
+                           "BitBtn1",
+                           "Continue",
+                           "WaitFor",
+                           "Minutes",
+                           "Action",
+                           "ShowHints",
+                           "MiniMizeToTray",
+                           "AnimateIcon",
+                           "DesktopNotification",
+                           "RepeatSound",
+                           "RepeatSeconds",
+                           "Okbutton",
+                           "CancelButton",
+                           "Helpbutton"};
+    // The named controls in the order the focus chain meets them, from the first list once
     // round; inner parts of the boxes and the labels are passed over.
     QStringList met;
     QWidget* start = Find<QWidget>(order[0]);
@@ -296,10 +313,49 @@ TEST_F(PreferencesTest, HandEditedValuesOpenAsCloseAsTheyCan) {
                   Button("Okbutton")->click();
               }),
               TPreferences::ResultOk);
-    // Without a choice in the lists the stored answers stay; the minutes box says 1.
+    // Without a choice in the lists the stored answers stay; so do the seconds, which the
+    // minutes box shows as 1.
     EXPECT_EQ(settings_.TimeoutAction, -15);
     EXPECT_EQ(settings_.DefaultEventType, 7);
-    EXPECT_EQ(settings_.TimeoutSeconds, 60);
+    EXPECT_EQ(settings_.TimeoutSeconds, 90);
+}
+
+// A time-out given to the dialog stays as it is until the user changes the minutes: also
+// one longer than the box's 60 minutes or not of whole minutes, as a hand-edited settings
+// file may hold. Changed, the box's minutes count.
+struct GivenTimeout {
+    std::int32_t seconds;
+    const char* shown;
+};
+
+const GivenTimeout kGivenTimeouts[] = {
+    {59, "1"}, {90, "1"}, {600, "10"}, {3600, "60"}, {3660, "61"}, {7200, "120"}, {86400, "1440"},
+};
+
+TEST_F(PreferencesTest, ATimeOutGivenIsKeptUntilTheMinutesAreChanged) {
+    for (const GivenTimeout& given : kGivenTimeouts) {
+        SCOPED_TRACE(given.seconds);
+        settings_.TimeoutSeconds = given.seconds;
+        dialog_.FillFrom(settings_);
+        ASSERT_EQ(Edit([&] {
+                      EXPECT_TRUE(Radio("WaitFor")->isChecked());
+                      EXPECT_EQ(MinutesBox()->text(), given.shown);
+                      // In and out of the box without a change.
+                      MinutesBox()->setFocus();
+                      QTest::keyClick(MinutesBox(), Qt::Key_Tab);
+                      Button("Okbutton")->click();
+                  }),
+                  TPreferences::ResultOk);
+        EXPECT_EQ(settings_.TimeoutSeconds, given.seconds);
+
+        dialog_.FillFrom(settings_);
+        ASSERT_EQ(Edit([&] {
+                      TypeMinutes("5");
+                      Button("Okbutton")->click();
+                  }),
+                  TPreferences::ResultOk);
+        EXPECT_EQ(settings_.TimeoutSeconds, 300);
+    }
 }
 
 TEST_F(PreferencesTest, CancelEscapeAndCloseChangeNothing) {
@@ -358,6 +414,7 @@ TEST_F(PreferencesTest, TheOtherOptionsAreStoredAsTicked) {
                   Check("ShowHints")->click();
                   Check("MiniMizeToTray")->click();
                   Check("AnimateIcon")->click();
+                  Check("DesktopNotification")->click();
                   Button("Okbutton")->click();
               }),
               TPreferences::ResultOk);
@@ -365,6 +422,93 @@ TEST_F(PreferencesTest, TheOtherOptionsAreStoredAsTicked) {
     EXPECT_FALSE(settings_.ShowHintsOn);
     EXPECT_TRUE(settings_.UseTray);
     EXPECT_TRUE(settings_.AnimateTrayIcon);
+    EXPECT_FALSE(settings_.DesktopNotifications);
+}
+
+TEST_F(PreferencesTest, TheDesktopNotificationBoxShowsTheSettingAndTakesTheSpaceKey) {
+    for (const bool on : {true, false}) {
+        settings_.DesktopNotifications = on;
+        dialog_.FillFrom(settings_);
+        ASSERT_EQ(Edit([&] {
+                      QCheckBox* box = Check("DesktopNotification");
+                      EXPECT_EQ(box->isChecked(), on);
+                      // From the last of the other options, one Tab further on.
+                      Check("AnimateIcon")->setFocus();
+                      QTest::keyClick(dialog_.focusWidget(), Qt::Key_Tab);
+                      EXPECT_EQ(dialog_.focusWidget(), box);
+                      QTest::keyClick(box, Qt::Key_Space);
+                      QTest::keyClick(box, Qt::Key_Return);
+                  }),
+                  TPreferences::ResultOk);
+        EXPECT_EQ(settings_.DesktopNotifications, !on);
+    }
+}
+
+TEST_F(PreferencesTest, TheDesktopNotificationBoxFitsBesideTheOtherOptions) {
+    QCheckBox* box = Check("DesktopNotification");
+    QWidget* panel = box->parentWidget();
+    EXPECT_EQ(panel, Check("AnimateIcon")->parentWidget());
+    for (const bool animationOffered : {true, false}) {
+        SCOPED_TRACE(animationOffered ? "beside the animation box" : "without it");
+        dialog_.SetAnimateIconOffered(animationOffered);
+        EXPECT_TRUE(panel->rect().contains(box->geometry()));
+        EXPECT_GE(box->width(), box->sizeHint().width()) << "the caption is cut off";
+        // Every other control of the panel on view stays clear of it.
+        for (QWidget* other : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != box && !other->isHidden()) {
+                EXPECT_FALSE(other->geometry().intersects(box->geometry()))
+                    << other->objectName().toStdString();
+            }
+        // Without the animation box, in line with the boxes above it rather than alone at
+        // the right.
+        EXPECT_EQ(box->x() == Check("ShowHints")->x(), !animationOffered);
+    }
+}
+
+// The repeated sound: off as long as its box is not ticked, which also leaves the seconds
+// unchangeable; the seconds typed are taken within 5 to 300, as the box's arrows keep them.
+TEST_F(PreferencesTest, TheRepeatedSoundIsStoredAsTickedAndTypedWithinItsRange) {
+    const struct {
+        bool tick;
+        const char* typed;
+        bool on;
+        int seconds;
+    } cases[] = {{true, "45", true, 45},
+                 {true, "2", true, 5},
+                 {true, "900", true, 300},
+                 {true, "", true, 5},
+                 {false, nullptr, false, 30}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed ? c.typed : "not ticked");
+        settings_ = Settings{};
+        dialog_.FillFrom(settings_);
+        auto* seconds = Find<TSpinEdit>("RepeatSeconds");
+        bool enabledBefore = true;
+        ASSERT_EQ(Edit([&] {
+                      enabledBefore = seconds->isEnabled();
+                      if (c.tick)
+                          Check("RepeatSound")->click();
+                      if (c.typed) {
+                          seconds->setFocus();
+                          seconds->selectAll();
+                          QTest::keyClick(seconds, Qt::Key_Delete);
+                          QTest::keyClicks(seconds, QString::fromLatin1(c.typed));
+                      }
+                      QTest::keyClick(dialog_.focusWidget(), Qt::Key_Return);
+                  }),
+                  TPreferences::ResultOk);
+        EXPECT_FALSE(enabledBefore);
+        EXPECT_EQ(seconds->isEnabled(), c.tick);
+        EXPECT_EQ(settings_.RepeatSoundOn, c.on);
+        EXPECT_EQ(settings_.RepeatSoundSeconds, c.seconds);
+    }
+    // Opened again, it shows what was stored.
+    settings_.RepeatSoundOn = true;
+    settings_.RepeatSoundSeconds = 120;
+    dialog_.FillFrom(settings_);
+    EXPECT_TRUE(Check("RepeatSound")->isChecked());
+    EXPECT_TRUE(Find<TSpinEdit>("RepeatSeconds")->isEnabled());
+    EXPECT_EQ(Find<TSpinEdit>("RepeatSeconds")->Value(), 120);
 }
 
 // The minutes box: the number typed counts as long as the focus stays in the box, so Enter

@@ -92,23 +92,66 @@ TEST_F(JustOneTest, AFolderThatCannotHoldTheClaimLeavesThisCopyTheOnlyOne) {
     }
 }
 
+// Sends `request` to the holder in `folder` as a peer of any kind would, and waits until
+// the holder has judged it and hung up.
+::testing::AssertionResult SendRequest(const QString& folder, const QByteArray& request) {
+    QLocalSocket peer;
+    peer.connectToServer(QDir(folder).filePath("nudgery.socket"));
+    if (!peer.waitForConnected(5000))
+        return ::testing::AssertionFailure() << "no holder to send to";
+    peer.write(request);
+    if (!QTest::qWaitFor([&] { return peer.state() == QLocalSocket::UnconnectedState; }, 5000))
+        return ::testing::AssertionFailure() << "the holder did not hang up";
+    return ::testing::AssertionSuccess();
+}
+
 TEST_F(JustOneTest, OnlyTheComeForwardRequestIsHeeded) {
     TPreviousInstance first("nudgery", folder_.path());
     QSignalSpy forward(&first, &TPreviousInstance::BringForwardRequested);
-    for (const QByteArray& junk : {QByteArray("hello there\n"), QByteArray(100'000, 'x')}) {
-        QLocalSocket peer;
-        peer.connectToServer(QDir(folder_.path()).filePath("nudgery.socket"));
-        ASSERT_TRUE(peer.waitForConnected(5000));
-        peer.write(junk);
-        // The holder has judged the junk once it hangs up on the peer.
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return peer.state() == QLocalSocket::UnconnectedState; }, 5000));
-        EXPECT_EQ(forward.count(), 0);
+    for (const QByteArray& junk :
+         {QByteArray("hello there\n"), QByteArray(100'000, 'x'), QByteArray("come-forward \n"),
+          QByteArray("come-forward two words\n"), QByteArray("come-forward tab\there\n"),
+          QByteArray("come-forwardness\n"), "come-forward " + QByteArray(257, 't') + "\n",
+          QByteArray("come-forward ") + QByteArray("\xc3\xa9t\xc3\xa9") + "\n"}) {
+        ASSERT_TRUE(SendRequest(folder_.path(), junk)) << junk.left(40).toStdString();
+        EXPECT_EQ(forward.count(), 0) << junk.left(40).toStdString();
     }
     TPreviousInstance second("nudgery", folder_.path());
     second.RunSecondCopyStep();
     ASSERT_TRUE(forward.wait(5000));
     EXPECT_EQ(forward.count(), 1);
+}
+
+TEST_F(JustOneTest, TheDesktopsActivationTokenGoesToTheFirstCopy) {
+    TPreviousInstance first("nudgery", folder_.path());
+    QSignalSpy forward(&first, &TPreviousInstance::BringForwardRequested);
+    const QByteArray saved = qgetenv("XDG_ACTIVATION_TOKEN");
+    const struct {
+        QByteArray given;
+        QString handedOn;
+    } cases[] = {
+        {"", ""},
+        {"sway/1234_TIME0", "sway/1234_TIME0"},
+        {QByteArray(256, 'a'), QString(256, 'a')},
+        // What the first copy would refuse is left out; the request still counts.
+        {"two words", ""},
+        {QByteArray(257, 'a'), ""},
+    };
+    for (const auto& c : cases) {
+        forward.clear();
+        qputenv("XDG_ACTIVATION_TOKEN", c.given);
+        TPreviousInstance second("nudgery", folder_.path());
+        ASSERT_TRUE(second.Exists());
+        second.RunSecondCopyStep();
+        ASSERT_TRUE(forward.wait(5000)) << c.given.toStdString();
+        EXPECT_EQ(forward.front().front().toString(), c.handedOn) << c.given.toStdString();
+    }
+    qputenv("XDG_ACTIVATION_TOKEN", saved);
+    // A peer of its own with a token.
+    forward.clear();
+    ASSERT_TRUE(SendRequest(folder_.path(), "come-forward 8f1c-x_Y.z:9\n"));
+    ASSERT_EQ(forward.count(), 1);
+    EXPECT_EQ(forward.front().front().toString(), "8f1c-x_Y.z:9");
 }
 
 TEST_F(JustOneTest, BringingForwardRestoresAMinimisedWindow) {

@@ -4,6 +4,7 @@
 #include "main_settings_fixture.h"
 #include "support/captions_fit.h"
 #include "support/desktop_face.h"
+#include "support/other_system_texts.h"
 #include "support/window_kind.h"
 #include "ui/controls/Clicksg.h"
 #include "ui/main/MainAbout.h"
@@ -55,6 +56,15 @@ TEST_F(MainDesktopLook, EveryWindowWritesInTheDesktopsFaceAndTheDialogsAreDialog
 TEST_F(MainDesktopLook, EveryCaptionIsWholeInItsControl) {
     LookAtEveryWindow([](const QWidget& window) {
         EXPECT_EQ(CaptionsThatDoNotFit(window), QStringList())
+            << window.windowTitle().toStdString();
+    });
+}
+
+// The program runs on this desktop: no text, tooltip or menu entry sends the user to the
+// help or the dialogs of another system.
+TEST_F(MainDesktopLook, NoTextNamesAnotherSystem) {
+    LookAtEveryWindow([](const QWidget& window) {
+        EXPECT_EQ(TextsNamingAnotherSystem(window), QStringList())
             << window.windowTitle().toStdString();
     });
 }

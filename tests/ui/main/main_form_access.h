@@ -4,6 +4,7 @@
 // names instead (Find below).
 
 #include "core/clock.h"
+#include "ui/history/HistoryWindow.h"
 #include "ui/main/Main.h"
 #include "ui/main/MainPrivate.h"
 #include "ui/main/MissedReminders.h"
@@ -27,6 +28,9 @@ public:
 
     // The window of missed reminders, made when there is the first to show.
     QWidget* MissedReminders() { return d_.missedWindow_.get(); }
+    // The history of reminders, and its window once shown.
+    HistoryJournal& Journal() { return d_.journal_; }
+    QWidget* HistoryWindow() { return d_.historyWindow_.get(); }
 
     void SetButtons() { d_.SetButtons(); }
     bool SaveToDisk() { return d_.listsFile_.Save(); }

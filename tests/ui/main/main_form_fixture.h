@@ -19,6 +19,7 @@
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/startup_info.h"
+#include "support/fake_desktop_notifications.h"
 #include "support/fake_file_chooser.h"
 #include "support/fake_tray_area.h"
 #include "support/modal_watchdog.h"
@@ -52,7 +53,8 @@ public:
             whileAsking();
         return confirmAnswer;
     }
-    QStringList errors, infos, questions;
+    void ShowNotice(QWidget*, const QString& text) override { notices << text; }
+    QStringList errors, infos, questions, notices;
     // The window each information box was put over; none for a box of its own.
     std::vector<QWidget*> infoParents;
     bool confirmAnswer = true;
@@ -147,8 +149,9 @@ protected:
     }
     MainFormServices Services() {
         const auto makeTrayArea = [this] { return MakeTrayArea(); };
-        return {clock,  formats, RegionalSettings{}, Folder(), settings, messages, help, shell,
-                screen, sound,   makeTrayArea,       startup,  files};
+        return {
+            clock,  formats, RegionalSettings{}, Folder(), settings, messages,       help, shell,
+            screen, sound,   makeTrayArea,       startup,  files,    &desktopNotices};
     }
     // The notification area of the window made last; owned by its tray icon.
     std::unique_ptr<FakeTrayArea> MakeTrayArea() {
@@ -200,6 +203,7 @@ protected:
     SoundPlayback sound{player, beeper};
     FakeStartupInfo startup;
     FakeFileChooser files;
+    FakeDesktopNotifications desktopNotices;
     FakeTrayArea* trayArea = nullptr;
     std::unique_ptr<TMainForm> form;
 };

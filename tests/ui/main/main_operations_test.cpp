@@ -181,24 +181,29 @@ TEST_F(ListOperations, CancelChangesNothingAndWritesNothing) {
 }
 
 TEST_F(ListOperations, DeleteAsksFirstAndTakesTheSelectedReminderOfThePageShown) {
-    Start({{"a", On(15, 11, 0)}});
+    Start({{"Dentist at nine", On(15, 11, 0)}, {"a", On(15, 12, 0)}}, 2);
     bool timerRanWhileAsking = true;
     messages.whileAsking = [&] { timerRanWhileAsking = Timer1(*form).isActive(); };
     messages.confirmAnswer = false;
     Click("DeleteAlarmButton");
-    EXPECT_EQ(Order(), Names{"a"});
+    EXPECT_EQ(Order(), (Names{"Dentist at nine", "a"}));
     EXPECT_FALSE(QFile::exists(DataFile()));
     messages.confirmAnswer = true;
     QTest::keyClick(&AlarmGrid(*form), Qt::Key_Delete);
     EXPECT_FALSE(timerRanWhileAsking);
+    EXPECT_EQ(Order(), Names{"Dentist at nine"});
+    AlarmGrid(*form).SetRow(1);
+    QTest::keyClick(&AlarmGrid(*form), Qt::Key_Delete);
     EXPECT_EQ(Order(), Names{});
     // An empty list: no question, and the check cycle runs on.
     QTest::keyClick(&AlarmGrid(*form), Qt::Key_Delete);
-    EXPECT_EQ(messages.questions, QStringList(2, QStringLiteral("Delete this reminder?")));
     EXPECT_TRUE(Timer1(*form).isActive());
     Find<TTabSet>(*form, "TabSet").setCurrentIndex(1);
     Click("DeleteAlarmButton");
     EXPECT_EQ(RepeatingAlarmGrid(*form).RowCount(), 1);
+    // Each question named the reminder it was about to delete.
+    EXPECT_EQ(messages.questions, (QStringList{"Delete 'a'?", "Delete 'a'?",
+                                               "Delete 'Dentist at nine'?", "Delete 'daily'?"}));
 }
 
 // A command from outside (the command line, the session bus) adds a reminder before the one a

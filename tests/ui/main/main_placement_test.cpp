@@ -184,5 +184,100 @@ TEST_F(Placement, PopupMenuOpensBelowTheButton) {
     menu.hide();
 }
 
+// Where the desktop places the windows (Wayland): the size is restored and kept, the
+// position the program cannot know is never written, and a size the desktop's layout gave
+// the window as it showed it is not taken for the user's.
+class PlacedByTheDesktop : public MainFormTest {
+protected:
+    PlacedByTheDesktop() { screen.SetProgramsPlaceWindows(false); }
+
+    // The window shown, its first picture on the screen; `laidOut` stands for the desktop
+    // giving it a size of its own before that.
+    TMainForm& ShowWindow(std::optional<QSize> laidOut = std::nullopt) {
+        desktopNotices.prepared = 0;
+        TMainForm& f = Make();
+        f.FormActivate();
+        if (laidOut)
+            f.resize(*laidOut);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return desktopNotices.prepared > 0; }))
+            << "the window was never on the screen";
+        return f;
+    }
+    QRect Kept() const {
+        const ProfileFile ini(Folder() + "NUDGERY.INI");
+        const auto key = [&](const char* name) {
+            return ini.ReadInteger("TMainForm_Placement", name, -1);
+        };
+        return QRect(QPoint(key("Left"), key("Top")),
+                     QPoint(key("Right"), key("Bottom")) - QPoint(1, 1));
+    }
+};
+
+TEST_F(PlacedByTheDesktop, TheSizeIsRestoredAndThePositionStoredIsKept) {
+    WriteText(Folder() + "NUDGERY.INI",
+              "[TMainForm_Placement]\nLeft=100\nTop=50\nRight=800\nBottom=550\n");
+    TMainForm& f = ShowWindow();
+    EXPECT_EQ(f.size(), QSize(700, 500));
+    // Wherever the platform says the window is, and however the user made it larger.
+    f.move(0, 0);
+    clock.SetTickCount(clock.TickCount() + 60000);
+    f.resize(750, 520);
+    ASSERT_TRUE(f.close());
+    EXPECT_EQ(Kept(), QRect(100, 50, 750, 520));
+}
+
+TEST_F(PlacedByTheDesktop, NothingStoredGivesTheCentreOfTheScreenNotAPositionOfZero) {
+    TMainForm& f = ShowWindow();
+    f.move(0, 0);
+    ASSERT_TRUE(f.close());
+    const QRect kept = Kept();
+    EXPECT_EQ(kept.size(), f.size());
+    EXPECT_TRUE(CentredOn(kept, QRect(0, 0, 1280, 1024)));
+}
+
+TEST_F(PlacedByTheDesktop, ASizeTheDesktopsLayoutGaveTheWindowIsNotKept) {
+    for (const bool stored : {true, false}) {
+        SCOPED_TRACE(stored ? "a placement stored" : "nothing stored");
+        WriteText(Folder() + "NUDGERY.INI",
+                  stored ? "[TMainForm_Placement]\nLeft=100\nTop=50\nRight=800\nBottom=550\n" : "");
+        TMainForm& f = ShowWindow(QSize(1020, 741));
+        const QSize asked = stored ? QSize(700, 500) : QSize(599, f.minimumHeight());
+        ASSERT_TRUE(f.close());
+        EXPECT_EQ(Kept().size(), asked);
+        form.reset();
+    }
+}
+
+TEST_F(PlacedByTheDesktop, TheLayoutComesAMomentAfterTheFirstPictureAndTheUserLater) {
+    WriteText(Folder() + "NUDGERY.INI",
+              "[TMainForm_Placement]\nLeft=100\nTop=50\nRight=800\nBottom=550\n");
+    const struct {
+        const char* what;
+        std::uint32_t afterMs;
+        QSize kept;
+    } cases[] = {
+        {"the desktop's layout as it maps the window", 300, {700, 500}},
+        {"the user, seconds later", 5000, {900, 640}},
+    };
+    for (const auto& c : cases) {
+        clock.SetTickCount(1000);
+        TMainForm& f = ShowWindow();
+        clock.SetTickCount(1000 + c.afterMs);
+        f.resize(900, 640);
+        ASSERT_TRUE(f.close());
+        EXPECT_EQ(Kept().size(), c.kept) << c.what;
+        WriteText(Folder() + "NUDGERY.INI",
+                  "[TMainForm_Placement]\nLeft=100\nTop=50\nRight=800\nBottom=550\n");
+    }
+}
+
+TEST_F(PlacedByTheDesktop, WhereProgramsPlaceWindowsAllOfItIsKept) {
+    screen.SetProgramsPlaceWindows(true);
+    TMainForm& f = ShowWindow(QSize(1020, 741));
+    f.setGeometry(30, 40, 1020, 741);
+    ASSERT_TRUE(f.close());
+    EXPECT_EQ(Kept(), QRect(30, 40, 1020, 741));
+}
+
 } // namespace
 } // namespace nudgery::testing

@@ -198,5 +198,21 @@ TEST_F(MainTray, ExitFromTheTrayMenuSavesAsFileExitDoes) {
     EXPECT_EQ(AlarmGrid(loaded).Object(1)->Status, StatusDone);
 }
 
+// A notification area that shows the menus of its icons itself (a StatusNotifierItem host)
+// is given the icon's menu: Show Nudgery and Exit, which act as in the program's own.
+TEST_F(MainTray, TheNotificationAreaIsGivenTheIconsMenu) {
+    WriteSettingsFile("[Tray]\nUse=1\n");
+    TMainForm& f = MakeActivated();
+    ASSERT_NE(trayArea->menu, nullptr);
+    QStringList items;
+    for (const QAction* action : trayArea->menu->actions())
+        items << action->text();
+    EXPECT_EQ(items, QStringList({"&Show Nudgery", "E&xit"}));
+    Find<QPushButton>(f, "Minimizebutton").click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.isVisible(); }));
+    trayArea->menu->actions().front()->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.isVisible(); }));
+}
+
 } // namespace
 } // namespace nudgery::testing
