@@ -63,9 +63,15 @@ public:
             qint64 holder = 0;
             QString host, application;
             claim.getLockInfo(&holder, &host, &application);
-            CopyAnswer answer = AskOverBus(QDBusConnection::sessionBus(), request, holder, Left());
+            // The bus's Show takes no activation token: one that came with this process goes
+            // over the claim's channel.
+            const bool token = !request.activationToken.isEmpty();
+            CopyAnswer answer =
+                token ? AskOverClaimChannel(request, socketPath_, Left())
+                      : AskOverBus(QDBusConnection::sessionBus(), request, holder, Left());
             if (answer.outcome == Outcome::Unreachable)
-                answer = AskOverClaimChannel(request, socketPath_, Left());
+                answer = token ? AskOverBus(QDBusConnection::sessionBus(), request, holder, Left())
+                               : AskOverClaimChannel(request, socketPath_, Left());
             if (answer.outcome != Outcome::Unreachable)
                 return {answer.outcome, Explained(answer), false};
             // Another command holds the claim for a moment, or a copy is on its way out.

@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/command_run.h"
 #include "app/window_main.h"
+#include "platform/window_activation.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -69,6 +70,8 @@ int main(int argc, char** argv) {
         const bool asked = options.command.has_value();
         if (!asked)
             options.command = CommandRequest::Of(CommandRequest::Kind::Show);
+        if (options.command->kind == CommandRequest::Kind::Show)
+            options.command->activationToken = StartupActivationToken();
         const CommandOutcome outcome = RunCommand(options, QString::fromLocal8Bit(argv[0]));
         if (!outcome.startWindow)
             return asked ? outcome.exitCode : 0;

@@ -47,38 +47,38 @@ CommandReply CommandBus::Carry(const CommandRequest& request) {
 
 QString CommandBus::AddOneTime(const QString& when, const QString& message, const QString& sound,
                                const QString& action) {
-    return Carry({Kind::AddOneTime, when, message, sound, action, false, {}}).output;
+    return Carry({Kind::AddOneTime, when, message, sound, action, false, {}, {}}).output;
 }
 
 QString CommandBus::AddRepeating(const QString& rule, const QString& message, const QString& sound,
                                  const QString& action) {
-    return Carry({Kind::AddRepeating, rule, message, sound, action, false, {}}).output;
+    return Carry({Kind::AddRepeating, rule, message, sound, action, false, {}, {}}).output;
 }
 
 QString CommandBus::List(bool json) {
-    return Carry({Kind::List, {}, {}, {}, {}, json, {}}).output;
+    return Carry({Kind::List, {}, {}, {}, {}, json, {}, {}}).output;
 }
 
 void CommandBus::Show() {
-    Carry({Kind::Show, {}, {}, {}, {}, false, {}});
+    Carry({Kind::Show, {}, {}, {}, {}, false, {}, {}});
 }
 
 void CommandBus::Quit() {
-    Carry({Kind::Quit, {}, {}, {}, {}, false, {}});
+    Carry({Kind::Quit, {}, {}, {}, {}, false, {}, {}});
 }
 
 QString CommandBus::PreviewImport(const QString& file, int& reminders) {
-    const CommandReply reply = Carry({Kind::PreviewImport, {}, {}, {}, {}, false, file});
+    const CommandReply reply = Carry({Kind::PreviewImport, {}, {}, {}, {}, false, file, {}});
     reminders = reply.count;
     return reply.output;
 }
 
 QString CommandBus::Import(const QString& file) {
-    return Carry({Kind::Import, {}, {}, {}, {}, false, file}).output;
+    return Carry({Kind::Import, {}, {}, {}, {}, false, file, {}}).output;
 }
 
 QString CommandBus::Export(const QString& file) {
-    return Carry({Kind::Export, {}, {}, {}, {}, false, file}).output;
+    return Carry({Kind::Export, {}, {}, {}, {}, false, file, {}}).output;
 }
 
 } // namespace nudgery

@@ -57,7 +57,8 @@ QByteArray EncodeRequest(const CommandRequest& request) {
                  {"sound", request.sound},
                  {"action", request.action},
                  {"json", request.json},
-                 {"file", request.file}});
+                 {"file", request.file},
+                 {"activationToken", request.activationToken}});
 }
 
 std::optional<CommandRequest> DecodeRequest(const QByteArray& line) {
@@ -73,7 +74,8 @@ std::optional<CommandRequest> DecodeRequest(const QByteArray& line) {
                           (*object)["sound"].toString(),
                           (*object)["action"].toString(),
                           (*object)["json"].toBool(),
-                          (*object)["file"].toString()};
+                          (*object)["file"].toString(),
+                          (*object)["activationToken"].toString()};
 }
 
 QByteArray EncodeReply(const CommandReply& reply) {

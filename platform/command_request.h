@@ -34,6 +34,9 @@ struct CommandRequest {
     bool json = false;
     // The calendar file of PreviewImport, Import and Export, by its full path.
     QString file;
+    // Show: the desktop's leave to bring the window forward that the asking process was
+    // started with (Wayland's xdg-activation); empty when it has none.
+    QString activationToken;
 
     // A request of `kind` whose texts are still to be filled in.
     static CommandRequest Of(Kind kind) {

@@ -5,11 +5,19 @@
 // the running copy, whose window then comes forward with it.
 
 #include <QString>
+#include <QtGlobal>
 
 namespace nudgery {
 
-// The token the desktop started this program with; empty when it gave none.
-QString StartupActivationToken();
+// Where the desktop's launcher puts the token, and where Qt's Wayland platform takes it from
+// (and removes it) at the next activation request.
+inline constexpr char ActivationTokenVariable[] = "XDG_ACTIVATION_TOKEN";
+
+// The token the desktop started this program with; empty when it gave none. Read without a
+// display, so that a command can hand it on.
+inline QString StartupActivationToken() {
+    return qEnvironmentVariable(ActivationTokenVariable);
+}
 // The next window activation of this program presents `token`, where the platform takes
 // tokens; nothing for an empty one.
 void UseActivationToken(const QString& token);

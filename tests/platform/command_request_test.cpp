@@ -20,6 +20,7 @@ TEST(CommandRequestLine, EveryRequestAndReplyComesBackAsItWent) {
         request.action = "play";
         request.json = kind == Kind::List;
         request.file = "/tmp/a b.ics";
+        request.activationToken = kind == Kind::Show ? "kwin-123_TIME0" : "";
         const QByteArray line = EncodeRequest(request);
         EXPECT_TRUE(line.endsWith('\n'));
         EXPECT_EQ(line.count('\n'), 1) << "one line";

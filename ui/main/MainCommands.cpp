@@ -12,7 +12,7 @@ namespace nudgery {
 CommandReply MainPrivate::CarryCommand(const CommandRequest& request, const UtcOffsetAt& offsetAt) {
     using Kind = CommandRequest::Kind;
     if (request.kind == Kind::Show) {
-        BringWindowForward(q);
+        BringWindowForward(q, request.activationToken);
         return {};
     }
     if (request.kind == Kind::Quit)
