@@ -43,7 +43,7 @@ NUDGERY_TEST_PACKAGES=(
     xvfb xauth trayer xdotool libxcb1-dev
     openbox x11-utils imagemagick
     desktop-file-utils appstream strace
-    dbus-daemon systemd dunst notification-daemon mako-notifier sway
+    dbus-daemon dbus-bin systemd dunst notification-daemon mako-notifier sway
     python3-icalendar python3-dateutil
     at-spi2-core python3-pyatspi qt6-base-private-dev
 )

@@ -94,6 +94,14 @@ if command -v dbus-daemon >/dev/null && [ -x "$notification_daemon" ]; then
     bus="unix:path=$scratch/runtime/bus"
     DBUS_SESSION_BUS_ADDRESS="$bus" "$notification_daemon" --replace >"$scratch/daemon.log" 2>&1 &
     pids+=($!)
+    # The program asks for the service once, as its window opens: the server must hold the
+    # name by then, however slowly it starts on a busy machine.
+    for _ in $(seq 300); do
+        dbus-send --bus="$bus" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>/dev/null |
+            grep -q 'boolean true' && break
+        sleep 0.1
+    done
 fi
 
 (
