@@ -5,6 +5,7 @@
 #include "core/reminder_lists.h"
 #include "data_file_store.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace nudgery {
@@ -14,8 +15,10 @@ ReminderLists LoadWhole(const DataFileStore& store, const Clock& clock) {
     ReminderLists lists;
     if (store.Load(lists, clock).damaged)
         throw CalendarFileError(
-            QStringLiteral("The reminders in %1 cannot all be read, so none are exported or "
-                           "imported: start the program to see what it could read.")
+            QCoreApplication::translate(
+                "CalendarTransfer",
+                "The reminders in %1 cannot all be read, so none are exported or "
+                "imported: start the program to see what it could read.")
                 .arg(store.Path())
                 .toStdString());
     return lists;

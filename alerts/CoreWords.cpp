@@ -1,0 +1,154 @@
+#include "CoreWords.h"
+
+#include "core/dayspec.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <vector>
+
+namespace nudgery {
+
+namespace {
+
+// Longest and most particular first: the first phrase that matches the whole text wins.
+constexpr const char* Phrases[] = {
+    // Statuses and day rules.
+    QT_TRANSLATE_NOOP("CoreWords", "Pending"),
+    QT_TRANSLATE_NOOP("CoreWords", "Done"),
+    QT_TRANSLATE_NOOP("CoreWords", "Expired"),
+    QT_TRANSLATE_NOOP("CoreWords", "Not Today"),
+    QT_TRANSLATE_NOOP("CoreWords", "All Days"),
+    QT_TRANSLATE_NOOP("CoreWords", "Weekdays"),
+    QT_TRANSLATE_NOOP("CoreWords", "Weekends"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 day of year"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 %2/%3"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 of %2"),
+    // The words of a day rule: occurrences, weekdays, months.
+    QT_TRANSLATE_NOOP("CoreWords", "1st"),
+    QT_TRANSLATE_NOOP("CoreWords", "2nd"),
+    QT_TRANSLATE_NOOP("CoreWords", "3rd"),
+    QT_TRANSLATE_NOOP("CoreWords", "4th"),
+    QT_TRANSLATE_NOOP("CoreWords", "5th"),
+    QT_TRANSLATE_NOOP("CoreWords", "Last"),
+    QT_TRANSLATE_NOOP("CoreWords", "Sun"),
+    QT_TRANSLATE_NOOP("CoreWords", "Mon"),
+    QT_TRANSLATE_NOOP("CoreWords", "Tue"),
+    QT_TRANSLATE_NOOP("CoreWords", "Wed"),
+    QT_TRANSLATE_NOOP("CoreWords", "Thu"),
+    QT_TRANSLATE_NOOP("CoreWords", "Fri"),
+    QT_TRANSLATE_NOOP("CoreWords", "Sat"),
+    QT_TRANSLATE_NOOP("CoreWords", "Day"),
+    QT_TRANSLATE_NOOP("CoreWords", "Month"),
+    QT_TRANSLATE_NOOP("CoreWords", "Jan"),
+    QT_TRANSLATE_NOOP("CoreWords", "Feb"),
+    QT_TRANSLATE_NOOP("CoreWords", "Mar"),
+    QT_TRANSLATE_NOOP("CoreWords", "Apr"),
+    QT_TRANSLATE_NOOP("CoreWords", "May"),
+    QT_TRANSLATE_NOOP("CoreWords", "Jun"),
+    QT_TRANSLATE_NOOP("CoreWords", "Jul"),
+    QT_TRANSLATE_NOOP("CoreWords", "Aug"),
+    QT_TRANSLATE_NOOP("CoreWords", "Sep"),
+    QT_TRANSLATE_NOOP("CoreWords", "Oct"),
+    QT_TRANSLATE_NOOP("CoreWords", "Nov"),
+    QT_TRANSLATE_NOOP("CoreWords", "Dec"),
+    // Ordinal days, as "15th".
+    QT_TRANSLATE_NOOP("CoreWords", "%1st"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1nd"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1rd"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1th"),
+    // Times and intervals.
+    QT_TRANSLATE_NOOP("CoreWords", "Today at %1"),
+    QT_TRANSLATE_NOOP("CoreWords", "and %1 more until %2"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 until %2"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 at %2, every %3"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 at %2"),
+    QT_TRANSLATE_NOOP("CoreWords", "No day"),
+    QT_TRANSLATE_NOOP("CoreWords", "Hour"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 hrs %2 mins"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 hrs"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 min"),
+    // The history.
+    QT_TRANSLATE_NOOP("CoreWords", "One-time"),
+    QT_TRANSLATE_NOOP("CoreWords", "Repeating"),
+    QT_TRANSLATE_NOOP("CoreWords", "Ok"),
+    QT_TRANSLATE_NOOP("CoreWords", "Deleted"),
+    QT_TRANSLATE_NOOP("CoreWords", "Nothing done"),
+    QT_TRANSLATE_NOOP("CoreWords", "Not answered yet"),
+    QT_TRANSLATE_NOOP("CoreWords", "Left unanswered at the end"),
+    QT_TRANSLATE_NOOP("CoreWords", "No window shown"),
+    QT_TRANSLATE_NOOP("CoreWords", "Unknown"),
+    QT_TRANSLATE_NOOP("CoreWords", "Missed"),
+    QT_TRANSLATE_NOOP("CoreWords", "Missed, and %1 more that day"),
+    QT_TRANSLATE_NOOP("CoreWords", "Timed out: %1"),
+    QT_TRANSLATE_NOOP("CoreWords", "Snoozed %1"),
+    QT_TRANSLATE_NOOP("CoreWords", "1 minute"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 minutes"),
+    QT_TRANSLATE_NOOP("CoreWords", "1 hour"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 hours"),
+    QT_TRANSLATE_NOOP("CoreWords", "1 week"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 weeks"),
+};
+
+struct Pattern {
+    const char* source;
+    QRegularExpression whole;
+};
+
+// Each phrase as a pattern over a whole text, its placeholders taking any part.
+const std::vector<Pattern>& Patterns() {
+    static const std::vector<Pattern> patterns = [] {
+        static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+        std::vector<Pattern> made;
+        for (const char* phrase : Phrases) {
+            const QString text = QString::fromLatin1(phrase);
+            QString expression = QStringLiteral("^");
+            qsizetype at = 0;
+            for (auto it = placeholder.globalMatch(text); it.hasNext();) {
+                const QRegularExpressionMatch part = it.next();
+                expression += QRegularExpression::escape(text.mid(at, part.capturedStart() - at));
+                expression += QStringLiteral("(.+?)");
+                at = part.capturedEnd();
+            }
+            expression += QRegularExpression::escape(text.mid(at)) + QStringLiteral("$");
+            made.push_back({phrase, QRegularExpression(expression)});
+        }
+        return made;
+    }();
+    return patterns;
+}
+
+QString Translated(const QString& text) {
+    for (const Pattern& pattern : Patterns()) {
+        const QRegularExpressionMatch match = pattern.whole.match(text);
+        if (!match.hasMatch())
+            continue;
+        QString shown = QCoreApplication::translate("CoreWords", pattern.source);
+        for (int part = 1; part <= match.lastCapturedIndex(); ++part)
+            shown = shown.arg(Translated(match.captured(part)));
+        return shown;
+    }
+    return text;
+}
+
+} // namespace
+
+QString CoreText(const std::string& english) {
+    return Translated(QString::fromLocal8Bit(english));
+}
+
+QString DaySpecWords(std::string_view code) {
+    const std::string english = DescribeDaySpec(code);
+    static constexpr std::string_view DaysPrefix = "On Days: ";
+    if (!std::string_view(english).starts_with(DaysPrefix))
+        return CoreText(english);
+    // The initials of Sunday to Saturday; the chosen ones in that order.
+    const QString initials = QCoreApplication::translate(
+        "CoreWords", "SMTWTFS", "the initials of Sunday to Saturday, in that order");
+    QString days;
+    for (int weekday = 0; weekday < 7 && weekday < initials.size(); ++weekday)
+        if (code.find(static_cast<char>('0' + weekday)) != std::string_view::npos)
+            days += initials.at(weekday);
+    return QCoreApplication::translate("CoreWords", "On Days: %1").arg(days);
+}
+
+} // namespace nudgery
