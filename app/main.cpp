@@ -6,6 +6,7 @@
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
 #include "app/command_line.h"
+#include "app/translations.h"
 #include "art/ProgramArt.h"
 #include "core/date_formats.h"
 #include "platform/beeper.h"
@@ -26,6 +27,7 @@
 #include "ui/main/Justone.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QSessionManager>
 #include <cstdio>
 #include <memory>
@@ -58,6 +60,10 @@ int main(int argc, char** argv) {
         return Answer(early);
 
     QApplication app(argc, argv);
+    // The windows' texts in the user's language; what the command line prints stays English.
+    const ProgramTranslations translations(
+        FindTranslationsFolder(QCoreApplication::applicationDirPath()),
+        QLocale::system().uiLanguages());
     // Ties the windows to the installed desktop entry: its icon in the task bar, the
     // program's identity on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(NUDGERY_APP_ID));
