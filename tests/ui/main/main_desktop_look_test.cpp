@@ -21,6 +21,8 @@ protected:
     // window and the Preferences dialog.
     void LookAtEveryWindow(const std::function<void(const QWidget&)>& look) {
         TMainForm& f = Make();
+        // Laid out at the size it opens with.
+        f.show();
         look(f);
         look(NotificationWindow());
         look(TAboutBox(&f));
