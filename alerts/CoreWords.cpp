@@ -10,7 +10,8 @@ namespace nudgery {
 
 namespace {
 
-// Longest and most particular first: the first phrase that matches the whole text wins.
+// The first phrase that matches the whole text wins: of those with placeholders, the most
+// particular comes first.
 constexpr const char* Phrases[] = {
     // Statuses and day rules.
     QT_TRANSLATE_NOOP("CoreWords", "Pending"),
@@ -100,7 +101,15 @@ const std::vector<Pattern>& Patterns() {
         static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
         std::vector<Pattern> made;
         for (const char* phrase : Phrases) {
+            // The fixed phrases come first: "Left unanswered at the end" is no "%1 at %2".
+            if (!QString::fromLatin1(phrase).contains(placeholder))
+                made.push_back({phrase, QRegularExpression(QStringLiteral("^%1$").arg(
+                                            QRegularExpression::escape(phrase)))});
+        }
+        for (const char* phrase : Phrases) {
             const QString text = QString::fromLatin1(phrase);
+            if (!text.contains(placeholder))
+                continue;
             QString expression = QStringLiteral("^");
             qsizetype at = 0;
             for (auto it = placeholder.globalMatch(text); it.hasNext();) {
