@@ -88,6 +88,50 @@ constexpr const char* Phrases[] = {
     QT_TRANSLATE_NOOP("CoreWords", "%1 hours"),
     QT_TRANSLATE_NOOP("CoreWords", "1 week"),
     QT_TRANSLATE_NOOP("CoreWords", "%1 weeks"),
+    // The summary of a calendar import, sentence by sentence.
+    QT_TRANSLATE_NOOP("CoreWords", "Nothing will be added."),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 and %2 will be added."),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 will be added."),
+    QT_TRANSLATE_NOOP("CoreWords", "1 one-time reminder"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 one-time reminders"),
+    QT_TRANSLATE_NOOP("CoreWords", "1 repeating reminder"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 repeating reminders"),
+    QT_TRANSLATE_NOOP("CoreWords", "1 entry cannot be taken."),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 entries cannot be taken."),
+    QT_TRANSLATE_NOOP("CoreWords", "1 reminder was imported before and is left out."),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 reminders were imported before and are left out."),
+    QT_TRANSLATE_NOOP("CoreWords", "1 reminder is in the lists already and left out."),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 reminders are in the lists already and left out."),
+    // Why an entry of a calendar file is not taken, or not as one repeating reminder.
+    QT_TRANSLATE_NOOP("CoreWords",
+                      "%1: %2; its occurrences in the next %3 days are added one by one, "
+                      "the first %4 of them"),
+    QT_TRANSLATE_NOOP("CoreWords",
+                      "%1: %2; its occurrences in the next %3 days are added one by one"),
+    QT_TRANSLATE_NOOP("CoreWords", "no alarm"),
+    QT_TRANSLATE_NOOP("CoreWords", "dates given one by one"),
+    QT_TRANSLATE_NOOP("CoreWords", "alarms that do not follow a day rule"),
+    QT_TRANSLATE_NOOP("CoreWords", "its alarm time has passed"),
+    QT_TRANSLATE_NOOP("CoreWords", "a date out of range"),
+    QT_TRANSLATE_NOOP("CoreWords", "a rule that repeats within the day"),
+    QT_TRANSLATE_NOOP("CoreWords", "no date for its alarm"),
+    QT_TRANSLATE_NOOP("CoreWords", "no start"),
+    QT_TRANSLATE_NOOP("CoreWords", "cancelled"),
+    QT_TRANSLATE_NOOP("CoreWords", "completed"),
+    QT_TRANSLATE_NOOP("CoreWords", "days left out of its rule"),
+    QT_TRANSLATE_NOOP("CoreWords", "occurrences changed one by one"),
+    QT_TRANSLATE_NOOP("CoreWords", "more than one rule"),
+    QT_TRANSLATE_NOOP("CoreWords", "dates added to its rule"),
+    QT_TRANSLATE_NOOP("CoreWords", "a rule no day rule matches"),
+    QT_TRANSLATE_NOOP("CoreWords", "a rule for times of the day and no day rule for it"),
+    QT_TRANSLATE_NOOP("CoreWords", "a rule with UNTIL and no day rule for it"),
+    QT_TRANSLATE_NOOP("CoreWords", "a rule with %1 and no day rule for it"),
+    QT_TRANSLATE_NOOP("CoreWords", "a date or time that does not exist"),
+    QT_TRANSLATE_NOOP("CoreWords", "a time too far from today for its time zone"),
+    QT_TRANSLATE_NOOP("CoreWords", "the time zone %1 cannot be read"),
+    QT_TRANSLATE_NOOP("CoreWords", "the time zone %1 is not defined"),
+    QT_TRANSLATE_NOOP("CoreWords", "no occurrence in the next %1 days"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 alarm"),
 };
 
 struct Pattern {
@@ -143,6 +187,15 @@ QString Translated(const QString& text) {
 
 QString CoreText(const std::string& english) {
     return Translated(QString::fromLocal8Bit(english));
+}
+
+QString CoreSentences(const std::string& english) {
+    // Each sentence ends in ". " but the last.
+    static const QRegularExpression end(QStringLiteral("(?<=\\.) "));
+    QStringList sentences = QString::fromLocal8Bit(english).split(end);
+    for (QString& sentence : sentences)
+        sentence = Translated(sentence);
+    return sentences.join(u' ');
 }
 
 QString DaySpecWords(std::string_view code) {

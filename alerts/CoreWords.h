@@ -15,6 +15,10 @@ namespace nudgery {
 // core's phrases; any other text (a date the regional settings wrote) as it is.
 QString CoreText(const std::string& english);
 
+// A text of sentences the core made (the summary of a calendar import), sentence by
+// sentence.
+QString CoreSentences(const std::string& english);
+
 // The words of a day rule's code, as DescribeDaySpec writes them, translated. Days chosen
 // one by one are written with the translated initials of the week's days.
 QString DaySpecWords(std::string_view code);

@@ -327,6 +327,162 @@
         <source>On Days: %1</source>
         <translation>An Tagen: %1</translation>
     </message>
+    <message>
+        <source>Nothing will be added.</source>
+        <translation>Es wird nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 will be added.</source>
+        <translation>%1 und %2 werden hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 will be added.</source>
+        <translation>Hinzugefügt wird: %1.</translation>
+    </message>
+    <message>
+        <source>1 one-time reminder</source>
+        <translation>1 einmalige Erinnerung</translation>
+    </message>
+    <message>
+        <source>%1 one-time reminders</source>
+        <translation>%1 einmalige Erinnerungen</translation>
+    </message>
+    <message>
+        <source>1 repeating reminder</source>
+        <translation>1 wiederholte Erinnerung</translation>
+    </message>
+    <message>
+        <source>%1 repeating reminders</source>
+        <translation>%1 wiederholte Erinnerungen</translation>
+    </message>
+    <message>
+        <source>1 entry cannot be taken.</source>
+        <translation>1 Eintrag kann nicht übernommen werden.</translation>
+    </message>
+    <message>
+        <source>%1 entries cannot be taken.</source>
+        <translation>%1 Einträge können nicht übernommen werden.</translation>
+    </message>
+    <message>
+        <source>1 reminder was imported before and is left out.</source>
+        <translation>1 Erinnerung wurde schon früher importiert und bleibt weg.</translation>
+    </message>
+    <message>
+        <source>%1 reminders were imported before and are left out.</source>
+        <translation>%1 Erinnerungen wurden schon früher importiert und bleiben weg.</translation>
+    </message>
+    <message>
+        <source>1 reminder is in the lists already and left out.</source>
+        <translation>1 Erinnerung steht schon in den Listen und bleibt weg.</translation>
+    </message>
+    <message>
+        <source>%1 reminders are in the lists already and left out.</source>
+        <translation>%1 Erinnerungen stehen schon in den Listen und bleiben weg.</translation>
+    </message>
+    <message>
+        <source>%1: %2; its occurrences in the next %3 days are added one by one, the first %4 of them</source>
+        <translation>%1: %2; die Termine der nächsten %3 Tage werden einzeln hinzugefügt, die ersten %4 davon</translation>
+    </message>
+    <message>
+        <source>%1: %2; its occurrences in the next %3 days are added one by one</source>
+        <translation>%1: %2; die Termine der nächsten %3 Tage werden einzeln hinzugefügt</translation>
+    </message>
+    <message>
+        <source>no alarm</source>
+        <translation>kein Alarm</translation>
+    </message>
+    <message>
+        <source>dates given one by one</source>
+        <translation>einzeln angegebene Termine</translation>
+    </message>
+    <message>
+        <source>alarms that do not follow a day rule</source>
+        <translation>Alarme, die keiner Tagesregel folgen</translation>
+    </message>
+    <message>
+        <source>its alarm time has passed</source>
+        <translation>die Alarmzeit ist vorbei</translation>
+    </message>
+    <message>
+        <source>a date out of range</source>
+        <translation>ein Datum außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>a rule that repeats within the day</source>
+        <translation>eine Regel, die sich innerhalb des Tages wiederholt</translation>
+    </message>
+    <message>
+        <source>no date for its alarm</source>
+        <translation>kein Datum für den Alarm</translation>
+    </message>
+    <message>
+        <source>no start</source>
+        <translation>kein Beginn</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgesagt</translation>
+    </message>
+    <message>
+        <source>completed</source>
+        <translation>erledigt</translation>
+    </message>
+    <message>
+        <source>days left out of its rule</source>
+        <translation>Tage, die aus der Regel genommen sind</translation>
+    </message>
+    <message>
+        <source>occurrences changed one by one</source>
+        <translation>einzeln geänderte Termine</translation>
+    </message>
+    <message>
+        <source>more than one rule</source>
+        <translation>mehr als eine Regel</translation>
+    </message>
+    <message>
+        <source>dates added to its rule</source>
+        <translation>zur Regel hinzugefügte Termine</translation>
+    </message>
+    <message>
+        <source>a rule no day rule matches</source>
+        <translation>eine Regel, der keine Tagesregel entspricht</translation>
+    </message>
+    <message>
+        <source>a rule for times of the day and no day rule for it</source>
+        <translation>eine Regel für Tageszeiten, ohne Tagesregel dafür</translation>
+    </message>
+    <message>
+        <source>a rule with UNTIL and no day rule for it</source>
+        <translation>eine Regel mit UNTIL, ohne Tagesregel dafür</translation>
+    </message>
+    <message>
+        <source>a rule with %1 and no day rule for it</source>
+        <translation>eine Regel mit %1, ohne Tagesregel dafür</translation>
+    </message>
+    <message>
+        <source>a date or time that does not exist</source>
+        <translation>ein Datum oder eine Zeit, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>a time too far from today for its time zone</source>
+        <translation>eine Zeit zu weit von heute für ihre Zeitzone</translation>
+    </message>
+    <message>
+        <source>the time zone %1 cannot be read</source>
+        <translation>die Zeitzone %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the time zone %1 is not defined</source>
+        <translation>die Zeitzone %1 ist nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>no occurrence in the next %1 days</source>
+        <translation>kein Termin in den nächsten %1 Tagen</translation>
+    </message>
+    <message>
+        <source>%1 alarm</source>
+        <translation>%1-Alarm</translation>
+    </message>
 </context>
 <context>
     <name>DamagedFileReport</name>
@@ -405,7 +561,7 @@ Die Sicherung %1 enthält die letzte Datendatei, die vollständig geladen wurde,
         <translation>Diese Erinnerung löschen?</translation>
     </message>
     <message>
-        <source>Delete '%1'?</source>
+        <source>Delete &apos;%1&apos;?</source>
         <translation>„%1“ löschen?</translation>
     </message>
 </context>
@@ -824,7 +980,7 @@ vor- oder zurückstellen</translation>
         <translation>-1 Woche</translation>
     </message>
     <message>
-        <source>What's this?</source>
+        <source>What&apos;s this?</source>
         <translation>Was ist das?</translation>
     </message>
     <message>
@@ -1094,7 +1250,7 @@ wenn eine Erinnerung fällig wird</translation>
         <translation>im Dezember</translation>
     </message>
     <message>
-        <source>Select the month, or choose "of Each Month"
+        <source>Select the month, or choose &quot;of Each Month&quot;
 for all months</source>
         <translation>Wählen Sie den Monat oder „jedes Monats“
 für alle Monate</translation>
@@ -1132,7 +1288,7 @@ für alle Monate</translation>
         <translation>Wochentag</translation>
     </message>
     <message>
-        <source>Check here to choose a 'Days of the Week' 
+        <source>Check here to choose a &apos;Days of the Week&apos; 
 style Repeating Reminder</source>
         <translation>Hier ankreuzen für eine Erinnerung
 an bestimmten Wochentagen</translation>
@@ -1156,7 +1312,7 @@ Tag jeder Woche zu nutzen</translation>
         <translation>Besonders</translation>
     </message>
     <message>
-        <source>Check here to choose a 'nth Day of Month' 
+        <source>Check here to choose a &apos;nth Day of Month&apos; 
 style Repeating Reminder</source>
         <translation>Hier ankreuzen für eine Erinnerung
 am n-ten Tag des Monats</translation>
@@ -1224,7 +1380,7 @@ oder letztes</translation>
         <translation>Tag</translation>
     </message>
     <message>
-        <source>Select the weekday (Sun-Sat), or select  "Day" 
+        <source>Select the weekday (Sun-Sat), or select  &quot;Day&quot; 
 for any day.</source>
         <translation>Wählen Sie den Wochentag (So–Sa) oder „Tag“
 für jeden beliebigen Tag.</translation>
@@ -1234,7 +1390,7 @@ für jeden beliebigen Tag.</translation>
         <translation>Tag im Monat</translation>
     </message>
     <message>
-        <source>Check here to choose a 'Day of the Month' 
+        <source>Check here to choose a &apos;Day of the Month&apos; 
 style Repeating Reminder</source>
         <translation>Hier ankreuzen für eine Erinnerung
 an einem Tag im Monat</translation>
@@ -1252,7 +1408,7 @@ an einem Tag im Monat</translation>
         <translation>Tag im Jahr</translation>
     </message>
     <message>
-        <source>Check here to choose a 'Day of the Year' 
+        <source>Check here to choose a &apos;Day of the Year&apos; 
 style Repeating Reminder</source>
         <translation>Hier ankreuzen für eine Erinnerung
 an einem Tag im Jahr</translation>
@@ -1347,7 +1503,7 @@ an dem diese Erinnerung stattfindet</translation>
         <translation>Heute</translation>
     </message>
     <message>
-        <source>Show today's date</source>
+        <source>Show today&apos;s date</source>
         <translation>Das heutige Datum zeigen</translation>
     </message>
     <message>
@@ -1513,11 +1669,11 @@ festgelegten Abständen wiederholt</translation>
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Only the repeating reminder "%1"</source>
+        <source>Only the repeating reminder &quot;%1&quot;</source>
         <translation>Nur die wiederholte Erinnerung „%1“</translation>
     </message>
     <message>
-        <source>Only the one-time reminder "%1"</source>
+        <source>Only the one-time reminder &quot;%1&quot;</source>
         <translation>Nur die einmalige Erinnerung „%1“</translation>
     </message>
     <message>
@@ -1766,7 +1922,7 @@ in den Infobereich</translation>
     </message>
     <message>
         <source>Check here if you want a ticking clock for
-Nudgery!'s tray icon</source>
+Nudgery!&apos;s tray icon</source>
         <translation>Hier ankreuzen für eine tickende Uhr
 als Symbol von Nudgery!</translation>
     </message>
@@ -1775,7 +1931,7 @@ als Symbol von Nudgery!</translation>
         <translation>Auch als Desktop-Benachrichtigung</translation>
     </message>
     <message>
-        <source>Also show each reminder in the desktop's notifications
+        <source>Also show each reminder in the desktop&apos;s notifications
 when it falls due</source>
         <translation>Jede fällige Erinnerung auch in den
 Benachrichtigungen des Desktops zeigen</translation>
@@ -1785,7 +1941,7 @@ Benachrichtigungen des Desktops zeigen</translation>
         <translation>Klang &amp;wiederholen, bis beantwortet, alle</translation>
     </message>
     <message>
-        <source>Play the reminder's sound again and again while its
+        <source>Play the reminder&apos;s sound again and again while its
 notification waits for your answer</source>
         <translation>Den Klang der Erinnerung immer wieder abspielen,
 solange sie auf Ihre Antwort wartet</translation>

@@ -5,15 +5,15 @@
     <name>CalendarTransfer</name>
     <message>
         <source>The reminders in %1 cannot all be read, so none are exported or imported: start the program to see what it could read.</source>
-        <translation>Les rappels de %1 ne peuvent pas tous être lus : rien n'est donc exporté ni importé. Lancez le programme pour voir ce qu'il a pu lire.</translation>
+        <translation>Les rappels de %1 ne peuvent pas tous être lus : rien n&apos;est donc exporté ni importé. Lancez le programme pour voir ce qu&apos;il a pu lire.</translation>
     </message>
     <message>
         <source>%1 cannot be imported. </source>
-        <translation>Impossible d'importer %1. </translation>
+        <translation>Impossible d&apos;importer %1. </translation>
     </message>
     <message>
         <source>Cannot write the calendar file %1</source>
-        <translation>Impossible d'écrire le fichier de calendrier %1</translation>
+        <translation>Impossible d&apos;écrire le fichier de calendrier %1</translation>
     </message>
     <message>
         <source>It is too big for a calendar file.</source>
@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>There is no such file.</source>
-        <translation>Ce fichier n'existe pas.</translation>
+        <translation>Ce fichier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation>C'est un dossier, pas un fichier.</translation>
+        <translation>C&apos;est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>It cannot be read.</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Not Today</source>
-        <translation>Pas aujourd'hui</translation>
+        <translation>Pas aujourd&apos;hui</translation>
     </message>
     <message>
         <source>All Days</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>%1 day of year</source>
-        <translation>%1 jour de l'année</translation>
+        <translation>%1 jour de l&apos;année</translation>
     </message>
     <message>
         <source>%1 %2/%3</source>
@@ -204,15 +204,15 @@
     </message>
     <message>
         <source>Today at %1</source>
-        <translation>Aujourd'hui à %1</translation>
+        <translation>Aujourd&apos;hui à %1</translation>
     </message>
     <message>
         <source>and %1 more until %2</source>
-        <translation>et %1 de plus jusqu'à %2</translation>
+        <translation>et %1 de plus jusqu&apos;à %2</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation>%1 jusqu'à %2</translation>
+        <translation>%1 jusqu&apos;à %2</translation>
     </message>
     <message>
         <source>%1 at %2, every %3</source>
@@ -327,6 +327,162 @@
         <source>On Days: %1</source>
         <translation>Jours : %1</translation>
     </message>
+    <message>
+        <source>Nothing will be added.</source>
+        <translation>Rien ne sera ajouté.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 will be added.</source>
+        <translation>%1 et %2 seront ajoutés.</translation>
+    </message>
+    <message>
+        <source>%1 will be added.</source>
+        <translation>Sera ajouté : %1.</translation>
+    </message>
+    <message>
+        <source>1 one-time reminder</source>
+        <translation>1 rappel unique</translation>
+    </message>
+    <message>
+        <source>%1 one-time reminders</source>
+        <translation>%1 rappels uniques</translation>
+    </message>
+    <message>
+        <source>1 repeating reminder</source>
+        <translation>1 rappel répétitif</translation>
+    </message>
+    <message>
+        <source>%1 repeating reminders</source>
+        <translation>%1 rappels répétitifs</translation>
+    </message>
+    <message>
+        <source>1 entry cannot be taken.</source>
+        <translation>1 entrée ne peut pas être reprise.</translation>
+    </message>
+    <message>
+        <source>%1 entries cannot be taken.</source>
+        <translation>%1 entrées ne peuvent pas être reprises.</translation>
+    </message>
+    <message>
+        <source>1 reminder was imported before and is left out.</source>
+        <translation>1 rappel a déjà été importé et est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>%1 reminders were imported before and are left out.</source>
+        <translation>%1 rappels ont déjà été importés et sont laissés de côté.</translation>
+    </message>
+    <message>
+        <source>1 reminder is in the lists already and left out.</source>
+        <translation>1 rappel figure déjà dans les listes et est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>%1 reminders are in the lists already and left out.</source>
+        <translation>%1 rappels figurent déjà dans les listes et sont laissés de côté.</translation>
+    </message>
+    <message>
+        <source>%1: %2; its occurrences in the next %3 days are added one by one, the first %4 of them</source>
+        <translation>%1 : %2 ; ses occurrences des %3 prochains jours sont ajoutées une à une, les %4 premières</translation>
+    </message>
+    <message>
+        <source>%1: %2; its occurrences in the next %3 days are added one by one</source>
+        <translation>%1 : %2 ; ses occurrences des %3 prochains jours sont ajoutées une à une</translation>
+    </message>
+    <message>
+        <source>no alarm</source>
+        <translation>aucune alarme</translation>
+    </message>
+    <message>
+        <source>dates given one by one</source>
+        <translation>des dates données une à une</translation>
+    </message>
+    <message>
+        <source>alarms that do not follow a day rule</source>
+        <translation>des alarmes qui ne suivent pas une règle de jours</translation>
+    </message>
+    <message>
+        <source>its alarm time has passed</source>
+        <translation>l&apos;heure de l&apos;alarme est passée</translation>
+    </message>
+    <message>
+        <source>a date out of range</source>
+        <translation>une date hors limites</translation>
+    </message>
+    <message>
+        <source>a rule that repeats within the day</source>
+        <translation>une règle qui se répète dans la journée</translation>
+    </message>
+    <message>
+        <source>no date for its alarm</source>
+        <translation>aucune date pour son alarme</translation>
+    </message>
+    <message>
+        <source>no start</source>
+        <translation>aucun début</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <source>completed</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>days left out of its rule</source>
+        <translation>des jours retirés de sa règle</translation>
+    </message>
+    <message>
+        <source>occurrences changed one by one</source>
+        <translation>des occurrences modifiées une à une</translation>
+    </message>
+    <message>
+        <source>more than one rule</source>
+        <translation>plus d&apos;une règle</translation>
+    </message>
+    <message>
+        <source>dates added to its rule</source>
+        <translation>des dates ajoutées à sa règle</translation>
+    </message>
+    <message>
+        <source>a rule no day rule matches</source>
+        <translation>une règle qu&apos;aucune règle de jours ne rend</translation>
+    </message>
+    <message>
+        <source>a rule for times of the day and no day rule for it</source>
+        <translation>une règle pour des heures de la journée, sans règle de jours</translation>
+    </message>
+    <message>
+        <source>a rule with UNTIL and no day rule for it</source>
+        <translation>une règle avec UNTIL, sans règle de jours</translation>
+    </message>
+    <message>
+        <source>a rule with %1 and no day rule for it</source>
+        <translation>une règle avec %1, sans règle de jours</translation>
+    </message>
+    <message>
+        <source>a date or time that does not exist</source>
+        <translation>une date ou une heure qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>a time too far from today for its time zone</source>
+        <translation>une heure trop éloignée d&apos;aujourd&apos;hui pour son fuseau horaire</translation>
+    </message>
+    <message>
+        <source>the time zone %1 cannot be read</source>
+        <translation>le fuseau horaire %1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the time zone %1 is not defined</source>
+        <translation>le fuseau horaire %1 n&apos;est pas défini</translation>
+    </message>
+    <message>
+        <source>no occurrence in the next %1 days</source>
+        <translation>aucune occurrence dans les %1 prochains jours</translation>
+    </message>
+    <message>
+        <source>%1 alarm</source>
+        <translation>alarme %1</translation>
+    </message>
 </context>
 <context>
     <name>DamagedFileReport</name>
@@ -344,7 +500,7 @@
     </message>
     <message>
         <source>No reminders could be read from it.</source>
-        <translation>Aucun rappel n'a pu y être lu.</translation>
+        <translation>Aucun rappel n&apos;a pu y être lu.</translation>
     </message>
     <message>
         <source>1 reminder could be read from it; it is in the lists.</source>
@@ -356,11 +512,11 @@
     </message>
     <message>
         <source>The file could not be copied aside, so it is left as it is, and changes cannot be saved until it is moved away.</source>
-        <translation>Le fichier n'a pas pu être copié à part : il reste tel quel, et les modifications ne pourront pas être enregistrées tant qu'il n'aura pas été déplacé.</translation>
+        <translation>Le fichier n&apos;a pas pu être copié à part : il reste tel quel, et les modifications ne pourront pas être enregistrées tant qu&apos;il n&apos;aura pas été déplacé.</translation>
     </message>
     <message>
         <source>The file as it was found is kept as %1.</source>
-        <translation>Le fichier tel qu'il a été trouvé est conservé sous %1.</translation>
+        <translation>Le fichier tel qu&apos;il a été trouvé est conservé sous %1.</translation>
     </message>
     <message>
         <source>The data file %1 is damaged or cut short.
@@ -395,7 +551,7 @@ La sauvegarde %1 contient le dernier fichier de données chargé en entier, avec
     </message>
     <message>
         <source>The backup %1 cannot be read whole, so it was not restored.</source>
-        <translation>La sauvegarde %1 ne peut pas être lue en entier : elle n'a pas été restaurée.</translation>
+        <translation>La sauvegarde %1 ne peut pas être lue en entier : elle n&apos;a pas été restaurée.</translation>
     </message>
 </context>
 <context>
@@ -405,7 +561,7 @@ La sauvegarde %1 contient le dernier fichier de données chargé en entier, avec
         <translation>Supprimer ce rappel ?</translation>
     </message>
     <message>
-        <source>Delete '%1'?</source>
+        <source>Delete &apos;%1&apos;?</source>
         <translation>Supprimer « %1 » ?</translation>
     </message>
 </context>
@@ -436,13 +592,13 @@ La sauvegarde %1 contient le dernier fichier de données chargé en entier, avec
     <name>EditorStyle</name>
     <message>
         <source>Get help for Nudgery!</source>
-        <translation>Obtenir de l'aide sur Nudgery!</translation>
+        <translation>Obtenir de l&apos;aide sur Nudgery!</translation>
     </message>
     <message>
         <source>Select the sound file
 in a File Open dialog</source>
         <translation>Choisir le fichier son
-dans une boîte d'ouverture</translation>
+dans une boîte d&apos;ouverture</translation>
     </message>
     <message>
         <source>Show message and play sound</source>
@@ -490,9 +646,9 @@ dans une boîte d'ouverture</translation>
         <source>The help file %1 cannot be found.
 
 Help topic %2 cannot be shown.</source>
-        <translation>Le fichier d'aide %1 est introuvable.
+        <translation>Le fichier d&apos;aide %1 est introuvable.
 
-La rubrique d'aide %2 ne peut pas être affichée.</translation>
+La rubrique d&apos;aide %2 ne peut pas être affichée.</translation>
     </message>
     <message>
         <source>Nudgery! Help</source>
@@ -507,15 +663,15 @@ La rubrique d'aide %2 ne peut pas être affichée.</translation>
     </message>
     <message>
         <source>The history of reminders in %1 was damaged. It is kept as %2, and a new history has been started.</source>
-        <translation>L'historique des rappels dans %1 était endommagé. Il est conservé sous %2, et un nouvel historique a été commencé.</translation>
+        <translation>L&apos;historique des rappels dans %1 était endommagé. Il est conservé sous %2, et un nouvel historique a été commencé.</translation>
     </message>
     <message>
         <source>The history of reminders cannot be kept in %1 (%2).
 
 Your reminders are not affected: they fire and are answered as before, but what happens to them is not recorded while this lasts.</source>
-        <translation>L'historique des rappels ne peut pas être tenu dans %1 (%2).
+        <translation>L&apos;historique des rappels ne peut pas être tenu dans %1 (%2).
 
-Vos rappels ne sont pas touchés : ils se déclenchent et reçoivent une réponse comme avant, mais ce qu'il en advient n'est pas enregistré tant que cela dure.</translation>
+Vos rappels ne sont pas touchés : ils se déclenchent et reçoivent une réponse comme avant, mais ce qu&apos;il en advient n&apos;est pas enregistré tant que cela dure.</translation>
     </message>
     <message>
         <source>unknown error</source>
@@ -571,8 +727,8 @@ Vos rappels ne sont pas touchés : ils se déclenchent et reçoivent une répons
         <source>No web browser could be started.
 Our Internet website is at:
 %1</source>
-        <translation>Aucun navigateur web n'a pu être lancé.
-Notre site Internet se trouve à l'adresse :
+        <translation>Aucun navigateur web n&apos;a pu être lancé.
+Notre site Internet se trouve à l&apos;adresse :
 %1</translation>
     </message>
     <message>
@@ -605,7 +761,7 @@ Notre site Internet se trouve à l'adresse :
     </message>
     <message>
         <source>Not today</source>
-        <translation>Pas aujourd'hui</translation>
+        <translation>Pas aujourd&apos;hui</translation>
     </message>
     <message>
         <source>&amp;History</source>
@@ -613,7 +769,7 @@ Notre site Internet se trouve à l'adresse :
     </message>
     <message>
         <source>What became of each reminder that fell due</source>
-        <translation>Ce qu'il est advenu de chaque rappel échu</translation>
+        <translation>Ce qu&apos;il est advenu de chaque rappel échu</translation>
     </message>
     <message>
         <source>&amp;History of This Reminder</source>
@@ -660,12 +816,12 @@ rappel choisi</translation>
     <message>
         <source>Adjust the current reminder time 
 plus or minus </source>
-        <translation>Avancer ou reculer l'heure
+        <translation>Avancer ou reculer l&apos;heure
 du rappel choisi</translation>
     </message>
     <message>
         <source>The time of day</source>
-        <translation>L'heure qu'il est</translation>
+        <translation>L&apos;heure qu&apos;il est</translation>
     </message>
     <message>
         <source>Reminders</source>
@@ -729,7 +885,7 @@ du rappel choisi</translation>
     </message>
     <message>
         <source>Show the help for Nudgery!</source>
-        <translation>Afficher l'aide de Nudgery!</translation>
+        <translation>Afficher l&apos;aide de Nudgery!</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -824,8 +980,8 @@ du rappel choisi</translation>
         <translation>-1 semaine</translation>
     </message>
     <message>
-        <source>What's this?</source>
-        <translation>Qu'est-ce que c'est ?</translation>
+        <source>What&apos;s this?</source>
+        <translation>Qu&apos;est-ce que c&apos;est ?</translation>
     </message>
     <message>
         <source>Delete all reminders which are marked as Done?</source>
@@ -857,7 +1013,7 @@ du rappel choisi</translation>
     <message>
         <source>Invalid time. Please use your regional time format
    Example: </source>
-        <translation>Heure non valide. Utilisez votre format d'heure régional
+        <translation>Heure non valide. Utilisez votre format d&apos;heure régional
    Exemple : </translation>
     </message>
 </context>
@@ -1004,7 +1160,7 @@ un rappel se déclenche</translation>
     </message>
     <message>
         <source>Add one full week  to reminder time</source>
-        <translation>Reporter le rappel d'une semaine entière</translation>
+        <translation>Reporter le rappel d&apos;une semaine entière</translation>
     </message>
     <message>
         <source>Reminder Notification</source>
@@ -1059,7 +1215,7 @@ un rappel se déclenche</translation>
     </message>
     <message>
         <source>of April</source>
-        <translation>d'avril</translation>
+        <translation>d&apos;avril</translation>
     </message>
     <message>
         <source>of May</source>
@@ -1075,7 +1231,7 @@ un rappel se déclenche</translation>
     </message>
     <message>
         <source>of August</source>
-        <translation>d'août</translation>
+        <translation>d&apos;août</translation>
     </message>
     <message>
         <source>of September</source>
@@ -1083,7 +1239,7 @@ un rappel se déclenche</translation>
     </message>
     <message>
         <source>of October</source>
-        <translation>d'octobre</translation>
+        <translation>d&apos;octobre</translation>
     </message>
     <message>
         <source>of November</source>
@@ -1094,7 +1250,7 @@ un rappel se déclenche</translation>
         <translation>de décembre</translation>
     </message>
     <message>
-        <source>Select the month, or choose "of Each Month"
+        <source>Select the month, or choose &quot;of Each Month&quot;
 for all months</source>
         <translation>Choisissez le mois, ou « de chaque mois »
 pour tous les mois</translation>
@@ -1132,7 +1288,7 @@ pour tous les mois</translation>
         <translation>Jour de la semaine</translation>
     </message>
     <message>
-        <source>Check here to choose a 'Days of the Week' 
+        <source>Check here to choose a &apos;Days of the Week&apos; 
 style Repeating Reminder</source>
         <translation>Cochez ici pour un rappel répétitif
 selon les jours de la semaine</translation>
@@ -1156,7 +1312,7 @@ chaque semaine</translation>
         <translation>Spécial</translation>
     </message>
     <message>
-        <source>Check here to choose a 'nth Day of Month' 
+        <source>Check here to choose a &apos;nth Day of Month&apos; 
 style Repeating Reminder</source>
         <translation>Cochez ici pour un rappel répétitif
 au n-ième jour du mois</translation>
@@ -1188,7 +1344,7 @@ au n-ième jour du mois</translation>
     <message>
         <source>Select the occurrance: First, 2nd, 3rd, 4th, 5th
 or Last</source>
-        <translation>Choisissez l'occurrence : premier, 2e, 3e, 4e, 5e
+        <translation>Choisissez l&apos;occurrence : premier, 2e, 3e, 4e, 5e
 ou dernier</translation>
     </message>
     <message>
@@ -1224,17 +1380,17 @@ ou dernier</translation>
         <translation>jour</translation>
     </message>
     <message>
-        <source>Select the weekday (Sun-Sat), or select  "Day" 
+        <source>Select the weekday (Sun-Sat), or select  &quot;Day&quot; 
 for any day.</source>
         <translation>Choisissez le jour de la semaine (dim.–sam.),
-ou « jour » pour n'importe quel jour.</translation>
+ou « jour » pour n&apos;importe quel jour.</translation>
     </message>
     <message>
         <source>Day of the Month</source>
         <translation>Jour du mois</translation>
     </message>
     <message>
-        <source>Check here to choose a 'Day of the Month' 
+        <source>Check here to choose a &apos;Day of the Month&apos; 
 style Repeating Reminder</source>
         <translation>Cochez ici pour un rappel répétitif
 à un jour du mois</translation>
@@ -1249,21 +1405,21 @@ style Repeating Reminder</source>
     </message>
     <message>
         <source>Day of the Year</source>
-        <translation>Jour de l'année</translation>
+        <translation>Jour de l&apos;année</translation>
     </message>
     <message>
-        <source>Check here to choose a 'Day of the Year' 
+        <source>Check here to choose a &apos;Day of the Year&apos; 
 style Repeating Reminder</source>
         <translation>Cochez ici pour un rappel répétitif
-à un jour de l'année</translation>
+à un jour de l&apos;année</translation>
     </message>
     <message>
         <source>Select the day of the year (1-365)</source>
-        <translation>Choisissez le jour de l'année (1-365)</translation>
+        <translation>Choisissez le jour de l&apos;année (1-365)</translation>
     </message>
     <message>
         <source>Day of the year</source>
-        <translation>Jour de l'année</translation>
+        <translation>Jour de l&apos;année</translation>
     </message>
     <message>
         <source>Invalid day of month entered </source>
@@ -1275,7 +1431,7 @@ style Repeating Reminder</source>
     </message>
     <message>
         <source>Invalid day of year entered </source>
-        <translation>Jour de l'année saisi non valide </translation>
+        <translation>Jour de l&apos;année saisi non valide </translation>
     </message>
     <message>
         <source>Invalid value entered for Special category</source>
@@ -1316,7 +1472,7 @@ où ce rappel a lieu</translation>
     </message>
     <message>
         <source>Enter the reminder time here</source>
-        <translation>Saisissez ici l'heure du rappel</translation>
+        <translation>Saisissez ici l&apos;heure du rappel</translation>
     </message>
     <message>
         <source>Time</source>
@@ -1324,11 +1480,11 @@ où ce rappel a lieu</translation>
     </message>
     <message>
         <source>Quick Time Set</source>
-        <translation>Choix rapide de l'heure</translation>
+        <translation>Choix rapide de l&apos;heure</translation>
     </message>
     <message>
         <source>Show the previous year</source>
-        <translation>Afficher l'année précédente</translation>
+        <translation>Afficher l&apos;année précédente</translation>
     </message>
     <message>
         <source>Previous year</source>
@@ -1344,10 +1500,10 @@ où ce rappel a lieu</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation>Aujourd'hui</translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <source>Show today's date</source>
+        <source>Show today&apos;s date</source>
         <translation>Afficher la date du jour</translation>
     </message>
     <message>
@@ -1360,7 +1516,7 @@ où ce rappel a lieu</translation>
     </message>
     <message>
         <source>Show the next year</source>
-        <translation>Afficher l'année suivante</translation>
+        <translation>Afficher l&apos;année suivante</translation>
     </message>
     <message>
         <source>Next year</source>
@@ -1383,7 +1539,7 @@ où ce rappel a lieu</translation>
     </message>
     <message>
         <source>Enter the reminder time here</source>
-        <translation>Saisissez ici l'heure du rappel</translation>
+        <translation>Saisissez ici l&apos;heure du rappel</translation>
     </message>
     <message>
         <source>Starting time</source>
@@ -1391,7 +1547,7 @@ où ce rappel a lieu</translation>
     </message>
     <message>
         <source>Quick Time Set for the starting time</source>
-        <translation>Choix rapide de l'heure de début</translation>
+        <translation>Choix rapide de l&apos;heure de début</translation>
     </message>
     <message>
         <source>Once per day</source>
@@ -1400,8 +1556,8 @@ où ce rappel a lieu</translation>
     <message>
         <source>Check here to have this reminder occur 
 only once per day</source>
-        <translation>Cochez ici pour que ce rappel n'ait lieu
-qu'une fois par jour</translation>
+        <translation>Cochez ici pour que ce rappel n&apos;ait lieu
+qu&apos;une fois par jour</translation>
     </message>
     <message>
         <source>Repeat Every</source>
@@ -1429,7 +1585,7 @@ les répétitions de ce rappel</translation>
     </message>
     <message>
         <source>For rest of day</source>
-        <translation>Jusqu'au soir</translation>
+        <translation>Jusqu&apos;au soir</translation>
     </message>
     <message>
         <source>Check here to have this reminder continue 
@@ -1437,11 +1593,11 @@ repeating at the defined intervals for the rest
 of the day</source>
         <translation>Cochez ici pour que ce rappel continue
 de se répéter aux intervalles définis
-jusqu'à la fin de la journée</translation>
+jusqu&apos;à la fin de la journée</translation>
     </message>
     <message>
         <source>Until</source>
-        <translation>Jusqu'à</translation>
+        <translation>Jusqu&apos;à</translation>
     </message>
     <message>
         <source>Check here to have this reminder continue 
@@ -1449,11 +1605,11 @@ repeating at the defined intervals until a
 specified time</source>
         <translation>Cochez ici pour que ce rappel continue
 de se répéter aux intervalles définis
-jusqu'à une heure donnée</translation>
+jusqu&apos;à une heure donnée</translation>
     </message>
     <message>
         <source>Enter the ending time here</source>
-        <translation>Saisissez ici l'heure de fin</translation>
+        <translation>Saisissez ici l&apos;heure de fin</translation>
     </message>
     <message>
         <source>Ending time</source>
@@ -1461,21 +1617,21 @@ jusqu'à une heure donnée</translation>
     </message>
     <message>
         <source>Quick Time Set for the ending time</source>
-        <translation>Choix rapide de l'heure de fin</translation>
+        <translation>Choix rapide de l&apos;heure de fin</translation>
     </message>
     <message>
         <source>Invalid ENDING time. Please use your regional time format
    Example: </source>
-        <translation>Heure de FIN non valide. Utilisez votre format d'heure régional
+        <translation>Heure de FIN non valide. Utilisez votre format d&apos;heure régional
    Exemple : </translation>
     </message>
     <message>
         <source>Invalid ENDING time. Must be greater than starting time</source>
-        <translation>Heure de FIN non valide. Elle doit être postérieure à l'heure de début</translation>
+        <translation>Heure de FIN non valide. Elle doit être postérieure à l&apos;heure de début</translation>
     </message>
     <message>
         <source>Repeat interval must be greater than 10 minutes</source>
-        <translation>L'intervalle de répétition doit dépasser 10 minutes</translation>
+        <translation>L&apos;intervalle de répétition doit dépasser 10 minutes</translation>
     </message>
 </context>
 <context>
@@ -1513,11 +1669,11 @@ jusqu'à une heure donnée</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Only the repeating reminder "%1"</source>
+        <source>Only the repeating reminder &quot;%1&quot;</source>
         <translation>Seulement le rappel répétitif « %1 »</translation>
     </message>
     <message>
-        <source>Only the one-time reminder "%1"</source>
+        <source>Only the one-time reminder &quot;%1&quot;</source>
         <translation>Seulement le rappel unique « %1 »</translation>
     </message>
     <message>
@@ -1632,12 +1788,12 @@ jusqu'à une heure donnée</translation>
     </message>
     <message>
         <source>Default action when a reminder is triggered</source>
-        <translation>Action par défaut au déclenchement d'un rappel</translation>
+        <translation>Action par défaut au déclenchement d&apos;un rappel</translation>
     </message>
     <message>
         <source>Select the default action to take when a reminder
 is triggered</source>
-        <translation>Choisissez l'action par défaut quand
+        <translation>Choisissez l&apos;action par défaut quand
 un rappel se déclenche</translation>
     </message>
     <message>
@@ -1670,7 +1826,7 @@ un rappel se déclenche</translation>
     </message>
     <message>
         <source>When Nudgery! shows a reminder,  there may be times when you are not at your desk and cannot respond by clicking one of the buttons. In this situation, Nudgery should:</source>
-        <translation>Quand Nudgery! affiche un rappel, il se peut que vous ne soyez pas là pour cliquer sur l'un des boutons. Dans ce cas, Nudgery doit :</translation>
+        <translation>Quand Nudgery! affiche un rappel, il se peut que vous ne soyez pas là pour cliquer sur l&apos;un des boutons. Dans ce cas, Nudgery doit :</translation>
     </message>
     <message>
         <source>Continue waiting </source>
@@ -1690,7 +1846,7 @@ indéfiniment</translation>
         <source>Select here to have Nudgery! timeout after a
 certain number of minutes</source>
         <translation>Choisissez ceci pour que Nudgery! cesse
-d'attendre après un certain nombre de minutes</translation>
+d&apos;attendre après un certain nombre de minutes</translation>
     </message>
     <message>
         <source>Select the number of minutes Nudgery! should
@@ -1730,21 +1886,21 @@ le délai est écoulé</translation>
     </message>
     <message>
         <source>Minutes to wait</source>
-        <translation>Minutes d'attente</translation>
+        <translation>Minutes d&apos;attente</translation>
     </message>
     <message>
         <source>Show Hints</source>
-        <translation>Afficher les bulles d'aide</translation>
+        <translation>Afficher les bulles d&apos;aide</translation>
     </message>
     <message>
         <source>Show popup help hints when the mouse
 passes over a screen item (like this!)</source>
-        <translation>Afficher des bulles d'aide quand la souris
+        <translation>Afficher des bulles d&apos;aide quand la souris
 passe sur un élément (comme ici !)</translation>
     </message>
     <message>
         <source>Show popup help hints when the mouse passes over a screen item</source>
-        <translation>Afficher des bulles d'aide quand la souris passe sur un élément</translation>
+        <translation>Afficher des bulles d&apos;aide quand la souris passe sur un élément</translation>
     </message>
     <message>
         <source>Minimize to System Tray</source>
@@ -1762,11 +1918,11 @@ de notification une fois réduit</translation>
     </message>
     <message>
         <source>Animate Tray Icon</source>
-        <translation>Animer l'icône</translation>
+        <translation>Animer l&apos;icône</translation>
     </message>
     <message>
         <source>Check here if you want a ticking clock for
-Nudgery!'s tray icon</source>
+Nudgery!&apos;s tray icon</source>
         <translation>Cochez ici pour une horloge qui tourne
 comme icône de Nudgery!</translation>
     </message>
@@ -1775,17 +1931,17 @@ comme icône de Nudgery!</translation>
         <translation>Aussi en notification du bureau</translation>
     </message>
     <message>
-        <source>Also show each reminder in the desktop's notifications
+        <source>Also show each reminder in the desktop&apos;s notifications
 when it falls due</source>
         <translation>Afficher aussi chaque rappel échu
 dans les notifications du bureau</translation>
     </message>
     <message>
         <source>&amp;Repeat the sound until answered, every</source>
-        <translation>&amp;Répéter le son jusqu'à la réponse, toutes les</translation>
+        <translation>&amp;Répéter le son jusqu&apos;à la réponse, toutes les</translation>
     </message>
     <message>
-        <source>Play the reminder's sound again and again while its
+        <source>Play the reminder&apos;s sound again and again while its
 notification waits for your answer</source>
         <translation>Rejouer le son du rappel tant que sa
 notification attend votre réponse</translation>
@@ -1870,7 +2026,7 @@ notification attend votre réponse</translation>
     </message>
     <message>
         <source>Click to set the hours portion of the time</source>
-        <translation>Cliquez pour régler l'heure</translation>
+        <translation>Cliquez pour régler l&apos;heure</translation>
     </message>
     <message>
         <source>AM</source>
@@ -1906,14 +2062,14 @@ notification attend votre réponse</translation>
     </message>
     <message>
         <source>Set Time As: </source>
-        <translation>Régler l'heure à : </translation>
+        <translation>Régler l&apos;heure à : </translation>
     </message>
 </context>
 <context>
     <name>nudgery::TTimeEntry</name>
     <message>
         <source>Click for Quick Time Set</source>
-        <translation>Cliquez pour le choix rapide de l'heure</translation>
+        <translation>Cliquez pour le choix rapide de l&apos;heure</translation>
     </message>
 </context>
 </TS>

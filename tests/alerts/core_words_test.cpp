@@ -1,6 +1,7 @@
 // The core's English texts as the windows show them: unchanged in English, and in German
 // phrase by phrase, with the parts a phrase holds (numbers, times, other phrases) in place.
 #include "alerts/CoreWords.h"
+#include "core/calendar_import.h"
 #include "core/dayspec.h"
 #include "core/history_entry.h"
 #include "core/reminder.h"
@@ -49,7 +50,20 @@ std::vector<std::string> CoreTexts() {
     };
 }
 
+// An import of two one-time reminders and a repeating one, with one entry refused and one
+// imported before.
+ImportPlan SomePlan() {
+    ImportPlan plan;
+    plan.reminders.resize(3);
+    plan.reminders[2].list = ListKind::Repeating;
+    plan.refused.push_back({"Board meeting", "no alarm"});
+    plan.importedBefore = 1;
+    return plan;
+}
+
 TEST(CoreWords, EnglishIsShownAsTheCoreWritesIt) {
+    EXPECT_EQ(CoreSentences(PlanSummary(SomePlan())),
+              QString::fromStdString(PlanSummary(SomePlan())));
     for (const std::string& text : CoreTexts())
         EXPECT_EQ(CoreText(text), QString::fromStdString(text)) << text;
     for (const char* code : {"135", "0123456", "06", "246"})
@@ -87,6 +101,11 @@ TEST(CoreWords, GermanTranslatesEachPhraseAndKeepsItsParts) {
     ASSERT_EQ(texts.size(), expected.size());
     for (std::size_t i = 0; i < texts.size(); ++i)
         EXPECT_EQ(CoreText(texts[i]), expected[i]) << texts[i];
+    EXPECT_EQ(CoreSentences(PlanSummary(SomePlan())),
+              QStringLiteral("2 einmalige Erinnerungen und 1 wiederholte Erinnerung werden "
+                             "hinzugefügt. 1 Eintrag kann nicht übernommen werden. 1 Erinnerung "
+                             "wurde schon früher importiert und bleibt weg."));
+    EXPECT_EQ(CoreSentences(PlanSummary({})), QStringLiteral("Es wird nichts hinzugefügt."));
     // Days picked one by one, with the German initials of Sunday to Saturday.
     EXPECT_EQ(DaySpecWords("135"), QStringLiteral("An Tagen: MMF"));
     EXPECT_EQ(DaySpecWords("06"), QStringLiteral("Wochenende"));

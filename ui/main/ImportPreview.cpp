@@ -48,8 +48,8 @@ TImportPreview::TImportPreview(const ImportPlan& plan, const QString& fileName,
     setFont(arial);
     resize(560, 420);
 
-    Prompt =
-        Label(this, "Prompt", QStringLiteral("%1\n%2").arg(fileName, Shown(PlanSummary(plan))));
+    Prompt = Label(this, "Prompt",
+                   QStringLiteral("%1\n%2").arg(fileName, CoreSentences(PlanSummary(plan))));
     AddLabel = Label(this, "AddLabel", tr("Will be added:"));
     AddList = List(this, "AddList", {tr("Reminder"), tr("When")});
     AddList->header()->resizeSection(0, 280);
@@ -59,7 +59,7 @@ TImportPreview::TImportPreview(const ImportPlan& plan, const QString& fileName,
             {Shown(planned.reminder.Description), CoreText(PlannedWhenText(planned, formats))}));
     QStringList notes;
     for (const std::string& note : plan.notes)
-        notes << Shown(note) + QLatin1Char('.');
+        notes << CoreText(note) + QLatin1Char('.');
     NotesLabel = Label(this, "NotesLabel", notes.join(QLatin1Char('\n')));
     RefusedLabel = Label(this, "RefusedLabel", tr("Cannot be taken:"));
     RefusedList = List(this, "RefusedList", {tr("Entry"), tr("Why")});
@@ -67,7 +67,7 @@ TImportPreview::TImportPreview(const ImportPlan& plan, const QString& fileName,
     RefusedList->setAccessibleName(tr("Entries that cannot be taken"));
     for (const RefusedItem& refused : plan.refused)
         RefusedList->addTopLevelItem(
-            new QTreeWidgetItem({Shown(refused.what), Shown(refused.reason)}));
+            new QTreeWidgetItem({Shown(refused.what), CoreText(refused.reason)}));
 
     AddButton = new QPushButton(tr("&Add"), this);
     AddButton->setObjectName(QStringLiteral("AddButton"));
