@@ -22,7 +22,9 @@ constexpr const char* Phrases[] = {
     QT_TRANSLATE_NOOP("CoreWords", "Weekdays"),
     QT_TRANSLATE_NOOP("CoreWords", "Weekends"),
     QT_TRANSLATE_NOOP("CoreWords", "%1 day of year"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 %2/Month"),
     QT_TRANSLATE_NOOP("CoreWords", "%1 %2/%3"),
+    QT_TRANSLATE_NOOP("CoreWords", "%1 of Month"),
     QT_TRANSLATE_NOOP("CoreWords", "%1 of %2"),
     // The words of a day rule: occurrences, weekdays, months.
     QT_TRANSLATE_NOOP("CoreWords", "1st"),

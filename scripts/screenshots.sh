@@ -36,18 +36,18 @@ done
 for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "screenshots.sh needs $tool" >&2; exit 1; }
 done
-# The windows' titles (as xdotool's patterns, which match letters beyond ASCII as dots)
+# The windows' titles (as xdotool's patterns, with .* for each letter beyond ASCII)
 # and the keys of File > Set Preferences, in the language shown.
 case "$lang" in
     "") locale=en_US.UTF-8 main_title='Nudgery!' notification_title='Reminder Notification'
         editor_title='Reminder Description' repeating_title='Repeating Reminder Description'
         preferences_title='Preferences' file_key=alt+f preferences_key=s ;;
-    de) locale=de_DE.UTF-8 main_title='Nudgery!' notification_title='F.llige Erinnerung'
+    de) locale=de_DE.UTF-8 main_title='Nudgery!' notification_title='F.*llige Erinnerung'
         editor_title='Einmalige Erinnerung' repeating_title='Wiederholte Erinnerung'
-        preferences_title='Einstellungen' file_key=alt+d preferences_key=e ;;
-    fr) locale=fr_FR.UTF-8 main_title='Nudgery!' notification_title='Rappel .chu'
-        editor_title='Description du rappel' repeating_title='Description du rappel r.p.titif'
-        preferences_title='Pr.f.rences' file_key=alt+f preferences_key=p ;;
+        preferences_title='Einstellungen' file_key=alt+d preferences_key=s ;;
+    fr) locale=fr_FR.UTF-8 main_title='Nudgery!' notification_title='Rappel .*chu'
+        editor_title='Description du rappel' repeating_title='Description du rappel r.*p.*titif'
+        preferences_title='Pr.*f.*rences' file_key=alt+f preferences_key=p ;;
     *) echo "no translation for --lang $lang" >&2; exit 2 ;;
 esac
 [ -n "$output" ] || output="$repo/docs"

@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Hour</source>
-        <translation>Stunde</translation>
+        <translation>stündlich</translation>
     </message>
     <message>
         <source>%1 hrs %2 mins</source>
@@ -483,6 +483,14 @@
         <source>%1 alarm</source>
         <translation>%1-Alarm</translation>
     </message>
+    <message>
+        <source>%1 %2/Month</source>
+        <translation>%1 %2 jedes Monats</translation>
+    </message>
+    <message>
+        <source>%1 of Month</source>
+        <translation>%1 jedes Monats</translation>
+    </message>
 </context>
 <context>
     <name>DamagedFileReport</name>
@@ -717,7 +725,7 @@ Ihre Erinnerungen sind nicht betroffen: Sie melden sich und werden beantwortet w
     </message>
     <message>
         <source>Repeat Every...</source>
-        <translation>Wiederholen alle...</translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Next Reminder</source>
@@ -857,7 +865,7 @@ vor- oder zurückstellen</translation>
     </message>
     <message>
         <source>&amp;Set Preferences</source>
-        <translation>&amp;Einstellungen</translation>
+        <translation>Ein&amp;stellungen</translation>
     </message>
     <message>
         <source>&amp;Import Calendar File…</source>
@@ -1081,7 +1089,7 @@ wenn eine Erinnerung fällig wird</translation>
     </message>
     <message>
         <source>Play &amp;Now</source>
-        <translation>&amp;Abspielen</translation>
+        <translation>Abs&amp;pielen</translation>
     </message>
     <message>
         <source>Play the sound file you have selected</source>
@@ -1535,7 +1543,7 @@ an dem diese Erinnerung stattfindet</translation>
     </message>
     <message>
         <source>&amp;Starting Time</source>
-        <translation>&amp;Anfangszeit</translation>
+        <translation>Anfangs&amp;zeit</translation>
     </message>
     <message>
         <source>Enter the reminder time here</source>
@@ -1810,7 +1818,7 @@ wenn eine Erinnerung fällig wird</translation>
     </message>
     <message>
         <source>Play &amp;Now</source>
-        <translation>&amp;Abspielen</translation>
+        <translation>Abs&amp;pielen</translation>
     </message>
     <message>
         <source>Play the sound file you have selected</source>
@@ -1938,7 +1946,7 @@ Benachrichtigungen des Desktops zeigen</translation>
     </message>
     <message>
         <source>&amp;Repeat the sound until answered, every</source>
-        <translation>Klang &amp;wiederholen, bis beantwortet, alle</translation>
+        <translation>&amp;Klang wiederholen, bis beantwortet, alle</translation>
     </message>
     <message>
         <source>Play the reminder&apos;s sound again and again while its
@@ -1973,6 +1981,10 @@ solange sie auf Ihre Antwort wartet</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Seconds between repeats</source>
+        <translation>Sekunden zwischen den Wiederholungen</translation>
     </message>
 </context>
 <context>

@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Hour</source>
-        <translation>Heure</translation>
+        <translation>1 h</translation>
     </message>
     <message>
         <source>%1 hrs %2 mins</source>
@@ -483,6 +483,14 @@
         <source>%1 alarm</source>
         <translation>alarme %1</translation>
     </message>
+    <message>
+        <source>%1 %2/Month</source>
+        <translation>%1 %2 du mois</translation>
+    </message>
+    <message>
+        <source>%1 of Month</source>
+        <translation>%1 du mois</translation>
+    </message>
 </context>
 <context>
     <name>DamagedFileReport</name>
@@ -717,7 +725,7 @@ Vos rappels ne sont pas touchés : ils se déclenchent et reçoivent une répons
     </message>
     <message>
         <source>Repeat Every...</source>
-        <translation>Répéter toutes les...</translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>Next Reminder</source>
@@ -1535,7 +1543,7 @@ où ce rappel a lieu</translation>
     </message>
     <message>
         <source>&amp;Starting Time</source>
-        <translation>Heure de &amp;début</translation>
+        <translation>&amp;Heure de début</translation>
     </message>
     <message>
         <source>Enter the reminder time here</source>
@@ -1972,7 +1980,11 @@ notification attend votre réponse</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>Seconds between repeats</source>
+        <translation>Secondes entre les répétitions</translation>
     </message>
 </context>
 <context>
@@ -1995,7 +2007,7 @@ notification attend votre réponse</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>Ai&amp;de</translation>
     </message>
 </context>
 <context>
@@ -2058,7 +2070,7 @@ notification attend votre réponse</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>Set Time As: </source>

@@ -1,10 +1,12 @@
 #pragma once
 // For tests that a window's fixed layout holds its texts in the font in force: the controls
-// of a window whose caption needs more width than the control has (or a wrapped text more
-// height), or that reach out of their parent, with what each needs.
+// of a window whose caption (or a list's chosen item) needs more width than the control has (or a
+// wrapped text more height), or that reach out of their parent, with what each needs.
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
 
 namespace nudgery::testing {
 
@@ -40,6 +43,12 @@ inline QStringList CaptionsThatDoNotFit(const QWidget& window) {
         } else if (qobject_cast<const QCheckBox*>(widget) ||
                    qobject_cast<const QRadioButton*>(widget)) {
             needed = widget->sizeHint().width();
+        } else if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+            // Its longest item; a list whose drop-down is wider than the box on purpose shows
+            // each item whole there.
+            needed = list->sizeHint().width();
+            if (list->view()->minimumWidth() >= needed)
+                continue;
         } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
             if (label->text().isEmpty())
                 continue;

@@ -151,7 +151,7 @@ void TDayRuleFrame::AddSpecialBox(QRect geometry) {
                      {tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"),
                       tr("Friday"), tr("Saturday"), tr("Day")},
                      tr("Select the weekday (Sun-Sat), or select  \"Day\" \nfor any day."),
-                     QRect(Indent + 76, 20, 96, ListHeight));
+                     QRect(specialOccurrance_->geometry().right() + 5, 20, 96, ListHeight));
     specialMonth_ = DropDownList(*box, "SpecialMonth", MonthItems(), MonthTooltip(),
                                  QRect(Indent, 43, 120, ListHeight));
 }

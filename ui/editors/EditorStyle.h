@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 namespace nudgery {
 
@@ -66,12 +67,14 @@ inline QStringList EventTypeItems() {
             QCoreApplication::translate("EditorStyle", "Do Nothing")};
 }
 
-// A drop-down list that takes no typing, its first item chosen.
+// A drop-down list that takes no typing, its first item chosen; as wide as designed, or
+// wider where a translation's longest item needs it.
 inline QComboBox* DropDownList(QWidget& parent, const char* name, const QStringList& items,
                                const QString& tooltip, QRect geometry) {
     auto* list = Named(new QComboBox(&parent), name, tooltip);
     list->addItems(items);
     list->setCurrentIndex(0);
+    geometry.setWidth(std::max(geometry.width(), list->sizeHint().width()));
     list->setGeometry(geometry);
     return list;
 }
