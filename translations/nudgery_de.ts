@@ -1983,8 +1983,8 @@ solange sie auf Ihre Antwort wartet</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>Seconds between repeats</source>
-        <translation>Sekunden zwischen den Wiederholungen</translation>
+        <source>Seconds between repeats of the sound</source>
+        <translation>Sekunden zwischen den Wiederholungen des Klangs</translation>
     </message>
 </context>
 <context>

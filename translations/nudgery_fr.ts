@@ -1983,8 +1983,8 @@ notification attend votre réponse</translation>
         <translation>Ai&amp;de</translation>
     </message>
     <message>
-        <source>Seconds between repeats</source>
-        <translation>Secondes entre les répétitions</translation>
+        <source>Seconds between repeats of the sound</source>
+        <translation>Secondes entre les répétitions du son</translation>
     </message>
 </context>
 <context>

@@ -38,8 +38,10 @@ QString Output(const QString& tool, const QStringList& arguments, const QString&
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Both title properties (_NET_WM_NAME and WM_NAME) of every window mapped on `display`.
-QStringList MappedWindowTitles(const QString& display) {
+// Both title properties (_NET_WM_NAME and WM_NAME) of every window that process `pid` has
+// mapped on `display`. Others may map windows there too: a notification server the desktop
+// starts when the program sends its first notification.
+QStringList MappedWindowTitles(const QString& display, qint64 pid) {
     static const QRegularExpression windowId(R"(^\s+(0x[0-9a-f]+) )",
                                              QRegularExpression::MultilineOption);
     static const QRegularExpression title(R"re(^(?:_NET_WM_NAME|WM_NAME)\(\w+\) = "(.*)"$)re",
@@ -50,19 +52,22 @@ QStringList MappedWindowTitles(const QString& display) {
         const QString id = found.next().captured(1);
         if (!Output("xwininfo", {"-id", id}, display).contains("Map State: IsViewable"))
             continue;
-        const QString properties = Output("xprop", {"-id", id, "_NET_WM_NAME", "WM_NAME"}, display);
+        const QString properties =
+            Output("xprop", {"-id", id, "_NET_WM_PID", "_NET_WM_NAME", "WM_NAME"}, display);
+        if (!properties.contains(QStringLiteral("_NET_WM_PID(CARDINAL) = %1\n").arg(pid)))
+            continue;
         for (auto value = title.globalMatch(properties); value.hasNext();)
             titles << value.next().captured(1);
     }
     return titles;
 }
 
-// Waits until a window whose title starts with `start` is mapped on `display`; `titles`
-// are then all the titles there.
-bool WaitForWindow(const QString& display, const QString& start, QStringList& titles) {
+// Waits until a window of `pid` whose title starts with `start` is mapped on `display`;
+// `titles` are then all the titles of its windows there.
+bool WaitForWindow(const QString& display, qint64 pid, const QString& start, QStringList& titles) {
     return QTest::qWaitFor(
         [&] {
-            titles = MappedWindowTitles(display);
+            titles = MappedWindowTitles(display, pid);
             return std::any_of(titles.begin(), titles.end(),
                                [&](const QString& t) { return t.startsWith(start); });
         },
@@ -87,14 +92,14 @@ TEST(WindowTitles, EveryWindowShowsExactlyTheTitleTheProgramSets) {
     QProcessEnvironment env;
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("DISPLAY", display.Name());
-    program.Start({}, env);
+    const qint64 pid = program.Start({}, env).processId();
 
     QStringList titles;
-    ASSERT_TRUE(WaitForWindow(display.Name(), "Reminder Notification", titles))
+    ASSERT_TRUE(WaitForWindow(display.Name(), pid, "Reminder Notification", titles))
         << titles.join(" | ").toStdString();
     // F1 in the notification, which has the keyboard, opens the help.
     Output("xdotool", {"key", "F1"}, display.Name());
-    ASSERT_TRUE(WaitForWindow(display.Name(), "Nudgery! Help", titles))
+    ASSERT_TRUE(WaitForWindow(display.Name(), pid, "Nudgery! Help", titles))
         << titles.join(" | ").toStdString();
 
     std::set<std::string> shown;

@@ -226,9 +226,8 @@ void TPreferences::CreateRepeatSoundPanel() {
     RepeatSeconds = Named(
         new TSpinEdit(Settings::RepeatSoundSecondsMin, Settings::RepeatSoundSecondsMax, panel),
         "RepeatSeconds", tr("Seconds of quiet before the sound plays again"));
+    RepeatSeconds->setAccessibleName(tr("Seconds between repeats of the sound"));
     RepeatSeconds->SetStep(5);
-    // For a screen reader, which hears the sentence part by part.
-    RepeatSeconds->setAccessibleName(tr("Seconds between repeats"));
     auto* secondsLabel = new QLabel(tr("seconds"), panel);
     const int top = (RepeatPanelHeight - RowHeight) / 2;
     RepeatSound->setGeometry(Margin, top, RepeatSound->sizeHint().width(), RowHeight);
