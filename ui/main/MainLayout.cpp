@@ -12,8 +12,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace nudgery {
 
@@ -51,6 +51,19 @@ void LayOutBar(QWidget* bar, QMargins margins, int spacing, std::initializer_lis
         add(control);
 }
 
+// A push button's width: as designed, or where a translation's caption and glyph need more,
+// what they need with the style's margins.
+int ButtonWidth(const QPushButton& button, int designed) {
+    const QStyle& style = *button.style();
+    int needed = button.fontMetrics().horizontalAdvance(QString(button.text()).remove(u'&')) +
+                 2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+    if (!button.icon().isNull())
+        needed += button.iconSize().width() + 4;
+    return needed <= designed
+               ? designed
+               : needed + 2 * style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
+}
+
 QAction* Item(QMenu* menu, const char* name, const QString& caption, const QString& hint = {}) {
     QAction* action = Named(menu->addAction(caption), name);
     action->setStatusTip(hint);
@@ -66,8 +79,7 @@ void MainPrivate::CreateButtonBar() {
                                const QIcon& glyph, QSize size) {
         auto* b = Named(new QPushButton(glyph, caption, Panel1), name);
         b->setToolTip(hint);
-        // As designed, or wider where a translation's caption needs it.
-        b->resize(size.expandedTo(QSize(b->sizeHint().width(), 0)));
+        b->resize(ButtonWidth(*b, size.width()), size.height());
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
@@ -187,10 +199,10 @@ void MainPrivate::CreateBottomBar() {
     Panel4 = Bar(q.centralWidget(), "Panel4", 40);
     Minimizebutton = Named(new QPushButton(MinimizeGlyph(q.palette()), tr("Minimize"), Panel4),
                            "Minimizebutton");
-    Minimizebutton->resize(std::max(111, Minimizebutton->sizeHint().width()), 29);
+    Minimizebutton->resize(ButtonWidth(*Minimizebutton, 111), 29);
     Minimizebutton->setToolTip(tr("Minimize Nudgery!"));
     Exitbutton = Named(new QPushButton(CrossGlyph(q.palette()), tr("E&xit"), Panel4), "Exitbutton");
-    Exitbutton->resize(std::max(68, Exitbutton->sizeHint().width()), 29);
+    Exitbutton->resize(ButtonWidth(*Exitbutton, 68), 29);
     Exitbutton->setToolTip(tr("Exit Nudgery!"));
     // The glyph stands right of the caption.
     Exitbutton->setLayoutDirection(Qt::RightToLeft);
