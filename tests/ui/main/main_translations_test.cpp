@@ -11,8 +11,6 @@
 #include "ui/editors/Settd.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/main/ImportPreview.h"
-#include "ui/main/MainAbout.h"
-#include "ui/main/MissedReminders.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -31,38 +29,23 @@ protected:
 
     // Runs `look` on every window the program shows, each made anew.
     void LookAtEveryWindow(const std::function<void(const QWidget&)>& look) {
-        TMainForm& f = Make();
-        // Laid out at the size it opens with.
-        f.show();
-        look(f);
-        look(NotificationWindow());
-        look(TAboutBox(&f));
-        TMissedReminders missed(formats, clock);
-        missed.AddBatch(
-            {{ListKind::Repeating, "Water the plants", clock.Now() - 0.1, clock.Now() - 0.05, 3}});
-        look(missed);
-        TEditAlarmExact oneTime(Editors());
-        look(oneTime);
-        TEditAlarmRepeating repeating(Editors());
-        // The choices that show the ending time and its row.
-        repeating.SetRepeatMinutes(30);
-        repeating.SetHasUntil(true);
-        look(repeating);
-        look(TSetTimeDialog(formats, help));
-        HistoryJournal journal(Folder() + QStringLiteral("Looked-at.history"), clock.Now(),
-                               [](const QString&) {});
-        look(THistoryWindow(journal, formats, clock));
-        ImportPlan plan;
-        plan.refused.push_back({"Board meeting", "no alarm"});
-        plan.notes.push_back("A note");
-        look(TImportPreview(plan, QStringLiteral("/home/user/calendar.ics"), formats, &f));
-        bool opened = false;
-        SetPreferences(f, [&](TPreferences& dialog) {
-            opened = true;
-            look(dialog);
-            dialog.reject();
+        LookAtTheMainWindows(look, [&](TMainForm& f) {
+            TEditAlarmExact oneTime(Editors());
+            look(oneTime);
+            TEditAlarmRepeating repeating(Editors());
+            // The choices that show the ending time and its row.
+            repeating.SetRepeatMinutes(30);
+            repeating.SetHasUntil(true);
+            look(repeating);
+            look(TSetTimeDialog(formats, help));
+            HistoryJournal journal(Folder() + QStringLiteral("Looked-at.history"), clock.Now(),
+                                   [](const QString&) {});
+            look(THistoryWindow(journal, formats, clock));
+            ImportPlan plan;
+            plan.refused.push_back({"Board meeting", "no alarm"});
+            plan.notes.push_back("A note");
+            look(TImportPreview(plan, QStringLiteral("/home/user/calendar.ics"), formats, &f));
         });
-        EXPECT_TRUE(opened);
     }
 };
 
