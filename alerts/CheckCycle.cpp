@@ -156,7 +156,13 @@ TDateTime CheckCycle::CheckList(ReminderList& list, bool oneTime, TDateTime now,
             continue;
         // A snooze may move it in the list; the reminder itself stays where it is.
         const TReminder& reminder = *list.At(index);
-        if (ApplyAnswer(list, oneTime, index, Fire(reminder, oneTime, now).code)) {
+        const int answer = Fire(reminder, oneTime, now).code;
+        // While the notification waited, a command from outside may have added reminders
+        // before this one: the answer goes to the reminder that fired, wherever it is now.
+        index = list.IndexOf(&reminder);
+        if (index < 0)
+            break;
+        if (ApplyAnswer(list, oneTime, index, answer)) {
             anyMarked = anyMarked || reminder.Status == StatusDeleteMark;
             // Each answer reaches the file before the next notification is shown; a reminder
             // marked for deletion is left out of it, and leaves the list after the pass.

@@ -1,15 +1,19 @@
-// The program's entry: the command line first, then the single-instance guard, then the
-// services of the desktop and the main window over them; runs until the main window has
-// closed (closing saves placement and lists).
+// The program with its window: the single-instance guard, then the services of the desktop
+// and the main window over them; runs until the main window has closed (closing saves
+// placement and lists). The running program answers commands from outside over the session
+// bus and the claim's channel.
 #include "ui/main/Main.h"
 
+#include "alerts/BusSignals.h"
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
 #include "app/command_line.h"
 #include "app/translations.h"
+#include "app/window_main.h"
 #include "art/ProgramArt.h"
 #include "core/date_formats.h"
 #include "platform/beeper.h"
+#include "platform/command_bus.h"
 #include "platform/desktop_notifications.h"
 #include "platform/file_chooser.h"
 #include "platform/help_viewer.h"
@@ -27,38 +31,25 @@
 #include "ui/main/Justone.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSessionManager>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-// Prints what the command line asked for, or why it is refused; the program's exit code.
-int Answer(const nudgery::CommandLineRequest& request) {
-    std::fputs(request.text.toLocal8Bit().constData(),
-               request.outcome == nudgery::CommandLineRequest::Outcome::Print ? stdout : stderr);
-    return request.exitCode;
-}
-
-QStringList ArgumentsOf(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
+// Prints why the command line is refused; the program's exit code.
+int Refuse(const QString& text, int exitCode) {
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+    return exitCode;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
+extern "C" int NudgeryWindowMain(int argc, char** argv) {
     using namespace nudgery;
-    const QString version = QStringLiteral(NUDGERY_VERSION);
-    // Help and the version need no desktop: asked for on their own, they are answered before
-    // the toolkit starts and looks for one.
-    if (const CommandLineRequest early = ReadCommandLine(ArgumentsOf(argc, argv), version);
-        early.outcome == CommandLineRequest::Outcome::Print)
-        return Answer(early);
-
     QApplication app(argc, argv);
     // The windows' texts in the user's language; what the command line prints stays English.
     const ProgramTranslations translations(
@@ -69,9 +60,14 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(NUDGERY_APP_ID));
     // Read again once the toolkit has taken its own options (-platform, -display...) out; a
     // command line the program does not take ends it here, before any window or file.
-    const CommandLineRequest request = ReadCommandLine(QApplication::arguments(), version);
+    const CommandLineRequest request =
+        ReadCommandLine(QApplication::arguments(), QStringLiteral(NUDGERY_VERSION));
     if (request.outcome != CommandLineRequest::Outcome::Run)
-        return Answer(request);
+        return Refuse(request.text, request.exitCode);
+    if (request.options.command && request.options.command->kind != CommandRequest::Kind::Show)
+        return Refuse(QStringLiteral("%1: commands take none of the toolkit's own options.\n")
+                          .arg(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName()),
+                      UsageExitCode);
     // Installed first, so a signal that comes during start-up waits for the event loop and
     // then ends the program the normal way.
     TerminationSignals termination;
@@ -125,6 +121,25 @@ int main(int argc, char** argv) {
     // And only then, once the lists are saved: hidden in the tray, the main window is not
     // on the screen, and the notification or a dialog closing there must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Commands from outside, carried out on the window's lists: over the claim's channel from
+    // the start, over the session bus once the window shows.
+    const UtcOffsetAt offsetAt = [&clock](std::int64_t seconds) {
+        return clock.UtcOffsetAt(seconds);
+    };
+    const auto carry = [&mainForm, &offsetAt](const CommandRequest& command) {
+        return mainForm.CarryCommand(command, offsetAt);
+    };
+    previousInstance.SetRequestHandler([&carry](const QByteArray& line) {
+        const std::optional<CommandRequest> command = DecodeRequest(line);
+        return command ? EncodeReply(carry(*command)) : QByteArray();
+    });
+    CommandBus bus(carry);
+    BusSignals busSignals(bus);
+    mainForm.AddCycleObserver(busSignals);
+
     mainForm.FormActivate();
+    // The bus is no business of the start: the window shows first.
+    QTimer::singleShot(0, &bus, [&bus] { bus.Register(); });
     return app.exec();
 }

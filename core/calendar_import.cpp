@@ -1,7 +1,6 @@
 #include "calendar_import.h"
 
 #include "calendar_text.h"
-#include "clock.h"
 #include "date_formats.h"
 #include "dayspec.h"
 #include "import_memory.h"
@@ -134,8 +133,7 @@ private:
         }
         if (!keysTaken_.insert(key).second)
             return; // the file names it twice
-        const auto& existing =
-            list == ListKind::OneTime ? context_.oneTime : context_.repeating;
+        const auto& existing = list == ListKind::OneTime ? context_.oneTime : context_.repeating;
         if (std::any_of(existing.begin(), existing.end(), [&](const TReminder* other) {
                 return SameReminder(*other, reminder, list);
             })) {
@@ -287,13 +285,6 @@ ImportPlan PlanImport(std::span<const CalendarItem> items, const ImportContext& 
     for (const CalendarItem& item : items)
         planner.Take(item);
     return std::move(planner).Plan();
-}
-
-void JudgeAdded(TReminder& reminder, ListKind list, const Clock& clock) {
-    if (list == ListKind::OneTime)
-        reminder.UpdateNormalStatus(clock);
-    else
-        reminder.ScheduleTodayAfresh(clock);
 }
 
 std::string PlanSummary(const ImportPlan& plan) {

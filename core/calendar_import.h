@@ -62,9 +62,6 @@ inline constexpr std::size_t MostOccurrencesTaken = 100;
 
 ImportPlan PlanImport(std::span<const CalendarItem> items, const ImportContext& context);
 
-// Gives an added reminder its status for today, as loading the data file does.
-void JudgeAdded(TReminder& reminder, ListKind list, const Clock& clock);
-
 // The plan in a few sentences: what will be added, what cannot be taken, what was left out.
 std::string PlanSummary(const ImportPlan& plan);
 

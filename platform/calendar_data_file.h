@@ -1,6 +1,6 @@
 #pragma once
-// The data file's reminders to and from a calendar file without a window: what the command
-// line's export and import call.
+// A calendar file imported into the two reminder lists without a window: what the commands
+// from outside call, on the running copy's lists or on lists loaded from the data file.
 
 #include "core/calendar_import.h"
 
@@ -10,27 +10,26 @@
 namespace nudgery {
 
 class Clock;
-class DataFileStore;
-
-// Writes both lists of the data file to a calendar file; returns how many reminders it
-// holds. Throws CalendarFileError when it cannot be written.
-std::size_t ExportDataFileToCalendar(const DataFileStore& store, const QString& calendarPath,
-                                     const Clock& clock);
+class ReminderList;
 
 struct DataFileImport {
     ImportPlan plan;
-    // The plan's reminders are in the data file now.
+    // The plan's reminders are in the lists, and saved.
     bool added = false;
+    // Added and saved, but the memory of imports could not be written: why, for the user.
+    QString memoryError;
 };
 
-// Plans the import of a calendar file into the data file's lists and asks `agree` with the
-// plan, also one with nothing to add, so that it can be shown. Once it agrees, adds the reminders
-// (a one-time reminder at its place in the order of due times), saves the data file and remembers
-// what was added. Throws CalendarFileError for a calendar file that is refused or a data file that
-// does not load whole, and DataFileError when the data file cannot be saved: the data file is then
-// as it was.
-DataFileImport ImportCalendarIntoDataFile(const QString& calendarPath, const DataFileStore& store,
-                                          const ImportDefaults& defaults, const Clock& clock,
-                                          const std::function<bool(const ImportPlan&)>& agree);
+// Plans the import of a calendar file into `oneTime` and `repeating` (the memory of imports
+// lives beside `dataFilePath`) and asks `agree` with the plan, also one with nothing to add,
+// so that it can be shown. Once it agrees, adds the reminders as each list adds a new one,
+// calls `save` and remembers what was added. Throws CalendarFileError for a calendar file
+// that is refused; when `save` throws, the reminders are taken out of the lists again and
+// the exception goes on.
+DataFileImport ImportCalendarIntoLists(const QString& calendarPath, ReminderList& oneTime,
+                                       ReminderList& repeating, const QString& dataFilePath,
+                                       const ImportDefaults& defaults, const Clock& clock,
+                                       const std::function<bool(const ImportPlan&)>& agree,
+                                       const std::function<void()>& save);
 
 } // namespace nudgery

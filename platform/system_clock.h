@@ -26,6 +26,9 @@ public:
     TDateTime Now() const override;
     std::uint32_t TickCount() const override;
 
+    // Seconds east of UTC at an instant in seconds since 1970 UTC, by the zone Now reads.
+    long UtcOffsetAt(std::int64_t utcSeconds) const { return offsets_.OffsetAt(utcSeconds); }
+
     // How many times the zone has been consulted so far.
     int ZoneLookups() const { return offsets_.Lookups(); }
 

@@ -244,6 +244,43 @@ TEST_F(CheckCycleTest, ASnoozeMovesItsReminderAndLeavesTheOtherItsTurn) {
     EXPECT_NEAR(oneTime.Named("snoozed").When, On15th(10, 10), kOneSecond);
 }
 
+TEST_F(CheckCycleTest, ReminderAddedWhileANotificationWaitsLeavesTheAnswerToTheOneShown) {
+    // Each answer that changes the reminder shown, with two reminders added before it while
+    // its notification waits: one due later today, one earlier, before it in the list.
+    for (const Outcome& outcome : kOutcomes) {
+        if (!outcome.saved)
+            continue;
+        SCOPED_TRACE(outcome.name);
+        oneTime.Clear();
+        store.saves.clear();
+        notifier.shown.clear();
+        oneTime.Add("shown", On15th(9, 59));
+        oneTime.Add("next", On15th(9, 59, 30));
+        notifier.answers = {outcome.answer, Notifier::Ok};
+        std::vector<TReminder> asAdded;
+        notifier.whileShown = {[&] {
+            for (const TDateTime when : {On15th(22, 0), On15th(9, 0)}) {
+                auto added = TReminder::Create();
+                added->Description = "added";
+                added->When = when;
+                const int index = oneTime.Add(std::move(added), ListKind::OneTime, clock);
+                asAdded.push_back(*oneTime.At(index));
+            }
+        }};
+        cycle.CheckBothLists(clock.Now());
+
+        ASSERT_FALSE(store.saves.empty());
+        ExpectWritten(store.saves.back().oneTime, "shown", outcome);
+        EXPECT_EQ(ShownTexts().front(), "shown");
+        // The reminders added meanwhile are as they were added: the one now before the
+        // reminder shown did not take its answer.
+        ASSERT_EQ(asAdded.size(), 2u);
+        const std::vector<TReminder> kept = oneTime.Kept();
+        for (const TReminder& added : asAdded)
+            EXPECT_NE(std::find(kept.begin(), kept.end(), added), kept.end()) << added.When;
+    }
+}
+
 class NewDayMidPass : public CheckCycleTest,
                       public ::testing::WithParamInterface<bool /* the save fails */> {};
 

@@ -17,6 +17,7 @@ namespace nudgery::test {
 // Every change, the test's own included, gives a new revision, as the grids count theirs.
 class VectorList final : public ReminderList {
 public:
+    using ReminderList::Add;
     int Count() const override { return static_cast<int>(rows_.size()); }
     const TReminder* At(int index) const override { return rows_.at(index).get(); }
     TReminder* At(int index) override {
@@ -35,6 +36,10 @@ public:
         rows_.erase(rows_.begin() + index);
     }
     void Changed() override {}
+    int Append(std::unique_ptr<TReminder> reminder) override {
+        Put(std::move(reminder));
+        return Count() - 1;
+    }
 
     void Clear() {
         ++revision_;

@@ -57,6 +57,128 @@ TEST(CommandLine, EachArgumentAsksForWhatItSays) {
     }
 }
 
+// The commands: each with what it carries, and each combination the program does not take,
+// refused with the usage and words that say what is wrong.
+TEST(CommandLine, CommandsCarryTheirTextsAndFullPaths) {
+    using Kind = CommandRequest::Kind;
+    const QString here = QDir::currentPath();
+    const struct {
+        QStringList arguments;
+        Kind kind;
+        QString when, message, sound, action, file;
+        bool json = false, agreed = false;
+        int timeout = 10;
+    } cases[] = {
+        {{"--add", "10:30", "Call Mum"}, Kind::AddOneTime, "10:30", "Call Mum", "", "", ""},
+        {{"--add=in 20m", "--", "-5 degrees"},
+         Kind::AddOneTime,
+         "in 20m",
+         "-5 degrees",
+         "",
+         "",
+         ""},
+        {{"Tea", "--add", "16:00", "--sound", "bell.wav", "--action", "play"},
+         Kind::AddOneTime,
+         "16:00",
+         "Tea",
+         here + "/bell.wav",
+         "play",
+         ""},
+        {{"--repeat", "weekdays 8:30", "Standup", "--sound", "/snd/a.wav"},
+         Kind::AddRepeating,
+         "weekdays 8:30",
+         "Standup",
+         "/snd/a.wav",
+         "",
+         ""},
+        {{"--repeat", "daily 7:00", ""}, Kind::AddRepeating, "daily 7:00", "", "", "", ""},
+        {{"--list"}, Kind::List, "", "", "", "", ""},
+        {{"--list", "--json", "--timeout", "3"}, Kind::List, "", "", "", "", "", true, false, 3},
+        {{"--show"}, Kind::Show, "", "", "", "", ""},
+        {{"--quit", "--timeout=60"}, Kind::Quit, "", "", "", "", "", false, false, 60},
+        {{"--import", "cal.ics"}, Kind::Import, "", "", "", "", here + "/cal.ics"},
+        {{"--import", "/tmp/cal.ics", "--yes"},
+         Kind::Import,
+         "",
+         "",
+         "",
+         "",
+         "/tmp/cal.ics",
+         false,
+         true},
+        {{"--export", "out.ics"}, Kind::Export, "", "", "", "", here + "/out.ics"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const CommandLineRequest request =
+            ReadCommandLine(QStringList{"nudgery"} + c.arguments, "9");
+        ASSERT_EQ(request.outcome, CommandLineRequest::Outcome::Run) << request.text.toStdString();
+        ASSERT_TRUE(request.options.command.has_value());
+        const CommandRequest& command = *request.options.command;
+        EXPECT_EQ(command.kind, c.kind);
+        EXPECT_EQ(command.when, c.when);
+        EXPECT_EQ(command.message, c.message);
+        EXPECT_EQ(command.sound, c.sound);
+        EXPECT_EQ(command.action, c.action);
+        EXPECT_EQ(command.file, c.file);
+        EXPECT_EQ(command.json, c.json);
+        EXPECT_EQ(request.options.agreed, c.agreed);
+        EXPECT_EQ(request.options.timeoutSeconds, c.timeout);
+        EXPECT_FALSE(request.options.startMinimized);
+    }
+    EXPECT_FALSE(ReadCommandLine({"nudgery", "--minimized"}, "9").options.command.has_value());
+}
+
+TEST(CommandLine, CommandsThatDoNotGoTogetherAreRefused) {
+    const struct {
+        QStringList arguments;
+        const char* names;
+    } cases[] = {
+        {{"--add", "10:30"}, "MESSAGE"},
+        {{"--repeat", "daily 7:00"}, "MESSAGE"},
+        {{"--add", "10:30", "Call", "Mum"}, "'Mum'"},
+        {{"--add", "10:30", "a", "--list"}, "--add and --list"},
+        {{"--add", "10:30", "a", "--add", "11:00"}, "--add and --add"},
+        {{"--list", "--show"}, "--list and --show"},
+        {{"--quit", "--import", "a.ics"}, "--quit and --import"},
+        {{"--json"}, "--json goes only with a command"},
+        {{"--show", "--json"}, "--json does not go with --show"},
+        {{"--list", "--sound", "a.wav"}, "--sound does not go with --list"},
+        {{"--export", "a.ics", "--action", "show"}, "--action does not go with --export"},
+        {{"--add", "9:00", "a", "--yes"}, "--yes does not go with --add"},
+        {{"--show", "--minimized"}, "--minimized does not go with --show"},
+        {{"--timeout", "5"}, "--timeout goes only with a command"},
+        {{"--list", "--timeout", "0"}, "1 to 3600"},
+        {{"--list", "--timeout", "soon"}, "1 to 3600"},
+        {{"--list", "extra"}, "'extra'"},
+        {{"--add"}, "add"},
+        {{"--import"}, "import"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const CommandLineRequest request =
+            ReadCommandLine(QStringList{"nudgery"} + c.arguments, "9");
+        EXPECT_EQ(request.outcome, CommandLineRequest::Outcome::Refuse);
+        EXPECT_EQ(request.exitCode, 2);
+        EXPECT_TRUE(request.text.contains(QString::fromUtf8(c.names)))
+            << request.text.toStdString();
+        EXPECT_TRUE(request.text.contains("Usage:"));
+    }
+}
+
+TEST(CommandLine, OnlyTheToolkitsOwnOptionsWaitForTheWindow) {
+    for (const QStringList& arguments :
+         {QStringList{"-platform", "offscreen"}, QStringList{"--display=:1"},
+          QStringList{"--list", "-style", "fusion"}, QStringList{"-reverse"}})
+        EXPECT_TRUE(MayHoldToolkitOptions(QStringList{"nudgery"} + arguments))
+            << arguments.join(' ').toStdString();
+    for (const QStringList& arguments :
+         {QStringList{"--bogus"}, QStringList{"--lsit"}, QStringList{"platform"},
+          QStringList{"--add", "9:00", "-display"}.mid(0, 2), QStringList{}})
+        EXPECT_FALSE(MayHoldToolkitOptions(QStringList{"nudgery"} + arguments))
+            << arguments.join(' ').toStdString();
+}
+
 struct Ending {
     int exitCode;
     QString out, err;

@@ -5,6 +5,7 @@
 #include "core/clock.h"
 #include "core/dayspec.h"
 #include "core/import_memory.h"
+#include "core/reminder_list.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 // distribution's validators.
 #include "app/command_line.h"
 #include "app/translations.h"
+#include "help_options.h"
 #include "platform/help_viewer.h"
 #include "support/desktop_entry.h"
 
@@ -11,8 +12,10 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -145,6 +148,69 @@ TEST_F(InstallTree, TheManualPageTellsTheOptionFilesAndEnvironment) {
     // As roff writes a hyphen.
     const QString option = "--" + QString::fromLatin1(MinimizedOption);
     EXPECT_TRUE(page.contains(QString(option).replace("-", "\\-"))) << option.toStdString();
+}
+
+// Every option that --help lists is in the manual page and in the bash completion, with the
+// forms of WHEN and RULE and the exit statuses.
+TEST_F(InstallTree, TheManualPageAndTheCompletionKnowEveryOption) {
+    const ToolRun help = RunTool(Installed("bin/nudgery"), {"--help"});
+    ASSERT_TRUE(help.finished && help.exitCode == 0) << help.output;
+    const QString page = QString::fromUtf8(Contents(Installed("share/man/man1/nudgery.1")));
+    const QString completion =
+        QString::fromUtf8(Contents(Installed("share/bash-completion/completions/nudgery")));
+    ASSERT_FALSE(completion.isEmpty());
+    const QStringList options = testing::OptionsInHelp(QString::fromStdString(help.output));
+    EXPECT_GE(options.size(), 15) << help.output;
+    for (const QString& option : options) {
+        EXPECT_TRUE(page.contains(QString(option).replace("-", "\\-"))) << option.toStdString();
+        EXPECT_TRUE(completion.contains(option)) << option.toStdString();
+    }
+    for (const char* section : {".SH WHEN", ".SH RULE", ".SH EXIT STATUS", ".SH D-BUS"})
+        EXPECT_TRUE(page.contains(QLatin1String(section))) << section;
+}
+
+// The installed program finds its window's module where it was installed, and the
+// description of its bus interface is where D-Bus tools look.
+TEST_F(InstallTree, TheInstalledProgramStartsItsWindowAndDescribesItsBusInterface) {
+    const QByteArray description =
+        Contents(Installed("share/dbus-1/interfaces/" + kAppId + ".xml"));
+    EXPECT_TRUE(description.contains("<interface name=\"" + kAppId.toUtf8() + "\">"));
+    EXPECT_TRUE(description.contains("<method name=\"AddOneTime\">"));
+    EXPECT_TRUE(QFileInfo::exists(Installed("lib/nudgery/libnudgery_window.so")));
+
+    QTemporaryDir home;
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_DATA_HOME", home.filePath("data"));
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("SDL_AUDIODRIVER", "dummy");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(Installed("bin/nudgery"), {});
+    ASSERT_TRUE(program.waitForStarted(kWaitMs));
+    // The window shows once it holds the claim; then a command ends it.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return QFile::exists(runtime.filePath("nudgery.socket")) ||
+                   program.state() == QProcess::NotRunning;
+        },
+        kWaitMs))
+        << program.readAllStandardError().toStdString();
+    ASSERT_EQ(program.state(), QProcess::Running) << program.readAllStandardError().toStdString();
+    QProcess quit;
+    quit.setProcessEnvironment(env);
+    quit.start(Installed("bin/nudgery"), {"--quit"});
+    ASSERT_TRUE(quit.waitForFinished(kWaitMs));
+    EXPECT_EQ(quit.exitCode(), 0) << quit.readAllStandardError().toStdString();
+    EXPECT_TRUE(program.waitForFinished(kWaitMs));
+    // Beside the program where it may write there (a scratch tree), else in the user's data.
+    EXPECT_TRUE(QFile::exists(Installed("bin/Nudgery.dat")) ||
+                QFile::exists(home.filePath("data/Nudgery/Nudgery.dat")))
+        << "saved as it ended";
 }
 
 TEST_F(InstallTree, TheDesktopEntryPassesDesktopFileValidate) {

@@ -1,6 +1,6 @@
-// The data file's reminders to and from calendar files without a window, as the command line
-// will move them: the export and the import through real files, the agreement asked for, the
-// memory of imports beside the data file, and what is refused.
+// Calendar files imported into lists without a window, as the commands move them: lists
+// loaded from a data file, exported and imported through real files, the agreement asked
+// for, the memory of imports beside the data file, what is refused, and a save that fails.
 
 #include "core/clock.h"
 #include "core/dayspec.h"
@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace nudgery {
 namespace {
@@ -42,12 +43,32 @@ void Save(const DataFileStore& store, const ReminderLists& lists) {
     store.Save(ReminderLists::View(lists.oneTime), ReminderLists::View(lists.repeating));
 }
 
+// The lists of the folder's data file written to a calendar file; how many reminders it holds.
+std::size_t ExportDataFile(const StoreFolder& folder, const QString& calendar) {
+    ReminderLists lists;
+    folder.Store().Load(lists, Clock);
+    return ExportCalendarFile(calendar, ReminderLists::View(lists.oneTime),
+                              ReminderLists::View(lists.repeating), Clock);
+}
+
 // SomeLists saved in `mine` and exported to a calendar file there; the file's path.
 QString ExportSomeLists(const StoreFolder& mine) {
     Save(mine.Store(), SomeLists());
     const QString calendar = mine.Path("export.ics");
-    ExportDataFileToCalendar(mine.Store(), calendar, Clock);
+    ExportDataFile(mine, calendar);
     return calendar;
+}
+
+// The calendar file imported into the lists of the folder's data file, loaded to be changed,
+// which are saved once the import agrees.
+DataFileImport ImportIntoDataFile(const QString& calendar, const StoreFolder& folder,
+                                  const std::function<bool(const ImportPlan&)>& agree) {
+    ReminderLists lists;
+    lists.keepStoredStatus = true;
+    folder.Store().Load(lists, Clock);
+    ReminderRows oneTime(lists.oneTime), repeating(lists.repeating);
+    return ImportCalendarIntoLists(calendar, oneTime, repeating, folder.Path("Nudgery.dat"), {},
+                                   Clock, agree, [&] { Save(folder.Store(), lists); });
 }
 
 // A data file of one-time reminders, each with its message and the days from today it is due.
@@ -78,11 +99,10 @@ TEST(CalendarDataFile, AnExportImportedIntoAnEmptyDataFileGivesTheSameFile) {
     mine.Store().Load(judged, Clock);
     Save(mine.Store(), judged);
     const QString calendar = mine.Path("export.ics");
-    EXPECT_EQ(ExportDataFileToCalendar(mine.Store(), calendar, Clock), 5u);
+    EXPECT_EQ(ExportDataFile(mine, calendar), 5u);
 
     Agreement agree;
-    const DataFileImport imported =
-        ImportCalendarIntoDataFile(calendar, other.Store(), {}, Clock, agree.Function());
+    const DataFileImport imported = ImportIntoDataFile(calendar, other, agree.Function());
     EXPECT_TRUE(imported.added);
     EXPECT_EQ(agree.asked, 1);
     EXPECT_EQ(imported.plan.reminders.size(), 5u);
@@ -96,7 +116,7 @@ TEST(CalendarDataFile, ImportedOneTimeRemindersTakeTheirPlaceByTime) {
     SaveOneTime(other, {{"Between", 3}, {"Last", 30}});
 
     Agreement agree;
-    ImportCalendarIntoDataFile(calendar, other.Store(), {}, Clock, agree.Function());
+    ImportIntoDataFile(calendar, other, agree.Function());
     ReminderLists loaded;
     other.Store().Load(loaded, Clock);
     std::vector<std::string> order;
@@ -113,18 +133,16 @@ TEST(CalendarDataFile, NothingIsAddedWithoutAgreementNorTwice) {
     const auto before = other.Bytes("Nudgery.dat");
 
     Agreement refuse{false};
-    EXPECT_FALSE(
-        ImportCalendarIntoDataFile(calendar, other.Store(), {}, Clock, refuse.Function()).added);
+    EXPECT_FALSE(ImportIntoDataFile(calendar, other, refuse.Function()).added);
     EXPECT_EQ(other.Bytes("Nudgery.dat"), before);
     EXPECT_FALSE(QFile::exists(other.Path("Nudgery.imports")));
 
     Agreement agree;
-    ImportCalendarIntoDataFile(calendar, other.Store(), {}, Clock, agree.Function());
+    ImportIntoDataFile(calendar, other, agree.Function());
     const auto once = other.Bytes("Nudgery.dat");
     // Deleted since, the reminders are still not taken again: the memory knows them.
     SaveOneTime(other, {{"Mine", 3}});
-    const DataFileImport again =
-        ImportCalendarIntoDataFile(calendar, other.Store(), {}, Clock, agree.Function());
+    const DataFileImport again = ImportIntoDataFile(calendar, other, agree.Function());
     EXPECT_FALSE(again.added);
     EXPECT_EQ(again.plan.importedBefore, 5u);
     EXPECT_EQ(agree.asked, 2); // the second time it is only shown
@@ -132,44 +150,51 @@ TEST(CalendarDataFile, NothingIsAddedWithoutAgreementNorTwice) {
     EXPECT_NE(once, before);
 }
 
-TEST(CalendarDataFile, ARefusedCalendarOrADamagedDataFileChangesNothing) {
+TEST(CalendarDataFile, ARefusedCalendarChangesNothing) {
     StoreFolder folder;
     Save(folder.Store(), SomeLists());
     const auto before = folder.Bytes("Nudgery.dat");
     folder.Write("damaged.ics", {'B', 'E', 'G', 'I', 'N', ':', 'V', 'C', 'A', 'R', 'D', '\n'});
     Agreement agree;
     try {
-        ImportCalendarIntoDataFile(folder.Path("damaged.ics"), folder.Store(), {}, Clock,
-                                   agree.Function());
+        ImportIntoDataFile(folder.Path("damaged.ics"), folder, agree.Function());
         ADD_FAILURE() << "a damaged calendar was taken";
     } catch (const CalendarFileError& error) {
         EXPECT_NE(std::string(error.what()).find("damaged.ics"), std::string::npos);
         EXPECT_NE(std::string(error.what()).find("line 1"), std::string::npos) << error.what();
     }
-    EXPECT_THROW(ImportCalendarIntoDataFile(folder.Path("missing.ics"), folder.Store(), {}, Clock,
-                                            agree.Function()),
+    EXPECT_THROW(ImportIntoDataFile(folder.Path("missing.ics"), folder, agree.Function()),
                  CalendarFileError);
-
-    // A data file cut short: neither exported nor added to.
-    auto cut = before;
-    cut.resize(cut.size() - 10);
-    folder.Write("Nudgery.dat", cut);
-    EXPECT_THROW(ExportDataFileToCalendar(folder.Store(), folder.Path("out.ics"), Clock),
-                 CalendarFileError);
-    EXPECT_FALSE(QFile::exists(folder.Path("out.ics")));
     EXPECT_EQ(agree.asked, 0);
+    EXPECT_EQ(folder.Bytes("Nudgery.dat"), before);
+}
+
+TEST(CalendarDataFile, AnImportThatCannotBeSavedTakesItsRemindersOutAgain) {
+    StoreFolder mine;
+    const QString calendar = ExportSomeLists(mine);
+    ReminderLists lists;
+    lists.AddOneTime(TReminder::CreateNormal(KindOneTime, Today + 3, "Mine", "", 0));
+    ReminderRows oneTime(lists.oneTime), repeating(lists.repeating);
+    Agreement agree;
+    EXPECT_THROW(ImportCalendarIntoLists(calendar, oneTime, repeating, mine.Path("other.dat"), {},
+                                         Clock, agree.Function(),
+                                         [] { throw std::runtime_error("Stream write error"); }),
+                 std::runtime_error);
+    ASSERT_EQ(lists.oneTime.size(), 1u);
+    EXPECT_EQ(std::string(lists.oneTime[0].reminder->Description), "Mine");
+    EXPECT_TRUE(lists.repeating.empty());
+    EXPECT_FALSE(QFile::exists(mine.Path("Nudgery.imports"))) << "nothing was added";
 }
 
 TEST(CalendarDataFile, AnExportReplacesAFileOnlyWhenWrittenWhole) {
     StoreFolder folder;
     Save(folder.Store(), SomeLists());
     folder.Write("out.ics", {'o', 'l', 'd'});
-    ExportDataFileToCalendar(folder.Store(), folder.Path("out.ics"), Clock);
+    ExportDataFile(folder, folder.Path("out.ics"));
     EXPECT_GT(folder.Bytes("out.ics").size(), 100u);
     // A folder in the way: nothing is written, and the folder stays.
     QDir(folder.Folder()).mkdir("taken.ics");
-    EXPECT_THROW(ExportDataFileToCalendar(folder.Store(), folder.Path("taken.ics"), Clock),
-                 CalendarFileError);
+    EXPECT_THROW(ExportDataFile(folder, folder.Path("taken.ics")), CalendarFileError);
     EXPECT_TRUE(QFileInfo(folder.Path("taken.ics")).isDir());
     EXPECT_FALSE(QFile::exists(folder.Path("taken.ics.new")));
 }

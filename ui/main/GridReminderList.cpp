@@ -34,6 +34,13 @@ void GridReminderList::Changed() {
     grid_.viewport()->update();
 }
 
+int GridReminderList::Append(std::unique_ptr<TReminder> reminder) {
+    grid_.AddRow();
+    const int row = grid_.RowCount() - 1;
+    grid_.SetObject(row, std::move(reminder));
+    return row - 1;
+}
+
 void GridReminderList::MoveRowToDateTimeSlot(int row, bool select) {
     if (row < 1 || row > Count() || !std::as_const(*this).At(row - 1))
         return;

@@ -22,6 +22,8 @@ public:
     void Remove(int index) override;
     // Repaints the grid.
     void Changed() override;
+    // A new row below the others, owning `reminder`; the selection stays.
+    int Append(std::unique_ptr<TReminder> reminder) override;
 
     // Moves the one-time reminder of grid row `row` to its place in due-time order, and
     // selects it there when `select`, unless it stays last; otherwise the selection stays at

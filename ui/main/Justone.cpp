@@ -2,17 +2,9 @@
 
 #include "platform/window_activation.h"
 
-#include <QFileInfo>
 #include <QWidget>
 
 namespace nudgery {
-
-namespace {
-
-// A program started with an empty argument 0 still needs a claim name.
-const QString kFallbackName = "nudgery";
-
-} // namespace
 
 TPreviousInstance::TPreviousInstance(const QString& programPath, const QString& claimFolder,
                                      QObject* parent)
@@ -22,8 +14,7 @@ TPreviousInstance::TPreviousInstance(const QString& programPath, const QString& 
 }
 
 QString TPreviousInstance::ClaimName(const QString& programPath) {
-    const QString name = QFileInfo(programPath).fileName();
-    return name.isEmpty() ? kFallbackName : name;
+    return InstanceClaim::NameFor(programPath);
 }
 
 int TPreviousInstance::RunSecondCopyStep() {

@@ -32,6 +32,10 @@ public:
     // token the desktop started this copy with, and returns the exit code this copy ends
     // with.
     int RunSecondCopyStep();
+    // In the first copy: what carries out the commands that come over the claim's channel.
+    void SetRequestHandler(InstanceClaim::RequestHandler handler) {
+        claim_.SetRequestHandler(std::move(handler));
+    }
 
 signals:
     // In the first copy: a later copy asked for the main window to come forward, with the

@@ -109,9 +109,13 @@ bool ListsFile::RestoreBackup() {
     return true;
 }
 
+void ListsFile::SaveOrThrow() const {
+    DataFileStore(path_).Save(KeptReminders(oneTime_), KeptReminders(repeating_));
+}
+
 bool ListsFile::Save() {
     try {
-        DataFileStore(path_).Save(KeptReminders(oneTime_), KeptReminders(repeating_));
+        SaveOrThrow();
         return true;
     } catch (const std::exception& error) {
         reportError_(error);

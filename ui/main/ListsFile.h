@@ -32,6 +32,8 @@ public:
     // Writes both lists to the data file; a failure is reported and gives false, and the
     // operation that asked for the save goes no further.
     bool Save() override;
+    // The same for a caller that tells of a failure itself: throws DataFileError.
+    void SaveOrThrow() const;
     // Cuts both lists to their header row, destroying their reminders, loads them from the
     // file and selects the first row of each.
     void Reload() override;

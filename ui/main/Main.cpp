@@ -64,6 +64,14 @@ bool TMainForm::StartsInTray() const {
     return d_->services.settings.UseTray && d_->services.startup.HasNotificationArea();
 }
 
+void TMainForm::AddCycleObserver(CycleObserver& observer) {
+    d_->cycle_.AddObserver(observer);
+}
+
+CommandReply TMainForm::CarryCommand(const CommandRequest& request, const UtcOffsetAt& offsetAt) {
+    return d_->CarryCommand(request, offsetAt);
+}
+
 void TMainForm::EndSession() {
     if (d_->cycle_.EndAsked())
         close();
@@ -215,10 +223,14 @@ void MainPrivate::ShowDamagedFileReport() {
     if (!report)
         return;
     const TimerPause pause(*Timer1);
-    if (!report->asksToRestore)
+    if (!report->asksToRestore) {
         services.messages.ShowInfo(WindowOnView(), report->text);
-    else if (services.messages.AskConfirm(WindowOnView(), report->text) &&
-             listsFile_.RestoreBackup())
+        return;
+    }
+    askingToRestore_ = true;
+    const bool restore = services.messages.AskConfirm(WindowOnView(), report->text);
+    askingToRestore_ = false;
+    if (restore && listsFile_.RestoreBackup())
         SetButtons();
 }
 

@@ -5,6 +5,8 @@
 // that runs over them are its own, behind MainPrivate.
 
 #include "MainFormServices.h"
+#include "core/elapsed_time.h"
+#include "platform/command_request.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -13,6 +15,7 @@ class QMenu;
 
 namespace nudgery {
 
+class CycleObserver;
 struct MainPrivate;
 class TAlarmShow;
 
@@ -46,6 +49,17 @@ public:
     // an open notification closes unanswered, its reminder left as it was so that it fires
     // again at the next start, then the window closes the normal way.
     void EndSession();
+
+    // `observer` is told of every reminder that falls due and of its answer; it outlives
+    // the window.
+    void AddCycleObserver(CycleObserver& observer);
+
+    // A command from outside (the command line, the session bus): adding, listing,
+    // importing and exporting act on the window's lists, each change saved at once and shown;
+    // Show brings the window forward; Quit saves, and once the reply has gone ends the
+    // program as a request to end from outside does. Times are typed in the local zone of
+    // `offsetAt`.
+    CommandReply CarryCommand(const CommandRequest& request, const UtcOffsetAt& offsetAt);
 
     // Placement of the program's dialogs and popup menus.
     void CenterForm(QWidget& form) const;

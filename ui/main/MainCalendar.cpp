@@ -8,11 +8,13 @@
 #include "alerts/Settings.h"
 #include "core/calendar_import.h"
 #include "core/clock.h"
+#include "platform/calendar_data_file.h"
 #include "platform/calendar_transfer.h"
 #include "platform/file_chooser.h"
 #include "platform/message_boxes.h"
 
 #include <QDir>
+#include <stdexcept>
 
 namespace nudgery {
 
@@ -37,46 +39,29 @@ void MainPrivate::mnuImportCalendarClick() {
     const auto path = services.files.ChooseCalendarFileToOpen(&q);
     if (!path)
         return;
-    const QString memoryPath = ImportMemoryPath(listsFile_.Path());
-    const ImportMemory memory = LoadImportMemory(memoryPath);
-    const auto oneTime = KeptReminders(oneTime_);
-    const auto repeating = KeptReminders(repeating_);
     const ImportDefaults defaults{static_cast<std::uint8_t>(services.settings.DefaultEventType),
                                   services.settings.DefaultSoundFile};
-    ImportPlan plan;
+    const auto agree = [&](const ImportPlan& plan) {
+        TImportPreview preview(plan, *path, services.formats, &q);
+        q.CenterForm(preview);
+        return preview.exec() == QDialog::Accepted && !plan.reminders.empty();
+    };
     try {
-        plan = PlanCalendarFileImport(*path,
-                                      {oneTime, repeating, memory, defaults, services.clock.Now()});
+        const DataFileImport imported =
+            ImportCalendarIntoLists(*path, oneTime_, repeating_, listsFile_.Path(), defaults,
+                                    services.clock, agree, [this] { listsFile_.SaveOrThrow(); });
+        if (!imported.memoryError.isEmpty())
+            ReportError(std::runtime_error(imported.memoryError.toLocal8Bit().toStdString()));
     } catch (const CalendarFileError& error) {
         services.messages.ShowInfo(&q, QString::fromLocal8Bit(error.what()));
-        return;
-    }
-    TImportPreview preview(plan, *path, services.formats, &q);
-    q.CenterForm(preview);
-    if (preview.exec() != QDialog::Accepted)
-        return;
-    AddImported(plan);
-    SetButtons();
-    if (!listsFile_.Save())
-        return;
-    try {
-        RememberImport(memoryPath, plan);
-    } catch (const CalendarFileError& error) {
+    } catch (const std::exception& error) {
         ReportError(error);
     }
+    SelectFirstRows();
+    SetButtons();
 }
 
-void MainPrivate::AddImported(const ImportPlan& plan) {
-    for (const PlannedReminder& planned : plan.reminders) {
-        TClickableStringGrid& grid =
-            planned.list == ListKind::OneTime ? *AlarmGrid : *RepeatingAlarmGrid;
-        grid.AddRow();
-        const int row = grid.RowCount() - 1;
-        grid.SetObject(row, std::make_unique<TReminder>(planned.reminder));
-        JudgeAdded(*grid.Object(row), planned.list, services.clock);
-        if (planned.list == ListKind::OneTime)
-            oneTime_.MoveRowToDateTimeSlot(row, false);
-    }
+void MainPrivate::SelectFirstRows() {
     for (TClickableStringGrid* grid : {AlarmGrid, RepeatingAlarmGrid})
         if (grid->Row() < 1 && grid->RowCount() > 1)
             grid->SetRow(1);

@@ -105,17 +105,18 @@ void MainPrivate::AddNormal() {
 }
 
 void MainPrivate::EditNormal() {
-    const int row = AlarmGrid->Row();
-    if (row < 1)
+    if (AlarmGrid->Row() < 1)
         return;
     const TimerPause pause(*Timer1);
-    TReminder& reminder = *AlarmGrid->Object(row);
+    TReminder& reminder = *AlarmGrid->Object(AlarmGrid->Row());
     TEditAlarmExact editor(ServicesForEditors(), &q);
     ShowReminder(editor, reminder);
     editor.SetWhen(reminder.When);
     q.CenterForm(editor);
     if (editor.exec() != QDialog::Accepted)
         return;
+    // Reminders added from outside while the editor was open may have moved it down.
+    const int row = oneTime_.IndexOf(&reminder) + 1;
     reminder.Description = editor.Description();
     reminder.SoundFile = editor.EditorSoundFile();
     reminder.When = editor.EditorWhen();
@@ -148,11 +149,10 @@ void MainPrivate::AddRepeating() {
 }
 
 void MainPrivate::EditRepeating() {
-    const int row = RepeatingAlarmGrid->Row();
-    if (row < 1)
+    if (RepeatingAlarmGrid->Row() < 1)
         return;
     const TimerPause pause(*Timer1);
-    const TReminder& reminder = *RepeatingAlarmGrid->Object(row);
+    const TReminder& reminder = *RepeatingAlarmGrid->Object(RepeatingAlarmGrid->Row());
     TEditAlarmRepeating editor(ServicesForEditors(), &q);
     ShowReminder(editor, reminder);
     editor.SetFirstTime(reminder.FirstTime);
@@ -163,7 +163,9 @@ void MainPrivate::EditRepeating() {
     q.CenterForm(editor);
     if (editor.exec() != QDialog::Accepted)
         return;
-    // Rebuilt in the same row; the old reminder goes with its replacement.
+    // Rebuilt in the same row, wherever reminders added meanwhile left it; the old reminder
+    // goes with its replacement.
+    const int row = repeating_.IndexOf(&reminder) + 1;
     RepeatingAlarmGrid->SetObject(row, RepeatingFrom(editor));
     RepeatingAlarmGrid->Object(row)->ScheduleToday(services.clock);
     RepeatingAlarmGrid->viewport()->update();
@@ -172,10 +174,13 @@ void MainPrivate::EditRepeating() {
 
 void MainPrivate::DeleteAlarmButtonClick() {
     const TimerPause pause(*Timer1);
-    TClickableStringGrid& grid = Notebook->currentIndex() == 0 ? *AlarmGrid : *RepeatingAlarmGrid;
+    GridReminderList& list = Notebook->currentIndex() == 0 ? oneTime_ : repeating_;
+    TClickableStringGrid& grid = list.Grid();
     const int row = grid.Row();
-    if (row >= 1 && services.messages.AskConfirm(&q, DeleteQuestion(MessageOf(grid, row)))) {
-        grid.DeleteRow(row);
+    const TReminder* asked = row >= 1 ? grid.Object(row) : nullptr;
+    if (asked && services.messages.AskConfirm(&q, DeleteQuestion(MessageOf(grid, row)))) {
+        // The one asked about, wherever reminders added meanwhile from outside moved it.
+        grid.DeleteRow(list.IndexOf(asked) + 1);
         listsFile_.Save();
     }
     SetButtons();

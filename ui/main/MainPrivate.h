@@ -41,7 +41,6 @@ class TMissedReminders;
 class TTabSet;
 class TTrayIcon95;
 struct EditorServices;
-struct ImportPlan;
 
 // A QObject only so that the connections to its handlers end with it, before the window's
 // controls go.
@@ -123,7 +122,13 @@ public:
     // add and adds it, as the add operations do, once the user agrees.
     void mnuExportCalendarClick();
     void mnuImportCalendarClick();
-    void AddImported(const ImportPlan& plan);
+    // After reminders came in from outside the window: a list that had none selected selects
+    // its first.
+    void SelectFirstRows();
+
+    // A command from outside; see TMainForm::CarryCommand.
+    CommandReply CarryCommand(const CommandRequest& request, const UtcOffsetAt& offsetAt);
+    CommandReply QuitCommand();
 
     // The Preferences dialog; on OK the settings are written and put in force.
     void mnuSetPreferencesClick();
@@ -220,6 +225,9 @@ public:
     // Fields of the window.
     bool FirstActivation = true;
     bool Closing = false;
+    // The user is asked whether to restore the backup of a damaged data file: commands from
+    // outside change nothing until the answer is in.
+    bool askingToRestore_ = false;
     // The size the window asked for as it was first shown, and whether the desktop gave it
     // another (a tiling layout's): kept where the desktop places the windows itself.
     QSize askedSize_;

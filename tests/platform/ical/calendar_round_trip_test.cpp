@@ -11,6 +11,7 @@
 #include "core/data_file.h"
 #include "core/dayspec.h"
 #include "core/import_memory.h"
+#include "core/reminder_list.h"
 #include "core/reminder_lists.h"
 #include "platform/ical/calendar_reader.h"
 #include "platform/ical/calendar_writer.h"

@@ -206,6 +206,35 @@ TEST_F(ListOperations, DeleteAsksFirstAndTakesTheSelectedReminderOfThePageShown)
                                                "Delete 'Dentist at nine'?", "Delete 'daily'?"}));
 }
 
+// A command from outside (the command line, the session bus) adds a reminder before the one a
+// dialog is about while the dialog waits: the dialog's answer still goes to its own.
+TEST_F(ListOperations, RemindersAddedFromOutsideWhileADialogWaitsLeaveItsAnswerToItsOwn) {
+    const auto addEarlier = [this] {
+        CommandRequest add = CommandRequest::Of(CommandRequest::Kind::AddOneTime);
+        add.when = "10:05";
+        add.message = "from outside";
+        const UtcOffsetAt utc = [](std::int64_t) { return 0L; };
+        ASSERT_EQ(form->CarryCommand(add, utc).exitCode, 0);
+    };
+    Start({{"a", On(15, 11, 0)}, {"b", On(15, 12, 0)}}, 2);
+    messages.whileAsking = addEarlier;
+    Click("DeleteAlarmButton");
+    EXPECT_EQ(Order(), (Names{"from outside", "a"}));
+    ExpectFileHoldsTheLists();
+
+    Start({{"a", On(15, 11, 0)}, {"b", On(15, 12, 0)}}, 2);
+    InEditor<TEditAlarmExact>([&](TEditAlarmExact& e) {
+        addEarlier();
+        Find<QLineEdit>(e, "Descript").setText("b edited");
+        Find<QLineEdit>(e, "TimeEdit").setText("10:45 AM");
+        Find<QPushButton>(e, "SetAlarmButton").click();
+    });
+    Click("EditAlarmButton");
+    EXPECT_EQ(Order(), (Names{"from outside", "b edited", "a"}));
+    EXPECT_EQ(AlarmGrid(*form).Row(), 2) << "the edited reminder stays selected";
+    ExpectFileHoldsTheLists();
+}
+
 TEST_F(ListOperations, CloneOfALoneDoneReminderLandsDirectlyAboveIt) {
     Start(
         {{"a", On(15, 9, 0), StatusDone}, {"b", On(15, 10, 30), StatusDone}, {"c", On(15, 12, 0)}},

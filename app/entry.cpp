@@ -1,0 +1,78 @@
+// The program's entry. It reads the command line first: help and the version are answered at
+// once; a command is carried out with no more than the core of the toolkit; only a start of
+// the window loads the window's module, with the widgets, fonts and desktop services.
+#include "app/command_line.h"
+#include "app/command_run.h"
+#include "app/window_main.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <dlfcn.h>
+#include <optional>
+
+namespace {
+
+using namespace nudgery;
+
+// The window's module, found beside the program in a build and in ../lib/nudgery/ once
+// installed (the program's run path).
+constexpr char WindowModule[] = "libnudgery_window.so";
+
+// Prints what the command line asked for, or why it is refused; the program's exit code.
+int Answer(const CommandLineRequest& request) {
+    std::fputs(request.text.toLocal8Bit().constData(),
+               request.outcome == CommandLineRequest::Outcome::Print ? stdout : stderr);
+    return request.exitCode;
+}
+
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int StartWindow(int argc, char** argv) {
+    // Kept for the whole run: the window's code lives in it. Loaded now, with everything
+    // it needs, so that the window's start fails here rather than part way.
+    void* module = ::dlopen(WindowModule, RTLD_NOW | RTLD_LOCAL);
+    if (!module) {
+        std::fprintf(stderr, "%s: cannot load the window: %s\n", argv[0], ::dlerror());
+        return 1;
+    }
+    const auto windowMain =
+        reinterpret_cast<decltype(&NudgeryWindowMain)>(::dlsym(module, "NudgeryWindowMain"));
+    if (!windowMain) {
+        std::fprintf(stderr, "%s: cannot start the window: %s\n", argv[0], ::dlerror());
+        return 1;
+    }
+    return windowMain(argc, argv);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const CommandLineRequest request =
+        ReadCommandLine(ArgumentsOf(argc, argv), QStringLiteral(NUDGERY_VERSION));
+    if (request.outcome == CommandLineRequest::Outcome::Print)
+        return Answer(request);
+    // Refused here, the line may yet hold the toolkit's options, which only the window's
+    // application object takes out; refused for good otherwise, without a desktop.
+    if (request.outcome == CommandLineRequest::Outcome::Refuse)
+        return MayHoldToolkitOptions(ArgumentsOf(argc, argv)) ? StartWindow(argc, argv)
+                                                              : Answer(request);
+
+    {
+        const QCoreApplication core(argc, argv);
+        // A start with a copy running brings that copy forward, as --show does.
+        RunOptions options = request.options;
+        const bool asked = options.command.has_value();
+        if (!asked)
+            options.command = CommandRequest::Of(CommandRequest::Kind::Show);
+        const CommandOutcome outcome = RunCommand(options, QString::fromLocal8Bit(argv[0]));
+        if (!outcome.startWindow)
+            return asked ? outcome.exitCode : 0;
+    }
+    // No copy runs: this one starts, with an application object made for the window.
+    return StartWindow(argc, argv);
+}
