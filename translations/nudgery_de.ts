@@ -4,10 +4,6 @@
 <context>
     <name>CalendarTransfer</name>
     <message>
-        <source>The reminders in %1 cannot all be read, so none are exported or imported: start the program to see what it could read.</source>
-        <translation>Die Erinnerungen in %1 können nicht alle gelesen werden, daher wird nichts exportiert oder importiert: Starten Sie das Programm, um zu sehen, was es lesen konnte.</translation>
-    </message>
-    <message>
         <source>%1 cannot be imported. </source>
         <translation>%1 kann nicht importiert werden. </translation>
     </message>

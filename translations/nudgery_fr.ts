@@ -4,10 +4,6 @@
 <context>
     <name>CalendarTransfer</name>
     <message>
-        <source>The reminders in %1 cannot all be read, so none are exported or imported: start the program to see what it could read.</source>
-        <translation>Les rappels de %1 ne peuvent pas tous être lus : rien n&apos;est donc exporté ni importé. Lancez le programme pour voir ce qu&apos;il a pu lire.</translation>
-    </message>
-    <message>
         <source>%1 cannot be imported. </source>
         <translation>Impossible d&apos;importer %1. </translation>
     </message>
