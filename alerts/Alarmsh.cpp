@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -46,14 +47,22 @@ struct SnoozeAnswer {
 
 // In tab order; the first four make the upper row, the rest the lower.
 constexpr SnoozeAnswer kSnoozeAnswers[] = {
-    {"5 minutes", 5, "Add 5 minutes to reminder time"},
-    {"10 minutes", 10, "Add 10 minutes to reminder time"},
-    {"30 minutes", 30, "Add 30 minutes to reminder time"},
-    {"1 hour", 60, "Add 60 minutes to reminder time"},
-    {"2 hours", 120, "Add 2 hours to reminder time"},
-    {"4 hours", 240, "Add 4 hours to reminder time"},
-    {"24 hours", 1440, "Add 24 hours (one full day) to reminder time"},
-    {"1 week", 10080, "Add one full week  to reminder time"},
+    {QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "5 minutes"), 5,
+     QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "Add 5 minutes to reminder time")},
+    {QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "10 minutes"), 10,
+     QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "Add 10 minutes to reminder time")},
+    {QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "30 minutes"), 30,
+     QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "Add 30 minutes to reminder time")},
+    {QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "1 hour"), 60,
+     QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "Add 60 minutes to reminder time")},
+    {QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "2 hours"), 120,
+     QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "Add 2 hours to reminder time")},
+    {QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "4 hours"), 240,
+     QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "Add 4 hours to reminder time")},
+    {QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "24 hours"), 1440,
+     QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "Add 24 hours (one full day) to reminder time")},
+    {QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "1 week"), 10080,
+     QT_TRANSLATE_NOOP("nudgery::TAlarmShow", "Add one full week  to reminder time")},
 };
 
 void SetTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
@@ -76,7 +85,7 @@ TAlarmShow::TAlarmShow(const Clock& clock, HelpViewer& help, std::function<void(
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       clock_(clock), stopSound_(std::move(stopSound)) {
     InstallNotificationAccessibility();
-    setWindowTitle("Reminder Notification");
+    setWindowTitle(tr("Reminder Notification"));
     setWindowIcon(ProgramIcon());
     setFont(DesktopFont(8));
 
@@ -119,7 +128,7 @@ void TAlarmShow::CreateAnswers(QWidget& client) {
     Panel->setFrameShadow(QFrame::Raised);
     Panel->resize(361, 147);
 
-    auto* prompt = new QLabel("Remind me again in:", Panel);
+    auto* prompt = new QLabel(tr("Remind me again in:"), Panel);
     prompt->setGeometry(kColumns[0], 8, 200, 16);
 
     QPushButton** snoozeButtons[] = {&b5min, &b10min, &b30min, &b1hour,
@@ -129,15 +138,15 @@ void TAlarmShow::CreateAnswers(QWidget& client) {
         const QRect geometry(kColumns[i % 4], i < 4 ? kFirstRowTop : kSecondRowTop, kSnoozeWidth,
                              kSnoozeHeight);
         *snoozeButtons[i] =
-            AddAnswerButton(answer.caption, -answer.minutes, answer.tooltip, geometry);
+            AddAnswerButton(tr(answer.caption), -answer.minutes, tr(answer.tooltip), geometry);
     }
 
-    DeleteButton = AddAnswerButton("Delete", 2, "Delete this reminder",
+    DeleteButton = AddAnswerButton(tr("Delete"), 2, tr("Delete this reminder"),
                                    QRect(kColumns[0], kLargeTop, kSnoozeWidth, kLargeHeight));
     DeleteButton->setFont(BoldFont(8));
     SetTextColor(DeleteButton, QPalette::ButtonText, Qt::red);
 
-    OkButton = AddAnswerButton("Ok", 1, "Terminate this alarm",
+    OkButton = AddAnswerButton(tr("Ok"), 1, tr("Terminate this alarm"),
                                QRect(kColumns[3], kLargeTop, kSnoozeWidth, kLargeHeight));
     OkButton->setFont(BoldFont(8));
     SetTextColor(OkButton, QPalette::ButtonText, Qt::black);
@@ -256,8 +265,8 @@ void TAlarmShow::Timer1Timer() {
     const std::int64_t seconds = (limit - elapsed) / 1000;
     const std::int64_t minutes = seconds / 60;
     const QString secondsText = QString("%1").arg(seconds % 60, 2, 10, QChar('0'));
-    CountDown->setText(minutes > 0 ? QString("Timeout in   %1:%2").arg(minutes).arg(secondsText)
-                                   : "Timeout in   :" + secondsText);
+    CountDown->setText(minutes > 0 ? tr("Timeout in   %1:%2").arg(minutes).arg(secondsText)
+                                   : tr("Timeout in   :%1").arg(secondsText));
     Timer1->start();
 }
 

@@ -8,6 +8,7 @@
 #include "alerts/Settings.h"
 #include "alerts/SoundPlayback.h"
 #include "app/command_line.h"
+#include "app/translations.h"
 #include "app/window_main.h"
 #include "art/ProgramArt.h"
 #include "core/date_formats.h"
@@ -31,6 +32,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSessionManager>
 #include <QTimer>
 #include <cstdio>
@@ -49,6 +51,10 @@ int Refuse(const QString& text, int exitCode) {
 extern "C" int NudgeryWindowMain(int argc, char** argv) {
     using namespace nudgery;
     QApplication app(argc, argv);
+    // The windows' texts in the user's language; what the command line prints stays English.
+    const ProgramTranslations translations(
+        FindTranslationsFolder(QCoreApplication::applicationDirPath()),
+        QLocale::system().uiLanguages());
     // Ties the windows to the installed desktop entry: its icon in the task bar, the
     // program's identity on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(NUDGERY_APP_ID));

@@ -27,7 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # font, so no font of their own is needed.)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
-# Without the sound font, MIDI sounds stay silent; everything else works.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm")
+# Without the sound font, MIDI sounds stay silent; without Qt's translations, the buttons of
+# message boxes and the file chooser stay English in a translated program; everything else
+# works.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm, qt6-translations-l10n")
 
 include(CPack)

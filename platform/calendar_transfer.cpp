@@ -6,6 +6,7 @@
 #include "ical/calendar_reader.h"
 #include "ical/calendar_writer.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +22,9 @@ std::string Text(const QString& text) {
 }
 
 CalendarFileError Refused(const QString& path, const std::string& why) {
-    return CalendarFileError(Text(QStringLiteral("%1 cannot be imported. ").arg(path)) + why);
+    return CalendarFileError(
+        Text(QCoreApplication::translate("CalendarTransfer", "%1 cannot be imported. ").arg(path)) +
+        why);
 }
 
 std::span<const std::uint8_t> BytesOf(const std::string& text) {
@@ -52,8 +55,9 @@ std::size_t ExportCalendarFile(const QString& path, std::span<const TReminder* c
     const std::string text = ical::WriteCalendar(
         entries, {SystemZoneName(), QDateTime::currentSecsSinceEpoch(), Product});
     if (!ReplaceFile(path, BytesOf(text)))
-        throw CalendarFileError(
-            Text(QStringLiteral("Cannot write the calendar file %1").arg(path)));
+        throw CalendarFileError(Text(
+            QCoreApplication::translate("CalendarTransfer", "Cannot write the calendar file %1")
+                .arg(path)));
     return entries.size();
 }
 
@@ -61,17 +65,21 @@ ImportPlan PlanCalendarFileImport(const QString& path, const ImportContext& cont
     const QFileInfo info(path);
     if (info.exists() && info.isFile() &&
         static_cast<std::size_t>(info.size()) > ical::MostCalendarBytes)
-        throw Refused(path, "It is too big for a calendar file.");
+        throw Refused(path, Text(QCoreApplication::translate(
+                                "CalendarTransfer", "It is too big for a calendar file.")));
     const FileRead file = ReadWholeFile(path);
     switch (file.outcome) {
     case FileRead::Outcome::Read:
         break;
     case FileRead::Outcome::Missing:
-        throw Refused(path, "There is no such file.");
+        throw Refused(
+            path, Text(QCoreApplication::translate("CalendarTransfer", "There is no such file.")));
     case FileRead::Outcome::NotAFile:
-        throw Refused(path, "It is a folder, not a file.");
+        throw Refused(path, Text(QCoreApplication::translate("CalendarTransfer",
+                                                             "It is a folder, not a file.")));
     case FileRead::Outcome::Unreadable:
-        throw Refused(path, "It cannot be read.");
+        throw Refused(path,
+                      Text(QCoreApplication::translate("CalendarTransfer", "It cannot be read.")));
     }
     const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()),
                                 file.bytes.size());
@@ -99,8 +107,10 @@ void RememberImport(const QString& path, const ImportPlan& plan) {
         memory.Add(planned.key);
     if (!ReplaceFile(path, BytesOf(memory.Text())))
         throw CalendarFileError(
-            Text(QStringLiteral("The reminders were added, but the memory of imports %1 cannot be "
-                                "written, so a later import of the same file may add them again.")
+            Text(QCoreApplication::translate(
+                     "CalendarTransfer",
+                     "The reminders were added, but the memory of imports %1 cannot be "
+                     "written, so a later import of the same file may add them again.")
                      .arg(path)));
 }
 

@@ -5,6 +5,7 @@
 #include "core/reminder.h"
 #include "durable_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdint>
@@ -68,7 +69,9 @@ private:
 };
 
 DataFileError CannotCreate(const QString& path) {
-    return DataFileError(QStringLiteral("Cannot create file %1").arg(path).toStdString());
+    return DataFileError(QCoreApplication::translate("DataFileStore", "Cannot create file %1")
+                             .arg(path)
+                             .toStdString());
 }
 
 // How many reminders the bytes hold when they load whole.
@@ -182,10 +185,12 @@ void DataFileStore::Save(std::span<const TReminder* const> oneTime,
 void DataFileStore::RestoreBackup() const {
     const FileRead backup = ReadWholeFile(BackupPath());
     if (backup.outcome != FileRead::Outcome::Read || !LoadsWhole(backup.bytes))
-        throw DataFileError(QStringLiteral("The backup %1 cannot be read whole, so it was not "
-                                           "restored.")
-                                .arg(BackupPath())
-                                .toStdString());
+        throw DataFileError(
+            QCoreApplication::translate("DataFileStore",
+                                        "The backup %1 cannot be read whole, so it was not "
+                                        "restored.")
+                .arg(BackupPath())
+                .toStdString());
     Replace(backup.bytes);
 }
 

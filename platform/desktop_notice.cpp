@@ -1,5 +1,6 @@
 #include "platform/desktop_notice.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
@@ -17,9 +18,10 @@ struct ActionKey {
 
 // "default" is the protocol's name for a click on the notification itself.
 constexpr ActionKey kActions[] = {
-    {"default", "Show the reminder", NoticeAnswer::ShowWindow},
-    {"ok", "Ok", NoticeAnswer::Ok},
-    {"snooze-5", "Snooze 5 minutes", NoticeAnswer::Snooze5Minutes},
+    {"default", QT_TRANSLATE_NOOP("DesktopNotice", "Show the reminder"), NoticeAnswer::ShowWindow},
+    {"ok", QT_TRANSLATE_NOOP("DesktopNotice", "Ok"), NoticeAnswer::Ok},
+    {"snooze-5", QT_TRANSLATE_NOOP("DesktopNotice", "Snooze 5 minutes"),
+     NoticeAnswer::Snooze5Minutes},
 };
 
 // One line of the user's text without the control characters that servers show as boxes
@@ -87,7 +89,7 @@ NoticeText ComposeNoticeText(const QString& message, const QString& dueTime, boo
     NoticeText text;
     QStringList body;
     if (lines.isEmpty()) {
-        text.summary = QStringLiteral("Reminder");
+        text.summary = QCoreApplication::translate("DesktopNotice", "Reminder");
     } else {
         const QString first = lines.takeFirst().trimmed();
         if (first.size() <= kNoticeSummaryLength) {
@@ -103,7 +105,7 @@ NoticeText ComposeNoticeText(const QString& message, const QString& dueTime, boo
         body << lines;
     }
     if (!dueTime.isEmpty())
-        body << QStringLiteral("Due at ") + Printable(dueTime);
+        body << QCoreApplication::translate("DesktopNotice", "Due at %1").arg(Printable(dueTime));
     text.body = body.join(u'\n');
     if (bodyMarkup)
         text.body = text.body.toHtmlEscaped();
@@ -114,7 +116,8 @@ QStringList NoticeActions(const NoticeCapabilities& capabilities) {
     QStringList actions;
     if (capabilities.actions)
         for (const ActionKey& action : kActions)
-            actions << QLatin1String(action.key) << QLatin1String(action.label);
+            actions << QLatin1String(action.key)
+                    << QCoreApplication::translate("DesktopNotice", action.label);
     return actions;
 }
 

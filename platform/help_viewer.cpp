@@ -1,6 +1,7 @@
 #include "platform/help_viewer.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
@@ -54,7 +55,7 @@ HelpWindowViewer::~HelpWindowViewer() = default;
 void HelpWindowViewer::CreateWindow() {
     window_ = std::make_unique<QTextBrowser>();
     window_->setObjectName(QStringLiteral("HelpWindow"));
-    window_->setWindowTitle(QString::fromLatin1(Title));
+    window_->setWindowTitle(QCoreApplication::translate("HelpViewer", Title));
     window_->setOpenExternalLinks(true);
     window_->document()->setDocumentMargin(TextMargin);
     window_->resize(560, 640);
@@ -120,7 +121,8 @@ void HelpWindowViewer::ShowFileAt(int topic) {
     } else {
         window_->setSource(QUrl());
         window_->setPlainText(
-            QStringLiteral("The help file %1 cannot be found.\n\nHelp topic %2 cannot be shown.")
+            QCoreApplication::translate(
+                "HelpViewer", "The help file %1 cannot be found.\n\nHelp topic %2 cannot be shown.")
                 .arg(QDir::toNativeSeparators(helpFile_))
                 .arg(topic));
     }

@@ -26,7 +26,7 @@ void BindHelpKey(QWidget& window, HelpViewer& help, int topic);
 // top-level widget owned here, so the viewer must end before the application object.
 class HelpWindowViewer final : public HelpViewer {
 public:
-    static constexpr const char* Title = "Nudgery! Help";
+    static constexpr const char* Title = QT_TRANSLATE_NOOP("HelpViewer", "Nudgery! Help");
 
     explicit HelpWindowViewer(QString helpFile);
     ~HelpWindowViewer() override;

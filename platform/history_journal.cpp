@@ -2,6 +2,7 @@
 
 #include "durable_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -323,7 +324,8 @@ void HistoryJournal::StartAfresh() {
     Close();
     if (!kept) {
         ReportOnce(Trouble::CannotWrite,
-                   QStringLiteral("it is damaged and cannot be copied aside"));
+                   QCoreApplication::translate("HistoryJournal",
+                                               "it is damaged and cannot be copied aside"));
         return;
     }
     // The log belongs to the damaged file: left behind, it would be replayed into the new one.
@@ -346,15 +348,20 @@ void HistoryJournal::ReportOnce(Trouble trouble, const QString& detail) {
     reported = true;
     const QString path = QDir::toNativeSeparators(path_);
     if (trouble == Trouble::Damaged)
-        report_(QStringLiteral("The history of reminders in %1 was damaged. It is kept as %2, "
-                               "and a new history has been started.")
+        report_(QCoreApplication::translate(
+                    "HistoryJournal",
+                    "The history of reminders in %1 was damaged. It is kept as %2, "
+                    "and a new history has been started.")
                     .arg(path, QDir::toNativeSeparators(detail)));
     else
-        report_(QStringLiteral("The history of reminders cannot be kept in %1 (%2).\n\nYour "
-                               "reminders are not affected: they fire and are answered as "
-                               "before, but what happens to them is not recorded while this "
-                               "lasts.")
-                    .arg(path, detail.isEmpty() ? QStringLiteral("unknown error") : detail));
+        report_(QCoreApplication::translate(
+                    "HistoryJournal", "The history of reminders cannot be kept in %1 (%2).\n\nYour "
+                                      "reminders are not affected: they fire and are answered as "
+                                      "before, but what happens to them is not recorded while this "
+                                      "lasts.")
+                    .arg(path, detail.isEmpty()
+                                   ? QCoreApplication::translate("HistoryJournal", "unknown error")
+                                   : detail));
 }
 
 } // namespace nudgery

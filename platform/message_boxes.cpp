@@ -1,5 +1,6 @@
 #include "message_boxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <memory>
 
@@ -38,13 +39,14 @@ void DesktopMessageBoxes::ShowError(QWidget* parent, const QString& text) {
 
 void DesktopMessageBoxes::ShowInfo(QWidget* parent, const QString& text) {
     // What it tells may be worth copying, such as an address to open by hand.
-    Show(parent, QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
-         true);
+    Show(parent, QMessageBox::Information,
+         QCoreApplication::translate("MessageBoxes", "Information"), text, QMessageBox::Ok, true);
 }
 
 void DesktopMessageBoxes::ShowNotice(QWidget* parent, const QString& text) {
     // Holds up nothing: the box deletes itself once closed.
-    QMessageBox* box = NewBox(parent, QMessageBox::Information, QStringLiteral("Information"), text,
+    QMessageBox* box = NewBox(parent, QMessageBox::Information,
+                              QCoreApplication::translate("MessageBoxes", "Information"), text,
                               QMessageBox::Ok, true)
                            .release();
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -53,7 +55,8 @@ void DesktopMessageBoxes::ShowNotice(QWidget* parent, const QString& text) {
 }
 
 bool DesktopMessageBoxes::AskConfirm(QWidget* parent, const QString& text) {
-    return Show(parent, QMessageBox::Question, QStringLiteral("Confirm"), text,
+    return Show(parent, QMessageBox::Question,
+                QCoreApplication::translate("MessageBoxes", "Confirm"), text,
                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -14,6 +14,9 @@ NUDGERY_RUN_PACKAGES=(
     qt6-wayland
     # Calendar files are read and written with libical.
     libical-dev
+    # The translations: lupdate and lrelease (qt6-l10n-tools) through Qt's CMake functions
+    # (qt6-tools-dev), and Qt's own translations of its dialogs (qt6-translations-l10n).
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 # What the tests, the benchmarks and the fuzzer need besides. xvfb is for looking at the

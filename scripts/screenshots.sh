@@ -5,10 +5,13 @@
 # PNGs of the main window (both pages), a notification, both reminder editors (the repeating
 # one on three kinds of day rule) and the Preferences dialog; and, where dbus-daemon and
 # notification-daemon are installed, the desktop's own notification of the reminder beside
-# the program's window. Rerun it when the look of a window changes.
+# the program's window. Rerun it when the look of a window changes, and with --lang to look
+# at the windows in each language for clipped text.
 #
-# Usage: scripts/screenshots.sh [--build-dir DIR] [--no-build] [--scale N] [OUTPUT]
-#   OUTPUT      where the PNGs go; docs/ of this repository by default
+# Usage: scripts/screenshots.sh [--build-dir DIR] [--no-build] [--scale N] [--lang L] [OUTPUT]
+#   OUTPUT      where the PNGs go; docs/ of this repository by default, and
+#               screenshots-L/ in the build folder with --lang
+#   --lang L    the program in language L (de, fr) instead of English
 #   --build-dir the build folder holding the program; build/ by default
 #   --no-build  use the program and the sample-data helper as they are built
 #   --scale N   QT_SCALE_FACTOR for the program, to look at it on a high-resolution screen
@@ -16,14 +19,16 @@
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 build="$repo/build"
-output="$repo/docs"
+output=
 make=1
 scale=1
+lang=
 while [ $# -gt 0 ]; do
     case "$1" in
         --build-dir) build="$(cd "$2" && pwd)"; shift 2 ;;
         --no-build) make=0; shift ;;
         --scale) scale="$2"; shift 2 ;;
+        --lang) lang="$2"; shift 2 ;;
         -*) echo "unknown option $1" >&2; exit 2 ;;
         *) output="$1"; shift ;;
     esac
@@ -31,6 +36,22 @@ done
 for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "screenshots.sh needs $tool" >&2; exit 1; }
 done
+# The windows' titles (as xdotool's patterns, with .* for each letter beyond ASCII)
+# and the keys of File > Set Preferences, in the language shown.
+case "$lang" in
+    "") locale=en_US.UTF-8 main_title='Nudgery!' notification_title='Reminder Notification'
+        editor_title='Reminder Description' repeating_title='Repeating Reminder Description'
+        preferences_title='Preferences' file_key=alt+f preferences_key=s ;;
+    de) locale=de_DE.UTF-8 main_title='Nudgery!' notification_title='F.*llige Erinnerung'
+        editor_title='Einmalige Erinnerung' repeating_title='Wiederholte Erinnerung'
+        preferences_title='Einstellungen' file_key=alt+d preferences_key=s ;;
+    fr) locale=fr_FR.UTF-8 main_title='Nudgery!' notification_title='Rappel .*chu'
+        editor_title='Description du rappel' repeating_title='Description du rappel r.*p.*titif'
+        preferences_title='Pr.*f.*rences' file_key=alt+f preferences_key=p ;;
+    *) echo "no translation for --lang $lang" >&2; exit 2 ;;
+esac
+[ -n "$output" ] || output="$repo/docs"
+[ -z "$lang" ] || [ "$output" != "$repo/docs" ] || output="$build/screenshots-$lang"
 if [ "$make" = 1 ]; then
     cmake --build "$build" --target nudgery sample_reminders
 fi
@@ -51,6 +72,7 @@ trap finish EXIT
 mkdir -p "$scratch/program" "$scratch/runtime" "$scratch/config"
 chmod 700 "$scratch/runtime"
 cp "$build/nudgery" "$build/NUDGERY.HLP" "$scratch/program/"
+cp -r "$build/translations" "$scratch/program/"
 "$build/dist/sample_reminders" "$scratch/program/Nudgery.dat"
 # The tray stays out of the pictures.
 printf '[Tray]\nUse=0\n' >"$scratch/program/NUDGERY.INI"
@@ -106,7 +128,7 @@ fi
 
 (
     cd "$scratch/program"
-    exec env -i PATH="$PATH" HOME="$scratch" DISPLAY="$DISPLAY" LANG=en_US.UTF-8 \
+    exec env -i PATH="$PATH" HOME="$scratch" DISPLAY="$DISPLAY" LANG="$locale" \
         XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" \
         XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" \
         SDL_AUDIODRIVER=dummy DBUS_SESSION_BUS_ADDRESS="$bus" ./nudgery
@@ -156,9 +178,9 @@ activate() {
     xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
 }
 
-main=$(window 'Nudgery!')
+main=$(window "$main_title")
 # One reminder is due as the program starts; the first check, after five seconds, shows it.
-notification=$(window 'Reminder Notification')
+notification=$(window "$notification_title")
 grab "$notification" notification
 if [ "$bus" != disabled: ]; then
     # notification-daemon's bubble, a window without a title, and the program's window
@@ -177,17 +199,17 @@ if [ "$bus" != disabled: ]; then
 fi
 activate "$notification"
 key Return
-closed 'Reminder Notification'
+closed "$notification_title"
 
 activate "$main"
 grab "$main" main-window
 # The dentist's row (the fourth) opens in the one-time editor.
 click "$main" 100 154
 key Return
-editor=$(window 'Reminder Description')
+editor=$(window "$editor_title")
 grab "$editor" one-time-editor
 key Escape
-closed 'Reminder Description'
+closed "$editor_title"
 
 # The "Repeat Reminders" tab, at the bottom of the window.
 click "$main" 115 321
@@ -195,10 +217,10 @@ click "$main" 115 321
 click "$main" 100 94
 grab "$main" main-window-repeating
 key Return
-editor=$(window 'Repeating Reminder Description')
+editor=$(window "$repeating_title")
 grab "$editor" repeating-editor
 key Escape
-closed 'Repeating Reminder Description'
+closed "$repeating_title"
 # The editor on the other kinds of day rule: the rent on the first of every month (the
 # fourth reminder), the book club on the second Thursday (the fifth).
 for rule in "154 repeating-editor-day-of-month" "174 repeating-editor-weekday-of-month"; do
@@ -206,19 +228,19 @@ for rule in "154 repeating-editor-day-of-month" "174 repeating-editor-weekday-of
     activate "$main"
     click "$main" 100 "$1"
     key Return
-    editor=$(window 'Repeating Reminder Description')
+    editor=$(window "$repeating_title")
     grab "$editor" "$2"
     key Escape
-    closed 'Repeating Reminder Description'
+    closed "$repeating_title"
 done
 
 activate "$main"
-key alt+f
-key s
-preferences=$(window 'Preferences')
+key "$file_key"
+key "$preferences_key"
+preferences=$(window "$preferences_title")
 grab "$preferences" preferences
 key Escape
-closed 'Preferences'
+closed "$preferences_title"
 
 kill -TERM "$program"
 wait "$program"

@@ -1,12 +1,14 @@
 // The titles of the program's windows as the desktop reads them: the X11 title properties
 // of its mapped windows on a virtual screen (Xvfb), which must be exactly what the program
-// sets, with nothing of the toolkit's added.
+// sets, with nothing of the toolkit's added, in the language the user's LANG chooses.
 #include "core/reminder.h"
 #include "platform/data_file_store.h"
 #include "platform/system_clock.h"
 #include "program_copy.h"
 #include "x_display.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -41,11 +43,17 @@ QString Output(const QString& tool, const QStringList& arguments, const QString&
 // Both title properties (_NET_WM_NAME and WM_NAME) of every window that process `pid` has
 // mapped on `display`. Others may map windows there too: a notification server the desktop
 // starts when the program sends its first notification.
-QStringList MappedWindowTitles(const QString& display, qint64 pid) {
+// With `legacyName` false, only _NET_WM_NAME: WM_NAME is a Latin-1 STRING by its type, and
+// the toolkit fills it with the title's UTF-8 bytes, so a title beyond ASCII reads right
+// only in _NET_WM_NAME, which desktops read first.
+QStringList MappedWindowTitles(const QString& display, qint64 pid, bool legacyName = true) {
     static const QRegularExpression windowId(R"(^\s+(0x[0-9a-f]+) )",
                                              QRegularExpression::MultilineOption);
-    static const QRegularExpression title(R"re(^(?:_NET_WM_NAME|WM_NAME)\(\w+\) = "(.*)"$)re",
-                                          QRegularExpression::MultilineOption);
+    static const QRegularExpression both(R"re(^(?:_NET_WM_NAME|WM_NAME)\(\w+\) = "(.*)"$)re",
+                                         QRegularExpression::MultilineOption);
+    static const QRegularExpression modern(R"re(^_NET_WM_NAME\(\w+\) = "(.*)"$)re",
+                                           QRegularExpression::MultilineOption);
+    const QRegularExpression& title = legacyName ? both : modern;
     QStringList titles;
     const QString windows = Output("xwininfo", {"-root", "-children"}, display);
     for (auto found = windowId.globalMatch(windows); found.hasNext();) {
@@ -62,28 +70,17 @@ QStringList MappedWindowTitles(const QString& display, qint64 pid) {
     return titles;
 }
 
-// Waits until a window of `pid` whose title starts with `start` is mapped on `display`;
-// `titles` are then all the titles of its windows there.
-bool WaitForWindow(const QString& display, qint64 pid, const QString& start, QStringList& titles) {
-    return QTest::qWaitFor(
-        [&] {
-            titles = MappedWindowTitles(display, pid);
-            return std::any_of(titles.begin(), titles.end(),
-                               [&](const QString& t) { return t.startsWith(start); });
-        },
-        kWaitMs);
-}
-
-TEST(WindowTitles, EveryWindowShowsExactlyTheTitleTheProgramSets) {
-    for (const char* tool : {"Xvfb", "xwininfo", "xprop", "xdotool"})
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            GTEST_SKIP() << tool << " is not installed (scripts/packages.sh installs it): the "
-                         << "window titles cannot be read";
-    VirtualDisplay display;
-    QString why;
-    ASSERT_TRUE(display.Start(why)) << why.toStdString();
-
+// The titles of the notification and the help window, and of the main window, as the program
+// started with `language` as its LANG shows them, its translations beside it; empty (and a
+// test failure) when they do not show.
+std::set<std::string> TitlesShown(const VirtualDisplay& display, const QString& language,
+                                  bool legacyName = true) {
     testing::ProgramCopy program;
+    const QDir translations(QStringLiteral(NUDGERY_TRANSLATIONS_DIR));
+    QFileInfo(program.Program()).dir().mkdir(QStringLiteral("translations"));
+    for (const QString& file : translations.entryList({QStringLiteral("*.qm")}, QDir::Files))
+        EXPECT_TRUE(QFile::copy(translations.filePath(file),
+                                program.File(QStringLiteral("translations/") + file)));
     // Due now: the notification opens at the program's first check.
     auto due =
         TReminder::CreateNormal(KindOneTime, SystemClock().Now(), "Stand up", "", EventShowOnly);
@@ -92,20 +89,68 @@ TEST(WindowTitles, EveryWindowShowsExactlyTheTitleTheProgramSets) {
     QProcessEnvironment env;
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("DISPLAY", display.Name());
+    // The language comes from LANG alone.
+    env.insert("LANGUAGE", "");
+    env.insert("LC_ALL", "");
+    env.insert("LC_MESSAGES", "");
+    env.insert("LANG", language);
     const qint64 pid = program.Start({}, env).processId();
 
+    // The notification is the window that is not the main window; it has the keyboard, and
+    // F1 there opens the help.
     QStringList titles;
-    ASSERT_TRUE(WaitForWindow(display.Name(), pid, "Reminder Notification", titles))
-        << titles.join(" | ").toStdString();
-    // F1 in the notification, which has the keyboard, opens the help.
+    const auto notificationShown = [&] {
+        titles = MappedWindowTitles(display.Name(), pid, legacyName);
+        return std::any_of(titles.begin(), titles.end(),
+                           [](const QString& t) { return t != QLatin1String("Nudgery!"); });
+    };
+    if (!QTest::qWaitFor(notificationShown, kWaitMs)) {
+        ADD_FAILURE() << "no notification: " << titles.join(" | ").toStdString();
+        return {};
+    }
+    const int before = static_cast<int>(std::set<QString>(titles.begin(), titles.end()).size());
     Output("xdotool", {"key", "F1"}, display.Name());
-    ASSERT_TRUE(WaitForWindow(display.Name(), pid, "Nudgery! Help", titles))
-        << titles.join(" | ").toStdString();
-
+    if (!QTest::qWaitFor(
+            [&] {
+                titles = MappedWindowTitles(display.Name(), pid, legacyName);
+                return static_cast<int>(std::set<QString>(titles.begin(), titles.end()).size()) >
+                       before;
+            },
+            kWaitMs)) {
+        ADD_FAILURE() << "no help window: " << titles.join(" | ").toStdString();
+        return {};
+    }
     std::set<std::string> shown;
     for (const QString& t : titles)
         shown.insert(t.toStdString());
-    EXPECT_EQ(shown, (std::set<std::string>{"Nudgery!", "Reminder Notification", "Nudgery! Help"}));
+    return shown;
+}
+
+class WindowTitles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* tool : {"Xvfb", "xwininfo", "xprop", "xdotool"})
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                GTEST_SKIP() << tool << " is not installed (scripts/packages.sh installs it): the "
+                             << "window titles cannot be read";
+        QString why;
+        ASSERT_TRUE(display.Start(why)) << why.toStdString();
+    }
+    VirtualDisplay display;
+};
+
+const std::set<std::string> English = {"Nudgery!", "Reminder Notification", "Nudgery! Help"};
+
+TEST_F(WindowTitles, EveryWindowShowsExactlyTheTitleTheProgramSets) {
+    EXPECT_EQ(TitlesShown(display, "en_US.UTF-8"), English);
+}
+
+// LANG=C shows the program's own English, though its translations are beside it; German
+// shows German.
+TEST_F(WindowTitles, TheUsersLanguageChoosesTheTitles) {
+    EXPECT_EQ(TitlesShown(display, "C"), English);
+    EXPECT_EQ(TitlesShown(display, "de_DE.UTF-8", /*legacyName=*/false),
+              (std::set<std::string>{"Nudgery!", "Fällige Erinnerung", "Nudgery! Hilfe"}));
 }
 
 } // namespace

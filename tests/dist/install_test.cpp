@@ -3,6 +3,7 @@
 // the AppStream metadata and the manual page; the entry and the metadata pass the
 // distribution's validators.
 #include "app/command_line.h"
+#include "app/translations.h"
 #include "help_options.h"
 #include "platform/help_viewer.h"
 #include "support/desktop_entry.h"
@@ -15,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace nudgery {
@@ -97,6 +99,31 @@ TEST_F(InstallTree, TheDesktopEntryStartsTheProgramWithItsIcon) {
         testing::DesktopEntryValue(entry, "Categories").split(';', Qt::SkipEmptyParts);
     EXPECT_TRUE(categories.contains("Utility"));
     EXPECT_TRUE(categories.contains("Clock"));
+}
+
+// The program finds its translations where they are installed, and its desktop entry and
+// metadata name and describe it in each language.
+TEST_F(InstallTree, TheTranslationsWhereTheProgramLooksForThemAndTheTranslatedEntry) {
+    const QString folder =
+        FindTranslationsFolder(QFileInfo(Installed("bin/nudgery")).absolutePath());
+    EXPECT_EQ(folder, Installed("share/nudgery/translations"));
+    const QString entry = DesktopEntry();
+    const QString metadata = QString::fromUtf8(Contents(Metadata()));
+    for (const QString& language : {QStringLiteral("de"), QStringLiteral("fr")}) {
+        SCOPED_TRACE(language.toStdString());
+        QTranslator translator;
+        EXPECT_TRUE(translator.load(QStringLiteral("nudgery_") + language, folder));
+        EXPECT_FALSE(translator.isEmpty());
+        EXPECT_EQ(translator.language(), language);
+        for (const QString& key : {QStringLiteral("Name"), QStringLiteral("Comment")}) {
+            const QString translated =
+                testing::DesktopEntryValue(entry, QStringLiteral("%1[%2]").arg(key, language));
+            EXPECT_FALSE(translated.isEmpty()) << key.toStdString();
+        }
+        EXPECT_NE(testing::DesktopEntryValue(entry, "Comment[" + language + "]"),
+                  testing::DesktopEntryValue(entry, "Comment"));
+        EXPECT_TRUE(metadata.contains(QStringLiteral("<summary xml:lang=\"%1\">").arg(language)));
+    }
 }
 
 TEST_F(InstallTree, TheIconAtEveryPixelSizeAndScalable) {

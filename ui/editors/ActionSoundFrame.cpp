@@ -16,8 +16,8 @@ namespace {
 
 constexpr int Left = 10;
 
-QLabel* AddLabel(QWidget& parent, const char* name, const char* text, QRect geometry) {
-    auto* label = new QLabel(QString::fromLatin1(text), &parent);
+QLabel* AddLabel(QWidget& parent, const char* name, const QString& text, QRect geometry) {
+    auto* label = new QLabel(text, &parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     return label;
@@ -38,9 +38,9 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
     const int inner = shape.size.width() - 2 * Left;
 
     QLabel* eventTypeLabel = AddLabel(
-        *this, "EventTypeLabel", "When this reminder is triggered:", QRect(Left, 4, inner, 16));
+        *this, "EventTypeLabel", tr("When this reminder is triggered:"), QRect(Left, 4, inner, 16));
     eventTypeCombo_ = DropDownList(*this, "EventTypeCombo", EventTypeItems(),
-                                   "Select the action to take when a reminder\nis triggered",
+                                   tr("Select the action to take when a reminder\nis triggered"),
                                    QRect(Left, 20, 230, 22));
     // What names the list for a screen reader, which otherwise hears only its chosen item.
     eventTypeLabel->setBuddy(eventTypeCombo_);
@@ -48,11 +48,11 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
             &TActionSoundFrame::EventTypeComboClick);
 
     QLabel* soundLabel =
-        AddLabel(*this, "SoundFileLabel",
-                 "Specify &Sound File to play (*.wav or *.mid): ", QRect(Left, 48, inner, 16));
+        AddLabel(*this, "SoundFileLabel", tr("Specify &Sound File to play (*.wav or *.mid): "),
+                 QRect(Left, 48, inner, 16));
     waveFileEdit_ = new QLineEdit(this);
     waveFileEdit_->setObjectName(QStringLiteral("WaveFileEdit"));
-    waveFileEdit_->setToolTip(QString::fromLatin1(shape.soundEditTooltip));
+    waveFileEdit_->setToolTip(shape.soundEditTooltip);
     waveFileEdit_->setGeometry(Left, 64, inner, 22);
     soundLabel->setBuddy(waveFileEdit_);
     if (shape.soundFileFollowsEdit)
@@ -60,16 +60,17 @@ TActionSoundFrame::TActionSoundFrame(const EditorServices& services, const Shape
                 [this] { soundFile_ = EditedPath().toLocal8Bit().toStdString(); });
 
     constexpr int buttonsTop = 90;
-    selectWavButton_ = AddButton(*this, "SelectWavButton", "&Choose", ChooseSoundTooltip,
+    selectWavButton_ = AddButton(*this, "SelectWavButton", tr("&Choose"), ChooseSoundTooltip(),
                                  QPoint(Left, buttonsTop));
     connect(selectWavButton_, &QPushButton::clicked, this,
             &TActionSoundFrame::SelectWavButtonClick);
     QPushButton* playNow =
-        AddButton(*this, "PlayNowButton", "Play &Now", "Play the sound file you have selected",
-                  QPoint(Left + 81, buttonsTop));
+        AddButton(*this, "PlayNowButton", tr("Play &Now"),
+                  tr("Play the sound file you have selected"), QPoint(Left + 81, buttonsTop));
     connect(playNow, &QPushButton::clicked, this, &TActionSoundFrame::PlayNowButtonClick);
-    QPushButton* shhhh = AddButton(*this, "BitBtn1", "Shhhh", "Stop a sound file from playing",
-                                   QPoint(Left + 162, buttonsTop));
+    QPushButton* shhhh =
+        AddButton(*this, "BitBtn1", tr("Shhhh"), tr("Stop a sound file from playing"),
+                  QPoint(Left + 162, buttonsTop));
     connect(shhhh, &QPushButton::clicked, this, &TActionSoundFrame::BitBtn1Click);
 
     EventTypeComboClick();

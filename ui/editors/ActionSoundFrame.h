@@ -20,7 +20,7 @@ class TActionSoundFrame : public QFrame {
 public:
     struct Shape {
         QSize size;
-        const char* soundEditTooltip;
+        QString soundEditTooltip;
         // Whether the sound file value follows every change of the edit's text; otherwise
         // it changes only through "Choose" and at Save.
         bool soundFileFollowsEdit;

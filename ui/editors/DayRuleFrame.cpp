@@ -8,7 +8,9 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace nudgery {
 
@@ -22,14 +24,30 @@ constexpr int Indent = 16;
 constexpr int ListHeight = 20;
 
 // Index 0 is every month, then January to December: the month index of a day-spec code.
-const QStringList& MonthItems() {
-    static const QStringList items = {"of Each Month", "of January",   "of February", "of March",
-                                      "of April",      "of May",       "of June",     "of July",
-                                      "of August",     "of September", "of October",  "of November",
-                                      "of December"};
-    return items;
+QStringList MonthItems() {
+    static constexpr const char* items[] = {
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of Each Month"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of January"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of February"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of March"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of April"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of May"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of June"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of July"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of August"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of September"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of October"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of November"),
+        QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "of December")};
+    QStringList shown;
+    for (const char* item : items)
+        shown << TDayRuleFrame::tr(item);
+    return shown;
 }
-constexpr char MonthTooltip[] = "Select the month, or choose \"of Each Month\"\nfor all months";
+
+QString MonthTooltip() {
+    return TDayRuleFrame::tr("Select the month, or choose \"of Each Month\"\nfor all months");
+}
 
 struct DayBox {
     const char* name;
@@ -38,18 +56,23 @@ struct DayBox {
 };
 // In the order of the three columns, top to bottom.
 constexpr DayBox DayBoxes[] = {
-    {"Monday", "Mon", 1}, {"Tuesday", "Tues", 2}, {"Wednesday", "Wed", 3}, {"Thursday", "Thu", 4},
-    {"Friday", "Fri", 5}, {"Saturday", "Sat", 6}, {"Sunday", "Sun", 0},
+    {"Monday", QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "Mon"), 1},
+    {"Tuesday", QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "Tues"), 2},
+    {"Wednesday", QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "Wed"), 3},
+    {"Thursday", QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "Thu"), 4},
+    {"Friday", QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "Fri"), 5},
+    {"Saturday", QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "Sat"), 6},
+    {"Sunday", QT_TRANSLATE_NOOP("nudgery::TDayRuleFrame", "Sun"), 0},
 };
 constexpr int DayRowHeight = 15;
 constexpr int DayColumnWidth = 70;
 
-TSpinEdit* DaySpinner(QWidget& parent, const char* name, int maxValue, const char* tooltip,
-                      const char* spokenName, QRect geometry) {
+TSpinEdit* DaySpinner(QWidget& parent, const char* name, int maxValue, const QString& tooltip,
+                      const QString& spokenName, QRect geometry) {
     auto* spinner = Named(new TSpinEdit(1, maxValue, &parent), name, tooltip);
     spinner->setGeometry(geometry);
     // No label stands beside it, so a screen reader is told what the number is.
-    spinner->setAccessibleName(QString::fromLatin1(spokenName));
+    spinner->setAccessibleName(spokenName);
     return spinner;
 }
 
@@ -80,12 +103,12 @@ TDayRuleFrame::TDayRuleFrame(MessageBoxes& messages, QWidget* parent)
 }
 
 QFrame* TDayRuleFrame::AddRuleBox(QRect geometry, QRadioButton*& radio, const char* name,
-                                  const char* caption, const char* tooltip) {
+                                  const QString& caption, const QString& tooltip) {
     auto* box = new QFrame(this);
     box->setObjectName(QString::fromLatin1(name) + QStringLiteral("Box"));
     box->setFrameStyle(QFrame::Box | QFrame::Sunken);
     box->setGeometry(geometry);
-    radio = Named(new QRadioButton(QString::fromLatin1(caption), box), name, tooltip);
+    radio = Named(new QRadioButton(caption, box), name, tooltip);
     radio->setGeometry(6, 2, 160, 17);
     rules_->addButton(radio);
     return box;
@@ -93,58 +116,62 @@ QFrame* TDayRuleFrame::AddRuleBox(QRect geometry, QRadioButton*& radio, const ch
 
 void TDayRuleFrame::AddDayOfWeekBox(QRect geometry) {
     QFrame* box =
-        AddRuleBox(geometry, rbDayOfweek_, "rbDayOfweek", "Day of the Week",
-                   "Check here to choose a 'Days of the Week' \nstyle Repeating Reminder");
+        AddRuleBox(geometry, rbDayOfweek_, "rbDayOfweek", tr("Day of the Week"),
+                   tr("Check here to choose a 'Days of the Week' \nstyle Repeating Reminder"));
     int place = 0;
     for (const DayBox& day : DayBoxes) {
-        auto* check = Named(new QCheckBox(QString::fromLatin1(day.caption), box), day.name,
-                            "Check to use this reminder on this day of \neach week");
+        auto* check = Named(new QCheckBox(tr(day.caption), box), day.name,
+                            tr("Check to use this reminder on this day of \neach week"));
         check->setGeometry(Indent + place / 3 * DayColumnWidth, 20 + place % 3 * DayRowHeight,
-                           DayColumnWidth - 4, DayRowHeight);
+                           std::max(DayColumnWidth - 4, check->sizeHint().width()), DayRowHeight);
         // A new reminder falls on Monday to Friday.
         check->setChecked(day.digit >= 1 && day.digit <= 5);
         days_[static_cast<std::size_t>(day.digit)] = check;
         ++place;
     }
-    allDaysCheck_ = Named(new QCheckBox(QStringLiteral("All Days"), box), "AllDaysCheck",
-                          "Check to include all days");
+    allDaysCheck_ =
+        Named(new QCheckBox(tr("All Days"), box), "AllDaysCheck", tr("Check to include all days"));
     allDaysCheck_->setGeometry(Indent + place / 3 * DayColumnWidth, 20 + place % 3 * DayRowHeight,
-                               DayColumnWidth + 4, DayRowHeight);
+                               std::max(DayColumnWidth + 4, allDaysCheck_->sizeHint().width()),
+                               DayRowHeight);
     connect(allDaysCheck_, &QCheckBox::clicked, this, &TDayRuleFrame::AllDaysCheckClick);
 }
 
 void TDayRuleFrame::AddSpecialBox(QRect geometry) {
     QFrame* box =
-        AddRuleBox(geometry, rbSpecial_, "rbSpecial", "Special",
-                   "Check here to choose a 'nth Day of Month' \nstyle Repeating Reminder");
-    specialOccurrance_ = DropDownList(*box, "SpecialOccurrance",
-                                      {"first", "second", "third", "fourth", "fifth", "last"},
-                                      "Select the occurrance: First, 2nd, 3rd, 4th, 5th\nor Last",
-                                      QRect(Indent, 20, 72, ListHeight));
-    specialDayOfWeek_ = DropDownList(
-        *box, "SpecialDayOfWeek",
-        {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Day"},
-        "Select the weekday (Sun-Sat), or select  \"Day\" \nfor any day.",
-        QRect(Indent + 76, 20, 96, ListHeight));
-    specialMonth_ = DropDownList(*box, "SpecialMonth", MonthItems(), MonthTooltip,
+        AddRuleBox(geometry, rbSpecial_, "rbSpecial", tr("Special"),
+                   tr("Check here to choose a 'nth Day of Month' \nstyle Repeating Reminder"));
+    specialOccurrance_ = DropDownList(
+        *box, "SpecialOccurrance",
+        {tr("first"), tr("second"), tr("third"), tr("fourth"), tr("fifth"), tr("last")},
+        tr("Select the occurrance: First, 2nd, 3rd, 4th, 5th\nor Last"),
+        QRect(Indent, 20, 72, ListHeight));
+    specialDayOfWeek_ =
+        DropDownList(*box, "SpecialDayOfWeek",
+                     {tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"),
+                      tr("Friday"), tr("Saturday"), tr("Day")},
+                     tr("Select the weekday (Sun-Sat), or select  \"Day\" \nfor any day."),
+                     QRect(specialOccurrance_->geometry().right() + 5, 20, 96, ListHeight));
+    specialMonth_ = DropDownList(*box, "SpecialMonth", MonthItems(), MonthTooltip(),
                                  QRect(Indent, 43, 120, ListHeight));
 }
 
 void TDayRuleFrame::AddDayOfMonthBox(QRect geometry) {
     QFrame* box =
-        AddRuleBox(geometry, rbDayOfMonth_, "rbDayOfMonth", "Day of the Month",
-                   "Check here to choose a 'Day of the Month' \nstyle Repeating Reminder");
-    dayOfMonthDay_ = DaySpinner(*box, "DayOfMonthDay", 31, "Select the day of the month (1-31)",
-                                "Day of the month", QRect(Indent, 19, 46, ListHeight));
-    dayOfMonthMonth_ = DropDownList(*box, "DayOfMonthMonth", MonthItems(), MonthTooltip,
+        AddRuleBox(geometry, rbDayOfMonth_, "rbDayOfMonth", tr("Day of the Month"),
+                   tr("Check here to choose a 'Day of the Month' \nstyle Repeating Reminder"));
+    dayOfMonthDay_ = DaySpinner(*box, "DayOfMonthDay", 31, tr("Select the day of the month (1-31)"),
+                                tr("Day of the month"), QRect(Indent, 19, 46, ListHeight));
+    dayOfMonthMonth_ = DropDownList(*box, "DayOfMonthMonth", MonthItems(), MonthTooltip(),
                                     QRect(Indent + 50, 19, 120, ListHeight));
 }
 
 void TDayRuleFrame::AddDayOfYearBox(QRect geometry) {
-    QFrame* box = AddRuleBox(geometry, rbDayOfYear_, "rbDayOfYear", "Day of the Year",
-                             "Check here to choose a 'Day of the Year' \nstyle Repeating Reminder");
-    dayOfYearDay_ = DaySpinner(*box, "DayOfYearDay", 365, "Select the day of the year (1-365)",
-                               "Day of the year", QRect(Indent, 19, 52, ListHeight));
+    QFrame* box =
+        AddRuleBox(geometry, rbDayOfYear_, "rbDayOfYear", tr("Day of the Year"),
+                   tr("Check here to choose a 'Day of the Year' \nstyle Repeating Reminder"));
+    dayOfYearDay_ = DaySpinner(*box, "DayOfYearDay", 365, tr("Select the day of the year (1-365)"),
+                               tr("Day of the year"), QRect(Indent, 19, 52, ListHeight));
 }
 
 void TDayRuleFrame::Choose(QRadioButton* rule) {
@@ -209,11 +236,11 @@ std::optional<std::string> TDayRuleFrame::DetermineDaysString() const {
     if (rbDayOfMonth_->isChecked()) {
         const int day = dayOfMonthDay_->Value();
         if (day < 1 || day > 31) {
-            Refuse("Invalid day of month entered ");
+            Refuse(tr("Invalid day of month entered "));
             return std::nullopt;
         }
         if (dayOfMonthMonth_->currentIndex() < 0) {
-            Refuse("Invalid month entered ");
+            Refuse(tr("Invalid month entered "));
             return std::nullopt;
         }
         // Not compared with the month's length: day 31 falls in the long months only.
@@ -222,14 +249,14 @@ std::optional<std::string> TDayRuleFrame::DetermineDaysString() const {
         // 366, the last day of a leap year, is taken though the arrows stop at 365.
         const int day = dayOfYearDay_->Value();
         if (day < 1 || day > 366) {
-            Refuse("Invalid day of year entered ");
+            Refuse(tr("Invalid day of year entered "));
             return std::nullopt;
         }
         code = EncodeDayOfYear(day);
     } else if (rbSpecial_->isChecked()) {
         if (specialOccurrance_->currentIndex() < 0 || specialDayOfWeek_->currentIndex() < 0 ||
             specialMonth_->currentIndex() < 0) {
-            Refuse("Invalid value entered for Special category");
+            Refuse(tr("Invalid value entered for Special category"));
             return std::nullopt;
         }
         code = EncodeNthWeekday(specialOccurrance_->currentIndex(),
@@ -248,14 +275,14 @@ std::optional<std::string> TDayRuleFrame::DayOfWeekCode() const {
         if (days_[digit]->isChecked())
             digits += static_cast<char>('0' + digit);
     if (digits.empty()) {
-        Refuse("You must select at least one day for this \nreminder to occur on");
+        Refuse(tr("You must select at least one day for this \nreminder to occur on"));
         return std::nullopt;
     }
     return digits;
 }
 
-void TDayRuleFrame::Refuse(const char* message) const {
-    messages_.ShowInfo(window(), QString::fromLatin1(message));
+void TDayRuleFrame::Refuse(const QString& message) const {
+    messages_.ShowInfo(window(), message);
 }
 
 } // namespace nudgery

@@ -36,8 +36,8 @@ private:
     void AddDayOfMonthBox(QRect geometry);
     void AddDayOfYearBox(QRect geometry);
     // A framed box with its rule's radio button at the top.
-    QFrame* AddRuleBox(QRect geometry, QRadioButton*& radio, const char* name, const char* caption,
-                       const char* tooltip);
+    QFrame* AddRuleBox(QRect geometry, QRadioButton*& radio, const char* name,
+                       const QString& caption, const QString& tooltip);
 
     // Chooses a rule as a click on its radio button does.
     void Choose(QRadioButton* rule);
@@ -46,7 +46,7 @@ private:
     void AllDaysCheckClick();
 
     std::optional<std::string> DayOfWeekCode() const;
-    void Refuse(const char* message) const;
+    void Refuse(const QString& message) const;
 
     MessageBoxes& messages_;
     QButtonGroup* rules_;

@@ -23,13 +23,13 @@ constexpr int TimePartWidth = 150;
 } // namespace
 
 TEditAlarmExact::TEditAlarmExact(const EditorServices& services, QWidget* parent)
-    : TReminderEditor(services, {"Reminder Description", QSize(511, 408), HelpTopic, 484, 48},
+    : TReminderEditor(services, {tr("Reminder Description"), QSize(511, 408), HelpTopic, 484, 48},
                       parent) {
     setObjectName(QStringLiteral("EditAlarmExact"));
     AddDateAndTimeFrame(QPoint(13, 52));
-    AddActionFrameAndButtons(QPoint(12, 224),
-                             {QSize(487, 118), "Path and name of the sound file (*.wav or *.mid)",
-                              /*soundFileFollowsEdit=*/true});
+    AddActionFrameAndButtons(
+        QPoint(12, 224), {QSize(487, 118), tr("Path and name of the sound file (*.wav or *.mid)"),
+                          /*soundFileFollowsEdit=*/true});
     CalendarChange();
 }
 
@@ -52,10 +52,10 @@ void TEditAlarmExact::AddDateAndTimeFrame(QPoint at) {
 
     calendar_ = new TCalendar(Services().clock, Services().formats, frame);
     calendar_->setObjectName(QStringLiteral("Calendar"));
-    calendar_->setToolTip(QStringLiteral("Click on the reminder date"));
-    calendar_->setAccessibleName(QStringLiteral("Reminder date"));
+    calendar_->setToolTip(tr("Click on the reminder date"));
+    calendar_->setAccessibleName(tr("Reminder date"));
     calendar_->setAccessibleDescription(
-        QStringLiteral("Click on the reminder date, or move to it with the arrow keys"));
+        tr("Click on the reminder date, or move to it with the arrow keys"));
     calendar_->SetStartOfWeek(0);
     QPalette white = calendar_->palette();
     white.setColor(QPalette::Base, Qt::white);
@@ -64,13 +64,13 @@ void TEditAlarmExact::AddDateAndTimeFrame(QPoint at) {
     connect(calendar_, &TCalendar::OnChange, this, &TEditAlarmExact::CalendarChange);
 
     const int right = frame->width() - FrameBorder - TimePartWidth;
-    auto* timeLabel = new QLabel(QStringLiteral("&Time"), frame);
+    auto* timeLabel = new QLabel(tr("&Time"), frame);
     timeLabel->setObjectName(QStringLiteral("TimeLabel"));
     timeLabel->setFont(BoldFont(timeLabel->font()));
     timeLabel->setGeometry(right, FrameBorder, TimePartWidth, 16);
     timeEntry_ = new TTimeEntry(Services(),
-                                {"TimeEdit", "ExplorerButton1", "Enter the reminder time here", 79,
-                                 10, "Time", "Quick Time Set"},
+                                {"TimeEdit", "ExplorerButton1", tr("Enter the reminder time here"),
+                                 79, 10, tr("Time"), tr("Quick Time Set")},
                                 frame);
     timeEntry_->move(right, FrameBorder + 18);
     timeLabel->setBuddy(timeEntry_->Edit());
@@ -86,18 +86,22 @@ void TEditAlarmExact::AddCalendarButtons(QWidget& frame, QPoint at) {
         void (TCalendar::*step)();
     };
     static constexpr CalendarButton buttons[] = {
-        {"PrevYear", "\u00ab", "Show the previous year", "Previous year", 40, &TCalendar::PrevYear},
-        {"PrevMonth", "\u2039", "Show the previous month", "Previous month", 40,
-         &TCalendar::PrevMonth},
-        {"CurrentDate", "Today", "Show today's date", "Today", 80, nullptr},
-        {"NextMonth", "\u203a", "Show the next month", "Next month", 40, &TCalendar::NextMonth},
-        {"NextYear", "\u00bb", "Show the next year", "Next year", 40, &TCalendar::NextYear},
+        {"PrevYear", "\u00ab", QT_TR_NOOP("Show the previous year"), QT_TR_NOOP("Previous year"),
+         40, &TCalendar::PrevYear},
+        {"PrevMonth", "\u2039", QT_TR_NOOP("Show the previous month"), QT_TR_NOOP("Previous month"),
+         40, &TCalendar::PrevMonth},
+        {"CurrentDate", QT_TR_NOOP("Today"), QT_TR_NOOP("Show today's date"), QT_TR_NOOP("Today"),
+         80, nullptr},
+        {"NextMonth", "\u203a", QT_TR_NOOP("Show the next month"), QT_TR_NOOP("Next month"), 40,
+         &TCalendar::NextMonth},
+        {"NextYear", "\u00bb", QT_TR_NOOP("Show the next year"), QT_TR_NOOP("Next year"), 40,
+         &TCalendar::NextYear},
     };
     int x = at.x();
     for (const CalendarButton& b : buttons) {
-        QPushButton* button = AddButton(frame, b.name, QString::fromUtf8(b.caption), b.tooltip,
+        QPushButton* button = AddButton(frame, b.name, tr(b.caption), tr(b.tooltip),
                                         QPoint(x, at.y()), QSize(b.width, 22));
-        button->setAccessibleName(QString::fromLatin1(b.spokenName));
+        button->setAccessibleName(tr(b.spokenName));
         const auto step = b.step;
         connect(button, &QPushButton::clicked, this, [this, step] {
             // Through std::invoke: GCC 12's UBSan checks a "->*" call on a register that

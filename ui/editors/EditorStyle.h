@@ -7,19 +7,26 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPoint>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 namespace nudgery {
 
 inline constexpr QSize EditorButtonSize(75, 25);
 
 // Tooltips of the buttons that every dialog has alike.
-inline constexpr const char* HelpButtonTooltip = "Get help for Nudgery!";
-inline constexpr const char* ChooseSoundTooltip = "Select the sound file\nin a File Open dialog";
+inline QString HelpButtonTooltip() {
+    return QCoreApplication::translate("EditorStyle", "Get help for Nudgery!");
+}
+inline QString ChooseSoundTooltip() {
+    return QCoreApplication::translate("EditorStyle",
+                                       "Select the sound file\nin a File Open dialog");
+}
 
 // Every editor dialog writes in the desktop's font at 8 point.
 inline QFont DialogFont() {
@@ -38,9 +45,9 @@ inline QFont BoldFont(QFont font) {
 
 // A control named for tests, with its tooltip.
 template <typename Control>
-Control* Named(Control* control, const char* name, const char* tooltip = "") {
+Control* Named(Control* control, const char* name, const QString& tooltip = {}) {
     control->setObjectName(QString::fromLatin1(name));
-    control->setToolTip(QString::fromLatin1(tooltip));
+    control->setToolTip(tooltip);
     return control;
 }
 
@@ -54,23 +61,27 @@ template <typename Radios> void TabToChosen(const Radios& radios) {
 
 // The items of a list of event types, in the order of their numbers.
 inline QStringList EventTypeItems() {
-    return {QStringLiteral("Show message and play sound"), QStringLiteral("Only show message"),
-            QStringLiteral("Only play sound"), QStringLiteral("Do Nothing")};
+    return {QCoreApplication::translate("EditorStyle", "Show message and play sound"),
+            QCoreApplication::translate("EditorStyle", "Only show message"),
+            QCoreApplication::translate("EditorStyle", "Only play sound"),
+            QCoreApplication::translate("EditorStyle", "Do Nothing")};
 }
 
-// A drop-down list that takes no typing, its first item chosen.
+// A drop-down list that takes no typing, its first item chosen; as wide as designed, or
+// wider where a translation's longest item needs it.
 inline QComboBox* DropDownList(QWidget& parent, const char* name, const QStringList& items,
-                               const char* tooltip, QRect geometry) {
+                               const QString& tooltip, QRect geometry) {
     auto* list = Named(new QComboBox(&parent), name, tooltip);
     list->addItems(items);
     list->setCurrentIndex(0);
+    geometry.setWidth(std::max(geometry.width(), list->sizeHint().width()));
     list->setGeometry(geometry);
     return list;
 }
 
 // A push button of the usual size, named for tests and tooltipped.
 inline QPushButton* AddButton(QWidget& parent, const char* name, const QString& caption,
-                              const char* tooltip, QPoint at, QSize size = EditorButtonSize) {
+                              const QString& tooltip, QPoint at, QSize size = EditorButtonSize) {
     auto* button = Named(new QPushButton(caption, &parent), name, tooltip);
     button->setGeometry(QRect(at, size));
     return button;

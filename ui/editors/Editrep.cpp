@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace nudgery {
 
@@ -29,14 +30,11 @@ constexpr int IntervalDesignValue = 60;
 // Minutes from the starting time to the ending time offered in place of a refused one.
 constexpr int SuggestedRepeatSpan = 60;
 
-constexpr char InvalidEndingTimeLead[] = "Invalid ENDING time. Please use your regional time "
-                                         "format\n   Example: ";
-
 } // namespace
 
 TEditAlarmRepeating::TEditAlarmRepeating(const EditorServices& services, QWidget* parent)
     : TReminderEditor(services,
-                      {"Repeating Reminder Description", QSize(512, 407), HelpTopic, 413, 54},
+                      {tr("Repeating Reminder Description"), QSize(512, 407), HelpTopic, 413, 54},
                       parent) {
     setObjectName(QStringLiteral("EditAlarmRepeating"));
     dayRule_ = new TDayRuleFrame(services.messages, this);
@@ -45,7 +43,7 @@ TEditAlarmRepeating::TEditAlarmRepeating(const EditorServices& services, QWidget
     AddTimeFrame(QPoint(Left, timeTop));
     AddActionFrameAndButtons(QPoint(Left, timeTop + TimeFrameHeight + Gap),
                              {QSize(FrameWidth, 118),
-                              "Type in the path and name of the sound file (*.wav or *.mid)",
+                              tr("Type in the path and name of the sound file (*.wav or *.mid)"),
                               /*soundFileFollowsEdit=*/false});
     ShowRepeatChoices();
 }
@@ -56,34 +54,37 @@ void TEditAlarmRepeating::AddTimeFrame(QPoint at) {
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     frame->setGeometry(QRect(at, QSize(FrameWidth, TimeFrameHeight)));
 
-    auto* label = Named(new QLabel(QStringLiteral("&Starting Time"), frame), "StartingTimeLabel");
+    auto* label = Named(new QLabel(tr("&Starting Time"), frame), "StartingTimeLabel");
     label->setGeometry(8, 14, 100, 16);
-    timeEntry_ = new TTimeEntry(Services(),
-                                {"TimeEdit", "ExplorerButton1", "Enter the reminder time here", 68,
-                                 9, "Starting time", "Quick Time Set for the starting time"},
-                                frame);
+    timeEntry_ =
+        new TTimeEntry(Services(),
+                       {"TimeEdit", "ExplorerButton1", tr("Enter the reminder time here"), 68, 9,
+                        tr("Starting time"), tr("Quick Time Set for the starting time")},
+                       frame);
     timeEntry_->move(8, 31);
     timeEntry_->SetText(QStringLiteral("12:59 PM"));
     label->setBuddy(timeEntry_->Edit());
 
     repeatChoice_ = new QButtonGroup(frame);
     connect(repeatChoice_, &QButtonGroup::buttonClicked, this, &TEditAlarmRepeating::Setbuttons);
-    AddRepeatChoice(oncePerDayCheck_, *repeatChoice_, *frame, "OncePerDayCheck", "Once per day",
-                    "Check here to have this reminder occur \nonly once per day",
+    AddRepeatChoice(oncePerDayCheck_, *repeatChoice_, *frame, "OncePerDayCheck", tr("Once per day"),
+                    tr("Check here to have this reminder occur \nonly once per day"),
                     QRect(122, 6, 102, ChoiceHeight));
-    AddRepeatChoice(repeatEveryCheck_, *repeatChoice_, *frame, "RepeatEveryCheck", "Repeat Every",
-                    "Check here to have this reminder repeat itself\nat predefined intervals ",
-                    QRect(226, 6, 102, ChoiceHeight));
+    AddRepeatChoice(repeatEveryCheck_, *repeatChoice_, *frame, "RepeatEveryCheck",
+                    tr("Repeat Every"),
+                    tr("Check here to have this reminder repeat itself\nat predefined intervals "),
+                    QRect(oncePerDayCheck_->geometry().right() + 3, 6, 102, ChoiceHeight));
     oncePerDayCheck_->setChecked(true);
     repeatEverySpinner_ =
         Named(new TSpinEdit(IntervalMin, IntervalMax, frame), "RepeatEverySpinner",
-              "Enter the number of minutes for the repeat\ninterval for this reminder");
+              tr("Enter the number of minutes for the repeat\ninterval for this reminder"));
     repeatEverySpinner_->SetStep(IntervalStep);
     repeatEverySpinner_->SetValue(IntervalDesignValue);
-    repeatEverySpinner_->setGeometry(330, 5, 52, 20);
-    repeatEverySpinner_->setAccessibleName(QStringLiteral("Repeat interval in minutes"));
-    Named(new QLabel(QStringLiteral("min"), frame), "MinutesLabel")
-        ->setGeometry(386, 6, 30, ChoiceHeight);
+    repeatEverySpinner_->setGeometry(repeatEveryCheck_->geometry().right() + 3, 5, 52, 20);
+    repeatEverySpinner_->setAccessibleName(tr("Repeat interval in minutes"));
+    auto* minutes = Named(new QLabel(tr("min"), frame), "MinutesLabel");
+    minutes->setGeometry(repeatEverySpinner_->geometry().right() + 5, 6,
+                         std::max(30, minutes->sizeHint().width()), ChoiceHeight);
 
     AddRepeatUntilPanel(*frame, QPoint(120, 28));
 }
@@ -95,20 +96,22 @@ void TEditAlarmRepeating::AddRepeatUntilPanel(QWidget& frame, QPoint at) {
     endChoice_ = new QButtonGroup(repeatUntilPanel_);
     connect(endChoice_, &QButtonGroup::buttonClicked, this, &TEditAlarmRepeating::Setbuttons);
     AddRepeatChoice(forRemainderOfDay_, *endChoice_, *repeatUntilPanel_, "ForRemainderOfDay",
-                    "For rest of day",
-                    "Check here to have this reminder continue \nrepeating at the defined "
-                    "intervals for the rest \nof the day",
+                    tr("For rest of day"),
+                    tr("Check here to have this reminder continue \nrepeating at the defined "
+                       "intervals for the rest \nof the day"),
                     QRect(6, 6, 110, ChoiceHeight));
-    AddRepeatChoice(untilTime_, *endChoice_, *repeatUntilPanel_, "UntilTime", "Until",
-                    "Check here to have this reminder continue \nrepeating at the defined "
-                    "intervals until a \nspecified time",
-                    QRect(120, 6, 52, ChoiceHeight));
+    AddRepeatChoice(untilTime_, *endChoice_, *repeatUntilPanel_, "UntilTime", tr("Until"),
+                    tr("Check here to have this reminder continue \nrepeating at the defined "
+                       "intervals until a \nspecified time"),
+                    QRect(forRemainderOfDay_->geometry().right() + 5, 6, 52, ChoiceHeight));
     forRemainderOfDay_->setChecked(true);
-    untilEntry_ = new TTimeEntry(Services(),
-                                 {"UntilTimeEdit", "EndingtimeButton", "Enter the ending time here",
-                                  68, 9, "Ending time", "Quick Time Set for the ending time"},
-                                 repeatUntilPanel_);
-    untilEntry_->move(174, 4);
+    untilEntry_ =
+        new TTimeEntry(Services(),
+                       {"UntilTimeEdit", "EndingtimeButton", tr("Enter the ending time here"), 68,
+                        9, tr("Ending time"), tr("Quick Time Set for the ending time")},
+                       repeatUntilPanel_);
+    untilEntry_->move(untilTime_->geometry().right() + 3, 4);
+    repeatUntilPanel_->resize(std::max(276, untilEntry_->geometry().right() + 5), 30);
     untilEntry_->SetText(QStringLiteral("12:59 PM"));
     // The ending time is checked against the starting time, so that one must be right first.
     untilEntry_->SetQuickSetCheck([this] {
@@ -119,9 +122,11 @@ void TEditAlarmRepeating::AddRepeatUntilPanel(QWidget& frame, QPoint at) {
 }
 
 void TEditAlarmRepeating::AddRepeatChoice(QRadioButton*& radio, QButtonGroup& group,
-                                          QWidget& parent, const char* name, const char* caption,
-                                          const char* tooltip, QRect geometry) {
-    radio = Named(new QRadioButton(QString::fromLatin1(caption), &parent), name, tooltip);
+                                          QWidget& parent, const char* name, const QString& caption,
+                                          const QString& tooltip, QRect geometry) {
+    radio = Named(new QRadioButton(caption, &parent), name, tooltip);
+    // As designed, or wider where a translation's caption needs it; what follows moves along.
+    geometry.setWidth(std::max(geometry.width(), radio->sizeHint().width()));
     radio->setGeometry(geometry);
     group.addButton(radio);
 }
@@ -183,12 +188,13 @@ void TEditAlarmRepeating::SetEmUp() {
 
 std::optional<TDateTime> TEditAlarmRepeating::CheckValidEndTime(TDateTime startTime) {
     const std::optional<TDateTime> end =
-        untilEntry_->CheckValidTime(QString::fromLatin1(InvalidEndingTimeLead));
+        untilEntry_->CheckValidTime(tr("Invalid ENDING time. Please use your regional time "
+                                       "format\n   Example: "));
     if (end && *end > startTime)
         return end;
     if (end) {
-        Services().messages.ShowInfo(
-            this, QStringLiteral("Invalid ENDING time. Must be greater than starting time"));
+        Services().messages.ShowInfo(this,
+                                     tr("Invalid ENDING time. Must be greater than starting time"));
         untilEntry_->ShowTime(AddMinutes(SuggestedRepeatSpan, startTime));
     }
     return std::nullopt;
@@ -207,8 +213,7 @@ void TEditAlarmRepeating::SetAlarmButtonClick() {
     if (!repeatEveryCheck_->isChecked())
         return Accept();
     if (repeatEverySpinner_->Value() < IntervalMin) {
-        Services().messages.ShowInfo(
-            this, QStringLiteral("Repeat interval must be greater than 10 minutes"));
+        Services().messages.ShowInfo(this, tr("Repeat interval must be greater than 10 minutes"));
         return;
     }
     if (!untilTime_->isChecked())

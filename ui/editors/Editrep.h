@@ -66,7 +66,7 @@ private:
     void AddTimeFrame(QPoint at);
     void AddRepeatUntilPanel(QWidget& frame, QPoint at);
     void AddRepeatChoice(QRadioButton*& radio, QButtonGroup& group, QWidget& parent,
-                         const char* name, const char* caption, const char* tooltip,
+                         const char* name, const QString& caption, const QString& tooltip,
                          QRect geometry);
 
     // The controls that follow the two repeat choices.

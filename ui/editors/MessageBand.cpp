@@ -11,18 +11,18 @@ namespace nudgery {
 TMessageBand::TMessageBand(int editWidth, int height, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MessageBand"));
     constexpr int left = 12;
-    auto* label = new QLabel(QStringLiteral("&Message"), this);
+    auto* label = new QLabel(tr("&Message"), this);
     label->setObjectName(QStringLiteral("MessageLabel"));
     label->setFont(BoldFont(label->font()));
     label->setGeometry(left, 4, 120, 16);
 
-    descript_ = new QLineEdit(QStringLiteral("[Type reminder message here]"), this);
+    descript_ = new QLineEdit(tr("[Type reminder message here]"), this);
     descript_->setObjectName(QStringLiteral("Descript"));
     descript_->setFont(EditFont(10));
     descript_->setMaxLength(MaxMessageLength);
     // The edit stops taking characters at the limit without a word, so the tooltip says it.
-    descript_->setToolTip(QStringLiteral("Type your reminder message here\n(at most %1 characters)")
-                              .arg(MaxMessageLength));
+    descript_->setToolTip(
+        tr("Type your reminder message here\n(at most %1 characters)").arg(MaxMessageLength));
     descript_->setGeometry(left, 21, editWidth, 24);
     label->setBuddy(descript_);
 

@@ -75,8 +75,8 @@ QLabel* ItalicLabel(QWidget* parent, const QString& text, const QRect& geometry)
 }
 
 // A push button with one of the style's standard glyphs.
-QPushButton* Button(QWidget& parent, const char* name, const QString& caption, const char* tooltip,
-                    QStyle::StandardPixmap glyph, const QRect& geometry) {
+QPushButton* Button(QWidget& parent, const char* name, const QString& caption,
+                    const QString& tooltip, QStyle::StandardPixmap glyph, const QRect& geometry) {
     QPushButton* button =
         AddButton(parent, name, caption, tooltip, geometry.topLeft(), geometry.size());
     button->setIcon(parent.style()->standardIcon(glyph));
@@ -89,7 +89,7 @@ TPreferences::TPreferences(const PreferencesServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       services_(services) {
     setObjectName(QStringLiteral("Preferences"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     setFont(DesktopFontInPixels(11));
     setFixedSize(ClientWidth, ClientHeight);
 
@@ -107,30 +107,29 @@ TPreferences::~TPreferences() = default;
 
 void TPreferences::CreateDefaultActionPanel() {
     QFrame* panel = Panel(this, "DefaultActionPanel", QRect(0, 0, ClientWidth, 56));
-    QLabel* label = Label(panel, QStringLiteral("Default action when a reminder is triggered"),
-                          QRect(16, 9, 480, 14));
-    EventTypeCombo = DropDownList(*panel, "EventTypeCombo", EventTypeItems(),
-                                  "Select the default action to take when a reminder\nis triggered",
-                                  QRect(16, 27, 260, 22));
+    QLabel* label =
+        Label(panel, tr("Default action when a reminder is triggered"), QRect(16, 9, 480, 14));
+    EventTypeCombo =
+        DropDownList(*panel, "EventTypeCombo", EventTypeItems(),
+                     tr("Select the default action to take when a reminder\nis triggered"),
+                     QRect(16, 27, 260, 22));
     // What names the list for a screen reader, which otherwise hears only its chosen item.
     label->setBuddy(EventTypeCombo);
 }
 
 void TPreferences::CreateDefaultSoundPanel() {
     QFrame* panel = Panel(this, "DefaultSoundPanel", QRect(0, 56, ClientWidth, 92));
-    QLabel* label =
-        Label(panel, QStringLiteral("Default Sound File (*.wav or *.mid)"), QRect(16, 8, 480, 14));
+    QLabel* label = Label(panel, tr("Default Sound File (*.wav or *.mid)"), QRect(16, 8, 480, 14));
     WaveFileEdit = Named(new QLineEdit(panel), "WaveFileEdit",
-                         "Path and name of the sound file (*.wav or *.mid)");
+                         tr("Path and name of the sound file (*.wav or *.mid)"));
     WaveFileEdit->setGeometry(16, 25, 480, 22);
     label->setBuddy(WaveFileEdit);
-    SelectWavButton =
-        Button(*panel, "SelectWavButton", QStringLiteral("&Choose"), ChooseSoundTooltip,
-               QStyle::SP_DialogOpenButton, QRect(16, 56, 96, 26));
-    PlayNowButton = Button(*panel, "PlayNowButton", QStringLiteral("Play &Now"),
-                           "Play the sound file you have selected", QStyle::SP_MediaPlay,
+    SelectWavButton = Button(*panel, "SelectWavButton", tr("&Choose"), ChooseSoundTooltip(),
+                             QStyle::SP_DialogOpenButton, QRect(16, 56, 96, 26));
+    PlayNowButton = Button(*panel, "PlayNowButton", tr("Play &Now"),
+                           tr("Play the sound file you have selected"), QStyle::SP_MediaPlay,
                            QRect(120, 56, 96, 26));
-    BitBtn1 = Button(*panel, "BitBtn1", QStringLiteral("Shhhh"), "Stop a sound file from playing",
+    BitBtn1 = Button(*panel, "BitBtn1", tr("Shhhh"), tr("Stop a sound file from playing"),
                      QStyle::SP_MediaStop, QRect(224, 56, 96, 26));
     connect(SelectWavButton, &QPushButton::clicked, this, &TPreferences::SelectWavButtonClick);
     connect(PlayNowButton, &QPushButton::clicked, this, &TPreferences::PlayNowButtonClick);
@@ -139,30 +138,29 @@ void TPreferences::CreateDefaultSoundPanel() {
 
 void TPreferences::CreateTimeoutPanel() {
     QFrame* panel = Panel(this, "TimeoutPanel", QRect(0, 148, ClientWidth, 88));
-    QLabel* explanation = Label(
-        panel,
-        QStringLiteral("When Nudgery! shows a reminder,  there may be times when you are not at "
-                       "your desk and cannot respond by clicking one of the buttons. In this "
-                       "situation, Nudgery should:"),
-        QRect(16, 8, 480, 30));
+    QLabel* explanation =
+        Label(panel,
+              tr("When Nudgery! shows a reminder,  there may be times when you are not at "
+                 "your desk and cannot respond by clicking one of the buttons. In this "
+                 "situation, Nudgery should:"),
+              QRect(16, 8, 480, 30));
     explanation->setWordWrap(true);
-    Continue = Named(new QRadioButton(QStringLiteral("Continue waiting "), panel), "Continue",
-                     "Select here to have Nudgery! continue waiting\nindefinately");
+    Continue = Named(new QRadioButton(tr("Continue waiting "), panel), "Continue",
+                     tr("Select here to have Nudgery! continue waiting\nindefinately"));
     Continue->setChecked(true);
-    WaitFor = Named(new QRadioButton(QStringLiteral("Wait for"), panel), "WaitFor",
-                    "Select here to have Nudgery! timeout after a\ncertain number of minutes");
+    WaitFor = Named(new QRadioButton(tr("Wait for"), panel), "WaitFor",
+                    tr("Select here to have Nudgery! timeout after a\ncertain number of minutes"));
     Minutes = Named(new TSpinEdit(MinutesMin, MinutesMax, panel), "Minutes",
-                    "Select the number of minutes Nudgery! should\nwait before a timeout");
+                    tr("Select the number of minutes Nudgery! should\nwait before a timeout"));
     Minutes->SetValue(MinutesDesignValue);
     Minutes->resize(48, RowHeight);
-    auto* minutesLabel = new QLabel(QStringLiteral("minutes, then:"), panel);
+    auto* minutesLabel = new QLabel(tr("minutes, then:"), panel);
     Action = DropDownList(
         *panel, "Action",
-        {QStringLiteral("Click the OK button"), QStringLiteral("Click the 5 minutes button"),
-         QStringLiteral("Click the 10 minutes button"),
-         QStringLiteral("Click the 30 minutes button"),
-         QStringLiteral("Click the 60 minutes button")},
-        "Nudgery should take the following action when\na time-out is reached", {});
+        {tr("Click the OK button"), tr("Click the 5 minutes button"),
+         tr("Click the 10 minutes button"), tr("Click the 30 minutes button"),
+         tr("Click the 60 minutes button")},
+        tr("Nudgery should take the following action when\na time-out is reached"), {});
     // One line, each part as wide as its text, so that it reads as one sentence in any
     // font; the list takes what is left, and its drop-down is never narrower than its items.
     int left = Margin;
@@ -176,7 +174,7 @@ void TPreferences::CreateTimeoutPanel() {
                         RowHeight);
     Action->view()->setMinimumWidth(Action->sizeHint().width());
     // For a screen reader, which hears the line part by part.
-    Minutes->setAccessibleName(QStringLiteral("Minutes to wait"));
+    Minutes->setAccessibleName(tr("Minutes to wait"));
     minutesLabel->setBuddy(Action);
     connect(Continue, &QRadioButton::clicked, this, &TPreferences::ContinueClick);
     connect(WaitFor, &QRadioButton::clicked, this, &TPreferences::ContinueClick);
@@ -186,7 +184,7 @@ void TPreferences::CreateOptionsPanel() {
     QFrame* panel = Panel(this, "OptionsPanel", QRect(0, 236, ClientWidth, 116));
     // Each box under the one before, with its explanation in italics under it.
     int top = 8;
-    const auto option = [&](const char* name, const QString& caption, const char* tooltip,
+    const auto option = [&](const char* name, const QString& caption, const QString& tooltip,
                             const QString& explanation) {
         auto* box = Named(new QCheckBox(caption, panel), name, tooltip);
         box->setGeometry(Margin, top, 240, 18);
@@ -199,22 +197,21 @@ void TPreferences::CreateOptionsPanel() {
         return box;
     };
     ShowHints =
-        option("ShowHints", QStringLiteral("Show Hints"),
-               "Show popup help hints when the mouse\npasses over a screen item (like this!)",
-               QStringLiteral("Show popup help hints when the mouse passes over a screen item"));
-    MiniMizeToTray =
-        option("MiniMizeToTray", QStringLiteral("Minimize to System Tray"),
-               "Nudgery will place its icon in the System \nTray when minimized",
-               QStringLiteral("Nudgery will place its icon in the System Tray when minimized"));
-    AnimateIcon = option("AnimateIcon", QStringLiteral("Animate Tray Icon"),
-                         "Check here if you want a ticking clock for\nNudgery!'s tray icon", {});
+        option("ShowHints", tr("Show Hints"),
+               tr("Show popup help hints when the mouse\npasses over a screen item (like this!)"),
+               tr("Show popup help hints when the mouse passes over a screen item"));
+    MiniMizeToTray = option("MiniMizeToTray", tr("Minimize to System Tray"),
+                            tr("Nudgery will place its icon in the System \nTray when minimized"),
+                            tr("Nudgery will place its icon in the System Tray when minimized"));
+    AnimateIcon =
+        option("AnimateIcon", tr("Animate Tray Icon"),
+               tr("Check here if you want a ticking clock for\nNudgery!'s tray icon"), {});
 
     // In the last row, where the panel has room, so that nothing else moves: beside the
     // animation box, or in its place while it is not offered (SetAnimateIconOffered).
     DesktopNotification =
-        Named(new QCheckBox(QStringLiteral("Also show a desktop notification"), panel),
-              "DesktopNotification",
-              "Also show each reminder in the desktop's notifications\nwhen it falls due");
+        Named(new QCheckBox(tr("Also show a desktop notification"), panel), "DesktopNotification",
+              tr("Also show each reminder in the desktop's notifications\nwhen it falls due"));
     DesktopNotification->setGeometry(AnimateIcon->geometry().translated(ClientWidth / 2, 0));
 }
 
@@ -222,16 +219,16 @@ void TPreferences::CreateRepeatSoundPanel() {
     QFrame* panel =
         Panel(this, "RepeatSoundPanel", QRect(0, RepeatPanelTop, ClientWidth, RepeatPanelHeight));
     // One sentence: "Repeat the sound until answered, every 30 seconds".
-    RepeatSound = Named(
-        new QCheckBox(QStringLiteral("&Repeat the sound until answered, every"), panel),
-        "RepeatSound",
-        "Play the reminder's sound again and again while its\nnotification waits for your answer");
+    RepeatSound =
+        Named(new QCheckBox(tr("&Repeat the sound until answered, every"), panel), "RepeatSound",
+              tr("Play the reminder's sound again and again while its\nnotification waits for your "
+                 "answer"));
     RepeatSeconds = Named(
         new TSpinEdit(Settings::RepeatSoundSecondsMin, Settings::RepeatSoundSecondsMax, panel),
-        "RepeatSeconds", "Seconds of quiet before the sound plays again");
-    RepeatSeconds->setAccessibleName(QStringLiteral("Seconds between repeats of the sound"));
+        "RepeatSeconds", tr("Seconds of quiet before the sound plays again"));
+    RepeatSeconds->setAccessibleName(tr("Seconds between repeats of the sound"));
     RepeatSeconds->SetStep(5);
-    auto* secondsLabel = new QLabel(QStringLiteral("seconds"), panel);
+    auto* secondsLabel = new QLabel(tr("seconds"), panel);
     const int top = (RepeatPanelHeight - RowHeight) / 2;
     RepeatSound->setGeometry(Margin, top, RepeatSound->sizeHint().width(), RowHeight);
     RepeatSeconds->setGeometry(RepeatSound->geometry().right() + 4, top, 56, RowHeight);
@@ -242,13 +239,12 @@ void TPreferences::CreateRepeatSoundPanel() {
 
 void TPreferences::CreateButtonBand() {
     QFrame* band = Panel(this, "ButtonBand", QRect(0, ButtonBandTop, ClientWidth, 48));
-    Okbutton = Button(*band, "Okbutton", QStringLiteral("Ok"), "Save this time",
-                      QStyle::SP_DialogOkButton, QRect(16, 11, 88, 27));
+    Okbutton = Button(*band, "Okbutton", tr("Ok"), tr("Save this time"), QStyle::SP_DialogOkButton,
+                      QRect(16, 11, 88, 27));
     Okbutton->setDefault(true);
-    CancelButton =
-        Button(*band, "CancelButton", QStringLiteral("&Cancel"), "Cancel all changes made",
-               QStyle::SP_DialogCancelButton, QRect(112, 11, 88, 27));
-    Helpbutton = Button(*band, "Helpbutton", QStringLiteral("&Help"), HelpButtonTooltip,
+    CancelButton = Button(*band, "CancelButton", tr("&Cancel"), tr("Cancel all changes made"),
+                          QStyle::SP_DialogCancelButton, QRect(112, 11, 88, 27));
+    Helpbutton = Button(*band, "Helpbutton", tr("&Help"), HelpButtonTooltip(),
                         QStyle::SP_DialogHelpButton, QRect(408, 11, 88, 27));
     connect(Okbutton, &QPushButton::clicked, this, &TPreferences::OkbuttonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TPreferences::CancelButtonClick);

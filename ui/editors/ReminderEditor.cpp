@@ -23,7 +23,7 @@ TReminderEditor::TReminderEditor(const EditorServices& services, const Shape& sh
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       services_(services), helpTopic_(shape.helpTopic) {
-    setWindowTitle(QString::fromLatin1(shape.caption));
+    setWindowTitle(shape.caption);
     setFont(DialogFont());
     setFixedSize(shape.clientSize);
     messageBand_ = new TMessageBand(shape.messageEditWidth, shape.messageBandHeight, this);
@@ -55,14 +55,15 @@ void TReminderEditor::AddButtonBand() {
     const int top =
         height() - ButtonBandHeight + (ButtonBandHeight - EditorButtonSize.height()) / 2;
     QPushButton* save =
-        AddButton(*this, "SetAlarmButton", "&Save", "Save and Set the reminder as specified",
-                  QPoint(ButtonMargin, top));
+        AddButton(*this, "SetAlarmButton", tr("&Save"),
+                  tr("Save and Set the reminder as specified"), QPoint(ButtonMargin, top));
     save->setDefault(true);
     connect(save, &QPushButton::clicked, this, [this] { SetAlarmButtonClick(); });
-    QPushButton* cancel = AddButton(*this, "CancelButton", "&Cancel", "Cancel all changes made",
-                                    QPoint(ButtonMargin + EditorButtonSize.width() + 6, top));
+    QPushButton* cancel =
+        AddButton(*this, "CancelButton", tr("&Cancel"), tr("Cancel all changes made"),
+                  QPoint(ButtonMargin + EditorButtonSize.width() + 6, top));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    QPushButton* help = AddButton(*this, "Helpbutton", "&Help", HelpButtonTooltip,
+    QPushButton* help = AddButton(*this, "Helpbutton", tr("&Help"), HelpButtonTooltip(),
                                   QPoint(width() - ButtonMargin - EditorButtonSize.width(), top));
     connect(help, &QPushButton::clicked, this,
             [this] { services_.help.ShowTopic(helpTopic_, this); });

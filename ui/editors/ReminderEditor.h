@@ -38,7 +38,7 @@ public:
 
 protected:
     struct Shape {
-        const char* caption;
+        QString caption;
         QSize clientSize;
         int helpTopic;
         int messageEditWidth;

@@ -24,17 +24,16 @@ constexpr int BlockGap = 16;
 constexpr int HoursPerRow = 6;
 constexpr int MinutesPerRow = 10;
 
-constexpr char HourTooltip[] = "Click to set the hours portion of the time";
-constexpr char MinuteTooltip[] = "Click to set the minutes portion of the time";
-
 // What a screen reader calls the tiles: the hour with its half of the day, the minute as
 // minutes.
 QString HourName(const QString& caption, bool afternoon) {
-    return afternoon ? QStringLiteral("%1 PM").arg(caption) : QStringLiteral("%1 AM").arg(caption);
+    return afternoon ? TSetTimeDialog::tr("%1 PM").arg(caption)
+                     : TSetTimeDialog::tr("%1 AM").arg(caption);
 }
 
 QString MinuteName(int minute) {
-    return minute == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(minute);
+    return minute == 1 ? TSetTimeDialog::tr("1 minute")
+                       : TSetTimeDialog::tr("%1 minutes").arg(minute);
 }
 
 } // namespace
@@ -66,22 +65,22 @@ TSetTimeDialog::TSetTimeDialog(const DateFormats& formats, HelpViewer& help, QWi
     setObjectName(QStringLiteral("SetTimeDialog"));
     setFont(DialogFont());
     setFixedSize(306, 334);
-    AddHourTiles(*AddPanel("HourPanel", "  Hour", QRect(17, 8, 271, 125)));
-    AddMinuteTiles(*AddPanel("MinutePanel", "  Minute", QRect(18, 141, 270, 144)));
+    AddHourTiles(*AddPanel("HourPanel", tr("Hour"), QRect(17, 8, 271, 125)));
+    AddMinuteTiles(*AddPanel("MinutePanel", tr("Minute"), QRect(18, 141, 270, 144)));
     AddButtons();
     BindHelpKey(*this, help_, HelpTopic);
     ShowDateTime();
 }
 
-QFrame* TSetTimeDialog::AddPanel(const char* name, const char* header, QRect geometry) {
+QFrame* TSetTimeDialog::AddPanel(const char* name, const QString& header, QRect geometry) {
     auto* panel = new QFrame(this);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(geometry);
     // A screen reader names the tiles' group as its strip does.
-    panel->setAccessibleName(QString::fromLatin1(header).trimmed());
+    panel->setAccessibleName(header);
     // The strip wears the colours of an active title bar.
-    auto* strip = new QLabel(QString::fromLatin1(header), panel);
+    auto* strip = new QLabel(QStringLiteral("  ") + header, panel);
     strip->setObjectName(QString::fromLatin1(name) + QStringLiteral("Header"));
     strip->setGeometry(1, 1, geometry.width() - 2, HeaderHeight);
     strip->setFont(BoldFont(strip->font()));
@@ -104,17 +103,19 @@ void TSetTimeDialog::AddHourTiles(QFrame& panel) {
                         TilesTop + block * blockHeight + row * TileSize.height());
         // Both blocks read 12, 1 .. 11 on the clock face.
         const QString shown = QString::number(hour % 12 == 0 ? 12 : hour % 12);
-        TGraphicPanel* tile = AddTile(panel, QStringLiteral("Hour%1").arg(hour), shown,
-                                      HourName(shown, block == 1), at, HourTooltip);
+        TGraphicPanel* tile =
+            AddTile(panel, QStringLiteral("Hour%1").arg(hour), shown, HourName(shown, block == 1),
+                    at, tr("Click to set the hours portion of the time"));
         connect(tile, &TGraphicPanel::Click, this, [this, hour] { HourClick(hour); });
         hourTiles_.push_back(tile);
     }
     const char* const markers[] = {"AM", "PM"};
     for (int block = 0; block < 2; ++block) {
-        auto* label = new QLabel(QString::fromLatin1(markers[block]), &panel);
+        auto* label = new QLabel(block == 0 ? tr("AM") : tr("PM"), &panel);
         label->setObjectName(QString::fromLatin1(markers[block]) + QStringLiteral("Label"));
         label->setGeometry(left + HoursPerRow * TileSize.width() + 8,
-                           TilesTop + block * blockHeight, 30, TileSize.height());
+                           TilesTop + block * blockHeight, std::max(30, label->sizeHint().width()),
+                           TileSize.height());
     }
 }
 
@@ -123,22 +124,24 @@ void TSetTimeDialog::AddMinuteTiles(QFrame& panel) {
     for (int minute = 0; minute < 60; ++minute) {
         const QPoint at(left + minute % MinutesPerRow * TileSize.width(),
                         TilesTop + minute / MinutesPerRow * TileSize.height());
-        TGraphicPanel* tile = AddTile(panel, QStringLiteral("Minute%1").arg(minute),
-                                      QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0')),
-                                      MinuteName(minute), at, MinuteTooltip);
+        TGraphicPanel* tile =
+            AddTile(panel, QStringLiteral("Minute%1").arg(minute),
+                    QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0')), MinuteName(minute),
+                    at, tr("Click to set the minutes portion of the time"));
         connect(tile, &TGraphicPanel::Click, this, [this, minute] { MinuteClick(minute); });
         minuteTiles_.push_back(tile);
     }
 }
 
 TGraphicPanel* TSetTimeDialog::AddTile(QFrame& panel, const QString& name, const QString& caption,
-                                       const QString& spokenName, QPoint at, const char* tooltip) {
+                                       const QString& spokenName, QPoint at,
+                                       const QString& tooltip) {
     auto* tile = new TGraphicPanel(&panel);
     tile->setObjectName(name);
     tile->setGeometry(QRect(at, TileSize));
     tile->SetCaption(caption);
     tile->SetParentColor(true);
-    tile->setToolTip(QString::fromLatin1(tooltip));
+    tile->setToolTip(tooltip);
     tile->setAccessibleName(spokenName);
     tile->SetPickable(true);
     tile->installEventFilter(this);
@@ -169,14 +172,14 @@ bool TSetTimeDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void TSetTimeDialog::AddButtons() {
     constexpr int top = 297;
-    QPushButton* ok = AddButton(*this, "Okbutton", "Ok", "Save this time", QPoint(17, top));
+    QPushButton* ok = AddButton(*this, "Okbutton", tr("Ok"), tr("Save this time"), QPoint(17, top));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    QPushButton* cancel =
-        AddButton(*this, "CancelButton", "&Cancel", "Cancel all changes made", QPoint(100, top));
+    QPushButton* cancel = AddButton(*this, "CancelButton", tr("&Cancel"),
+                                    tr("Cancel all changes made"), QPoint(100, top));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     QPushButton* help =
-        AddButton(*this, "Helpbutton", "&Help", HelpButtonTooltip, QPoint(214, top));
+        AddButton(*this, "Helpbutton", tr("&Help"), HelpButtonTooltip(), QPoint(214, top));
     connect(help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpTopic, this); });
 }
 
@@ -199,7 +202,7 @@ void TSetTimeDialog::MinuteClick(int tag) {
 
 void TSetTimeDialog::ShowDateTime() {
     pickedTime_ = EncodeTime(pickedHour_, pickedMinute_);
-    setWindowTitle(QStringLiteral("Set Time As: ") +
+    setWindowTitle(tr("Set Time As: ") +
                    QString::fromLocal8Bit(formats_.Format("hh:mm am/pm", pickedTime_)));
     Highlight(hourTiles_, pickedHour_);
     Highlight(minuteTiles_, pickedMinute_);

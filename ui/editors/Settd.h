@@ -45,11 +45,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QFrame* AddPanel(const char* name, const char* header, QRect geometry);
+    QFrame* AddPanel(const char* name, const QString& header, QRect geometry);
     void AddHourTiles(QFrame& panel);
     void AddMinuteTiles(QFrame& panel);
     TGraphicPanel* AddTile(QFrame& panel, const QString& name, const QString& caption,
-                           const QString& spokenName, QPoint at, const char* tooltip);
+                           const QString& spokenName, QPoint at, const QString& tooltip);
     void AddButtons();
     // The picked time rebuilt from hour and minute, shown in the caption and the tiles.
     void ShowDateTime();

@@ -22,15 +22,15 @@ TTimeEntry::TTimeEntry(const EditorServices& services, const Shape& shape, QWidg
     : QWidget(parent), services_(services) {
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QString::fromLatin1(shape.editName));
-    edit_->setToolTip(QString::fromLatin1(shape.editTooltip));
-    edit_->setAccessibleName(QString::fromLatin1(shape.spokenEditName));
+    edit_->setToolTip(shape.editTooltip);
+    edit_->setAccessibleName(shape.spokenEditName);
     edit_->setFont(EditFont(shape.pointSize));
     edit_->setGeometry(0, 0, shape.editWidth, ButtonSize.height());
 
     button_ = new QToolButton(this);
     button_->setObjectName(QString::fromLatin1(shape.buttonName));
-    button_->setToolTip(QStringLiteral("Click for Quick Time Set"));
-    button_->setAccessibleName(QString::fromLatin1(shape.spokenButtonName));
+    button_->setToolTip(tr("Click for Quick Time Set"));
+    button_->setAccessibleName(shape.spokenButtonName);
     button_->setIcon(ClockGlyph(palette()));
     button_->setGeometry(QRect(QPoint(shape.editWidth + 2, 0), ButtonSize));
     connect(button_, &QToolButton::clicked, this, &TTimeEntry::QuickSetClick);

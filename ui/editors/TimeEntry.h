@@ -22,12 +22,12 @@ public:
     struct Shape {
         const char* editName;
         const char* buttonName;
-        const char* editTooltip;
+        QString editTooltip;
         int editWidth;
         int pointSize;
         // What a screen reader calls the edit and the button, whose label stands apart.
-        const char* spokenEditName;
-        const char* spokenButtonName;
+        QString spokenEditName;
+        QString spokenButtonName;
     };
 
     TTimeEntry(const EditorServices& services, const Shape& shape, QWidget* parent);
@@ -50,8 +50,7 @@ public:
     // A valid time is shown again in the user's format and returned; anything else is
     // reported with `lead` and the user's format by example, and left as typed and selected
     // for the user to correct.
-    std::optional<TDateTime>
-    CheckValidTime(const QString& lead = QString::fromLatin1(InvalidTimeLead));
+    std::optional<TDateTime> CheckValidTime(const QString& lead = InvalidTimeLead());
 
     // What the quick-set button checks (and reports) first; CheckValidTime unless replaced.
     void SetQuickSetCheck(std::function<void()> check) { quickSetCheck_ = std::move(check); }

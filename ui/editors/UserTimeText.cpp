@@ -3,9 +3,16 @@
 #include "core/clock.h"
 #include "core/date_formats.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace nudgery {
+
+QString InvalidTimeLead() {
+    return QCoreApplication::translate("UserTimeText",
+                                       "Invalid time. Please use your regional time format\n"
+                                       "   Example: ");
+}
 
 QString FormatUserTime(DateFormats& formats, TDateTime time) {
     const UserFormatsScope user(formats);

@@ -26,7 +26,7 @@ bool CanShowDateTime(TDateTime value);
 // example of the user's format.
 QString InvalidTimeMessage(DateFormats& formats, const Clock& clock, const QString& lead);
 
-inline constexpr char InvalidTimeLead[] = "Invalid time. Please use your regional time format\n"
-                                          "   Example: ";
+// The usual `lead`.
+QString InvalidTimeLead();
 
 } // namespace nudgery

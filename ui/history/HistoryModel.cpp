@@ -1,5 +1,6 @@
 #include "HistoryModel.h"
 
+#include "alerts/CoreWords.h"
 #include "core/date_formats.h"
 #include "platform/history_journal.h"
 
@@ -35,11 +36,11 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     case ReminderColumn:
         return QString::fromStdString(entry.message);
     case AnswerColumn:
-        return QString::fromStdString(AnswerText(entry));
+        return CoreText(AnswerText(entry));
     case ShownColumn:
         return WhenText(entry.shown);
     case ListColumn:
-        return QString::fromStdString(ListText(entry.list));
+        return CoreText(ListText(entry.list));
     default:
         return {};
     }
@@ -50,15 +51,15 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     switch (section) {
     case DueColumn:
-        return QStringLiteral("Due");
+        return tr("Due");
     case ReminderColumn:
-        return QStringLiteral("Reminder");
+        return tr("Reminder");
     case AnswerColumn:
-        return QStringLiteral("Answer");
+        return tr("Answer");
     case ShownColumn:
-        return QStringLiteral("Shown");
+        return tr("Shown");
     case ListColumn:
-        return QStringLiteral("List");
+        return tr("List");
     default:
         return {};
     }

@@ -1,6 +1,7 @@
 #include "HistoryWindow.h"
 
 #include "HistoryModel.h"
+#include "alerts/CoreWords.h"
 #include "art/ProgramArt.h"
 #include "core/clock.h"
 #include "core/history_entry.h"
@@ -36,7 +37,7 @@ THistoryWindow::THistoryWindow(HistoryJournal& journal, const DateFormats& forma
                                const Clock& clock)
     : QWidget(nullptr, Qt::Window), clock_(clock) {
     setObjectName(QStringLiteral("History"));
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     setWindowIcon(ProgramIcon());
     setFont(DesktopFontInPixels(11));
     resize(760, 420);
@@ -45,24 +46,24 @@ THistoryWindow::THistoryWindow(HistoryJournal& journal, const DateFormats& forma
 
     FindEdit = new QLineEdit(this);
     FindEdit->setObjectName(QStringLiteral("FindEdit"));
-    FindEdit->setPlaceholderText(QStringLiteral("Text in the message"));
+    FindEdit->setPlaceholderText(tr("Text in the message"));
     FindEdit->setClearButtonEnabled(true);
-    auto* findLabel = new QLabel(QStringLiteral("&Find:"), this);
+    auto* findLabel = new QLabel(tr("&Find:"), this);
     findLabel->setBuddy(FindEdit);
 
-    DayCheck = new QCheckBox(QStringLiteral("On &day:"), this);
+    DayCheck = new QCheckBox(tr("On &day:"), this);
     DayCheck->setObjectName(QStringLiteral("DayCheck"));
     DayEdit = new QDateEdit(DateOf(clock_.Today()), this);
     DayEdit->setObjectName(QStringLiteral("DayEdit"));
     DayEdit->setCalendarPopup(true);
     DayEdit->setEnabled(false);
     // The box before it reads "On day:", but a screen reader needs the name on the date.
-    DayEdit->setAccessibleName(QStringLiteral("Day"));
+    DayEdit->setAccessibleName(tr("Day"));
 
     ReminderLabel = new QLabel(this);
     ReminderLabel->setObjectName(QStringLiteral("ReminderLabel"));
     ReminderLabel->setTextFormat(Qt::PlainText);
-    AllButton = new QPushButton(QStringLiteral("Show &All"), this);
+    AllButton = new QPushButton(tr("Show &All"), this);
     AllButton->setObjectName(QStringLiteral("AllButton"));
 
     EntryList = new QTableView(this);
@@ -72,7 +73,7 @@ THistoryWindow::THistoryWindow(HistoryJournal& journal, const DateFormats& forma
     EntryList->setSelectionMode(QAbstractItemView::SingleSelection);
     EntryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     EntryList->setAlternatingRowColors(true);
-    EntryList->setAccessibleName(QStringLiteral("Reminders shown and answered"));
+    EntryList->setAccessibleName(tr("Reminders shown and answered"));
     EntryList->setWordWrap(false);
     EntryList->verticalHeader()->hide();
     // Rows of one fixed height, so that a long history is not measured row by row.
@@ -85,16 +86,16 @@ THistoryWindow::THistoryWindow(HistoryJournal& journal, const DateFormats& forma
     header->setSectionResizeMode(HistoryModel::ReminderColumn, QHeaderView::Stretch);
     header->resizeSection(HistoryModel::DueColumn, timeWidth);
     header->resizeSection(HistoryModel::ShownColumn, timeWidth);
-    header->resizeSection(
-        HistoryModel::AnswerColumn,
-        fontMetrics().horizontalAdvance(QStringLiteral("Left unanswered at the end")) + 12);
+    header->resizeSection(HistoryModel::AnswerColumn,
+                          fontMetrics().horizontalAdvance(CoreText("Left unanswered at the end")) +
+                              12);
     header->resizeSection(HistoryModel::ListColumn,
-                          fontMetrics().horizontalAdvance(QStringLiteral("Repeating")) + 12);
+                          fontMetrics().horizontalAdvance(CoreText("Repeating")) + 12);
     header->setHighlightSections(false);
 
     CountLabel = new QLabel(this);
     CountLabel->setObjectName(QStringLiteral("CountLabel"));
-    CloseButton = new QPushButton(QStringLiteral("Close"), this);
+    CloseButton = new QPushButton(tr("Close"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
 
     auto* filters = new QHBoxLayout;
@@ -159,11 +160,11 @@ void THistoryWindow::ApplyFilter() {
     if (DayCheck->isChecked())
         filter.day = DayOf(DayEdit->date());
     filter.reminder = reminder_;
-    ReminderLabel->setText(
-        reminder_ ? QStringLiteral("Only the %1 reminder \"%2\"")
-                        .arg(QString::fromStdString(ListText(reminder_->list)).toLower(),
-                             QString::fromStdString(reminder_->message))
-                  : QString());
+    ReminderLabel->setText(reminder_ ? (reminder_->list == ListKind::Repeating
+                                            ? tr("Only the repeating reminder \"%1\"")
+                                            : tr("Only the one-time reminder \"%1\""))
+                                           .arg(QString::fromStdString(reminder_->message))
+                                     : QString());
     ReminderLabel->setVisible(reminder_.has_value());
     AllButton->setVisible(reminder_.has_value());
     model_->SetFilter(std::move(filter));
@@ -171,8 +172,7 @@ void THistoryWindow::ApplyFilter() {
 
 void THistoryWindow::ShowCount() {
     const std::int64_t total = model_->Total();
-    CountLabel->setText(total == 1 ? QStringLiteral("1 entry")
-                                   : QStringLiteral("%L1 entries").arg(total));
+    CountLabel->setText(total == 1 ? tr("1 entry") : tr("%L1 entries").arg(total));
 }
 
 } // namespace nudgery

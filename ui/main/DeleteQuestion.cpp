@@ -1,5 +1,6 @@
 #include "DeleteQuestion.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextBoundaryFinder>
 #include <algorithm>
@@ -31,7 +32,7 @@ QString DeleteQuestion(const QString& message) {
     while (!lines.isEmpty() && lines.front().simplified().isEmpty())
         lines.removeFirst();
     if (lines.isEmpty())
-        return QStringLiteral("Delete this reminder?");
+        return QCoreApplication::translate("DeleteQuestion", "Delete this reminder?");
     QString quote = lines.front().simplified();
     bool shortened = false;
     if (quote.size() > DeleteQuestionQuoteLength) {
@@ -43,7 +44,7 @@ QString DeleteQuestion(const QString& message) {
     });
     if (shortened || moreLines)
         quote += Ellipsis;
-    return QStringLiteral("Delete '%1'?").arg(quote);
+    return QCoreApplication::translate("DeleteQuestion", "Delete '%1'?").arg(quote);
 }
 
 } // namespace nudgery

@@ -1,5 +1,6 @@
 #include "ImportPreview.h"
 
+#include "alerts/CoreWords.h"
 #include "core/calendar_import.h"
 #include "core/date_formats.h"
 
@@ -41,43 +42,43 @@ TImportPreview::TImportPreview(const ImportPlan& plan, const QString& fileName,
                                const DateFormats& formats, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ImportPreview"));
-    setWindowTitle(QStringLiteral("Import Calendar File"));
+    setWindowTitle(tr("Import Calendar File"));
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(11);
     setFont(arial);
     resize(560, 420);
 
-    Prompt =
-        Label(this, "Prompt", QStringLiteral("%1\n%2").arg(fileName, Shown(PlanSummary(plan))));
-    AddLabel = Label(this, "AddLabel", QStringLiteral("Will be added:"));
-    AddList = List(this, "AddList", {QStringLiteral("Reminder"), QStringLiteral("When")});
+    Prompt = Label(this, "Prompt",
+                   QStringLiteral("%1\n%2").arg(fileName, CoreSentences(PlanSummary(plan))));
+    AddLabel = Label(this, "AddLabel", tr("Will be added:"));
+    AddList = List(this, "AddList", {tr("Reminder"), tr("When")});
     AddList->header()->resizeSection(0, 280);
-    AddList->setAccessibleName(QStringLiteral("Reminders that will be added"));
+    AddList->setAccessibleName(tr("Reminders that will be added"));
     for (const PlannedReminder& planned : plan.reminders)
         AddList->addTopLevelItem(new QTreeWidgetItem(
-            {Shown(planned.reminder.Description), Shown(PlannedWhenText(planned, formats))}));
+            {Shown(planned.reminder.Description), CoreText(PlannedWhenText(planned, formats))}));
     QStringList notes;
     for (const std::string& note : plan.notes)
-        notes << Shown(note) + QLatin1Char('.');
+        notes << CoreText(note) + QLatin1Char('.');
     NotesLabel = Label(this, "NotesLabel", notes.join(QLatin1Char('\n')));
-    RefusedLabel = Label(this, "RefusedLabel", QStringLiteral("Cannot be taken:"));
-    RefusedList = List(this, "RefusedList", {QStringLiteral("Entry"), QStringLiteral("Why")});
+    RefusedLabel = Label(this, "RefusedLabel", tr("Cannot be taken:"));
+    RefusedList = List(this, "RefusedList", {tr("Entry"), tr("Why")});
     RefusedList->header()->resizeSection(0, 280);
-    RefusedList->setAccessibleName(QStringLiteral("Entries that cannot be taken"));
+    RefusedList->setAccessibleName(tr("Entries that cannot be taken"));
     for (const RefusedItem& refused : plan.refused)
         RefusedList->addTopLevelItem(
-            new QTreeWidgetItem({Shown(refused.what), Shown(refused.reason)}));
+            new QTreeWidgetItem({Shown(refused.what), CoreText(refused.reason)}));
 
-    AddButton = new QPushButton(QStringLiteral("&Add"), this);
+    AddButton = new QPushButton(tr("&Add"), this);
     AddButton->setObjectName(QStringLiteral("AddButton"));
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     connect(AddButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     if (plan.reminders.empty()) {
         // Nothing to agree to: the window only tells.
         AddButton->hide();
-        CancelButton->setText(QStringLiteral("Close"));
+        CancelButton->setText(tr("Close"));
         CancelButton->setDefault(true);
     } else {
         AddButton->setDefault(true);

@@ -93,11 +93,12 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 
 MainPrivate::MainPrivate(TMainForm& window, const MainFormServices& s)
     : q(window), services(s),
-      AlarmGrid(CreateGrid("AlarmGrid", {"Reminder", "When", "Status"}, {345, 137, 115})),
-      RepeatingAlarmGrid(
-          CreateGrid("RepeatingAlarmGrid",
-                     {"Repeat Reminder", "Days", "First Time", "Repeat Every...", "Next Reminder"},
-                     {212, 110, 55, 81, 110})),
+      AlarmGrid(
+          CreateGrid("AlarmGrid", {tr("Reminder"), tr("When"), tr("Status")}, {345, 137, 115})),
+      RepeatingAlarmGrid(CreateGrid("RepeatingAlarmGrid",
+                                    {tr("Repeat Reminder"), tr("Days"), tr("First Time"),
+                                     tr("Repeat Every..."), tr("Next Reminder")},
+                                    {212, 110, 55, 81, 110})),
       oneTime_(*AlarmGrid), repeating_(*RepeatingAlarmGrid),
       listsFile_(s.programFolder + QStringLiteral("Nudgery.dat"), oneTime_, repeating_, s.clock,
                  missed_, [this](const std::exception& error) { ReportError(error); }),
@@ -366,8 +367,7 @@ void MainPrivate::VisitOurInternetWebsite1Click() {
     // The address, for the user to copy into a browser by hand.
     const TimerPause pause(*Timer1);
     services.messages.ShowInfo(
-        &q, QStringLiteral("No web browser could be started.\nOur Internet website is at:\n%1")
-                .arg(address));
+        &q, tr("No web browser could be started.\nOur Internet website is at:\n%1").arg(address));
 }
 
 void MainPrivate::AdjustTimeButtonClick() {

@@ -12,7 +12,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Nudgery!"));
+    setWindowTitle(tr("About Nudgery!"));
     const QFont font = DesktopFontInPixels(11);
     setFont(font);
     setFixedSize(434, 236);
@@ -29,14 +29,14 @@ TAboutBox::TAboutBox(QWidget* parent)
     name->setFont(title);
     name->setGeometry(136, 20, 280, 28);
 
-    Version = new QLabel(QStringLiteral("Version 2.8"), this);
+    Version = new QLabel(tr("Version 2.8"), this);
     Version->setObjectName(QStringLiteral("Version"));
     Version->setGeometry(136, 60, 280, 18);
     Bitness = new QLabel(BitnessText(), this);
     Bitness->setObjectName(QStringLiteral("Bitness"));
     Bitness->setGeometry(136, 80, 280, 18);
 
-    OkButton = new QPushButton(QStringLiteral("Ok"), this);
+    OkButton = new QPushButton(tr("Ok"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setGeometry(434 - 16 - 76, 236 - 12 - 35, 76, 35);
     OkButton->setDefault(true);
@@ -44,7 +44,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 }
 
 QString TAboutBox::BitnessText() {
-    return QStringLiteral("%1-bit version").arg(sizeof(void*) * 8);
+    return tr("%1-bit version").arg(sizeof(void*) * 8);
 }
 
 } // namespace nudgery

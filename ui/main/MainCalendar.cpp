@@ -27,9 +27,8 @@ void MainPrivate::mnuExportCalendarClick() {
     try {
         const std::size_t written = ExportCalendarFile(*path, KeptReminders(oneTime_),
                                                        KeptReminders(repeating_), services.clock);
-        const QString count = written == 1 ? QStringLiteral("1 reminder")
-                                           : QStringLiteral("%1 reminders").arg(written);
-        services.messages.ShowInfo(&q, QStringLiteral("%1 written to %2").arg(count, *path));
+        const QString count = written == 1 ? tr("1 reminder") : tr("%1 reminders").arg(written);
+        services.messages.ShowInfo(&q, tr("%1 written to %2").arg(count, *path));
     } catch (const CalendarFileError& error) {
         ReportError(error);
     }

@@ -2,8 +2,10 @@
 // status mark.
 #include "Main.h"
 #include "MainPrivate.h"
+#include "alerts/CoreWords.h"
 #include "core/clock.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace nudgery {
@@ -17,14 +19,15 @@ struct Mark {
 };
 
 const Mark NoMark{QColor(255, 255, 255), ""};
-const Mark Red{QColor(255, 0, 0), "Red mark"};
-const Mark Yellow{QColor(255, 255, 0), "Yellow mark"};
-const Mark Blue{QColor(0, 0, 255), "Blue mark"};
-const Mark Grey{QColor(128, 128, 128), "Grey mark"};
+const Mark Red{QColor(255, 0, 0), QT_TRANSLATE_NOOP("TMainForm", "Red mark")};
+const Mark Yellow{QColor(255, 255, 0), QT_TRANSLATE_NOOP("TMainForm", "Yellow mark")};
+const Mark Blue{QColor(0, 0, 255), QT_TRANSLATE_NOOP("TMainForm", "Blue mark")};
+const Mark Grey{QColor(128, 128, 128), QT_TRANSLATE_NOOP("TMainForm", "Grey mark")};
 
 void SetMark(TFormatOptions& options, const Mark& mark) {
     options.MarkColor = mark.color;
-    options.MarkText = QString::fromLatin1(mark.words);
+    options.MarkText =
+        *mark.words ? QCoreApplication::translate("TMainForm", mark.words) : QString();
 }
 
 QString Shown(const std::string& bytes) {
@@ -51,12 +54,12 @@ void OneTimeCell(const TReminder& reminder, int col, const DateFormats& formats,
                  TFormatOptions& options) {
     switch (col) {
     case 1:
-        options.Text = Shown(reminder.WhenText(formats, clock));
+        options.Text = CoreText(reminder.WhenText(formats, clock));
         break;
     case 2: {
         std::string status;
         reminder.StatusText(status);
-        options.Text = Shown(status);
+        options.Text = CoreText(status);
         SetMark(options, StatusMark(reminder.Status));
         break;
     }
@@ -71,17 +74,18 @@ void RepeatingCell(const TReminder& reminder, int col, const DateFormats& format
                    const Clock& clock, TFormatOptions& options) {
     switch (col) {
     case 1:
-        options.Text = Shown(reminder.DaySpecText());
+        options.Text = DaySpecWords(reminder.DaySpec);
         break;
     case 2:
         options.Text = Shown(reminder.FirstTimeText(formats));
         break;
     case 3:
-        options.Text = Shown(reminder.RepeatText(formats));
+        options.Text = CoreText(reminder.RepeatText(formats));
         break;
     case 4: {
         const std::string next = reminder.WhenText(formats, clock);
-        options.Text = next.empty() ? QStringLiteral("Not today") : Shown(next);
+        options.Text =
+            next.empty() ? QCoreApplication::translate("TMainForm", "Not today") : CoreText(next);
         // Red for an occurrence still due today, as in the one-time list; grey otherwise.
         const bool dueToday =
             reminder.Status == StatusPending && reminder.DatePart() == clock.Today();

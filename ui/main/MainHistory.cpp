@@ -31,9 +31,9 @@ void Present(QWidget& window) {
 } // namespace
 
 void MainPrivate::CreateHistoryCommands() {
-    mnuHistory = new QAction(QStringLiteral("&History"), File1);
+    mnuHistory = new QAction(tr("&History"), File1);
     mnuHistory->setObjectName(QStringLiteral("mnuHistory"));
-    mnuHistory->setToolTip(QStringLiteral("What became of each reminder that fell due"));
+    mnuHistory->setToolTip(tr("What became of each reminder that fell due"));
     // Under Set Preferences.
     const QList<QAction*> items = File1->actions();
     File1->insertAction(items.value(items.indexOf(mnuSetPreferences) + 1), mnuHistory);
@@ -42,7 +42,7 @@ void MainPrivate::CreateHistoryCommands() {
     // The right-button menu of both lists, and its key anywhere in the window.
     ListMenu = new QMenu(&q);
     ListMenu->setObjectName(QStringLiteral("ListMenu"));
-    mnuReminderHistory = ListMenu->addAction(QStringLiteral("&History of This Reminder"));
+    mnuReminderHistory = ListMenu->addAction(tr("&History of This Reminder"));
     mnuReminderHistory->setObjectName(QStringLiteral("mnuReminderHistory"));
     mnuReminderHistory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     mnuReminderHistory->setShortcutContext(Qt::WindowShortcut);

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace nudgery {
@@ -50,6 +51,19 @@ void LayOutBar(QWidget* bar, QMargins margins, int spacing, std::initializer_lis
         add(control);
 }
 
+// A push button's width: as designed, or where a translation's caption and glyph need more,
+// what they need with the style's margins.
+int ButtonWidth(const QPushButton& button, int designed) {
+    const QStyle& style = *button.style();
+    int needed = button.fontMetrics().horizontalAdvance(QString(button.text()).remove(u'&')) +
+                 2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+    if (!button.icon().isNull())
+        needed += button.iconSize().width() + 4;
+    return needed <= designed
+               ? designed
+               : needed + 2 * style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
+}
+
 QAction* Item(QMenu* menu, const char* name, const QString& caption, const QString& hint = {}) {
     QAction* action = Named(menu->addAction(caption), name);
     action->setStatusTip(hint);
@@ -65,21 +79,21 @@ void MainPrivate::CreateButtonBar() {
                                const QIcon& glyph, QSize size) {
         auto* b = Named(new QPushButton(glyph, caption, Panel1), name);
         b->setToolTip(hint);
-        b->resize(size);
+        b->resize(ButtonWidth(*b, size.width()), size.height());
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
-    AddAlarmButton =
-        button("AddAlarmButton", "&New", "Add a new reminder", NewPageGlyph(q.palette()), {74, 30});
-    EditAlarmButton = button("EditAlarmButton", "&Edit", "Edit current reminder",
+    AddAlarmButton = button("AddAlarmButton", tr("&New"), tr("Add a new reminder"),
+                            NewPageGlyph(q.palette()), {74, 30});
+    EditAlarmButton = button("EditAlarmButton", tr("&Edit"), tr("Edit current reminder"),
                              PencilGlyph(q.palette()), {74, 30});
-    DeleteAlarmButton = button("DeleteAlarmButton", "&Delete", "Delete current reminder",
+    DeleteAlarmButton = button("DeleteAlarmButton", tr("&Delete"), tr("Delete current reminder"),
                                BinGlyph(q.palette()), {74, 30});
-    CloneButton = button("CloneButton", "&Clone", "Make a copy of \ncurrent reminder",
+    CloneButton = button("CloneButton", tr("&Clone"), tr("Make a copy of \ncurrent reminder"),
                          CopyGlyph(q.palette()), {74, 30});
     // Wider than the design's 96, so that the caption fits in a wider desktop font too.
-    AdjustTimeButton = button("AdjustTimeButton", "Adjust Time +-",
-                              "Adjust the current reminder time \nplus or minus ",
+    AdjustTimeButton = button("AdjustTimeButton", tr("Adjust Time +-"),
+                              tr("Adjust the current reminder time \nplus or minus "),
                               TurnGlyph(q.palette()), {110, 30});
     AdjustTimeButton->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(AddAlarmButton, &QPushButton::clicked, this, &MainPrivate::AddAlarmButtonClick);
@@ -95,7 +109,7 @@ void MainPrivate::CreateButtonBar() {
     TimePanel->SetBevelOuter(TPanelBevel::bvNone);
     TimePanel->SetParentColor(true);
     TimePanel->SetFont({q.font(), Qt::black});
-    TimePanel->setAccessibleDescription(QStringLiteral("The time of day"));
+    TimePanel->setAccessibleDescription(tr("The time of day"));
     // The buttons 11 pixels apart from the left, the clock at the right edge, centred on
     // the buttons' height.
     LayOutBar(Panel1, {8, 4, 8, 7}, 11,
@@ -157,24 +171,24 @@ void MainPrivate::CreateLists() {
     layout->addWidget(Bevel1);
     TabSet = Named(new TTabSet(Panel3), "TabSet");
     TabSet->setFixedHeight(24);
-    TabSet->addTab(QStringLiteral("Reminders"));
-    TabSet->addTab(QStringLiteral("Repeat Reminders"));
+    TabSet->addTab(tr("Reminders"));
+    TabSet->addTab(tr("Repeat Reminders"));
     layout->addWidget(TabSet);
 
     AlarmGrid->SetAlignmentVert(TVertAlignment::taMiddle);
-    const auto page = [this](const char* name, TClickableStringGrid* grid) {
+    const auto page = [this](const char* name, const QString& spokenName,
+                             TClickableStringGrid* grid) {
         auto* widget = Named(new QWidget, name);
         auto* fill = new QVBoxLayout(widget);
         fill->setContentsMargins(0, 0, 0, 0);
         fill->addWidget(grid);
         Notebook->addWidget(widget);
         // A screen reader names the list as its tab does, and says what its keys do.
-        grid->setAccessibleName(QString::fromLatin1(name));
-        grid->setAccessibleDescription(
-            QStringLiteral("Enter edits the selected reminder, Delete deletes it"));
+        grid->setAccessibleName(spokenName);
+        grid->setAccessibleDescription(tr("Enter edits the selected reminder, Delete deletes it"));
     };
-    page("Reminders", AlarmGrid);
-    page("Repeat Reminders", RepeatingAlarmGrid);
+    page("Reminders", tr("Reminders"), AlarmGrid);
+    page("Repeat Reminders", tr("Repeat Reminders"), RepeatingAlarmGrid);
 
     connect(TabSet, &QTabBar::currentChanged, this, &MainPrivate::TabSetClick);
     connect(Notebook, &QStackedWidget::currentChanged, this, &MainPrivate::NotebookPageChanged);
@@ -183,15 +197,13 @@ void MainPrivate::CreateLists() {
 void MainPrivate::CreateBottomBar() {
     Panel2 = Bar(q.centralWidget(), "Panel2", 1);
     Panel4 = Bar(q.centralWidget(), "Panel4", 40);
-    Minimizebutton =
-        Named(new QPushButton(MinimizeGlyph(q.palette()), QStringLiteral("Minimize"), Panel4),
-              "Minimizebutton");
-    Minimizebutton->resize(111, 29);
-    Minimizebutton->setToolTip(QStringLiteral("Minimize Nudgery!"));
-    Exitbutton = Named(new QPushButton(CrossGlyph(q.palette()), QStringLiteral("E&xit"), Panel4),
-                       "Exitbutton");
-    Exitbutton->resize(68, 29);
-    Exitbutton->setToolTip(QStringLiteral("Exit Nudgery!"));
+    Minimizebutton = Named(new QPushButton(MinimizeGlyph(q.palette()), tr("Minimize"), Panel4),
+                           "Minimizebutton");
+    Minimizebutton->resize(ButtonWidth(*Minimizebutton, 111), 29);
+    Minimizebutton->setToolTip(tr("Minimize Nudgery!"));
+    Exitbutton = Named(new QPushButton(CrossGlyph(q.palette()), tr("E&xit"), Panel4), "Exitbutton");
+    Exitbutton->resize(ButtonWidth(*Exitbutton, 68), 29);
+    Exitbutton->setToolTip(tr("Exit Nudgery!"));
     // The glyph stands right of the caption.
     Exitbutton->setLayoutDirection(Qt::RightToLeft);
     for (QPushButton* b : {Minimizebutton, Exitbutton})
@@ -209,27 +221,27 @@ void MainPrivate::CreateBottomBar() {
 
 void MainPrivate::CreateMenus() {
     q.menuBar()->setObjectName(QStringLiteral("MainMenu2"));
-    File1 = Named(q.menuBar()->addMenu(QStringLiteral("&File")), "File1");
-    mnuSetPreferences = Item(File1, "mnuSetPreferences", "&Set Preferences");
+    File1 = Named(q.menuBar()->addMenu(tr("&File")), "File1");
+    mnuSetPreferences = Item(File1, "mnuSetPreferences", tr("&Set Preferences"));
     Named(File1->addSeparator(), "N1");
-    mnuImportCalendar = Item(File1, "mnuImportCalendar", "&Import Calendar File…");
-    mnuExportCalendar = Item(File1, "mnuExportCalendar", "Ex&port to Calendar File…");
+    mnuImportCalendar = Item(File1, "mnuImportCalendar", tr("&Import Calendar File…"));
+    mnuExportCalendar = Item(File1, "mnuExportCalendar", tr("Ex&port to Calendar File…"));
     Named(File1->addSeparator(), "N4");
     mnuDeleteremindersmarkedasdone =
-        Item(File1, "mnuDeleteremindersmarkedasdone", "Delete reminders marked as &Done");
+        Item(File1, "mnuDeleteremindersmarkedasdone", tr("Delete reminders marked as &Done"));
     Deleteremindersmarkedasexpired1 =
-        Item(File1, "Deleteremindersmarkedasexpired1", "Delete reminders marked as &Expired");
+        Item(File1, "Deleteremindersmarkedasexpired1", tr("Delete reminders marked as &Expired"));
     Named(File1->addSeparator(), "N2");
-    Exit2 = Item(File1, "Exit2", "E&xit");
+    Exit2 = Item(File1, "Exit2", tr("E&xit"));
 
-    mnuHelp = Named(q.menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    mnuContents = Item(mnuHelp, "mnuContents", "&Contents", "Show the help for Nudgery!");
+    mnuHelp = Named(q.menuBar()->addMenu(tr("&Help")), "mnuHelp");
+    mnuContents = Item(mnuHelp, "mnuContents", tr("&Contents"), tr("Show the help for Nudgery!"));
     Named(mnuHelp->addSeparator(), "MenuItem1");
-    mnuAbout = Item(mnuHelp, "mnuAbout", "&About", "About Nudgery!");
+    mnuAbout = Item(mnuHelp, "mnuAbout", tr("&About"), tr("About Nudgery!"));
 
-    mnuOnLine = Named(q.menuBar()->addMenu(QStringLiteral("Online")), "mnuOnLine");
+    mnuOnLine = Named(q.menuBar()->addMenu(tr("Online")), "mnuOnLine");
     VisitOurInternetWebsite1 =
-        Item(mnuOnLine, "VisitOurInternetWebsite1", "Visit Our Internet Website");
+        Item(mnuOnLine, "VisitOurInternetWebsite1", tr("Visit Our Internet Website"));
 
     connect(mnuSetPreferences, &QAction::triggered, this, &MainPrivate::mnuSetPreferencesClick);
     connect(mnuImportCalendar, &QAction::triggered, this, &MainPrivate::mnuImportCalendarClick);
@@ -248,8 +260,8 @@ void MainPrivate::CreateMenus() {
 
 void MainPrivate::CreatePopupMenus() {
     TrayMenu = Named(new QMenu(&q), "TrayMenu");
-    mnuShowNudgery = Item(TrayMenu, "mnuShowNudgery", "&Show Nudgery");
-    Exit1 = Item(TrayMenu, "Exit1", "E&xit");
+    mnuShowNudgery = Item(TrayMenu, "mnuShowNudgery", tr("&Show Nudgery"));
+    Exit1 = Item(TrayMenu, "Exit1", tr("E&xit"));
     connect(mnuShowNudgery, &QAction::triggered, this, &MainPrivate::RestoreApplication);
     connect(Exit1, &QAction::triggered, this, &MainPrivate::mnuExitClick);
 
@@ -259,21 +271,27 @@ void MainPrivate::CreatePopupMenus() {
         const char* caption;
         int minutes;
     };
-    static constexpr Shift later[] = {
-        {"Add1Minute", "+1 Minute", 1},      {"Add5Minutes", "+5 Minutes", 5},
-        {"Add20Minutes", "+20 Minutes", 20}, {"Add1Hour", "+1 Hour", 60},
-        {"N2Hours1", "+2 Hours", 120},       {"N6Hours1", "+6 Hours", 360},
-        {"N12Hours1", "+12 Hours", 720},     {"Add1Day", "+1 Day", 1440},
-        {"Add1Week", "+1 Week", 10080}};
-    static constexpr Shift earlier[] = {
-        {"Less1Minute", "-1 Minute", -1},      {"Less5Minutes", "-5 Minutes", -5},
-        {"Less20Minutes", "-20 Minutes", -20}, {"Less1Hour", "-1 Hour", -60},
-        {"N2Hours2", "-2 Hours", -120},        {"N6Hours2", "-6 Hours", -360},
-        {"N12Hours2", "-12 Hours", -720},      {"LessOneDay", "-1 Day", -1440},
-        {"LessOneWeek", "-1 Week", -10080}};
+    static constexpr Shift later[] = {{"Add1Minute", QT_TR_NOOP("+1 Minute"), 1},
+                                      {"Add5Minutes", QT_TR_NOOP("+5 Minutes"), 5},
+                                      {"Add20Minutes", QT_TR_NOOP("+20 Minutes"), 20},
+                                      {"Add1Hour", QT_TR_NOOP("+1 Hour"), 60},
+                                      {"N2Hours1", QT_TR_NOOP("+2 Hours"), 120},
+                                      {"N6Hours1", QT_TR_NOOP("+6 Hours"), 360},
+                                      {"N12Hours1", QT_TR_NOOP("+12 Hours"), 720},
+                                      {"Add1Day", QT_TR_NOOP("+1 Day"), 1440},
+                                      {"Add1Week", QT_TR_NOOP("+1 Week"), 10080}};
+    static constexpr Shift earlier[] = {{"Less1Minute", QT_TR_NOOP("-1 Minute"), -1},
+                                        {"Less5Minutes", QT_TR_NOOP("-5 Minutes"), -5},
+                                        {"Less20Minutes", QT_TR_NOOP("-20 Minutes"), -20},
+                                        {"Less1Hour", QT_TR_NOOP("-1 Hour"), -60},
+                                        {"N2Hours2", QT_TR_NOOP("-2 Hours"), -120},
+                                        {"N6Hours2", QT_TR_NOOP("-6 Hours"), -360},
+                                        {"N12Hours2", QT_TR_NOOP("-12 Hours"), -720},
+                                        {"LessOneDay", QT_TR_NOOP("-1 Day"), -1440},
+                                        {"LessOneWeek", QT_TR_NOOP("-1 Week"), -10080}};
     const auto addShifts = [this](const auto& shifts) {
         for (const Shift& shift : shifts) {
-            QAction* item = Item(AdjustItemTimeMenu, shift.name, shift.caption);
+            QAction* item = Item(AdjustItemTimeMenu, shift.name, tr(shift.caption));
             item->setProperty("Tag", shift.minutes);
             connect(item, &QAction::triggered, this, [this, item] { AdjustTime(item); });
         }
@@ -283,7 +301,7 @@ void MainPrivate::CreatePopupMenus() {
     addShifts(earlier);
 
     WhatsThisMenu = Named(new QMenu(&q), "WhatsThisMenu");
-    Item(WhatsThisMenu, "Whatsthis", "What's this?");
+    Item(WhatsThisMenu, "Whatsthis", tr("What's this?"));
 }
 
 } // namespace nudgery

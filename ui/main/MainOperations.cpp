@@ -212,26 +212,24 @@ void MainPrivate::AdjustTime(QAction* item) {
 }
 
 void MainPrivate::mnuDeleteremindersmarkedasdoneClick() {
-    if (services.messages.AskConfirm(
-            &q, QStringLiteral("Delete all reminders which are marked as Done?")))
+    if (services.messages.AskConfirm(&q, tr("Delete all reminders which are marked as Done?")))
         DeleteAllDone();
 }
 
 void MainPrivate::Deleteremindersmarkedasexpired1Click() {
-    if (services.messages.AskConfirm(
-            &q, QStringLiteral("Delete all reminders which are marked as Expired?")))
+    if (services.messages.AskConfirm(&q, tr("Delete all reminders which are marked as Expired?")))
         DeleteAllExpired();
 }
 
 void MainPrivate::DeleteAllDone() {
-    DeleteAllWithStatus(StatusDone, "Done");
+    DeleteAllWithStatus(StatusDone, tr("Done"));
 }
 
 void MainPrivate::DeleteAllExpired() {
-    DeleteAllWithStatus(StatusExpired, "Expired");
+    DeleteAllWithStatus(StatusExpired, tr("Expired"));
 }
 
-void MainPrivate::DeleteAllWithStatus(std::uint8_t status, const char* statusName) {
+void MainPrivate::DeleteAllWithStatus(std::uint8_t status, const QString& statusName) {
     if (AlarmGrid->RowCount() <= 1)
         return;
     int deleted = 0;
@@ -243,13 +241,13 @@ void MainPrivate::DeleteAllWithStatus(std::uint8_t status, const char* statusNam
         }
     }
     if (deleted == 0) {
-        services.messages.ShowInfo(&q, QStringLiteral("No reminders deleted"));
+        services.messages.ShowInfo(&q, tr("No reminders deleted"));
         return;
     }
     // Saved before the report, which may stay open a long time.
     listsFile_.Save();
-    services.messages.ShowInfo(
-        &q, QStringLiteral("Deleted %1 reminders marked %2").arg(deleted).arg(statusName));
+    services.messages.ShowInfo(&q,
+                               tr("Deleted %1 reminders marked %2").arg(deleted).arg(statusName));
 }
 
 } // namespace nudgery

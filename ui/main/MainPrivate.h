@@ -13,6 +13,7 @@
 #include "platform/last_running.h"
 #include "ui/controls/Clicksg.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QSize>
 #include <QStringList>
@@ -44,6 +45,9 @@ struct EditorServices;
 // A QObject only so that the connections to its handlers end with it, before the window's
 // controls go.
 struct MainPrivate : QObject {
+    // Its texts are the main window's. (The macro leaves the members after it private.)
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+public:
     MainPrivate(TMainForm& window, const MainFormServices& services);
     ~MainPrivate() override;
 
@@ -110,7 +114,7 @@ struct MainPrivate : QObject {
     void DeleteAllDone();
     void DeleteAllExpired();
     // Removes every one-time reminder of that status and tells how many went.
-    void DeleteAllWithStatus(std::uint8_t status, const char* statusName);
+    void DeleteAllWithStatus(std::uint8_t status, const QString& statusName);
     // What the editors need: the window's services, and this window placing their dialogs.
     EditorServices ServicesForEditors();
 

@@ -1,5 +1,6 @@
 #include "MissedReminders.h"
 
+#include "alerts/CoreWords.h"
 #include "art/ProgramArt.h"
 #include "core/date_formats.h"
 #include "core/reminder.h"
@@ -19,7 +20,7 @@ namespace nudgery {
 TMissedReminders::TMissedReminders(const DateFormats& formats, const Clock& clock)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), formats_(formats), clock_(clock) {
     setObjectName(QStringLiteral("MissedReminders"));
-    setWindowTitle(QStringLiteral("Missed Reminders"));
+    setWindowTitle(tr("Missed Reminders"));
     setWindowIcon(ProgramIcon());
     setFont(DesktopFontInPixels(11));
     // It comes up while the user may be typing elsewhere: it is seen, on top, but the
@@ -27,22 +28,21 @@ TMissedReminders::TMissedReminders(const DateFormats& formats, const Clock& cloc
     setAttribute(Qt::WA_ShowWithoutActivating);
     resize(440, 220);
 
-    Prompt = new QLabel(
-        QStringLiteral("These reminders fell due while Nudgery! could not show them:"), this);
+    Prompt = new QLabel(tr("These reminders fell due while Nudgery! could not show them:"), this);
     Prompt->setObjectName(QStringLiteral("Prompt"));
     Prompt->setWordWrap(true);
 
     MissedList = new QTreeWidget(this);
     MissedList->setObjectName(QStringLiteral("MissedList"));
-    MissedList->setHeaderLabels({QStringLiteral("Reminder"), QStringLiteral("When")});
+    MissedList->setHeaderLabels({tr("Reminder"), tr("When")});
     MissedList->setRootIsDecorated(false);
     MissedList->setSelectionMode(QAbstractItemView::NoSelection);
-    MissedList->setAccessibleName(QStringLiteral("Missed reminders"));
+    MissedList->setAccessibleName(tr("Missed reminders"));
     MissedList->header()->setStretchLastSection(false);
     MissedList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     MissedList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
 
-    OkButton = new QPushButton(QStringLiteral("Ok"), this);
+    OkButton = new QPushButton(tr("Ok"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setDefault(true);
     // The window opens on Ok; Tab goes to the list, where the arrow keys read it row by row.
@@ -74,11 +74,11 @@ void TMissedReminders::Refill() {
     MissedList->clear();
     // The texts are made anew each time: what was "Today at" yesterday has its date now.
     for (const MissedLine& line : missed_) {
-        std::string when = DueTimeText(line.first, formats_, clock_);
+        QString when = CoreText(DueTimeText(line.first, formats_, clock_));
         if (const std::string more = MoreText(line, formats_); !more.empty())
-            when += " " + more;
-        MissedList->addTopLevelItem(new QTreeWidgetItem(
-            {QString::fromLocal8Bit(line.description), QString::fromLocal8Bit(when)}));
+            when += QLatin1Char(' ') + CoreText(more);
+        MissedList->addTopLevelItem(
+            new QTreeWidgetItem({QString::fromLocal8Bit(line.description), when}));
     }
 }
 

@@ -7,8 +7,6 @@
 #include "support/other_system_texts.h"
 #include "support/window_kind.h"
 #include "ui/controls/Clicksg.h"
-#include "ui/main/MainAbout.h"
-#include "ui/main/MissedReminders.h"
 
 #include <functional>
 
@@ -17,21 +15,8 @@ namespace {
 
 class MainDesktopLook : public MainSettingsTest {
 protected:
-    // Runs `look` on the main window, the notification, the About box, the Missed Reminders
-    // window and the Preferences dialog.
     void LookAtEveryWindow(const std::function<void(const QWidget&)>& look) {
-        TMainForm& f = Make();
-        look(f);
-        look(NotificationWindow());
-        look(TAboutBox(&f));
-        look(TMissedReminders(formats, clock));
-        bool opened = false;
-        SetPreferences(f, [&](TPreferences& dialog) {
-            opened = true;
-            look(dialog);
-            dialog.reject();
-        });
-        EXPECT_TRUE(opened);
+        LookAtTheMainWindows(look);
     }
 };
 

@@ -1,10 +1,12 @@
 #pragma once
 // A main window whose settings come from a settings file the test writes, with a look at
-// its tray icon and a way through the Preferences dialog.
+// its tray icon, a way through the Preferences dialog, and a look at the windows it opens.
 
 #include "art/ProgramArt.h"
 #include "main_form_fixture.h"
 #include "ui/editors/Pref.h"
+#include "ui/main/MainAbout.h"
+#include "ui/main/MissedReminders.h"
 #include "ui/main/Trayicon.h"
 
 #include <QAction>
@@ -72,6 +74,31 @@ protected:
             Find<QCheckBox>(dialog, "AnimateIcon").setChecked(animate);
             Find<QPushButton>(dialog, "Okbutton").click();
         });
+    }
+
+    // Runs `look` on the main window (shown, so laid out at the size it opens with), the
+    // notification, the About box and the Missed Reminders window with a line, then on
+    // what `more` shows over the main window, and last on the Preferences dialog.
+    void LookAtTheMainWindows(const std::function<void(const QWidget&)>& look,
+                              const std::function<void(TMainForm&)>& more = {}) {
+        TMainForm& f = Make();
+        f.show();
+        look(f);
+        look(NotificationWindow());
+        look(TAboutBox(&f));
+        TMissedReminders missed(formats, clock);
+        missed.AddBatch(
+            {{ListKind::Repeating, "Water the plants", clock.Now() - 0.1, clock.Now() - 0.05, 3}});
+        look(missed);
+        if (more)
+            more(f);
+        bool opened = false;
+        SetPreferences(f, [&](TPreferences& dialog) {
+            opened = true;
+            look(dialog);
+            dialog.reject();
+        });
+        EXPECT_TRUE(opened);
     }
 
     bool timerRanMeanwhile = false;
