@@ -611,8 +611,7 @@ using HighResolutionPreferences = PreferencesTest;
 TEST_F(HighResolutionPreferences, ButtonGlyphsAreMadeForTheScreen) {
     dialog_.show();
     // Choose, Play Now, Shhhh, Ok, Cancel, Help.
-    testing::ExpectSharpAtScaleTwo(dialog_, 6,
-                                   QStringLiteral(QT_TESTCASE_BUILDDIR "/preferences_x2.png"));
+    testing::ExpectSharpAtScaleTwo(dialog_, 6);
 }
 
 } // namespace

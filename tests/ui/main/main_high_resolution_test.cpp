@@ -16,14 +16,14 @@ TEST_F(HighResolutionMainWindow, GlyphsAndTheLogoAreMadeForTheScreen) {
     TMainForm& f = Make();
     f.show();
     // New, Edit, Delete, Clone, Adjust Time, Minimize, Exit.
-    ExpectSharpAtScaleTwo(f, 7, QStringLiteral(QT_TESTCASE_BUILDDIR "/main_window_x2.png"));
+    ExpectSharpAtScaleTwo(f, 7);
 
     bool aboutOpened = false;
     QTimer::singleShot(0, [&] {
         auto* about = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
         ASSERT_NE(about, nullptr);
         aboutOpened = true;
-        ExpectSharpAtScaleTwo(*about, 1, QStringLiteral(QT_TESTCASE_BUILDDIR "/about_box_x2.png"));
+        ExpectSharpAtScaleTwo(*about, 1);
         about->accept();
     });
     Find<QAction>(f, "mnuAbout").trigger();
