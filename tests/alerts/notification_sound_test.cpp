@@ -126,6 +126,10 @@ struct Ending {
     NotificationAnswer expected;
 };
 
+void PrintTo(const Ending& ending, std::ostream* out) {
+    *out << ending.name;
+}
+
 class NotificationSoundEnding : public NotificationSound,
                                 public ::testing::WithParamInterface<Ending> {};
 

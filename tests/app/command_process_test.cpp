@@ -27,6 +27,21 @@ struct Ending {
 // How the commands reach the running copy.
 enum class Reach { NoCopy, Channel, Bus };
 
+// The name of each case, in the test's name and its messages.
+void PrintTo(Reach reach, std::ostream* out) {
+    switch (reach) {
+    case Reach::NoCopy:
+        *out << "NoCopyRunning";
+        return;
+    case Reach::Channel:
+        *out << "OverTheClaimsChannel";
+        return;
+    case Reach::Bus:
+        *out << "OverTheSessionBus";
+        return;
+    }
+}
+
 const QString BusName = QStringLiteral(NUDGERY_APP_ID);
 
 class CommandProcess : public ProgramProcess, public ::testing::WithParamInterface<Reach> {
@@ -223,17 +238,7 @@ TEST_P(CommandProcess, AnExportImportedElsewhereGivesTheSameList) {
 
 INSTANTIATE_TEST_SUITE_P(, CommandProcess,
                          ::testing::Values(Reach::NoCopy, Reach::Channel, Reach::Bus),
-                         [](const auto& info) {
-                             switch (info.param) {
-                             case Reach::NoCopy:
-                                 return "NoCopyRunning";
-                             case Reach::Channel:
-                                 return "OverTheClaimsChannel";
-                             case Reach::Bus:
-                                 return "OverTheSessionBus";
-                             }
-                             return "";
-                         });
+                         ::testing::PrintToStringParamName());
 
 class RunningCopy : public CommandProcess {};
 
@@ -249,10 +254,7 @@ TEST_P(RunningCopy, ACopyThatHangsIsGivenUpOnWithAClearError) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, RunningCopy, ::testing::Values(Reach::Channel, Reach::Bus),
-                         [](const auto& info) {
-                             return info.param == Reach::Bus ? "OverTheSessionBus"
-                                                             : "OverTheClaimsChannel";
-                         });
+                         ::testing::PrintToStringParamName());
 
 // The signals are the bus's alone.
 class BusCopy : public CommandProcess {};
@@ -281,7 +283,7 @@ TEST_P(BusCopy, TellsOfAReminderThatFallsDueAndOfItsAnswer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, BusCopy, ::testing::Values(Reach::Bus),
-                         [](const auto&) { return "OverTheSessionBus"; });
+                         ::testing::PrintToStringParamName());
 
 } // namespace
 } // namespace nudgery

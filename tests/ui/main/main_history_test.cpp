@@ -162,24 +162,27 @@ TEST_P(FaultyJournal, LeavesEveryReminderFiringAndAnsweredAsBefore) {
     QFile::setPermissions(JournalPath(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-std::string FaultName(const ::testing::TestParamInfo<Fault>& info) {
-    switch (info.param) {
+void PrintTo(Fault fault, std::ostream* out) {
+    switch (fault) {
     case Fault::None:
-        return "Sound";
+        *out << "Sound";
+        return;
     case Fault::Damaged:
-        return "Damaged";
+        *out << "Damaged";
+        return;
     case Fault::ReadOnly:
-        return "ReadOnly";
+        *out << "ReadOnly";
+        return;
     case Fault::FullDisk:
-        return "FullDisk";
+        *out << "FullDisk";
+        return;
     }
-    return "Unknown";
 }
 
 INSTANTIATE_TEST_SUITE_P(, FaultyJournal,
                          ::testing::Values(Fault::None, Fault::Damaged, Fault::ReadOnly,
                                            Fault::FullDisk),
-                         FaultName);
+                         ::testing::PrintToStringParamName());
 
 TEST_F(History, TheWindowShowsAllFromTheMenuAndOneReminderFromTheListsMenuAndItsKey) {
     TMainForm& f = Start();
