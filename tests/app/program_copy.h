@@ -3,6 +3,8 @@
 // runtime folder of its own, started as real processes; every copy still running when this
 // ends is killed.
 
+#include "program_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -26,7 +28,7 @@ public:
         // The runtime folder must be the user's alone.
         QFile::setPermissions(runtime_.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        EXPECT_TRUE(QFile::copy(NUDGERY_PATH, Program()));
+        EXPECT_EQ(CopyProgramInto(folder_.path()), Program());
     }
     ~ProgramCopy() {
         for (auto& process : processes_)

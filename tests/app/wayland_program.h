@@ -5,6 +5,7 @@
 
 #include "core/data_file.h"
 #include "core/reminder.h"
+#include "program_files.h"
 #include "support/background_process.h"
 #include "support/wayland_session.h"
 
@@ -34,9 +35,10 @@ public:
     }
 
     explicit WaylandProgram(const WaylandSession& session) : session_(session) {
-        EXPECT_TRUE(QFile::copy(NUDGERY_PATH, Program()));
+        EXPECT_EQ(CopyProgramInto(folder_.path()), Program());
         GiveToUser(folder_.path());
-        GiveToUser(Program());
+        for (const QString& file : QDir(folder_.path()).entryList(QDir::Files))
+            GiveToUser(File(file));
     }
 
     QString File(const QString& name) const { return folder_.filePath(name); }
