@@ -9,15 +9,35 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <dlfcn.h>
+#include <filesystem>
 #include <optional>
+#include <string>
 
 namespace {
 
 using namespace nudgery;
 
-// The window's module, found beside the program in a build and in ../lib/nudgery/ once
-// installed (the program's run path).
+// The window's module, beside the program in a build (and where a test has copied both), in
+// ../lib/nudgery/ once installed.
 constexpr char WindowModule[] = "libnudgery_window.so";
+
+// Loads the window's module by its full path: a run path would be read from whichever
+// library calls dlopen, which under the sanitizers is theirs. Null, with the loader's reason
+// in `why`, when it cannot be loaded.
+void* LoadWindowModule(std::string& why) {
+    std::error_code error;
+    const std::filesystem::path folder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    for (const std::filesystem::path& candidate :
+         {folder / WindowModule, folder / ".." / "lib" / "nudgery" / WindowModule}) {
+        // Loaded now, with everything it needs, so that the window's start fails here
+        // rather than part way.
+        if (void* module = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL))
+            return module;
+        why = ::dlerror();
+    }
+    return nullptr;
+}
 
 // Prints what the command line asked for, or why it is refused; the program's exit code.
 int Answer(const CommandLineRequest& request) {
@@ -34,11 +54,11 @@ QStringList ArgumentsOf(int argc, char** argv) {
 }
 
 int StartWindow(int argc, char** argv) {
-    // Kept for the whole run: the window's code lives in it. Loaded now, with everything
-    // it needs, so that the window's start fails here rather than part way.
-    void* module = ::dlopen(WindowModule, RTLD_NOW | RTLD_LOCAL);
+    // Kept for the whole run: the window's code lives in it.
+    std::string why;
+    void* module = LoadWindowModule(why);
     if (!module) {
-        std::fprintf(stderr, "%s: cannot load the window: %s\n", argv[0], ::dlerror());
+        std::fprintf(stderr, "%s: cannot load the window: %s\n", argv[0], why.c_str());
         return 1;
     }
     const auto windowMain =

@@ -71,7 +71,7 @@ trap finish EXIT
 # The program runs from a folder of its own, which then holds its data and settings.
 mkdir -p "$scratch/program" "$scratch/runtime" "$scratch/config"
 chmod 700 "$scratch/runtime"
-cp "$build/nudgery" "$build/NUDGERY.HLP" "$scratch/program/"
+cp "$build/nudgery" "$build/libnudgery_window.so" "$build/NUDGERY.HLP" "$scratch/program/"
 cp -r "$build/translations" "$scratch/program/"
 "$build/dist/sample_reminders" "$scratch/program/Nudgery.dat"
 # The tray stays out of the pictures.

@@ -78,6 +78,7 @@ def main():
             (folder / "run").mkdir(parents=True)
             os.chmod(folder / "run", 0o700)
             shutil.copy2(program / "nudgery", folder / "nudgery")
+            shutil.copy2(program / "libnudgery_window.so", folder / "libnudgery_window.so")
             folders[name] = folder
         master = scratch / "master.dat"
         subprocess.run([str(tools / "make_data"), "1000", str(master)], check=True)

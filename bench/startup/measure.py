@@ -100,6 +100,7 @@ def prepare_configs(runs: Path, tools: Path, program: Path, sizes, prefix=""):
         folder = runs / label.replace(",", "").replace(" ", "-")
         folder.mkdir(parents=True)
         shutil.copy2(program / "nudgery", folder / "nudgery")
+        shutil.copy2(program / "libnudgery_window.so", folder / "libnudgery_window.so")
         master = folder / "master.dat"
         run([str(tools / "make_data"), str(count), str(master)] + options)
         configs.append(Config(label, [str(folder / "nudgery")], folder, master, count))

@@ -7,6 +7,7 @@
 #include "platform/data_file_store.h"
 #include "platform/system_clock.h"
 #include "program_process.h"
+#include "support/process_signal.h"
 #include "support/session_bus.h"
 
 #include <QJsonArray>
@@ -246,9 +247,9 @@ TEST_P(RunningCopy, ACopyThatHangsIsGivenUpOnWithAClearError) {
     QProcess* copy = StartCopy();
     // A process id of 0 would stop the test itself.
     ASSERT_GT(copy->processId(), 0);
-    ::kill(static_cast<pid_t>(copy->processId()), SIGSTOP);
+    testing::SendSignal(*copy, SIGSTOP);
     const Ending hung = Run({"--add", "in 2h", "Tea", "--timeout", "1"});
-    ::kill(static_cast<pid_t>(copy->processId()), SIGCONT);
+    testing::SendSignal(*copy, SIGCONT);
     EXPECT_EQ(hung.exitCode, 1);
     EXPECT_TRUE(hung.err.contains("did not answer within 1 seconds")) << hung.err.toStdString();
 }

@@ -3,6 +3,7 @@
 // entry and its icon.
 #include "program_process.h"
 #include "support/desktop_entry.h"
+#include "support/process_signal.h"
 #include "x_display.h"
 
 #include <QStandardPaths>
@@ -40,7 +41,7 @@ TEST_F(DesktopEntry, StartupWMClassIsTheClassOfTheMainWindow) {
         kWaitMs));
     ASSERT_EQ(windowClass.size(), 2);
     EXPECT_EQ(windowClass[1], wanted);
-    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    testing::SendSignal(program, SIGTERM);
     EXPECT_TRUE(program.waitForFinished(kWaitMs));
 }
 

@@ -13,6 +13,7 @@
 #include "platform/system_clock.h"
 #include "program_process.h"
 #include "support/notification_server.h"
+#include "support/process_signal.h"
 #include "support/session_bus.h"
 #include "support/shown_markup.h"
 #include "support/silent_notification_server.h"
@@ -106,7 +107,7 @@ TEST_F(NotificationProcess, TheMissedRemindersWindowLeavesTheKeyboardWithTheMain
     EXPECT_TRUE(settled) << "main window " << mainWindow << ", missed reminders "
                          << managed("Missed Reminders") << ", the keyboard with "
                          << display_.FocusedWindow();
-    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    testing::SendSignal(*program_, SIGTERM);
     EXPECT_TRUE(program_->waitForFinished(kWaitMs));
 }
 
@@ -126,7 +127,7 @@ TEST_F(NotificationProcess, AnAnswerSurvivesAKillRightAfterIt) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return SavedBytes() == FileOf(*due); }, kWaitMs))
         << "the answer did not reach the data file while the program ran";
     ASSERT_EQ(program_->state(), QProcess::Running);
-    ::kill(static_cast<pid_t>(program_->processId()), SIGKILL);
+    testing::SendSignal(*program_, SIGKILL);
     ASSERT_TRUE(program_->waitForFinished(kWaitMs));
     EXPECT_EQ(program_->exitStatus(), QProcess::CrashExit);
     EXPECT_EQ(SavedBytes(), FileOf(*due));
@@ -136,7 +137,7 @@ TEST_F(NotificationProcess, AnEndAskedWhileTheNotificationIsOpenLeavesItsReminde
     const auto due =
         TReminder::CreateNormal(KindOneTime, SystemClock().Now(), "unanswered", "", EventShowOnly);
     ASSERT_TRUE(StartUntilNotified(*due));
-    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    testing::SendSignal(*program_, SIGTERM);
     ASSERT_TRUE(program_->waitForFinished(kWaitMs));
     EXPECT_EQ(program_->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program_->exitCode(), 0) << program_->readAllStandardError().toStdString();
@@ -210,7 +211,7 @@ TEST_F(NotificationProcess, DunstShowsTheReminderAndAnActionChosenThereIsTheAnsw
     };
     ASSERT_TRUE(QTest::qWaitFor([&] { return savedWhen() > due->When + 1.0 / 1440; }, kWaitMs));
     EXPECT_NEAR(savedWhen().value_or(0), snoozedAt + 5.0 / 1440, 20.0 / 86400);
-    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    testing::SendSignal(*program_, SIGTERM);
     ASSERT_TRUE(program_->waitForFinished(kWaitMs));
     EXPECT_EQ(program_->exitCode(), 0);
 }

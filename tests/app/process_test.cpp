@@ -5,6 +5,7 @@
 #include "platform/data_file_store.h"
 #include "platform/profile_file.h"
 #include "program_process.h"
+#include "support/process_signal.h"
 
 #include <csignal>
 #include <vector>
@@ -35,7 +36,7 @@ TEST_F(ProgramProcess, ATerminationSignalSavesTheListsJudgedAtStart) {
 
     QProcess& program = Start();
     ASSERT_TRUE(WaitUntilHoldingTheClaim());
-    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    testing::SendSignal(program, SIGTERM);
     ASSERT_TRUE(program.waitForFinished(kWaitMs));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
@@ -65,7 +66,7 @@ TEST_F(ProgramProcess, OnAScreenScaledByTwoThePlacementHasASectionOfItsOwn) {
     scaled.insert("QT_SCALE_FACTOR", "2");
     QProcess& program = Start({}, scaled);
     ASSERT_TRUE(WaitUntilHoldingTheClaim());
-    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    testing::SendSignal(program, SIGTERM);
     ASSERT_TRUE(program.waitForFinished(kWaitMs));
 
     // 96 logical pixels to the inch, each two pixels wide: 192 pixels to the inch.

@@ -10,6 +10,7 @@
 #include "platform/data_file_store.h"
 #include "platform/system_clock.h"
 #include "program_process.h"
+#include "support/process_signal.h"
 #include "window_manager.h"
 #include "x_display.h"
 
@@ -197,7 +198,7 @@ TEST_F(TrayProcess, AMinimisedStartShowsOnlyTheTrayIconAndAClickBringsTheWindowB
     EXPECT_EQ(InTheTray().size(), 1u);
     SaveScreen("tray_window_back");
 
-    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    testing::SendSignal(*program_, SIGTERM);
     ASSERT_TRUE(program_->waitForFinished(kWaitMs));
     EXPECT_EQ(program_->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program_->exitCode(), 0);
@@ -305,7 +306,7 @@ TEST_F(TrayProcessWithWindowManager, TheWindowComesBackFromTheTrayEveryTime) {
         ASSERT_TRUE(WindowComesBack()) << "a second copy did not bring it back, round " << round;
     }
     SaveScreen("tray_window_manager", icon.adjusted(-40, 0, 0, 8));
-    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    testing::SendSignal(*program_, SIGTERM);
     ASSERT_TRUE(program_->waitForFinished(kWaitMs));
     EXPECT_EQ(program_->exitCode(), 0);
 }
@@ -367,7 +368,7 @@ TEST_F(TrayProcess, AStartIntoTheTrayStillShowsTheMissedRemindersAndTheDamagedFi
         kWaitMs));
     EXPECT_FALSE(shown("Nudgery!"));
     SaveScreen("tray_start_reports");
-    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    testing::SendSignal(*program_, SIGTERM);
     EXPECT_TRUE(program_->waitForFinished(kWaitMs));
 }
 
@@ -413,7 +414,7 @@ TEST_F(TrayProcess, ANotificationAnsweredWhileInTheTrayLeavesTheProgramRunning) 
     ASSERT_TRUE(Click(icon.center(), 1));
     ASSERT_TRUE(QTest::qWaitFor([&] { return OnScreen().size() == 1; }, kWaitMs))
         << "the program has ended: " << (program_->state() == QProcess::NotRunning);
-    ::kill(static_cast<pid_t>(program_->processId()), SIGTERM);
+    testing::SendSignal(*program_, SIGTERM);
     ASSERT_TRUE(program_->waitForFinished(kWaitMs));
     EXPECT_EQ(program_->exitCode(), 0);
     QFile saved(DataFile());

@@ -7,6 +7,7 @@
 #include "core/reminder.h"
 #include "program_files.h"
 #include "support/background_process.h"
+#include "support/process_signal.h"
 #include "support/wayland_session.h"
 
 #include <QFile>
@@ -79,7 +80,7 @@ public:
         QProcess& process = process_.Process();
         if (process.state() == QProcess::NotRunning)
             return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-        ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+        testing::SendSignal(process, SIGTERM);
         return process.waitForFinished(WaitMs) && process.exitStatus() == QProcess::NormalExit &&
                process.exitCode() == 0;
     }
