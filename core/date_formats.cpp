@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstddef>
-#include <cstdio>
 
 namespace nudgery {
 namespace {
@@ -26,10 +26,20 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
                       [](char a, char b) { return UpperAscii(a) == UpperAscii(b); });
 }
 
-std::string Padded(int value, int digits) {
+// The number with at least `digits` digits, zeros in front (after the sign), as printf's
+// "%0*d" writes it; without printf, which the lists' texts call thousands of times.
+void AppendPadded(std::string& out, int value, int digits) {
     char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%0*d", digits, value);
-    return buffer;
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    const char* number = buffer;
+    if (value < 0) {
+        out += '-';
+        ++number;
+        --digits;
+    }
+    if (end - number < digits)
+        out.append(static_cast<std::size_t>(digits - (end - number)), '0');
+    out.append(number, end);
 }
 
 // Length of the run of the same letter (either case) starting at pos.
@@ -166,7 +176,7 @@ public:
                                   : user.longMonthNames)[static_cast<std::size_t>(date_.month - 1)];
             break;
         case 'Y':
-            out_ += run <= 2 ? Padded(date_.year % 100, 2) : Padded(date_.year, 4);
+            AppendPadded(out_, run <= 2 ? date_.year % 100 : date_.year, run <= 2 ? 2 : 4);
             break;
         case 'H': {
             int hour = time_.hour;
@@ -185,7 +195,7 @@ public:
             WriteNumber(time_.second, run);
             break;
         case 'Z':
-            out_ += run >= 3 ? Padded(time_.millisecond, 3) : std::to_string(time_.millisecond);
+            AppendPadded(out_, time_.millisecond, run >= 3 ? 3 : 1);
             break;
         case 'T':
             for (std::size_t k = 0; k < run; ++k)
@@ -207,7 +217,7 @@ private:
     }
 
     void WriteNumber(int value, std::size_t run) {
-        out_ += run >= 2 ? Padded(value, 2) : std::to_string(value);
+        AppendPadded(out_, value, run >= 2 ? 2 : 1);
     }
 
     void WriteNested(std::string_view pattern) {
