@@ -66,11 +66,10 @@ public:
             // The bus's Show takes no activation token: one that came with this process goes
             // over the claim's channel.
             const bool token = !request.activationToken.isEmpty();
-            CopyAnswer answer =
-                token ? AskOverClaimChannel(request, socketPath_, Left())
-                      : AskOverBus(QDBusConnection::sessionBus(), request, holder, Left());
+            CopyAnswer answer = token ? AskOverClaimChannel(request, socketPath_, Left())
+                                      : AskOverBus(request, holder, Left());
             if (answer.outcome == Outcome::Unreachable)
-                answer = token ? AskOverBus(QDBusConnection::sessionBus(), request, holder, Left())
+                answer = token ? AskOverBus(request, holder, Left())
                                : AskOverClaimChannel(request, socketPath_, Left());
             if (answer.outcome != Outcome::Unreachable)
                 return {answer.outcome, Explained(answer), false};

@@ -1,23 +1,37 @@
 #include "command_bus.h"
 
 #include <QDBusConnectionInterface>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace nudgery {
+namespace {
+
 using Kind = CommandRequest::Kind;
 
-QString CommandBus::InterfaceName() {
-    return QStringLiteral("io.sourceforge.nudgery.Nudgery");
+// The bytes in place of what the regular file `fd` held; the reason when they cannot be.
+QString WriteWhole(int fd, const QByteArray& bytes) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return QStringLiteral("The listing can be written only into a regular file.");
+    if (::ftruncate(fd, 0) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written =
+            ::pwrite(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done),
+                     static_cast<off_t>(done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return QString::fromLocal8Bit(std::strerror(written < 0 ? errno : ENOSPC));
+        done += written;
+    }
+    return {};
 }
 
-QString CommandBus::ErrorName(int exitCode) {
-    return InterfaceName() + (exitCode == CommandReply::BadInput ? QStringLiteral(".Error.BadInput")
-                                                                 : QStringLiteral(".Error.Failed"));
-}
-
-int CommandBus::ExitCodeOf(const QString& errorName) {
-    return errorName == ErrorName(CommandReply::BadInput) ? CommandReply::BadInput
-                                                          : CommandReply::Failed;
-}
+} // namespace
 
 CommandBus::CommandBus(Handler handler, QObject* parent)
     : QObject(parent), handler_(std::move(handler)) {}
@@ -25,6 +39,8 @@ CommandBus::CommandBus(Handler handler, QObject* parent)
 bool CommandBus::Register(QDBusConnection bus) {
     if (!bus.isConnected())
         return false;
+    // Qt's D-Bus finds the slots' argument types by name: ListInto's is known only once used.
+    qRegisterMetaType<QDBusUnixFileDescriptor>();
     if (!bus.registerObject(QString::fromLatin1(BusPath), this,
                             QDBusConnection::ExportScriptableSlots |
                                 QDBusConnection::ExportScriptableSignals))
@@ -38,7 +54,7 @@ bool CommandBus::Register(QDBusConnection bus) {
 CommandReply CommandBus::Carry(const CommandRequest& request) {
     CommandReply reply = handler_(request);
     if (reply.exitCode != CommandReply::Done && calledFromDBus())
-        sendErrorReply(ErrorName(reply.exitCode), reply.error);
+        sendErrorReply(QString::fromLatin1(ErrorNameOf(reply.exitCode)), reply.error);
     // Done with a warning (an import whose memory cannot be written): the warning goes too.
     else if (!reply.error.isEmpty())
         reply.output += reply.error + QLatin1Char('\n');
@@ -57,6 +73,15 @@ QString CommandBus::AddRepeating(const QString& rule, const QString& message, co
 
 QString CommandBus::List(bool json) {
     return Carry({Kind::List, {}, {}, {}, {}, json, {}, {}}).output;
+}
+
+void CommandBus::ListInto(const QDBusUnixFileDescriptor& file, bool json) {
+    const CommandReply reply = Carry({Kind::List, {}, {}, {}, {}, json, {}, {}});
+    if (reply.exitCode != CommandReply::Done)
+        return;
+    if (const QString why = WriteWhole(file.fileDescriptor(), reply.output.toUtf8());
+        !why.isEmpty() && calledFromDBus())
+        sendErrorReply(QString::fromLatin1(ErrorNameOf(CommandReply::Failed)), why);
 }
 
 void CommandBus::Show() {

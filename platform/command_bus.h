@@ -5,27 +5,24 @@
 // of their answers. Bad input is answered with the error Error.BadInput, any other failure
 // with Error.Failed, under the interface's name, each with the reason.
 
+#include "command_bus_names.h"
 #include "command_request.h"
 
 #include <QDBusConnection>
 #include <QDBusContext>
+#include <QDBusUnixFileDescriptor>
 #include <QObject>
 #include <QString>
 #include <functional>
 
 namespace nudgery {
 
-inline constexpr char BusPath[] = "/io/sourceforge/nudgery/Nudgery";
-
 class CommandBus : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "io.sourceforge.nudgery.Nudgery")
 public:
     // The interface, and the bus name the program owns.
-    static QString InterfaceName();
-    // An error's name on the bus, and the exit code a command line gives for it.
-    static QString ErrorName(int exitCode);
-    static int ExitCodeOf(const QString& errorName);
+    static QString InterfaceName() { return QString::fromLatin1(BusName); }
 
     using Handler = std::function<CommandReply(const CommandRequest&)>;
     explicit CommandBus(Handler handler, QObject* parent = nullptr);
@@ -42,6 +39,10 @@ public Q_SLOTS:
     Q_SCRIPTABLE QString AddRepeating(const QString& rule, const QString& message,
                                       const QString& sound, const QString& action);
     Q_SCRIPTABLE QString List(bool json);
+    // The same listing written into `file` from its start instead of carried on the bus, for
+    // a listing too long to pass through the bus daemon quickly. Only a regular file (a
+    // memfd) is written to, so that a pipe no one reads cannot hold the program up.
+    Q_SCRIPTABLE void ListInto(const QDBusUnixFileDescriptor& file, bool json);
     Q_SCRIPTABLE void Show();
     // Saves the lists, answers, and then ends the program as closing its window does.
     Q_SCRIPTABLE void Quit();

@@ -1,5 +1,7 @@
 #include "durable_file.h"
 
+#include "descriptor.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -13,30 +15,6 @@ namespace {
 QByteArray NativePath(const QString& path) {
     return QFile::encodeName(path);
 }
-
-// Owns an open file descriptor.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int Get() const { return fd_; }
-    bool IsOpen() const { return fd_ >= 0; }
-    // Closing can report a failed write of buffered data, so it is checked once.
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
@@ -80,10 +58,10 @@ FileRead ReadWholeFile(const QString& path) {
     }
     result.outcome = FileRead::Outcome::Unreadable;
     Descriptor file(::open(NativePath(path).constData(), O_RDONLY | O_CLOEXEC));
-    if (!file.IsOpen())
+    if (!file.valid())
         return result;
     result.bytes.reserve(static_cast<std::size_t>(status.st_size));
-    if (ReadAll(file.Get(), result.bytes))
+    if (ReadAll(file.get(), result.bytes))
         result.outcome = FileRead::Outcome::Read;
     return result;
 }
@@ -103,10 +81,10 @@ FileWriteOutcome WriteFileFlushed(const QString& path, std::span<const std::uint
     ::unlink(native.constData());
     // Reminders are nobody else's business: a file made from nothing is the owner's alone.
     Descriptor file(::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-    if (!file.IsOpen())
+    if (!file.valid())
         return FileWriteOutcome::CannotCreate;
-    const bool written = (!mode || ::fchmod(file.Get(), *mode) == 0) &&
-                         WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
+    const bool written = (!mode || ::fchmod(file.get(), *mode) == 0) &&
+                         WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0;
     if (file.Close() && written)
         return FileWriteOutcome::Written;
     ::unlink(native.constData());
@@ -121,8 +99,8 @@ void FlushFolderOf(const QString& path) {
     // Some file systems cannot flush a folder; the renames are then as safe as they get.
     Descriptor folder(::open(NativePath(QFileInfo(path).absolutePath()).constData(),
                              O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.IsOpen())
-        ::fsync(folder.Get());
+    if (folder.valid())
+        ::fsync(folder.get());
 }
 
 bool FileExists(const QString& path) {

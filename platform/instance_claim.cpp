@@ -1,5 +1,7 @@
 #include "instance_claim.h"
 
+#include "descriptor.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,26 +54,6 @@ std::optional<QString> ComeForwardToken(const QByteArray& line) {
         return std::nullopt;
     return QString::fromLatin1(line.mid(lead.size()));
 }
-
-// A file descriptor, closed with its owner.
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    Descriptor& operator=(Descriptor&&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-
-private:
-    int fd_;
-};
 
 // The address of a socket at `path`; none when the path is too long for one.
 std::optional<sockaddr_un> SocketAddress(const QString& path) {

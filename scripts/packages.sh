@@ -12,8 +12,9 @@ NUDGERY_RUN_PACKAGES=(
     libsdl2-mixer-dev fluid-soundfont-gm
     # Qt's platform plugin for running natively on a Wayland desktop.
     qt6-wayland
-    # Calendar files are read and written with libical.
-    libical-dev
+    # Calendar files are read and written with libical; a command calls the running program
+    # on the session bus through libdbus.
+    libical-dev libdbus-1-dev
     # The translations: lupdate and lrelease (qt6-l10n-tools) through Qt's CMake functions
     # (qt6-tools-dev), and Qt's own translations of its dialogs (qt6-translations-l10n).
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

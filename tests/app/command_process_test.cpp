@@ -144,7 +144,8 @@ TEST_P(CommandProcess, AnAddIsInTheDataFileAndTheListWhenTheCommandEnds) {
         EXPECT_EQ(
             record->Messages(QStringLiteral(NUDGERY_APP_ID ".Error.BadInput"), "error_name").size(),
             1u);
-        EXPECT_EQ(record->Messages("List").size(), 1u);
+        // The listing came back in a file the command passed along.
+        EXPECT_EQ(record->Messages("ListInto").size(), 1u);
     }
     if (copy) {
         EXPECT_EQ(Run({"--quit"}).exitCode, 0);

@@ -10,12 +10,15 @@
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusUnixFileDescriptor>
 #include <QFile>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <future>
 #include <gtest/gtest.h>
 #include <set>
+#include <unistd.h>
 
 namespace nudgery {
 namespace {
@@ -77,8 +80,9 @@ protected:
     }
     // Asks from another thread, as the command line would, while this one serves.
     CopyAnswer Ask(const CommandRequest& request, qint64 pid = QCoreApplication::applicationPid()) {
-        std::future<CopyAnswer> answer = std::async(
-            std::launch::async, [=, this] { return AskOverBus(client_, request, pid, 5000); });
+        std::future<CopyAnswer> answer = std::async(std::launch::async, [=, this] {
+            return AskOverBus(request, pid, 5000, bus_.Address());
+        });
         EXPECT_TRUE(QTest::qWaitFor(
             [&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
             10000));
@@ -91,6 +95,11 @@ protected:
 };
 
 TEST_F(CommandBusTest, EachMethodCarriesTheCommandLinesRequestAndItsReply) {
+    // A listing's length, far beyond what the bus reads at a time, and not ASCII.
+    const auto output = [](Kind kind) {
+        return KindName(kind) + " done" +
+               (kind == Kind::List ? QString::fromUtf8(" Grüße").repeated(40000) : QString());
+    };
     std::vector<CommandRequest> heard;
     CommandBus program([&](const CommandRequest& request) {
         heard.push_back(request);
@@ -98,7 +107,7 @@ TEST_F(CommandBusTest, EachMethodCarriesTheCommandLinesRequestAndItsReply) {
             return CommandReply::Fail(CommandReply::BadInput, "cannot read the time 'x' in 'x'");
         if (request.message == "fails")
             return CommandReply::Fail(CommandReply::Failed, "Stream write error");
-        return CommandReply{0, KindName(request.kind) + " done", {}, 7};
+        return CommandReply{0, output(request.kind), {}, 7};
     });
     ASSERT_TRUE(program.Register(service_));
     CommandBus second([](const CommandRequest&) { return CommandReply(); });
@@ -124,7 +133,7 @@ TEST_F(CommandBusTest, EachMethodCarriesTheCommandLinesRequestAndItsReply) {
         EXPECT_EQ(heard[0], request);
         EXPECT_EQ(answer.reply.exitCode, 0);
         const bool gives = kind != Kind::Show && kind != Kind::Quit;
-        EXPECT_EQ(answer.reply.output, gives ? KindName(kind) + " done" : QString());
+        EXPECT_EQ(answer.reply.output, gives ? output(kind) : QString());
         EXPECT_EQ(answer.reply.count, kind == Kind::PreviewImport ? 7 : 0);
     }
     for (const auto& [message, exitCode] :
@@ -141,10 +150,44 @@ TEST_F(CommandBusTest, EachMethodCarriesTheCommandLinesRequestAndItsReply) {
               Outcome::Unreachable);
 }
 
+// The listing goes into a file the caller passes, and only into a regular one: a pipe that no
+// one reads would hold the program up.
+TEST_F(CommandBusTest, AListingIsWrittenIntoARegularFileAndNeverIntoAPipe) {
+    CommandBus program([](const CommandRequest& request) {
+        return CommandReply{0, request.json ? "[]" : "One-time reminders:", {}, 0};
+    });
+    ASSERT_TRUE(program.Register(service_));
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    file.write("longer than the listing, which replaces it all");
+    file.flush();
+    int pipe[2];
+    ASSERT_EQ(::pipe(pipe), 0);
+    const auto listInto = [&](int fd) {
+        std::future<QDBusMessage> reply = std::async(std::launch::async, [&] {
+            QDBusMessage call = QDBusMessage::createMethodCall(
+                CommandBus::InterfaceName(), BusPath, CommandBus::InterfaceName(), "ListInto");
+            call << QVariant::fromValue(QDBusUnixFileDescriptor(fd)) << false;
+            return client_.call(call);
+        });
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return reply.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
+            10000));
+        return reply.get();
+    };
+    EXPECT_EQ(listInto(file.handle()).type(), QDBusMessage::ReplyMessage);
+    file.seek(0);
+    EXPECT_EQ(file.readAll(), "One-time reminders:");
+    const QDBusMessage refused = listInto(pipe[1]);
+    EXPECT_EQ(refused.errorName(), QString::fromLatin1(FailedError));
+    ::close(pipe[0]);
+    ::close(pipe[1]);
+}
+
 TEST_F(CommandBusTest, NoProgramOnTheBusIsUnreachable) {
     EXPECT_EQ(Ask(CommandRequest::Of(Kind::List)).outcome, Outcome::Unreachable);
-    EXPECT_EQ(AskOverBus(QDBusConnection(QString()), CommandRequest::Of(Kind::List),
-                         QCoreApplication::applicationPid(), 1000)
+    EXPECT_EQ(AskOverBus(CommandRequest::Of(Kind::List), QCoreApplication::applicationPid(), 1000,
+                         "unix:path=/nonexistent/bus")
                   .outcome,
               Outcome::Unreachable);
 }
@@ -179,7 +222,7 @@ TEST_F(CommandBusTest, TheSignalsReachAListenerAndTheInterfaceIsTheOneInstalled)
     ASSERT_TRUE(installed.open(QIODevice::ReadOnly));
     const std::set<QString> members = Members(QString::fromUtf8(installed.readAll()));
     EXPECT_EQ(Members(served.arguments().value(0).toString()), members);
-    EXPECT_EQ(members.size(), 10u);
+    EXPECT_EQ(members.size(), 11u);
     EXPECT_TRUE(members.contains("method AddOneTime(out s,in s,in s,in s,in s,)"))
         << "the texts of the command line in, what it prints out";
 }
