@@ -56,7 +56,7 @@ std::string Oracle(std::int64_t day, std::int64_t secondOfDay) {
     using namespace std::chrono;
     const sys_days date = sys_days(year{1899} / December / 30) + days(day);
     const year_month_day ymd(date);
-    char text[32];
+    char text[80];
     std::snprintf(
         text, sizeof text, "%04d-%02u-%02uT%02lld:%02lld:%02lld", int(ymd.year()),
         unsigned(ymd.month()), unsigned(ymd.day()), static_cast<long long>(secondOfDay / 3600),
