@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <atomic>
+#include <utility>
 
 namespace nudgery {
 namespace {
@@ -96,22 +97,29 @@ HistoryEntry EntryOf(const QSqlQuery& query) {
 } // namespace
 
 HistoryJournal::HistoryJournal(QString path, TDateTime now, ProblemReport report)
-    : path_(std::move(path)), connection_(NextConnectionName()), report_(std::move(report)) {
+    : path_(std::move(path)), connection_(NextConnectionName()), report_(std::move(report)),
+      startedAt_(now) {}
+
+bool HistoryJournal::Ready() {
+    if (std::exchange(attempted_, true))
+        return open_;
     if (!Open())
-        return;
+        return false;
     Run([this](QSqlQuery& query) { return Prepare(query); });
-    const TDateTime oldest = OneYearBefore(now);
+    const TDateTime oldest = OneYearBefore(startedAt_);
     Run([&](QSqlQuery& query) {
         if (!query.prepare(QStringLiteral("DELETE FROM entries WHERE due < ?")))
             return false;
         query.addBindValue(oldest);
         return query.exec();
     });
-    Run([&](QSqlQuery& query) { return CloseOpen(query, now); });
+    Run([&](QSqlQuery& query) { return CloseOpen(query, startedAt_); });
+    return open_;
 }
 
 HistoryJournal::~HistoryJournal() {
-    Close();
+    if (attempted_)
+        Close();
 }
 
 QString HistoryJournal::BesideDataFile(const QString& dataFile) {
@@ -289,7 +297,7 @@ bool HistoryJournal::CloseOpen(QSqlQuery& query, TDateTime at) {
 
 bool HistoryJournal::Run(const std::function<bool(QSqlQuery&)>& step) {
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!open_)
+        if (!Ready())
             return false;
         bool damaged = false;
         QString detail;

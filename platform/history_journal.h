@@ -22,10 +22,11 @@ public:
     // Told, once for each kind of trouble, what went wrong, in words for the user.
     using ProblemReport = std::function<void(const QString& text)>;
 
-    // Opens the journal at `path`, creating it when there is none. Entries more than a year
-    // before `now` are removed, and entries an earlier run left open (it ended without
-    // answering them, as in a crash) are closed as unanswered. Needs the application object,
-    // which Qt loads its database drivers through.
+    // The journal at `path`, opened at its first use rather than here, so that the program's
+    // start does not wait for SQLite; created then when there is none. At that opening,
+    // entries more than a year before `now` are removed, and entries an earlier run left
+    // open (it ended without answering them, as in a crash) are closed as unanswered at
+    // `now`. Needs the application object, which Qt loads its database drivers through.
     HistoryJournal(QString path, TDateTime now, ProblemReport report);
     ~HistoryJournal();
     HistoryJournal(const HistoryJournal&) = delete;
@@ -58,6 +59,8 @@ public:
 private:
     enum class Trouble { Damaged, CannotWrite };
 
+    // Opens the journal and tends it, at the first use; whether it is open.
+    bool Ready();
     bool Open();
     void Close();
     // Marks a new file as the journal and makes its table; sets foreign_ for a database that
@@ -75,6 +78,8 @@ private:
     QString path_;
     QString connection_;
     ProblemReport report_;
+    TDateTime startedAt_;
+    bool attempted_ = false;
     bool open_ = false;
     bool foreign_ = false;
     bool reportedDamage_ = false;

@@ -7,6 +7,7 @@
 #include "store_folder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <algorithm>
@@ -180,6 +181,11 @@ TEST(HistoryJournal, FiltersAndPagesGiveWhatAWalkOverTheEntriesGives) {
 
 TEST(HistoryJournal, AtTheStartOldEntriesGoAndOpenOnesAreClosed) {
     JournalFolder folder;
+    {
+        // Opened at its first use, not when made: the program's start does not wait for it.
+        const auto unused = folder.Open();
+        EXPECT_FALSE(QFileInfo::exists(folder.JournalPath()));
+    }
     {
         auto journal = folder.Open();
         journal->Record(Entry(OneYearBefore(Now) - 1.0 / 86400, "a year and a second ago",

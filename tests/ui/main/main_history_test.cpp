@@ -121,8 +121,9 @@ TEST_P(FaultyJournal, LeavesEveryReminderFiringAndAnsweredAsBefore) {
         ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
         journal.write(QByteArray(8192, 'x'));
     } else if (fault == Fault::ReadOnly) {
-        // A sound journal from an earlier run that can no longer be written.
-        HistoryJournal(JournalPath(), clock.Now(), {});
+        // A sound journal from an earlier run, made on its first use, that can no longer be
+        // written.
+        HistoryJournal(JournalPath(), clock.Now(), {}).Count({});
         ASSERT_TRUE(QFile::setPermissions(JournalPath(), QFile::ReadOwner));
     }
     std::optional<PermissionsEnforced> enforced;
