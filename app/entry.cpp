@@ -40,9 +40,10 @@ void* LoadWindowModule(std::string& why) {
         std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
     for (const std::filesystem::path& candidate :
          {folder / WindowModule, folder / ".." / "lib" / "nudgery" / WindowModule}) {
-        // Loaded now, with everything it needs, so that the window's start fails here
-        // rather than part way.
-        if (void* module = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL))
+        // Its libraries are loaded now, so that a missing one fails the start here; its
+        // functions are bound as they are first called, as a program's are, rather than all
+        // thousands of them before the window can show.
+        if (void* module = ::dlopen(candidate.c_str(), RTLD_LAZY | RTLD_LOCAL))
             return module;
         why = ::dlerror();
     }
