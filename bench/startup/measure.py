@@ -100,7 +100,9 @@ def prepare_configs(runs: Path, tools: Path, program: Path, sizes, prefix=""):
         folder = runs / label.replace(",", "").replace(" ", "-")
         folder.mkdir(parents=True)
         shutil.copy2(program / "nudgery", folder / "nudgery")
-        shutil.copy2(program / "libnudgery_window.so", folder / "libnudgery_window.so")
+        # The window's module, beside the program; a version from before it had none.
+        if (program / "libnudgery_window.so").exists():
+            shutil.copy2(program / "libnudgery_window.so", folder / "libnudgery_window.so")
         master = folder / "master.dat"
         run([str(tools / "make_data"), str(count), str(master)] + options)
         configs.append(Config(label, [str(folder / "nudgery")], folder, master, count))
@@ -183,7 +185,7 @@ def measure_once(config: Config, tools: Path, env, idle_seconds, syscall_seconds
     if config.folder:
         # Each start finds the same files: the data file as written, no settings, no backup.
         for entry in config.folder.iterdir():
-            if entry.name not in ("nudgery", "master.dat"):
+            if entry.name not in ("nudgery", "libnudgery_window.so", "master.dat"):
                 entry.unlink()
         shutil.copy2(config.data_master, config.folder / "Nudgery.dat")
     watcher = subprocess.Popen([str(tools / "mapwatch"), str(MAP_TIMEOUT_MS)] + config.command,
