@@ -32,7 +32,7 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
-from measure import SOURCE, build_program, build_tools  # noqa: E402
+from measure import SOURCE, build_program, build_tools, start_bus  # noqa: E402
 
 
 def timed(command, env):
@@ -42,16 +42,6 @@ def timed(command, env):
     if done.returncode != 0:
         sys.exit(f"{' '.join(command)} failed: {done.stderr.decode(errors='replace')}")
     return elapsed
-
-
-def start_bus(scratch: Path):
-    """A session bus of the run's own, or None where dbus-daemon is not installed."""
-    if not shutil.which("dbus-daemon"):
-        return None, "disabled:"
-    daemon = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1",
-                               f"--address=unix:dir={scratch}"],
-                              stdout=subprocess.PIPE, text=True)
-    return daemon, daemon.stdout.readline().strip()
 
 
 def main():

@@ -109,6 +109,16 @@ def prepare_configs(runs: Path, tools: Path, program: Path, sizes, prefix=""):
     return configs
 
 
+def start_bus(folder: Path):
+    """A session bus of the run's own, or None where dbus-daemon is not installed."""
+    if not shutil.which("dbus-daemon"):
+        return None, "disabled:"
+    daemon = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1",
+                               f"--address=unix:dir={folder}"],
+                              stdout=subprocess.PIPE, text=True)
+    return daemon, daemon.stdout.readline().strip()
+
+
 def start_xvfb():
     read_end, write_end = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
@@ -325,7 +335,11 @@ def main():
 
     server, display = start_xvfb()
     runtime = tempfile.mkdtemp(prefix="nudgery-startup-")
-    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime)
+    # A session bus as a desktop has one; without it, each start would launch a bus for the
+    # display (dbus-launch) or find none, neither of which a user sees.
+    bus, bus_address = start_bus(Path(runtime))
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime,
+               DBUS_SESSION_BUS_ADDRESS=bus_address)
     env.pop("WAYLAND_DISPLAY", None)
     results = Results({c.name: [] for c in configs}, {c.name: [] for c in configs})
     load_before = os.getloadavg()
@@ -347,6 +361,9 @@ def main():
     finally:
         server.terminate()
         server.wait()
+        if bus:
+            bus.terminate()
+            bus.wait()
         shutil.rmtree(runtime, ignore_errors=True)
     load_after = os.getloadavg()
     print_table(configs, results, args,
