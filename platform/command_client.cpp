@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dbus/dbus.h>
 #include <memory>
 #include <optional>
@@ -40,7 +41,6 @@ public:
     Error& operator=(const Error&) = delete;
 
     DBusError* get() { return &error_; }
-    bool Is(const char* name) const { return dbus_error_has_name(&error_, name); }
 
 private:
     DBusError error_;
@@ -175,11 +175,11 @@ CopyAnswer AnswerOf(const CallResult& result, CommandReply reply) {
     return {Outcome::NoAnswer, {}};
 }
 
-// The whole of a file from its start; empty when it cannot be read.
-QByteArray ReadWhole(int fd) {
+// The whole of a file from its start; none when it cannot be read.
+std::optional<QByteArray> ReadWhole(int fd) {
     struct stat status {};
     if (::fstat(fd, &status) != 0)
-        return {};
+        return std::nullopt;
     QByteArray bytes(static_cast<qsizetype>(status.st_size), Qt::Uninitialized);
     for (qsizetype done = 0; done < bytes.size();) {
         const ssize_t read =
@@ -188,7 +188,7 @@ QByteArray ReadWhole(int fd) {
         if (read < 0 && errno == EINTR)
             continue;
         if (read <= 0)
-            return {};
+            return std::nullopt;
         done += read;
     }
     return bytes;
@@ -212,9 +212,16 @@ std::optional<CopyAnswer> AskForListingInFile(DBusConnection* connection,
     const CallResult result = Call(connection, call.get(), timeoutMs);
     if (result.error == DBUS_ERROR_UNKNOWN_METHOD)
         return std::nullopt;
-    return AnswerOf(
-        result,
-        {CommandReply::Done, result.reply ? QString::fromUtf8(ReadWhole(fd)) : QString(), {}, 0});
+    if (!result.reply)
+        return AnswerOf(result, {});
+    const std::optional<QByteArray> listing = ReadWhole(fd);
+    if (!listing)
+        return CopyAnswer{
+            Outcome::Answered,
+            CommandReply::Fail(CommandReply::Failed,
+                               QStringLiteral("The listing cannot be read: %1.")
+                                   .arg(QString::fromLocal8Bit(std::strerror(errno))))};
+    return AnswerOf(result, {CommandReply::Done, QString::fromUtf8(*listing), {}, 0});
 }
 
 } // namespace
