@@ -21,6 +21,9 @@ constexpr std::int64_t LongestReach = 400 * SecondsPerDay;
 constexpr int MostRecurrenceSteps = 50000;
 // The most repetitions of an alarm taken as they stand.
 constexpr int MostAlarmRepeats = 10000;
+// libical writes no time after the year 3000: a reminder starting later could be imported but
+// never exported again.
+constexpr int LastWritableYear = 3000;
 
 struct Window {
     TDateTime from = 0;
@@ -78,7 +81,9 @@ public:
             item.refusal = start_.problem;
         if (start_.moment) {
             item.entry.start = LocalTime(*start_.moment);
-            if (!item.entry.start && item.refusal.empty())
+            const bool writable =
+                item.entry.start && DecodeDate(*item.entry.start).year <= LastWritableYear;
+            if (!writable && item.refusal.empty())
                 item.refusal = "a date out of range";
         }
         end_ = End(item.task);

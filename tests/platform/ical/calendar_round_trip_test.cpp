@@ -156,5 +156,33 @@ TEST(CalendarRoundTrip, RemindersAsTheEditorsMakeThemGiveTheSameDataFile) {
     }
 }
 
+// libical writes no time after the year 3000: what the import takes, the export writes back
+// whole, and an entry it could not is refused.
+TEST(CalendarRoundTrip, AnEntryAfterTheLastYearACalendarFileCanHoldIsRefused) {
+    for (const auto& [year, imported] : {std::pair{"3000", 1u}, std::pair{"3001", 0u}}) {
+        const std::string file = std::string("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\n"
+                                             "UID:far\r\nDTSTART:") +
+                                 year +
+                                 "1211T120000\r\nSUMMARY:Far\r\nBEGIN:VALARM\r\n"
+                                 "ACTION:DISPLAY\r\nTRIGGER:-PT1H\r\nEND:VALARM\r\n"
+                                 "END:VEVENT\r\nEND:VCALENDAR\r\n";
+        const ical::CalendarRead read = ical::ReadCalendar(file, {"Europe/Berlin", Now});
+        ASSERT_EQ(read.error, "") << year;
+        const ImportMemory memory;
+        const ImportPlan plan = PlanImport(read.items, {{}, {}, memory, {}, Now});
+        ASSERT_EQ(plan.reminders.size(), imported) << year;
+        EXPECT_EQ(plan.refused.size(), 1u - imported) << year;
+        std::vector<const TReminder*> oneTime;
+        for (const PlannedReminder& planned : plan.reminders)
+            oneTime.push_back(&planned.reminder);
+        const ical::CalendarRead again = ical::ReadCalendar(
+            ical::WriteCalendar(CalendarEntries(oneTime, {}, Today),
+                                {"Europe/Berlin", 1'800'000'000, "-//Nudgery!//Test//EN"}),
+            {"Europe/Berlin", Now});
+        EXPECT_EQ(again.error, "") << year;
+        EXPECT_EQ(again.items.size(), imported) << year;
+    }
+}
+
 } // namespace
 } // namespace nudgery
