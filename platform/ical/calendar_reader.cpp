@@ -21,9 +21,13 @@ constexpr std::int64_t LongestReach = 400 * SecondsPerDay;
 constexpr int MostRecurrenceSteps = 50000;
 // The most repetitions of an alarm taken as they stand.
 constexpr int MostAlarmRepeats = 10000;
-// libical writes no time after the year 3000: a reminder starting later could be imported but
+// libical writes no time after the year 3000: a reminder due later could be imported but
 // never exported again.
 constexpr int LastWritableYear = 3000;
+
+bool Writable(TDateTime time) {
+    return DecodeDate(time).year <= LastWritableYear;
+}
 
 struct Window {
     TDateTime from = 0;
@@ -81,8 +85,7 @@ public:
             item.refusal = start_.problem;
         if (start_.moment) {
             item.entry.start = LocalTime(*start_.moment);
-            const bool writable =
-                item.entry.start && DecodeDate(*item.entry.start).year <= LastWritableYear;
+            const bool writable = item.entry.start && Writable(*item.entry.start);
             if (!writable && item.refusal.empty())
                 item.refusal = "a date out of range";
         }
@@ -228,7 +231,8 @@ private:
 
     void AddTime(CalendarAlarm& alarm, const Moment& moment, bool inWindowOnly) const {
         const auto time = LocalTime(moment);
-        if (!time || (inWindowOnly && (*time < window_.from || *time >= window_.until)))
+        if (!time || !Writable(*time) ||
+            (inWindowOnly && (*time < window_.from || *time >= window_.until)))
             return;
         if (alarm.times.size() == MostAlarmTimes) {
             alarm.moreTimes = true;

@@ -159,19 +159,26 @@ TEST(CalendarRoundTrip, RemindersAsTheEditorsMakeThemGiveTheSameDataFile) {
 // libical writes no time after the year 3000: what the import takes, the export writes back
 // whole, and an entry it could not is refused.
 TEST(CalendarRoundTrip, AnEntryAfterTheLastYearACalendarFileCanHoldIsRefused) {
-    for (const auto& [year, imported] : {std::pair{"3000", 1u}, std::pair{"3001", 0u}}) {
-        const std::string file = std::string("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\n"
-                                             "UID:far\r\nDTSTART:") +
-                                 year +
-                                 "1211T120000\r\nSUMMARY:Far\r\nBEGIN:VALARM\r\n"
-                                 "ACTION:DISPLAY\r\nTRIGGER:-PT1H\r\nEND:VALARM\r\n"
-                                 "END:VEVENT\r\nEND:VCALENDAR\r\n";
+    struct Case {
+        const char* start;
+        const char* trigger;
+        std::size_t imported;
+    };
+    for (const Case& c : {Case{"30001211T120000", "-PT1H", 1}, Case{"30011211T120000", "-PT1H", 0},
+                          // An alarm of its own time, after the year 3000.
+                          Case{"20261220T120000", ";VALUE=DATE-TIME:30011211T120000Z", 0}}) {
+        const std::string file =
+            std::string("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:far\r\n"
+                        "DTSTART:") +
+            c.start + "\r\nSUMMARY:Far\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER" +
+            (c.trigger[0] == ';' ? "" : ":") + c.trigger +
+            "\r\nEND:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
         const ical::CalendarRead read = ical::ReadCalendar(file, {"Europe/Berlin", Now});
-        ASSERT_EQ(read.error, "") << year;
+        ASSERT_EQ(read.error, "") << c.start;
         const ImportMemory memory;
         const ImportPlan plan = PlanImport(read.items, {{}, {}, memory, {}, Now});
-        ASSERT_EQ(plan.reminders.size(), imported) << year;
-        EXPECT_EQ(plan.refused.size(), 1u - imported) << year;
+        ASSERT_EQ(plan.reminders.size(), c.imported) << c.start << c.trigger;
+        EXPECT_EQ(plan.refused.size(), 1u - c.imported) << c.start << c.trigger;
         std::vector<const TReminder*> oneTime;
         for (const PlannedReminder& planned : plan.reminders)
             oneTime.push_back(&planned.reminder);
@@ -179,8 +186,8 @@ TEST(CalendarRoundTrip, AnEntryAfterTheLastYearACalendarFileCanHoldIsRefused) {
             ical::WriteCalendar(CalendarEntries(oneTime, {}, Today),
                                 {"Europe/Berlin", 1'800'000'000, "-//Nudgery!//Test//EN"}),
             {"Europe/Berlin", Now});
-        EXPECT_EQ(again.error, "") << year;
-        EXPECT_EQ(again.items.size(), imported) << year;
+        EXPECT_EQ(again.error, "") << c.start;
+        EXPECT_EQ(again.items.size(), c.imported) << c.start;
     }
 }
 
