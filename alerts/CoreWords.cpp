@@ -3,6 +3,7 @@
 #include "core/dayspec.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QRegularExpression>
 #include <vector>
 
@@ -12,7 +13,7 @@ namespace {
 
 // The first phrase that matches the whole text wins: of those with placeholders, the most
 // particular comes first.
-constexpr const char* Phrases[] = {
+constexpr const char* CorePhrases[] = {
     // Statuses and day rules.
     QT_TRANSLATE_NOOP("CoreWords", "Pending"),
     QT_TRANSLATE_NOOP("CoreWords", "Done"),
@@ -141,21 +142,24 @@ struct Pattern {
     QRegularExpression whole;
 };
 
-// Each phrase as a pattern over a whole text, its placeholders taking any part.
-const std::vector<Pattern>& Patterns() {
-    static const std::vector<Pattern> patterns = [] {
+// The phrases without placeholders, looked up by their text; the others as patterns over a
+// whole text, their placeholders taking any part. A cell's text is looked up each time the
+// cell is drawn, so most of them, the fixed ones, cost a lookup and no expression.
+struct Phrasebook {
+    QHash<QString, const char*> fixed;
+    std::vector<Pattern> patterns;
+};
+
+const Phrasebook& Phrases() {
+    static const Phrasebook book = [] {
         static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
-        std::vector<Pattern> made;
-        for (const char* phrase : Phrases) {
-            // The fixed phrases come first: "Left unanswered at the end" is no "%1 at %2".
-            if (!QString::fromLatin1(phrase).contains(placeholder))
-                made.push_back({phrase, QRegularExpression(QStringLiteral("^%1$").arg(
-                                            QRegularExpression::escape(phrase)))});
-        }
-        for (const char* phrase : Phrases) {
+        Phrasebook made;
+        for (const char* phrase : CorePhrases) {
             const QString text = QString::fromLatin1(phrase);
-            if (!text.contains(placeholder))
+            if (!text.contains(placeholder)) {
+                made.fixed.insert(text, phrase);
                 continue;
+            }
             QString expression = QStringLiteral("^");
             qsizetype at = 0;
             for (auto it = placeholder.globalMatch(text); it.hasNext();) {
@@ -165,15 +169,19 @@ const std::vector<Pattern>& Patterns() {
                 at = part.capturedEnd();
             }
             expression += QRegularExpression::escape(text.mid(at)) + QStringLiteral("$");
-            made.push_back({phrase, QRegularExpression(expression)});
+            made.patterns.push_back({phrase, QRegularExpression(expression)});
         }
         return made;
     }();
-    return patterns;
+    return book;
 }
 
 QString Translated(const QString& text) {
-    for (const Pattern& pattern : Patterns()) {
+    const Phrasebook& book = Phrases();
+    // The fixed phrases first: "Left unanswered at the end" is no "%1 at %2".
+    if (const auto found = book.fixed.constFind(text); found != book.fixed.cend())
+        return QCoreApplication::translate("CoreWords", found.value());
+    for (const Pattern& pattern : book.patterns) {
         const QRegularExpressionMatch match = pattern.whole.match(text);
         if (!match.hasMatch())
             continue;
